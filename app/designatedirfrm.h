@@ -1,0 +1,10 @@
+#pragma once
+#include "toolkit/forms.h"
+
+class TDesignateDirFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TDesignateDirFrm(QWidget* owner = nullptr);
+};
+
+extern TDesignateDirFrm* DesignateDirFrm;

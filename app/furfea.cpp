@@ -1,0 +1,655 @@
+#include "app/furfea.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "app/designatedirfrm.h"
+#include "app/windows.h"
+#include "materials/fabricform.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/fiber.h"
+#include "materials/fluid.h"
+#include "materials/garmentform.h"
+#include "materials/membrane.h"
+#include "materials/pcm.h"
+#include "results/form1.h"
+#include "results/frmmain.h"
+#include "results/thermalcomfortfrm.h"
+#include "toolkit/application.h"
+#include "toolkit/filedialogs.h"
+#include "toolkit/messages.h"
+#include "toolkit/shell.h"
+#include "wearer/activityfrm.h"
+#include "wearer/boudarycd.h"
+#include "wearer/comfortpfrm.h"
+#include "wearer/controlfrm.h"
+#include "wearer/definebodyfrm.h"
+#include "wearer/environmentfrm.h"
+#include "wearer/initialfrm.h"
+#include "wearer/modelfrm.h"
+
+TFurFea* FurFea = nullptr;
+
+namespace {
+
+const char* const PlainGlyphs[6] = {"model.bmp", "environment.bmp", "garement.bmp", "who.bmp",
+                                    "simulation.bmp", "results.bmp"};
+const char* const NextGlyphs[6] = {"model2.bmp", "environment2.bmp", "garment2.bmp", "who2.bmp",
+                                   "simulation2.bmp", "results2.bmp"};
+const char* const StartPictures[6] = {"start-model.bmp", "start-environment.bmp", "start-garment.bmp",
+                                      "start-body.bmp", "start-simulation.bmp", "start-results.bmp"};
+
+const QString TextFileFilter = "LogoFile(.txt)|*.txt";
+const QString DataFileFilter = "Simulation Data(.dat)|*.dat";
+
+// The window's own pictures; a missing one leaves the control without a picture.
+QPixmap FormPicture(const QString& name)
+{
+    return QPixmap(AssetPath("Icon/form/" + name));
+}
+
+QToolButton* MakeStepButton(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(left, top, width, height);
+    b->setAutoRaise(true);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setIconSize(QSize(width - 2, height - 2));
+    b->setStyleSheet("QToolButton { border: none; background: transparent; }"
+                     "QToolButton:hover { border: 1px solid #f0f0f0; }");
+    return b;
+}
+
+} // namespace
+
+TFurFea::TFurFea(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("FurFea");
+    setWindowTitle("Vantora1.34");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    BuildMenus();
+    BuildToolBar();
+    BuildPanels();
+
+    // Case records (the CaseModel base): flags and records start as the model declares them.
+    SetCaseDir(AppDir().toStdString());
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        ScreenWidth = screen->geometry().width();
+        ScreenHeight = screen->geometry().height();
+    }
+    ShowCaseDir();
+    ActivationCount = 0;
+
+    move(0, 0);
+    TreeView1->expandAll();
+
+    LoadStepGlyphs();
+    ModelCode = 1;
+    InitControlDefaults();
+    InitDefaultFluids();
+}
+
+TFurFea::~TFurFea() = default;
+
+void TFurFea::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto add = [this](QMenu* menu, const char* name, const QString& text, void (TFurFea::*handler)()) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, Guard([this, handler] { (this->*handler)(); }));
+        return a;
+    };
+    QMenu* file = bar->addMenu("File");
+    file->setObjectName("File1");
+    add(file, "CreateDirectory1", "New Simulation", &TFurFea::CreateDirectory1Click);
+    add(file, "Load1", "Load From...", &TFurFea::Load1Click);
+    add(file, "SaveAs1", "Save As...", &TFurFea::SaveAs1Click);
+    file->addSeparator();
+    add(file, "Exit1", "Exit", &TFurFea::Exit1Click);
+
+    QMenu* pre = bar->addMenu("Pre_Processing");
+    pre->setObjectName("Pre_Processing1");
+    add(pre, "DefineModel", "Model...", &TFurFea::DefineModelClick);
+    pre->addSeparator();
+    add(pre, "DefineFluid", "Fluids...", &TFurFea::DefineFluidClick);
+    add(pre, "DefineBody", "Human Body...", &TFurFea::DefineBodyClick);
+    add(pre, "Garment1", "Garment...", &TFurFea::Garment1Click);
+    pre->addSeparator();
+    add(pre, "DefineBoundaryCondition1", "Boundary Condition...", &TFurFea::DefineBoundaryCondition1Click);
+    add(pre, "ControlVariable1", "Control Information...", &TFurFea::ControlVariable1Click);
+
+    QMenu* help = bar->addMenu("Help");
+    help->setObjectName("Help1");
+    add(help, "About1", "About...", &TFurFea::About1Click);
+}
+
+void TFurFea::BuildToolBar()
+{
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(32, 32));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    for (int i = 0; i < 14; ++i)
+        ImageList1.Add(FormPicture(QString("tool%1.bmp").arg(i)));
+    for (int i = 0; i < 13; ++i)
+        ImageList2.Add(FormPicture(QString("tree%1.bmp").arg(i)));
+
+    auto add = [this](const char* name, const QString& caption, const QString& hint, int picture,
+                      void (TFurFea::*handler)(), bool visible) {
+        auto* b = new QToolButton(ToolBar1);
+        b->setObjectName(name);
+        b->setText(caption);
+        b->setToolTip(hint);
+        b->setIcon(ImageList1.Icon(picture));
+        b->setIconSize(QSize(32, 32));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setAutoRaise(true);
+        b->setFixedSize(60, 52);
+        connect(b, &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
+        QAction* a = ToolBar1->addWidget(b);
+        a->setVisible(visible);
+        return b;
+    };
+    ToolButton3 = add("ToolButton3", "New", "Create Directory", 12, &TFurFea::ToolButton3Click, true);
+    ToolButton1 = add("ToolButton1", "Load", "Load File", 1, &TFurFea::ToolButton1Click, true);
+    ToolButton2 = add("ToolButton2", "Save", "Save File", 2, &TFurFea::ToolButton2Click, true);
+    ToolButton8 = add("ToolButton8", "Solver", "Run", 6, &TFurFea::ToolButton8Click, false);
+    ToolButton10 = add("ToolButton10", "Stop", "Stop", 7, &TFurFea::ToolButton10Click, false);
+    ToolButton12 = add("ToolButton12", "2D/3D plot", "Visualize", 9, &TFurFea::ToolButton12Click, false);
+    ToolButton14 = add("ToolButton14", "Animation", "About", 10, &TFurFea::ToolButton14Click, false);
+    AVI = add("AVI", "Avi", "", 13, &TFurFea::AVIClick, false);
+    ToolBar1->addSeparator();
+}
+
+void TFurFea::BuildPanels()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName("ClientArea");
+    central->setFixedSize(1016, 577);
+    setCentralWidget(central);
+
+    S = new QTabWidget(central);
+    S->setObjectName("S");
+    S->setGeometry(0, 0, 198, 497);
+    TreeView1 = new QTreeWidget;
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setIndentation(25);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setIconSize(QSize(16, 16));
+    S->addTab(TreeView1, "Simulation");
+
+    auto* root = new QTreeWidgetItem(TreeView1, QStringList("Pre-Processing"));
+    root->setIcon(0, ImageList2.Icon(0));
+    const char* children[] = {"Model ", "Scenario", "Human Body", "Garment", "Boundary Condition",
+                              "Control Information"};
+    for (const char* text : children)
+        new QTreeWidgetItem(root, QStringList(text));
+    root->child(0)->setIcon(0, ImageList2.Icon(1));
+    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, Guard([this](QTreeWidgetItem*, int) {
+                TreeView1DblClick();
+            }));
+
+    TotalTimeLabel = new QLabel("Total Time", central);
+    TotalTimeLabel->setObjectName("TotalTimeLabel");
+    TotalTimeLabel->setGeometry(8, 505, 180, 18);
+    RemainTimeLabel = new QLabel("Remain Time", central);
+    RemainTimeLabel->setObjectName("RemainTimeLabel");
+    RemainTimeLabel->setGeometry(8, 527, 180, 18);
+    ProgressBar = new QProgressBar(central);
+    ProgressBar->setObjectName("ProgressBar");
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setGeometry(8, 551, 182, 16);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(199, 0, 817, 577);
+    Panel1->setAutoFillBackground(true);
+    QPalette pal = Panel1->palette();
+    pal.setColor(QPalette::Window, QColor(128, 128, 128));
+    Panel1->setPalette(pal);
+
+    auto label = [this](const char* name, int l, int t, int w, int h) {
+        auto* x = new QLabel(Panel1);
+        x->setObjectName(name);
+        x->setGeometry(l, t, w, h);
+        return x;
+    };
+    ImgBc0 = label("ImgBc0", 16, 300, 41, 38);
+    ImgBc0->setToolTip("Define Boundary Condition");
+    ImgBc0->setCursor(Qt::PointingHandCursor);
+    ImgE1 = label("ImgE1", 16, 350, 41, 41);
+    ImgE1->setToolTip("Define Room");
+    Image1 = label("Image1", 16, 400, 105, 121);
+    // The background covers the three pictures before it.
+    Image2 = label("Image2", 0, 0, 817, 577);
+    Image2->setScaledContents(true);
+    Image2->setPixmap(FormPicture("flowchart.bmp"));
+
+    ModelBtn = MakeStepButton(Panel1, "ModelBtn", 56, 36, 131, 53);
+    EnvironmentBtn = MakeStepButton(Panel1, "EnvironmentBtn", 96, 115, 132, 57);
+    BodyBtn = MakeStepButton(Panel1, "BodyBtn", 144, 205, 133, 57);
+    GarmentBtn = MakeStepButton(Panel1, "GarmentBtn", 172, 280, 142, 57);
+    SimulationBtn = MakeStepButton(Panel1, "SimulationBtn", 224, 377, 133, 52);
+    ResultBtn = MakeStepButton(Panel1, "ResultBtn", 232, 456, 129, 57);
+    ResultBtn->hide();
+    const std::array<void (TFurFea::*)(), 6> clicks = {
+        &TFurFea::ModelBtnClick, &TFurFea::EnvironmentBtnClick, &TFurFea::GarmentBtnClick,
+        &TFurFea::BodyBtnClick, &TFurFea::SimulationBtnClick, &TFurFea::ResultBtnClick};
+    for (int step = 0; step < 6; ++step) {
+        StepButton(step)->setIcon(QIcon(FormPicture(StartPictures[step])));
+        auto handler = clicks[static_cast<std::size_t>(step)];
+        connect(StepButton(step), &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
+    }
+    // Step numbers beside the buttons, in flow order.
+    const QToolButton* flow[6] = {ModelBtn, EnvironmentBtn, BodyBtn, GarmentBtn, SimulationBtn, ResultBtn};
+    for (int i = 0; i < 6; ++i) {
+        const QRect g = flow[i]->geometry();
+        QLabel* n = label(QString("Image%1").arg(i + 4).toLatin1().constData(), g.left() - 18,
+                          g.top() + (g.height() - 19) / 2, 12, 19);
+        n->setPixmap(FormPicture(QString("step%1.bmp").arg(i + 1)));
+        StepNumbers[static_cast<std::size_t>(i)] = n;
+    }
+    StepNumbers[5]->hide();
+
+    StatusBar = statusBar();
+    StatusBar->setObjectName("StatusBar");
+    StatusBar->setSizeGripEnabled(false);
+    auto* panel0 = new QLabel(StatusBar);
+    panel0->setObjectName("StatusPanel0");
+    panel0->setFixedWidth(500);
+    StatusBar->addWidget(panel0);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+    Timer1->start();  // ticks and does nothing
+
+    // Client area 1016 x 665 below the menu bar: tool bar, panels and status bar.
+    const int chrome = 665 - 577;
+    ToolBar1->setFixedHeight(chrome - 22);
+    StatusBar->setFixedHeight(22);
+    setFixedSize(1016, 665 + menuBar()->sizeHint().height());
+}
+
+void TFurFea::LoadStepGlyphs()
+{
+    auto icon = [](const QString& name) { return LoadPicture(AssetPath("Icon/" + name)); };
+    for (int i = 0; i < 3; ++i)
+        SportsGlyphs[static_cast<std::size_t>(i)] = icon(QString("sports-%1.bmp").arg(i + 1));
+    for (int i = 0; i < 3; ++i)
+        ClothingGlyphs[static_cast<std::size_t>(i)] = icon(QString("clothing%1.bmp").arg(i + 1));
+    for (int i = 0; i < 3; ++i)
+        EnvironGlyphs[static_cast<std::size_t>(i)] = icon(QString("environ%1.bmp").arg(i + 1));
+    for (int i = 0; i < 6; ++i) {
+        Glyphs[static_cast<std::size_t>(i)] = icon(PlainGlyphs[i]);
+        Glyphs2[static_cast<std::size_t>(i)] = icon(NextGlyphs[i]);
+    }
+}
+
+QToolButton* TFurFea::StepButton(int step) const
+{
+    switch (step) {
+    case stActivity: return ModelBtn;
+    case stEnvironment: return EnvironmentBtn;
+    case stGarment: return GarmentBtn;
+    case stBody: return BodyBtn;
+    case stSimulation: return SimulationBtn;
+    case stResults: return ResultBtn;
+    default: return nullptr;
+    }
+}
+
+void TFurFea::SetStepPicture(int step, bool done)
+{
+    QToolButton* b = StepButton(step);
+    if (!b)
+        return;
+    const auto& pictures = done ? Glyphs : Glyphs2;
+    b->setIcon(QIcon(pictures[static_cast<std::size_t>(step)]));
+}
+
+void TFurFea::MarkStepDone(int step, int nextStep)
+{
+    SetStepPicture(step, true);
+    SetStepPicture(nextStep, false);
+}
+
+QTreeWidgetItem* TFurFea::TreeNode(int index) const
+{
+    QTreeWidgetItem* root = TreeView1->topLevelItem(0);
+    if (index == 0)
+        return root;
+    if (!root || index < 1 || index > root->childCount())
+        return nullptr;
+    return root->child(index - 1);
+}
+
+void TFurFea::MarkTreeNode(int index, const QString& text)
+{
+    QTreeWidgetItem* node = TreeNode(index);
+    if (!node)
+        return;
+    node->setIcon(0, ImageList2.Icon(1));
+    if (!text.isEmpty())
+        node->setText(0, text);
+}
+
+void TFurFea::ShowCaseDir()
+{
+    if (auto* panel = StatusBar->findChild<QLabel*>("StatusPanel0"))
+        panel->setText("Files are saved to " + QString::fromStdString(CaseDir()));
+}
+
+bool TFurFea::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    const bool handled = QMainWindow::event(e);
+    // Closing the main window ends the application, even while result windows are open.
+    if (e->type() == QEvent::Close && e->isAccepted())
+        QCoreApplication::quit();
+    return handled;
+}
+
+void TFurFea::FormActivate()
+{
+    if (ActivationCount == 0)
+        ActivationCount = 1;
+}
+
+// ---- menus and step buttons -------------------------------------------------------------
+
+void TFurFea::CreateDirectory1Click() {}
+void TFurFea::Exit1Click() { close(); }
+void TFurFea::DefineModelClick() { ModelFrm->ShowModal(); }
+void TFurFea::DefineFluidClick() { Fluid->ShowModal(); }
+
+void TFurFea::DefineBodyClick()
+{
+    if (ModelCode != 1 && ModelCode != 3) {
+        AppMessageBox("You did not choose Human Body Thermoregulation model!", "Information", MB_OK);
+        return;
+    }
+    DefineBodyFrm->ShowModal();
+}
+
+void TFurFea::Garment1Click() { FabricLayerFrm->ShowModal(); }
+void TFurFea::About1Click() {}
+void TFurFea::ModelBtnClick() { ActivityFrm->ShowModal(); }
+void TFurFea::EnvironmentBtnClick() { EnvironmentFrm->ShowModal(); }
+void TFurFea::BodyBtnClick() { DefineBodyClick(); }
+void TFurFea::GarmentBtnClick() { GarmentForm->ShowModal(); }
+void TFurFea::ResultBtnClick() {}
+void TFurFea::ToolButton1Click() { Load1Click(); }
+void TFurFea::ToolButton2Click() { SaveAs1Click(); }
+void TFurFea::ToolButton3Click() {}
+void TFurFea::ToolButton8Click() {}
+void TFurFea::ToolButton10Click() {}
+void TFurFea::ToolButton12Click() { Form1->Show(); }
+
+void TFurFea::ToolButton14Click()
+{
+    // Each run makes a further player; the global then refers to the newest one.
+    FrmMain = new TFrmMain(this);
+    FrmMain->setAttribute(Qt::WA_DeleteOnClose);
+    FrmMain->Show();
+}
+
+void TFurFea::AVIClick()
+{
+    const QString folder = AppDir() + "CamStudio.2.5.b1.bin";
+    Shell().StartProgram(folder + "/Recorder.exe", {}, folder);
+}
+
+bool TFurFea::StagesReady() const
+{
+    return ActivityDefined && EnvironmentDefined && BodyDefined && ClothingDefined;
+}
+
+void TFurFea::DefineBoundaryCondition1Click()
+{
+    BoundaryShortcut = BoundaryEnabled;
+    BoudaryCD->PageControl->setCurrentIndex(0);
+    BoudaryCD->PageControl->widget(0)->setVisible(true);
+    if (ActivityFrm->ScheduleChanged) {
+        AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
+        return;
+    }
+    if (StagesReady()) {
+        BuildStages();
+        BoudaryCD->BuildMicroclimateRows();
+        BoudaryCD->StageListBox->clear();
+        for (std::size_t i = 0; i < Stages.size(); ++i) {
+            Stages[i]->Name = "Stage" + std::to_string(i + 1);
+            BoudaryCD->StageListBox->addItem(QString::fromStdString(Stages[i]->Name));
+            if (i + 1 == Stages.size())
+                BoudaryCD->PutStageValue(static_cast<int>(i));
+        }
+        StagesUnnamed = false;
+        StagesShown = true;
+    }
+    BoudaryCD->ShowModal();
+    BoundaryDefined = true;
+}
+
+void TFurFea::ControlVariable1Click()
+{
+    BoundaryShortcut = BoundaryEnabled;
+    if (ActivityFrm->ScheduleChanged) {
+        AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
+        return;
+    }
+    if (!StagesReady())
+        return;
+    BuildStages();
+    ControlFrm->BuildControlRows();
+    ControlFrm->PutControlValue();
+    ControlFrm->ShowModal();
+}
+
+void TFurFea::TreeView1DblClick()
+{
+    QTreeWidgetItem* node = TreeView1->currentItem();
+    if (node == TreeNode(tnBoundary))
+        DefineBoundaryCondition1Click();
+    else if (node == TreeNode(tnControl))
+        ControlVariable1Click();
+}
+
+void TFurFea::TreeView1MouseUp(QTreeWidgetItem* node, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !node)
+        return;
+    if (node == TreeNode(tnModel)) DefineModelClick();
+    else if (node == TreeNode(tnScenario)) DefineFluidClick();
+    else if (node == TreeNode(tnHumanBody)) DefineBodyClick();
+    else if (node == TreeNode(tnGarment)) Garment1Click();
+    else if (node == TreeNode(tnBoundary)) DefineBoundaryCondition1Click();
+    else if (node == TreeNode(tnControl)) ControlVariable1Click();
+}
+
+// ---- operations other windows call ------------------------------------------------------
+
+void TFurFea::Fiber1Click()
+{
+    if (FiberFirstOpen) {
+        Fiber->RHLabel->hide();
+        Fiber->RegainLabel->hide();
+        FiberFirstOpen = false;
+    }
+    Fiber->ShowModal();
+}
+
+void TFurFea::Membrane1Click()
+{
+    if (MembraneFirstOpen) {
+        Membrane->Label7->hide();
+        Membrane->Label8->hide();
+        Membrane->Label10->hide();
+        Membrane->Label9->hide();
+        MembraneFirstOpen = false;
+    }
+    Membrane->ShowModal();
+}
+
+void TFurFea::Fabric1Click()
+{
+    FabricForm->FiberListBox->clear();
+    FabricForm->FillMaterialLists();
+    FabricForm->Show();
+}
+
+void TFurFea::NotifyDefinitionChanged(bool) {}
+
+// ---- handlers that no control invokes ---------------------------------------------------
+
+void TFurFea::DefineFluidBtnClick() { DefineFluidClick(); }
+void TFurFea::FluidBtnClick() { DefineFluidClick(); }
+void TFurFea::DefineModeBtnClick() { ModelFrm->ShowModal(); }
+
+void TFurFea::DefineBodyBtnClick()
+{
+    if (ModelCode == 1 || ModelCode == 3)
+        DefineBodyFrm->ShowModal();
+}
+
+void TFurFea::Image1Click() { DefineBodyClick(); }
+void TFurFea::ToolButton5Click() { DefineBodyClick(); }
+void TFurFea::DefineFiberBtnClick() { Fiber1Click(); }
+void TFurFea::DefineMemBtnClick() { Membrane1Click(); }
+void TFurFea::DefineFabricBtnClick() { Fabric1Click(); }
+void TFurFea::DefineGarmentBtnClick() { Garment1Click(); }
+void TFurFea::Image3Click() { Garment1Click(); }
+void TFurFea::ToolButton6Click() { Garment1Click(); }
+
+void TFurFea::DefineBCBtnClick()
+{
+    if (BoundaryShortcut)
+        DefineBoundaryCondition1Click();
+}
+
+void TFurFea::BCBtnClick() { DefineBoundaryCondition1Click(); }
+void TFurFea::Image5Click() { DefineBoundaryCondition1Click(); }
+
+void TFurFea::DefineInitialInfoBtnClick()
+{
+    if (StagesShown)
+        InitialConditionClick();
+}
+
+void TFurFea::InitialConditionClick() { InitialFrm->ShowModal(); }
+
+void TFurFea::PCM1Click()
+{
+    if (ModelCode == 2 || ModelCode == 3)
+        ::PCM->ShowModal();
+    else
+        AppMessageBox("You did not choose PCM model!", "Information", MB_OK);
+}
+
+void TFurFea::btnDefinePCMClick()
+{
+    if (ModelCode == 2 || ModelCode == 3)
+        ::PCM->ShowModal();
+}
+
+void TFurFea::ParametersClick() { ComfortPFrm->ShowModal(); }
+void TFurFea::Parameters1Click() { ComfortPFrm->ShowModal(); }
+void TFurFea::DesignateDirBtnClick() { DesignateDirFrm->ShowModal(); }
+
+void TFurFea::Evaluate1Click()
+{
+    EvaluateComfort();
+    ThermalComfortFrm->ShowModal();
+}
+
+void TFurFea::EvaluateComfort() {}
+
+void TFurFea::datavisualize1Click() { Form1->ShowModal(); }
+
+void TFurFea::virtualvisualize1Click()
+{
+    FrmMain = new TFrmMain(this);
+    FrmMain->setAttribute(Qt::WA_DeleteOnClose);
+    FrmMain->ShowModal();
+}
+
+void TFurFea::ShowLayerDialog(int layer)
+{
+    SelectedTreeLayer = layer;
+    FabricLayerFrm->ShowModal();
+}
+
+void TFurFea::layer1Click() { ShowLayerDialog(1); }
+void TFurFea::layer2Click() { ShowLayerDialog(2); }
+void TFurFea::layer3Click() { ShowLayerDialog(3); }
+void TFurFea::layer4Click() { ShowLayerDialog(4); }
+void TFurFea::layer5Click() { ShowLayerDialog(5); }
+void TFurFea::imgIsOk1Click() { layer1Click(); }
+void TFurFea::imgIsOk2Click() { layer2Click(); }
+void TFurFea::imgIsOk3Click() { layer3Click(); }
+void TFurFea::imgIsOk4Click() { layer4Click(); }
+void TFurFea::imgIsOk5Click() { layer5Click(); }
+
+void TFurFea::LogFile1Click()
+{
+    const QString dir = QString::fromStdString(CaseDir());
+    const QString log = dir + "LogInfo.txt";
+    if (QFileInfo::exists(log)) {
+        Shell().OpenDocument(log);
+        return;
+    }
+    const QString chosen = FileDialogs().OpenFileName(this, "Open", dir, TextFileFilter);
+    if (!chosen.isEmpty())
+        Shell().OpenDocument(chosen);
+}
+
+void TFurFea::OpenCaseTextFile(const QString& name)
+{
+    const QString dir = QString::fromStdString(CaseDir());
+    QString path = dir + name;
+    if (!QFileInfo::exists(path))
+        path = FileDialogs().OpenFileName(this, "Open", dir, DataFileFilter);
+    if (!path.isEmpty())
+        Shell().OpenDocument(path);  // the desktop's text editor stands in for Notepad
+}
+
+void TFurFea::HumanBodyData1Click() { OpenCaseTextFile("comfort.dat"); }
+void TFurFea::FabricData1Click() { OpenCaseTextFile("Fabrics.dat"); }
+void TFurFea::BodyData1Click() { OpenCaseTextFile("BodyProperty.dat"); }
+void TFurFea::Body1Click() { Shell().StartProgram("FEM.exe", {}, QString()); }
+
+// Both would address a fourth top-level menu that this window does not have.
+void TFurFea::Comfort1Click() {}
+void TFurFea::Report1Click() {}
+void TFurFea::RunClick() {}
+void TFurFea::Stop1Click() {}
+void TFurFea::Reset1Click() {}
+void TFurFea::Visualize1Click() {}
+void TFurFea::PostProcessing1Click() {}
+void TFurFea::ComfortEvaluate1Click() {}

@@ -1,0 +1,10 @@
+#pragma once
+#include "toolkit/forms.h"
+
+class TOpenLinkFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TOpenLinkFrm(QWidget* owner = nullptr);
+};
+
+extern TOpenLinkFrm* OpenLinkFrm;

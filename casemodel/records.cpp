@@ -1,0 +1,23 @@
+#include "casemodel/records.h"
+
+std::shared_ptr<MembraneType> MakeDefaultMembrane()
+{
+    static const double temperatures[6] = {273.16, 275.66, 283.16, 289.16, 293.16, 318.16};
+    auto m = std::make_shared<MembraneType>();
+    m->Name = "OP";
+    m->Thickness = 0;
+    for (TDoubleDynArray* a : {&m->WvpValues, &m->WvpTemperatures, &m->TrValues, &m->TrTemperatures})
+        a->SetLength(6);
+    for (int i = 0; i < 6; ++i) {
+        m->WvpValues[i] = 1e8;
+        m->TrValues[i] = 0;
+        m->WvpTemperatures[i] = temperatures[i];
+        m->TrTemperatures[i] = temperatures[i];
+    }
+    return m;
+}
+
+void AddDefaultMembrane(TList<MembraneType>& membranes)
+{
+    membranes.push_back(MakeDefaultMembrane());
+}

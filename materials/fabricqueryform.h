@@ -1,0 +1,10 @@
+#pragma once
+#include "toolkit/forms.h"
+
+class TFabricQueryForm : public TForm {
+    Q_OBJECT
+public:
+    explicit TFabricQueryForm(QWidget* owner = nullptr);
+};
+
+extern TFabricQueryForm* FabricQueryForm;

@@ -1,0 +1,11 @@
+#include "materials/garmentform.h"
+
+TGarmentForm* GarmentForm = nullptr;
+
+TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
+{
+    setObjectName("GarmentForm");
+    SetCaption("Garments Desgin");
+    SetClientSize(665, 485);
+    SetPosition(TPosition::MainFormCenter);
+}

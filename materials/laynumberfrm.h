@@ -1,0 +1,10 @@
+#pragma once
+#include "toolkit/forms.h"
+
+class TLayNumberFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TLayNumberFrm(QWidget* owner = nullptr);
+};
+
+extern TLayNumberFrm* LayNumberFrm;

@@ -1,0 +1,27 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+
+ensure_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build_dir() { # build_dir DIR [cmake options...]
+  local dir="$1"; shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$(jobs)"
+}

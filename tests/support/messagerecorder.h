@@ -1,0 +1,44 @@
+#pragma once
+// Stands in for the message service during a test: answers the boxes it was told to expect,
+// in order, and fails the test on any box it did not expect.
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "toolkit/messages.h"
+
+struct ShownMessage {
+    QString Text;
+    QString Caption;
+    int Flags = 0;
+};
+
+class MessageRecorder : public MessageService {
+public:
+    MessageRecorder();
+    ~MessageRecorder() override;
+
+    // The next box must show this text (and this caption, unless it is empty); answer it so.
+    MessageRecorder& Expect(const QString& text, const QString& caption = QString(), int answer = IDOK);
+    // Accept any boxes from now on, answering each with `answer`.
+    void AllowAny(int answer = IDOK) { AnyAnswer = answer; AllowAll = true; }
+    bool AllConsumed() const { return Expected.empty(); }
+
+    std::vector<ShownMessage> Shown;
+
+    int MessageBox(const QString& text, const QString& caption, int flags) override;
+    void ShowMessage(const QString& text) override;
+    void ShowException(const QString& text) override;
+
+private:
+    struct Expectation {
+        QString Text;
+        QString Caption;
+        int Answer;
+    };
+    int Answer(const QString& text, const QString& caption, int flags);
+    std::deque<Expectation> Expected;
+    MessageService* Previous;
+    bool AllowAll = false;
+    int AnyAnswer = IDOK;
+};

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "casemodel/numformat.h"
+
+namespace {
+
+TEST(FloatToStr, WritesFifteenDigitsAndExponentBelowOneTenThousandth)
+{
+    EXPECT_EQ(FloatToStr(0), "0");
+    EXPECT_EQ(FloatToStr(1e-5), "1E-5");
+    EXPECT_EQ(FloatToStr(0.0001), "0.0001");
+    EXPECT_EQ(FloatToStr(17.0 / 3600000.0), "4.72222222222222E-6");
+    EXPECT_EQ(FloatToStr(0.0002), "0.0002");
+    EXPECT_EQ(FloatToStr(60), "60");
+    EXPECT_EQ(FloatToStr(-2.5), "-2.5");
+    EXPECT_EQ(FloatToStr(0.1), "0.1");
+    EXPECT_EQ(FloatToStr(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(FloatToStr(6.214e-05), "6.214E-5");
+    EXPECT_EQ(FloatToStr(1e8), "100000000");
+    EXPECT_EQ(FloatToStr(123456789012345.0), "123456789012345");
+    EXPECT_EQ(FloatToStr(1e15), "1E15");
+    EXPECT_EQ(FloatToStr(273.16), "273.16");
+}
+
+TEST(FormatG6, WritesPercentGWithSixDigits)
+{
+    EXPECT_EQ(FormatG6(1e8), "1E+08");
+    EXPECT_EQ(FormatG6(0.0002), "0.0002");
+    EXPECT_EQ(FormatG6(1234567), "1.23457E+06");
+    EXPECT_EQ(FormatG6(0), "0");
+    EXPECT_EQ(FormatG6(0.9), "0.9");
+    EXPECT_EQ(FormatG6(6.214e-05), "6.214E-05");
+    EXPECT_EQ(FormatG6(273.16), "273.16");
+    EXPECT_EQ(FormatG6(-1), "-1");
+    EXPECT_EQ(FormatG6(18481.4321), "18481.4");
+}
+
+TEST(TryStrToFloat, AcceptsOnlySignDigitsOnePointAndExponent)
+{
+    double v = -1;
+    EXPECT_TRUE(TryStrToFloat("2.5", v));
+    EXPECT_EQ(v, 2.5);
+    EXPECT_TRUE(TryStrToFloat("-12", v));
+    EXPECT_EQ(v, -12);
+    EXPECT_TRUE(TryStrToFloat("+.5", v));
+    EXPECT_EQ(v, 0.5);
+    EXPECT_TRUE(TryStrToFloat("1E-5", v));
+    EXPECT_EQ(v, 1e-5);
+    EXPECT_TRUE(TryStrToFloat("5.", v));
+    EXPECT_EQ(v, 5);
+    for (const char* bad : {"", " ", ".", "-", "inf", "nan", "INF", "0x10", "1e999", "1.2.3", "5-",
+                            "2.5 ", " 2.5", "12abc", "1e", "e5", "1,5", "--1"}) {
+        EXPECT_FALSE(TryStrToFloat(bad, v)) << bad;
+    }
+}
+
+TEST(ParseLeadingNumber, TakesTheNumberAtTheStart)
+{
+    double v = -1;
+    EXPECT_TRUE(ParseLeadingNumber(" 12.5abc", v));
+    EXPECT_EQ(v, 12.5);
+    EXPECT_TRUE(ParseLeadingNumber("1E+08", v));
+    EXPECT_EQ(v, 1e8);
+    EXPECT_TRUE(ParseLeadingNumber("3e", v));
+    EXPECT_EQ(v, 3);
+    EXPECT_FALSE(ParseLeadingNumber("abc", v));
+    EXPECT_EQ(v, 0);
+    EXPECT_FALSE(ParseLeadingNumber("", v));
+    EXPECT_FALSE(ParseLeadingNumber("1e999", v));
+}
+
+TEST(Trim, RemovesBlanksAtBothEnds)
+{
+    EXPECT_EQ(Trim("  2.5 \t"), "2.5");
+    EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(Trim("a b"), "a b");
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "toolkit/forms.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+QWidget* mainForm = nullptr;
+ModalHook modalHook;
+} // namespace
+
+void SetMainForm(QWidget* form) { mainForm = form; }
+QWidget* MainForm() { return mainForm; }
+
+ModalHook SetModalHook(ModalHook hook)
+{
+    ModalHook previous = std::move(modalHook);
+    modalHook = std::move(hook);
+    return previous;
+}
+
+TForm::TForm(QWidget* owner) : QDialog(owner)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void TForm::SetSizeable(bool sizeable)
+{
+    if (sizeable) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(size());
+    }
+}
+
+void TForm::SetStayOnTop(bool onTop)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void TForm::Place()
+{
+    switch (Position) {
+    case TPosition::Designed:
+        break;
+    case TPosition::ScreenCenter:
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->geometry();
+            move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+        }
+        break;
+    case TPosition::MainFormCenter:
+        if (mainForm)
+            move((mainForm->width() - width()) / 2, (mainForm->height() - height()) / 2);
+        break;
+    }
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        Place();
+        FormShow();
+    }
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    QDialog::closeEvent(event);
+}
+
+int TForm::ShowModal()
+{
+    Result = mrNone;
+    InModalRun = true;
+    if (modalHook) {
+        ModalHook hook = modalHook;  // the hook may replace itself while it runs
+        show();
+        const int hooked = hook(*this);
+        if (Result == mrNone)
+            Result = hooked;
+        if (isVisible())
+            hide();
+    } else {
+        InExec = true;
+        setModal(true);
+        exec();
+        InExec = false;
+        if (Result == mrNone)
+            Result = mrCancel;
+    }
+    InModalRun = false;
+    return Result;
+}
+
+void TForm::Show()
+{
+    setModal(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm::Close()
+{
+    close();
+}
+
+void TForm::SetModalResult(int result)
+{
+    Result = result;
+    if (result != mrNone && InModalRun) {
+        if (InExec)
+            QDialog::done(result);
+        else
+            hide();
+    }
+}
+
+void TForm::done(int result)
+{
+    // reject() (Escape, the title bar's close) arrives here with 0.
+    if (Result == mrNone)
+        Result = result == QDialog::Accepted ? mrOk : (result == QDialog::Rejected ? mrCancel : result);
+    if (InModalRun && !InExec) {
+        hide();
+        return;
+    }
+    QDialog::done(result);
+}

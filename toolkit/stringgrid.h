@@ -1,0 +1,49 @@
+#pragma once
+// A string grid: Cells[col][row] texts, column and row counts, fixed rows and columns drawn as
+// headers. Cell texts survive when the row or column count shrinks and grows again.
+#include <QTableWidget>
+#include <functional>
+#include <map>
+#include <utility>
+
+class TStringGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget* parent = nullptr);
+
+    int ColCount() const { return Cols; }
+    int RowCount() const { return Rows; }
+    void SetColCount(int count);
+    void SetRowCount(int count);
+    int FixedCols() const { return FixedC; }
+    int FixedRows() const { return FixedR; }
+    void SetFixedCols(int count);
+    void SetFixedRows(int count);
+
+    QString Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString& text);
+
+    void SetDefaultColWidth(int width);
+    void SetDefaultRowHeight(int height);
+    void SetColWidth(int col, int width) { setColumnWidth(col, width); }
+    void SetEditing(bool editing);
+
+    // Current cell (the toolkit's Col and Row).
+    int Col() const { return currentColumn(); }
+    int Row() const { return currentRow(); }
+    void SetCurrentCell(int col, int row) { setCurrentCell(row, col); }
+
+    // Runs after the user changed a cell's text.
+    std::function<void(int col, int row)> OnCellEdited;
+
+private:
+    void Rebuild();
+    void Refresh(int col, int row);
+    int Cols = 5;
+    int Rows = 5;
+    int FixedC = 1;
+    int FixedR = 1;
+    bool Editing = false;
+    bool Updating = false;
+    std::map<std::pair<int, int>, QString> Texts;
+};

@@ -1,0 +1,11 @@
+#include "wearer/activityfrm.h"
+
+TActivityFrm* ActivityFrm = nullptr;
+
+TActivityFrm::TActivityFrm(QWidget* owner) : TForm(owner)
+{
+    setObjectName("ActivityFrm");
+    SetCaption("What to do?");
+    SetClientSize(560, 420);
+    SetPosition(TPosition::MainFormCenter);
+}

@@ -1,0 +1,11 @@
+#include "wearer/definebodyfrm.h"
+
+TDefineBodyFrm* DefineBodyFrm = nullptr;
+
+TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
+{
+    setObjectName("DefineBodyFrm");
+    SetCaption("Define Human Body");
+    SetClientSize(520, 400);
+    SetPosition(TPosition::MainFormCenter);
+}

@@ -1,0 +1,11 @@
+#include "wearer/environmentfrm.h"
+
+TEnvironmentFrm* EnvironmentFrm = nullptr;
+
+TEnvironmentFrm::TEnvironmentFrm(QWidget* owner) : TForm(owner)
+{
+    setObjectName("EnvironmentFrm");
+    SetCaption("Environment");
+    SetClientSize(560, 420);
+    SetPosition(TPosition::MainFormCenter);
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "toolkit/forms.h"
+
+class TInitialFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TInitialFrm(QWidget* owner = nullptr);
+};
+
+extern TInitialFrm* InitialFrm;

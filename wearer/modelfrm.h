@@ -1,0 +1,10 @@
+#pragma once
+#include "toolkit/forms.h"
+
+class TModelFrm : public TForm {
+    Q_OBJECT
+public:
+    explicit TModelFrm(QWidget* owner = nullptr);
+};
+
+extern TModelFrm* ModelFrm;
