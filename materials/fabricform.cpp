@@ -17,3 +17,5 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
 }
 
 void TFabricForm::FillMaterialLists() {}
+
+void TFabricForm::LoadFabricList(const TList<FabricType>&) {}

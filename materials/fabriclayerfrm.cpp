@@ -9,3 +9,5 @@ TFabricLayerFrm::TFabricLayerFrm(QWidget* owner) : TForm(owner)
     SetClientSize(305, 350);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TFabricLayerFrm::BuildLayerGrid() {}

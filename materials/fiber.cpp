@@ -17,3 +17,5 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     RegainLabel->setObjectName("RegainLabel");
     RegainLabel->move(0, 20);
 }
+
+void TFiber::LoadFiberList(const TList<FiberType>&) {}

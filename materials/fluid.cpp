@@ -9,3 +9,5 @@ TFluid::TFluid(QWidget* owner) : TForm(owner)
     SetClientSize(520, 300);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TFluid::LoadFluidList(const TList<FluidType>&) {}

@@ -9,3 +9,5 @@ TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
     SetClientSize(665, 485);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TGarmentForm::LoadGarmentList(int, const int*, const int*) {}

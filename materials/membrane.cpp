@@ -18,3 +18,5 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
         (*labels[i])->setObjectName(names[i]);
     }
 }
+
+void TMembrane::LoadMembraneList(const TList<MembraneType>&) {}

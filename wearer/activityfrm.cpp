@@ -9,3 +9,5 @@ TActivityFrm::TActivityFrm(QWidget* owner) : TForm(owner)
     SetClientSize(560, 420);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TActivityFrm::LoadActivitySchedule(int, const double*, const int*) {}

@@ -9,3 +9,5 @@ TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
     SetClientSize(520, 400);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TDefineBodyFrm::PutBodyValue(const BodyParameters&) {}

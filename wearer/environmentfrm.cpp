@@ -9,3 +9,5 @@ TEnvironmentFrm::TEnvironmentFrm(QWidget* owner) : TForm(owner)
     SetClientSize(560, 420);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TEnvironmentFrm::LoadEnvironmentGrids(int, const double*, const double*, const double*) {}

@@ -9,3 +9,5 @@ TPhysiologyFrm::TPhysiologyFrm(QWidget* owner) : TForm(owner)
     SetClientSize(760, 560);
     SetPosition(TPosition::MainFormCenter);
 }
+
+void TPhysiologyFrm::PutPhysiologyValue(const BodyParameters&) {}
