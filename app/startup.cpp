@@ -12,7 +12,6 @@ int RunApplication(bool runLoop)
         CreateApplicationWindows();
     } catch (...) {
         ReportEscapedError(std::current_exception());
-        DestroyApplicationWindows();
         return 1;
     }
     int status = 0;

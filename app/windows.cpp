@@ -46,50 +46,56 @@
 
 void CreateApplicationWindows()
 {
+    // The main window loads the step pictures; when one is missing nothing has been created yet.
     FurFea = new TFurFea;
     SetMainForm(FurFea);
-    About = new TAbout(FurFea);
-    DefineBodyFrm = new TDefineBodyFrm(FurFea);
-    BoudaryCD = new TBoudaryCD(FurFea);
-    Form2 = new TForm2(FurFea);
-    ComfortPFrm = new TComfortPFrm(FurFea);
-    ControlFrm = new TControlFrm(FurFea);
-    DesignateDirFrm = new TDesignateDirFrm(FurFea);
-    FrmCutView = new TFrmCutView(FurFea);
-    FabricForm = new TFabricForm(FurFea);
-    FabricLayerFrm = new TFabricLayerFrm(FurFea);
-    Fiber = new TFiber(FurFea);
-    Fluid = new TFluid(FurFea);
-    IDDlg = new TIDDlg(FurFea);
-    Form3 = new TForm3(FurFea);
-    InitialFrm = new TInitialFrm(FurFea);
-    LoadDirFrm = new TLoadDirFrm(FurFea);
-    FrmMain = new TFrmMain(FurFea);
-    Membrane = new TMembrane(FurFea);
-    ModelFrm = new TModelFrm(FurFea);
-    PCM = new TPCM(FurFea);
-    RoomFrm = new TRoomFrm(FurFea);
-    SelfHeatingFrm = new TSelfHeatingFrm(FurFea);
-    FrmData = new TFrmData(FurFea);
-    SplashForm = new TSplashForm(FurFea);
-    ThermalComfortFrm = new TThermalComfortFrm(FurFea);
-    Form1 = new TForm1(FurFea);
-    NameDlg = new TNameDlg(FurFea);
-    EnvironmentFrm = new TEnvironmentFrm(FurFea);
-    PhysiologyFrm = new TPhysiologyFrm(FurFea);
-    SportsFrm = new TSportsFrm(FurFea);
-    GarmentForm = new TGarmentForm(FurFea);
-    LayNumberFrm = new TLayNumberFrm(FurFea);
-    FabricPFrom = new TFabricPFrom(FurFea);
-    FabricQueryForm = new TFabricQueryForm(FurFea);
-    FiberQueryForm = new TFiberQueryForm(FurFea);
-    FiberPForm = new TFiberPForm(FurFea);
-    Form4 = new TForm4(FurFea);
-    BodyQueryForm = new TBodyQueryForm(FurFea);
-    BodyPForm = new TBodyPForm(FurFea);
-    ActivityFrm = new TActivityFrm(FurFea);
-    Form5 = new TForm5(FurFea);
-    OpenLinkFrm = new TOpenLinkFrm(FurFea);
+    try {
+        About = new TAbout(FurFea);
+        DefineBodyFrm = new TDefineBodyFrm(FurFea);
+        BoudaryCD = new TBoudaryCD(FurFea);
+        Form2 = new TForm2(FurFea);
+        ComfortPFrm = new TComfortPFrm(FurFea);
+        ControlFrm = new TControlFrm(FurFea);
+        DesignateDirFrm = new TDesignateDirFrm(FurFea);
+        FrmCutView = new TFrmCutView(FurFea);
+        FabricForm = new TFabricForm(FurFea);
+        FabricLayerFrm = new TFabricLayerFrm(FurFea);
+        Fiber = new TFiber(FurFea);
+        Fluid = new TFluid(FurFea);
+        IDDlg = new TIDDlg(FurFea);
+        Form3 = new TForm3(FurFea);
+        InitialFrm = new TInitialFrm(FurFea);
+        LoadDirFrm = new TLoadDirFrm(FurFea);
+        FrmMain = new TFrmMain(FurFea);
+        Membrane = new TMembrane(FurFea);
+        ModelFrm = new TModelFrm(FurFea);
+        PCM = new TPCM(FurFea);
+        RoomFrm = new TRoomFrm(FurFea);
+        SelfHeatingFrm = new TSelfHeatingFrm(FurFea);
+        FrmData = new TFrmData(FurFea);
+        SplashForm = new TSplashForm(FurFea);
+        ThermalComfortFrm = new TThermalComfortFrm(FurFea);
+        Form1 = new TForm1(FurFea);
+        NameDlg = new TNameDlg(FurFea);
+        EnvironmentFrm = new TEnvironmentFrm(FurFea);
+        PhysiologyFrm = new TPhysiologyFrm(FurFea);
+        SportsFrm = new TSportsFrm(FurFea);
+        GarmentForm = new TGarmentForm(FurFea);
+        LayNumberFrm = new TLayNumberFrm(FurFea);
+        FabricPFrom = new TFabricPFrom(FurFea);
+        FabricQueryForm = new TFabricQueryForm(FurFea);
+        FiberQueryForm = new TFiberQueryForm(FurFea);
+        FiberPForm = new TFiberPForm(FurFea);
+        Form4 = new TForm4(FurFea);
+        BodyQueryForm = new TBodyQueryForm(FurFea);
+        BodyPForm = new TBodyPForm(FurFea);
+        ActivityFrm = new TActivityFrm(FurFea);
+        Form5 = new TForm5(FurFea);
+        OpenLinkFrm = new TOpenLinkFrm(FurFea);
+    } catch (...) {
+        DestroyApplicationWindows();
+        throw;
+    }
 }
 
 void DestroyApplicationWindows()

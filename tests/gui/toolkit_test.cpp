@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <stdexcept>
+
+#include "tests/support/messagerecorder.h"
+#include "toolkit/application.h"
+#include "toolkit/filedialogs.h"
+#include "toolkit/forms.h"
+#include "toolkit/keyfilter.h"
+#include "toolkit/pictures.h"
+#include "toolkit/radiogroup.h"
+#include "toolkit/stringgrid.h"
+
+namespace {
+
+TEST(StringGrid, CellTextsSurviveShrinkingAndGrowing)
+{
+    TStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.SetCell(1, 3, "12.5");
+    grid.SetCell(0, 0, "Stage");
+    EXPECT_EQ(grid.Cell(1, 3), "12.5");
+    grid.SetRowCount(2);
+    EXPECT_EQ(grid.rowCount(), 2);
+    grid.SetRowCount(4);
+    EXPECT_EQ(grid.Cell(1, 3), "12.5");
+    EXPECT_EQ(grid.item(3, 1)->text(), "12.5");
+    EXPECT_EQ(grid.Cell(2, 2), "");
+    // Fixed cells cannot be edited, the others can when editing is on.
+    grid.SetEditing(true);
+    EXPECT_FALSE(grid.item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid.item(1, 1)->flags() & Qt::ItemIsEditable);
+}
+
+TEST(RadioGroup, IndexMinusOneIsNoneAndCodeChangesRunTheHandler)
+{
+    TRadioGroup group;
+    group.SetItems({"Male", "Female"});
+    EXPECT_EQ(group.ItemIndex(), -1);
+    int clicks = 0;
+    group.OnClick = [&] { ++clicks; };
+    group.SetItemIndex(1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(group.Button(1)->isChecked());
+    group.SetItemIndex(1);
+    EXPECT_EQ(clicks, 1);  // no change, no click
+    group.SetItemIndex(-1);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(group.Button(0)->isChecked());
+    EXPECT_FALSE(group.Button(1)->isChecked());
+    group.Button(0)->click();
+    EXPECT_EQ(group.ItemIndex(), 0);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(KeyFilter, DiscardsReplacesAndAlwaysPassesNavigation)
+{
+    QLineEdit edit;
+    SetOnKeyPress(&edit, [](char& key) {
+        if (key == 'x') key = 0;
+        else if (key == ',') key = '.';
+    });
+    auto type = [&](int qtKey, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QApplication::sendEvent(&edit, &press);
+    };
+    type(Qt::Key_1, "1");
+    type(Qt::Key_X, "x");
+    type(Qt::Key_Comma, ",");
+    type(Qt::Key_5, "5");
+    EXPECT_EQ(edit.text(), "1.5");
+    type(Qt::Key_Home, "");
+    type(Qt::Key_2, "2");
+    EXPECT_EQ(edit.text(), "21.5");
+}
+
+TEST(Forms, ModalRunsGoThroughTheHookAndPlacementFollowsTheMainWindow)
+{
+    QWidget main;
+    main.resize(1000, 700);
+    SetMainForm(&main);
+    TForm form;
+    form.SetClientSize(300, 200);
+    form.SetPosition(TPosition::MainFormCenter);
+    int seen = 0;
+    {
+        ScopedModalHook hook([&](TForm& f) {
+            ++seen;
+            EXPECT_TRUE(f.isVisible());
+            EXPECT_EQ(f.pos(), QPoint(350, 250));
+            f.SetModalResult(mrOk);
+            return int(mrNone);
+        });
+        EXPECT_EQ(form.ShowModal(), mrOk);
+    }
+    EXPECT_EQ(seen, 1);
+    EXPECT_FALSE(form.isVisible());
+    {
+        ScopedModalHook hook([](TForm& f) { f.Close(); return int(mrNone); });
+        EXPECT_EQ(form.ShowModal(), mrCancel);
+    }
+    SetMainForm(nullptr);
+}
+
+TEST(Guard, AnEscapingErrorGoesToTheExceptionDisplay)
+{
+    MessageRecorder messages;
+    messages.Expect("boom", "Exception");
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked, Guard([] { throw std::runtime_error("boom"); }));
+    button.click();
+}
+
+TEST(Pictures, AMissingPictureNamesTheFile)
+{
+    try {
+        LoadPicture("/nonexistent/Icon/model.bmp");
+        FAIL() << "no error";
+    } catch (const EFOpenError& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/Icon/model.bmp"), std::string::npos);
+    }
+}
+
+TEST(FileDialogs, FiltersBecomeQtFilters)
+{
+    EXPECT_EQ(QtFilter("simulate data file(.sdf)|*.sdf"), "simulate data file(.sdf) (*.sdf)");
+    EXPECT_EQ(QtFilter("A|*.a|B|*.b;*.c"), "A (*.a);;B (*.b *.c)");
+}
+
+} // namespace
