@@ -69,9 +69,8 @@ QToolButton* MakeStepButton(QWidget* parent, const char* name, int left, int top
     b->setGeometry(left, top, width, height);
     b->setAutoRaise(true);
     b->setCursor(Qt::PointingHandCursor);
-    b->setIconSize(QSize(width - 2, height - 2));
-    b->setStyleSheet("QToolButton { border: none; background: transparent; }"
-                     "QToolButton:hover { border: 1px solid #f0f0f0; }");
+    b->setIconSize(QSize(width, height));
+    b->setStyleSheet("QToolButton { border: none; padding: 0px; margin: 0px; background: transparent; }");
     return b;
 }
 

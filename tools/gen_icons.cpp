@@ -24,17 +24,15 @@ struct Step {
     const char* next;
     const char* start;
     const char* title;
-    int width;
-    int height;
 };
 
 const Step Steps[6] = {
-    {"model.bmp", "model2.bmp", "start-model.bmp", "Activity", 131, 53},
-    {"environment.bmp", "environment2.bmp", "start-environment.bmp", "Environment", 132, 57},
-    {"garement.bmp", "garment2.bmp", "start-garment.bmp", "Garment", 142, 57},
-    {"who.bmp", "who2.bmp", "start-body.bmp", "Human Body", 133, 57},
-    {"simulation.bmp", "simulation2.bmp", "start-simulation.bmp", "Simulation", 133, 52},
-    {"results.bmp", "results2.bmp", "start-results.bmp", "Results", 129, 57},
+    {"model.bmp", "model2.bmp", "start-model.bmp", "Activity"},
+    {"environment.bmp", "environment2.bmp", "start-environment.bmp", "Environment"},
+    {"garement.bmp", "garment2.bmp", "start-garment.bmp", "Garment"},
+    {"who.bmp", "who2.bmp", "start-body.bmp", "Human Body"},
+    {"simulation.bmp", "simulation2.bmp", "start-simulation.bmp", "Simulation"},
+    {"results.bmp", "results2.bmp", "start-results.bmp", "Results"},
 };
 
 QFont Font(int pixels, bool bold = true)
@@ -127,10 +125,16 @@ void DrawSymbol(QPainter& p, int step, double s, const QColor& ink)
     p.restore();
 }
 
-QImage StepPicture(int step, int width, int height, const char* title, Look look)
+// Where the main window puts each step button on its flow chart; the pictures take their
+// corners from the chart so they sit on it without a frame.
+const QRect ButtonPlaces[6] = {{56, 36, 131, 53}, {96, 115, 132, 57}, {172, 280, 142, 57},
+                               {144, 205, 133, 57}, {224, 377, 133, 52}, {232, 456, 129, 57}};
+
+QImage StepPicture(int step, const QImage& chart, const char* title, Look look)
 {
-    QImage img(width, height, QImage::Format_RGB32);
-    img.fill(QColor(128, 128, 128));
+    const int width = ButtonPlaces[step].width();
+    const int height = ButtonPlaces[step].height();
+    QImage img = chart.copy(ButtonPlaces[step]).convertToFormat(QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QColor top, bottom, ink, border;
@@ -154,12 +158,12 @@ QImage StepPicture(int step, int width, int height, const char* title, Look look
     p.setBrush(g);
     p.setPen(QPen(border, look == Look::Next ? 3 : 1.5));
     p.drawRoundedRect(QRectF(2, 2, width - 4, height - 4), 9, 9);
-    const double s = height - 16;
-    p.translate(9, 8);
+    const double s = height - 24;
+    p.translate(8, 12);
     DrawSymbol(p, step, s, ink);
     p.resetTransform();
     p.setPen(ink);
-    const QRectF textArea(s + 14, 0, width - s - 20, height);
+    const QRectF textArea(s + 13, 0, width - s - 17, height);
     int pixels = 15;
     while (pixels > 9 && QFontMetricsF(Font(pixels)).horizontalAdvance(title) > textArea.width())
         --pixels;
@@ -397,12 +401,12 @@ int main(int argc, char** argv)
     const QString form = icon + "form/";
     QDir().mkpath(form);
     bool ok = true;
+    const QImage chart = FlowChart();
     for (int i = 0; i < 6; ++i) {
         const Step& s = Steps[i];
-        ok &= Save(StepPicture(i, s.width, s.height, s.title, Look::Done), icon + s.plain);
-        ok &= Save(StepPicture(i, s.width, s.height, s.title, Look::Next), icon + s.next);
-        ok &= Save(StepPicture(i, s.width, s.height, s.title, i == 0 ? Look::Next : Look::Start),
-                   form + s.start);
+        ok &= Save(StepPicture(i, chart, s.title, Look::Done), icon + s.plain);
+        ok &= Save(StepPicture(i, chart, s.title, Look::Next), icon + s.next);
+        ok &= Save(StepPicture(i, chart, s.title, i == 0 ? Look::Next : Look::Start), form + s.start);
     }
     const char* sports[3] = {"Sports", "Works", "Leisure"};
     const char* environ[3] = {"Indoor", "Outdoor", "Climate"};
@@ -412,7 +416,7 @@ int main(int argc, char** argv)
         ok &= Save(Labelled(120, 48, environ[i], 1, QColor(90, 170, 120)), icon + QString("environ%1.bmp").arg(i + 1));
         ok &= Save(Labelled(120, 48, clothing[i], 2, QColor(190, 130, 80)), icon + QString("clothing%1.bmp").arg(i + 1));
     }
-    ok &= Save(FlowChart(), form + "flowchart.bmp");
+    ok &= Save(chart, form + "flowchart.bmp");
     for (int i = 1; i <= 6; ++i)
         ok &= Save(StepNumber(i), form + QString("step%1.bmp").arg(i));
     for (int i = 0; i < 14; ++i)
