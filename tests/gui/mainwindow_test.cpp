@@ -228,8 +228,9 @@ TEST_F(MainWindowTest, MissingStepPictureStopsTheStartWithExitStatusOne)
     const QString source = AppDir() + "Icon/";
     ASSERT_TRUE(QDir().mkpath(dir.path() + "/Icon"));
     for (const QString& name : QDir(source).entryList({"*.bmp"}, QDir::Files))
-        if (name != "who2.bmp")
+        if (name != "who2.bmp") {
             ASSERT_TRUE(QFile::copy(source + name, dir.path() + "/Icon/" + name));
+        }
 
     QWidget* before = FurFea;
     SetAssetRoot(dir.path());

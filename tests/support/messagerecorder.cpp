@@ -21,9 +21,10 @@ int MessageRecorder::Answer(const QString& text, const QString& caption, int fla
 {
     Shown.push_back({text, caption, flags});
     if (Expected.empty()) {
-        if (!AllowAll)
+        if (!AllowAll) {
             ADD_FAILURE() << "unexpected message: \"" << text.toStdString() << "\" (caption \""
                           << caption.toStdString() << "\")";
+        }
         return AnyAnswer;
     }
     Expectation e = Expected.front();
