@@ -1,0 +1,168 @@
+#pragma once
+// Readers of the solver's result files "Environment.dat", "BodyProperty.dat" and "Fabrics.dat".
+//
+// The files are TAB-separated text, one record per line. The readers parse a whole file into the
+// plain structures below and report a failure as the message text the user is shown; they never
+// show anything themselves, so the 3D player, the plot window and the directory window share
+// them and the tests reach them without a window. Nothing here has a fixed capacity: every
+// container is sized to the file, and a file that would make one grow beyond what its own size
+// can justify is rejected as badly formatted.
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// --- Messages (shown with the caption "Error", the success message with "Notice") ---
+inline constexpr const char* kEnvironmentFileError = "No data or incorrect format in environment data file!";
+inline constexpr const char* kNoStagesError = "Incorrect Env. temperature!";
+inline constexpr const char* kBodyFileError = "No data or incorrect format in body data file!";
+inline constexpr const char* kBodyColumnsError = "Too few data column in body data file! There is only ";
+inline constexpr const char* kFabricFileError = "No data or incorrect format in fabric data file!";
+inline constexpr const char* kFabricColumnsError = "Too few data column in fabric data file! There is only ";
+inline constexpr const char* kLoadSucceeded = "Data load succeeded!";
+
+// --- File names as the solver writes them; they are looked up without regard to case ---
+inline constexpr const char* kEnvironmentFileName = "Environment.dat";
+inline constexpr const char* kBodyFileName = "BodyProperty.dat";
+inline constexpr const char* kFabricFileName = "Fabrics.dat";
+
+// --- Fields and numbers ---
+
+// The field rule of "BodyProperty.dat" and "Fabrics.dat": every TAB ends a field (so two TABs in a
+// row make an empty field that still counts), and the text after the last TAB is a field only when
+// it is not empty. Calls visit(index, text, last) for each field in order; last is true only for
+// that trailing text.
+template <typename Visitor>
+void ForEachTabField(std::string_view line, Visitor&& visit)
+{
+    int index = 0;
+    std::size_t start = 0;
+    for (std::size_t tab = line.find('\t'); tab != std::string_view::npos; tab = line.find('\t', start)) {
+        visit(index++, line.substr(start, tab - start), false);
+        start = tab + 1;
+    }
+    if (start < line.size())
+        visit(index, line.substr(start), true);
+}
+
+// A numeric field as the result files hold it: leading blanks, an optional sign, digits with an
+// optional point and exponent, anything after that ignored. A field that is no number, or whose
+// value does not fit the 32-bit floats the frames are kept in, reads as 0.
+float ResultNumber(std::string_view field);
+// An integer field: only the leading digits count ("2.7" reads 2); no number reads as 0.
+int ResultInteger(std::string_view field);
+
+// --- Structures ---
+
+// One frame row as the player keeps it: five 32-bit values. A body row holds the columns
+// 0, 1, 2, 4, 6 of "BodyProperty.dat" (time, skin temperature, core temperature, metabolism rate,
+// skin blood flow); a layer row the columns 0, 1, 2, 6, 8 of "Fabrics.dat" (time, position, layer,
+// relative humidity, temperature).
+using FrameRow = std::array<float, 5>;
+using LayerBuffers = std::vector<std::vector<FrameRow>>;
+
+// Colour-scale quantities, the index of the ranges.
+enum ResultQuantity { QuantityTemperature = 0, QuantityHumidity = 1, QuantitySweating = 2 };
+
+// A colour-scale range: starts at minimum 10000 and maximum 0, and every value widens it.
+struct ValueRange {
+    float Min = 10000.0f;
+    float Max = 0.0f;
+    void Widen(float value)
+    {
+        if (value < Min) Min = value;
+        if (value > Max) Max = value;
+    }
+    // As if every value that widened other had widened this one (a range never widened keeps
+    // its reset values, which change nothing here).
+    void Merge(const ValueRange& other)
+    {
+        if (other.Min < Min) Min = other.Min;
+        if (other.Max > Max) Max = other.Max;
+    }
+};
+using ValueRanges = std::array<ValueRange, 3>;  // by ResultQuantity
+
+struct GarmentEntry {
+    int LayerCount = 0;  // fabric layers of the garment
+    int Style = 0;       // 0 brief or bikini, 1 shorts, 2 slacks or pants, 3 skirt
+};
+
+struct EnvStage {
+    float Time = 0;         // start of the stage (min): the sum of the durations before it
+    float Temperature = 0;  // deg C
+    float Humidity = 0;     // relative humidity, %
+    float Duration = 0;     // min, as the file gives it
+};
+
+struct EnvironmentData {
+    int BodyModel = 0;  // 0 man, any other value woman
+    bool IsFemale() const { return BodyModel != 0; }
+    std::vector<GarmentEntry> Garments;
+    std::vector<EnvStage> Stages;
+};
+
+struct EnvironmentRead {
+    // Empty on success. kEnvironmentFileError when the file is missing or badly formatted (nothing
+    // of it is to be used); kNoStagesError when it has no stage row: Data.Stages then holds the
+    // one stage of zeros that the player falls back to, and nothing else is to be loaded.
+    std::string Error;
+    EnvironmentData Data;
+    bool Ok() const { return Error.empty(); }
+};
+
+struct BodyRead {
+    std::string Error;            // empty on success
+    std::vector<FrameRow> Frames;  // one row per time step: FrameCount = Frames.size()
+    float FrameStep = 1.0f;       // time of row 1 - time of row 0; 1.0 unless that is positive
+    ValueRanges Ranges;           // widened by this file only
+    bool Ok() const { return Error.empty(); }
+    int FrameCount() const { return static_cast<int>(Frames.size()); }
+};
+
+struct FabricRead {
+    std::string Error;  // empty on success
+    // Buffer L holds layer L: node n of time block f at row f x NodesPerFrame + n.
+    LayerBuffers Layers;
+    int NodesPerFrame = 1;                // rows of one layer in one time block
+    int MaxLayerSeen = 0;                 // highest layer index of the file
+    std::array<int, 5> LayerPresent{};    // 1 for the layers 0 .. MaxLayerSeen among the first five
+    ValueRanges Ranges;                   // widened by this file only
+    bool Ok() const { return Error.empty(); }
+};
+
+// What the player takes from one load of "BodyProperty.dat" and "Fabrics.dat".
+struct PlayerResults {
+    enum Outcome { BodyFailed, FabricFailed, Loaded };
+    Outcome Result = BodyFailed;
+    // The one message to show: the body or fabric error (caption "Error") or kLoadSucceeded
+    // (caption "Notice").
+    std::string Message;
+    BodyRead Body;      // on BodyFailed: no frames
+    FabricRead Fabric;  // on BodyFailed or FabricFailed: no layers, all LayerPresent flags 0
+    // The colour-scale ranges: reset, then widened by the body file, the fabric file and, once
+    // both loaded, by every stage's temperature and relative humidity.
+    ValueRanges Ranges;
+    bool BodyLoaded() const { return Result != BodyFailed; }
+};
+
+// --- Reading ---
+
+// The file in folder whose name equals name without regard to letter case (the exact spelling
+// wins when several match); an empty path when there is none.
+std::filesystem::path FindFileNoCase(const std::filesystem::path& folder, std::string_view name);
+
+EnvironmentRead ReadEnvironmentFile(const std::filesystem::path& file);
+BodyRead ReadBodyFile(const std::filesystem::path& file);
+FabricRead ReadFabricFile(const std::filesystem::path& file);
+
+// "Environment.dat" of a result folder.
+EnvironmentRead ReadEnvironment(const std::filesystem::path& folder);
+// "BodyProperty.dat" and then "Fabrics.dat" of a result folder, as the player loads them after
+// the environment: a body failure stops before the fabric file.
+PlayerResults LoadPlayerResults(const std::filesystem::path& folder, const EnvironmentData& environment);
+
+// The row of node n of time block frame in layer buffer layer, or nullptr when the files held no
+// such row (a frame beyond the fabric blocks, a layer the file lacks, a node out of range).
+const FrameRow* LayerNodeRow(const LayerBuffers& layers, int nodesPerFrame, int layer, int frame, int node);

@@ -1,0 +1,389 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "results/io/resultfiles.h"
+#include "tests/unit/tempfolder.h"
+
+namespace {
+
+// An 18-column body line: time, skin, core, metabolism (column 4) and blood flow (column 6)
+// where the player reads them, other columns filled with 9.
+std::string BodyLine(double time, double skin, double core, double metabolism, double blood)
+{
+    std::string line = std::to_string(time) + "\t" + std::to_string(skin) + "\t" + std::to_string(core)
+                       + "\t9\t" + std::to_string(metabolism) + "\t9\t" + std::to_string(blood);
+    for (int c = 7; c < 18; ++c)
+        line += "\t9";
+    return line + "\r\n";
+}
+
+// A 10-column fabric line with position, layer, humidity (column 6) and temperature (column 8).
+std::string FabricLine(double time, double position, int layer, double humidity, double temperature)
+{
+    return std::to_string(time) + "\t" + std::to_string(position) + "\t" + std::to_string(layer) + "\t1\t1\t0\t"
+           + std::to_string(humidity) + "\t0\t" + std::to_string(temperature) + "\t0\n";
+}
+
+// Blocks of layers x nodes rows; humidity encodes block, layer and node so rows can be traced.
+std::string FabricBlocks(int blocks, int layers, int nodes)
+{
+    std::string text;
+    for (int b = 0; b < blocks; ++b)
+        for (int l = 0; l < layers; ++l)
+            for (int n = 0; n < nodes; ++n)
+                text += FabricLine(b * 0.5, 0.01 * n, l, 100 * b + 10 * l + n, 30 - l);
+    return text;
+}
+
+// Minimum and maximum of the temperature, humidity and sweating ranges, in that order.
+void ExpectRanges(const ValueRanges& ranges, const std::array<float, 6>& expected)
+{
+    for (int q = 0; q < 3; ++q) {
+        EXPECT_FLOAT_EQ(ranges[q].Min, expected[2 * q]) << "quantity " << q;
+        EXPECT_FLOAT_EQ(ranges[q].Max, expected[2 * q + 1]) << "quantity " << q;
+    }
+}
+
+const char* const kEnvironment =
+    "Environment of the run\r\n"
+    "1\tsex\r\n"
+    "Garments\r\n"
+    "2\r\n"
+    "No.\tLayers\tStyle\r\n"
+    "1\t\t\t3\t2\r\n"   // runs of TABs are one separator here
+    "2\t2\t3\r\n"
+    "Stage\tT\tRH\tTime\r\n"
+    "1\t20\t40\t10\r\n"
+    "\r\n"              // empty lines are no stage
+    "2\t30\t60\t20\r\n"
+    "3\t10\t30\t30\r\n";
+
+TEST(ResultFields, TabFieldsFollowTheTabsAndNumbersAreLenient)
+{
+    std::vector<std::string> fields;
+    std::vector<bool> lasts;
+    auto collect = [&](std::string_view line) {
+        fields.clear();
+        lasts.clear();
+        ForEachTabField(line, [&](int index, std::string_view text, bool last) {
+            EXPECT_EQ(index, static_cast<int>(fields.size()));
+            fields.emplace_back(text);
+            lasts.push_back(last);
+        });
+    };
+    collect("a\t\tb\t");
+    EXPECT_EQ(fields, (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(lasts, (std::vector<bool>{false, false, false}));
+    collect("a\tb");
+    EXPECT_EQ(fields, (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(lasts.back());
+    collect("");
+    EXPECT_TRUE(fields.empty());
+
+    EXPECT_FLOAT_EQ(ResultNumber("  12.5abc"), 12.5f);
+    EXPECT_FLOAT_EQ(ResultNumber("-3e2"), -300.0f);
+    EXPECT_FLOAT_EQ(ResultNumber(".5"), 0.5f);
+    EXPECT_FLOAT_EQ(ResultNumber("time"), 0.0f);
+    EXPECT_FLOAT_EQ(ResultNumber("1e39"), 0.0f);   // beyond what a frame value can hold
+    EXPECT_FLOAT_EQ(ResultNumber("1e400"), 0.0f);
+    EXPECT_FLOAT_EQ(ResultNumber("1e-50"), 0.0f);
+    EXPECT_FLOAT_EQ(ResultNumber("+-1"), 0.0f);
+    EXPECT_FLOAT_EQ(ResultNumber("-inf"), 0.0f);
+    EXPECT_FLOAT_EQ(ResultNumber("nan"), 0.0f);
+    EXPECT_FLOAT_EQ(ResultNumber("1e5x"), 1e5f);
+    EXPECT_FLOAT_EQ(ResultNumber("2e"), 2.0f);
+    EXPECT_EQ(ResultInteger("2.7"), 2);
+    EXPECT_EQ(ResultInteger(" -3x"), -3);
+    EXPECT_EQ(ResultInteger("+4"), 4);
+    EXPECT_EQ(ResultInteger("x1"), 0);
+    EXPECT_EQ(ResultInteger("--3"), 0);
+    EXPECT_EQ(ResultInteger("99999999999"), 0);
+}
+
+TEST(EnvironmentFile, ReadsSexGarmentsAndStagesWithStartTimes)
+{
+    TempFolder dir;
+    const EnvironmentRead read = ReadEnvironmentFile(dir.Write("Environment.dat", kEnvironment));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    EXPECT_TRUE(read.Data.IsFemale());
+    ASSERT_EQ(read.Data.Garments.size(), 2u);
+    EXPECT_EQ(read.Data.Garments[0].LayerCount, 3);
+    EXPECT_EQ(read.Data.Garments[0].Style, 2);
+    EXPECT_EQ(read.Data.Garments[1].LayerCount, 2);
+    EXPECT_EQ(read.Data.Garments[1].Style, 3);
+    ASSERT_EQ(read.Data.Stages.size(), 3u);
+    EXPECT_FLOAT_EQ(read.Data.Stages[0].Time, 0);
+    EXPECT_FLOAT_EQ(read.Data.Stages[1].Time, 10);
+    EXPECT_FLOAT_EQ(read.Data.Stages[2].Time, 30);
+    EXPECT_FLOAT_EQ(read.Data.Stages[1].Temperature, 30);
+    EXPECT_FLOAT_EQ(read.Data.Stages[1].Humidity, 60);
+}
+
+TEST(EnvironmentFile, ShortLinesKeepZerosAndMissingStagesFallBackToOneZeroStage)
+{
+    TempFolder dir;
+    // A garment line without style and a stage line with the temperature only; a count of
+    // garments that the file does not hold lines for makes no phantom garments.
+    EnvironmentRead read = ReadEnvironmentFile(
+        dir.Write("a.dat", "t\n0\n\n1\n\n1\t2\nheading\n1\t21\n"));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    EXPECT_FALSE(read.Data.IsFemale());
+    EXPECT_EQ(read.Data.Garments[0].LayerCount, 2);
+    EXPECT_EQ(read.Data.Garments[0].Style, 0);
+    ASSERT_EQ(read.Data.Stages.size(), 1u);
+    EXPECT_FLOAT_EQ(read.Data.Stages[0].Temperature, 21);
+    EXPECT_FLOAT_EQ(read.Data.Stages[0].Humidity, 0);
+
+    read = ReadEnvironmentFile(dir.Write("b.dat", "t\n0\n\n2000000000\n\n1\t1\t0\n"));
+    EXPECT_EQ(read.Error, kNoStagesError);
+    EXPECT_EQ(read.Data.Garments.size(), 1u);
+    ASSERT_EQ(read.Data.Stages.size(), 1u);
+    EXPECT_FLOAT_EQ(read.Data.Stages[0].Temperature, 0);
+
+    EXPECT_EQ(ReadEnvironmentFile(dir.Write("empty.dat", "")).Error, kNoStagesError);
+}
+
+TEST(EnvironmentFile, BadGarmentsAndMissingFileGiveTheFormatMessage)
+{
+    TempFolder dir;
+    const std::string head = "t\n0\n\n1\n\n";
+    const std::string tail = "heading\n1\t20\t50\t10\n";
+    for (const char* garment : {"1\t2\t4\n", "1\t2\t-1\n", "1\t-2\t1\n"}) {
+        const EnvironmentRead read = ReadEnvironmentFile(dir.Write("e.dat", head + garment + tail));
+        EXPECT_EQ(read.Error, kEnvironmentFileError) << garment;
+        EXPECT_TRUE(read.Data.Garments.empty());
+        EXPECT_TRUE(read.Data.Stages.empty());
+    }
+    EXPECT_EQ(ReadEnvironmentFile(dir.Write("n.dat", "t\n0\n\n-1\n\nheading\n1\t20\t50\t10\n")).Error,
+              kEnvironmentFileError);
+    EXPECT_EQ(ReadEnvironmentFile(dir.Path() / "missing.dat").Error, kEnvironmentFileError);
+    EXPECT_EQ(ReadEnvironmentFile(std::filesystem::path()).Error, kEnvironmentFileError);
+}
+
+TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
+{
+    TempFolder dir;
+    const BodyRead read = ReadBodyFile(dir.Write("b.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(2.5, 35, 36.5, 70, 12)
+                                                              + BodyLine(5, 34, 37.2, 60, 8)));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    ASSERT_EQ(read.FrameCount(), 3);
+    EXPECT_FLOAT_EQ(read.FrameStep, 2.5f);
+    EXPECT_EQ(read.Frames[1], (FrameRow{2.5f, 35, 36.5f, 70, 12}));
+    // The metabolism column is shown in the humidity mode but sets no range.
+    ExpectRanges(read.Ranges, {33, 37.2f, 10000, 0, 6, 12});
+}
+
+TEST(BodyFile, StepIsOneUnlessTimesIncrease)
+{
+    TempFolder dir;
+    EXPECT_FLOAT_EQ(ReadBodyFile(dir.Write("a", BodyLine(0, 33, 37, 58, 6) + BodyLine(0, 33, 37, 58, 6))).FrameStep, 1.0f);
+    EXPECT_FLOAT_EQ(ReadBodyFile(dir.Write("b", BodyLine(5, 33, 37, 58, 6) + BodyLine(4, 33, 37, 58, 6))).FrameStep, 1.0f);
+    const BodyRead one = ReadBodyFile(dir.Write("c", BodyLine(7, 33, 37, 58, 6)));
+    ASSERT_TRUE(one.Ok());
+    EXPECT_EQ(one.FrameCount(), 1);
+    EXPECT_FLOAT_EQ(one.FrameStep, 1.0f);
+}
+
+TEST(BodyFile, TooFewColumnsAreReportedWithTheirCount)
+{
+    TempFolder dir;
+    BodyRead read = ReadBodyFile(dir.Write("a", "0\t33\t37\t9\t58\t40\n"));  // columns 0 .. 5
+    EXPECT_EQ(read.Error, std::string(kBodyColumnsError) + "4");
+    EXPECT_TRUE(read.Frames.empty());
+    read = ReadBodyFile(dir.Write("b", BodyLine(0, 33, 37, 58, 6) + "\r\n" + BodyLine(1, 33, 37, 58, 6)));
+    EXPECT_EQ(read.Error, std::string(kBodyColumnsError) + "0");
+    // Only the first frame is checked: a short line later is a frame of its own.
+    read = ReadBodyFile(dir.Write("c", BodyLine(0, 33, 37, 58, 6) + "1\t34\n" + BodyLine(2, 33, 37, 58, 6)));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    EXPECT_EQ(read.FrameCount(), 3);
+    EXPECT_EQ(read.Frames[1], (FrameRow{1, 34, 0, 0, 0}));
+}
+
+TEST(BodyFile, EmptyFieldsCountAsColumnsAndHeadingsBecomeFrames)
+{
+    TempFolder dir;
+    std::string heading = "time";
+    for (int c = 1; c < 18; ++c)
+        heading += "\tcol" + std::to_string(c);
+    // Two TABs after the time: the skin column is empty, so 37 lands in the core column.
+    const BodyRead read = ReadBodyFile(dir.Write("a", heading + "\n" + "1\t\t37\t9\t58\t9\t6\t9\n"));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    ASSERT_EQ(read.FrameCount(), 2);
+    EXPECT_EQ(read.Frames[0], (FrameRow{0, 0, 0, 0, 0}));
+    EXPECT_EQ(read.Frames[1], (FrameRow{1, 0, 37, 58, 6}));
+}
+
+TEST(BodyFile, LongLinesAndBothLineEndsAreRead)
+{
+    TempFolder dir;
+    const std::string padding(400, ' ');
+    std::string line = "0\t" + padding + "33\t37\t9\t58\t9\t" + padding + "6";
+    for (int c = 7; c < 18; ++c)
+        line += "\t" + padding + "1";
+    const BodyRead read = ReadBodyFile(dir.Write("a", line + "\n" + line + "\r\n" + line));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    ASSERT_EQ(read.FrameCount(), 3);
+    EXPECT_EQ(read.Frames[2], (FrameRow{0, 33, 37, 58, 6}));
+}
+
+TEST(BodyFile, MissingEmptyAndDamagedFilesFailCleanly)
+{
+    TempFolder dir;
+    EXPECT_EQ(ReadBodyFile(dir.Path() / "none").Error, kBodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("empty", "")).Error, kBodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("blank", "\n\r\n\n")).Error, kBodyFileError);
+    std::string garbage;
+    for (int i = 0; i < 5000; ++i)
+        garbage += static_cast<char>((i * 7919 + 13) % 256);
+    const BodyRead damaged = ReadBodyFile(dir.Write("garbage", garbage));
+    EXPECT_FALSE(damaged.Ok());
+    EXPECT_TRUE(damaged.Frames.empty());
+    // Values beyond the frames' range read as 0 and keep the ranges finite.
+    const BodyRead huge = ReadBodyFile(dir.Write("huge", BodyLine(0, 33, 37, 58, 6) + "1\t1e300\t-1e300\t9\t1e45\t9\t1e39\n"));
+    ASSERT_TRUE(huge.Ok());
+    EXPECT_EQ(huge.Frames[1], (FrameRow{1, 0, 0, 0, 0}));
+    EXPECT_FLOAT_EQ(huge.Ranges[QuantityTemperature].Min, 0);
+    EXPECT_FLOAT_EQ(huge.Ranges[QuantityTemperature].Max, 37);
+}
+
+TEST(FabricFile, ThreeLayersOfSixNodes)
+{
+    TempFolder dir;
+    const FabricRead read = ReadFabricFile(dir.Write("f", FabricBlocks(3, 3, 6)));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    EXPECT_EQ(read.NodesPerFrame, 6);
+    EXPECT_EQ(read.MaxLayerSeen, 2);
+    EXPECT_EQ(read.LayerPresent, (std::array<int, 5>{1, 1, 1, 0, 0}));
+    ASSERT_EQ(read.Layers.size(), 3u);
+    for (int l = 0; l < 3; ++l) {
+        ASSERT_EQ(read.Layers[l].size(), 18u);
+        for (int f = 0; f < 3; ++f)
+            for (int n = 0; n < 6; ++n) {
+                const FrameRow* row = LayerNodeRow(read.Layers, read.NodesPerFrame, l, f, n);
+                ASSERT_NE(row, nullptr);
+                EXPECT_FLOAT_EQ((*row)[3], 100 * f + 10 * l + n);
+                EXPECT_FLOAT_EQ((*row)[4], 30 - l);
+                EXPECT_FLOAT_EQ((*row)[2], l);
+            }
+    }
+    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 0, 3, 0), nullptr);   // no fourth block
+    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 3, 0, 0), nullptr);   // no fourth layer
+    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 0, 0, 6), nullptr);   // node beyond the frame
+    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 0, -1, 0), nullptr);
+    EXPECT_FLOAT_EQ(read.Ranges[QuantityHumidity].Min, 0);
+    EXPECT_FLOAT_EQ(read.Ranges[QuantityHumidity].Max, 225);
+}
+
+TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
+{
+    TempFolder dir;
+    std::string text = FabricBlocks(3, 3, 6);
+    text.resize(text.size() - 9 * FabricLine(1, 0.05, 2, 225, 28).size() - 7);  // mid-line in layer 1
+    const FabricRead read = ReadFabricFile(dir.Write("f", text));
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    EXPECT_EQ(read.NodesPerFrame, 6);
+    EXPECT_EQ(read.MaxLayerSeen, 2);
+    EXPECT_EQ(read.LayerPresent, (std::array<int, 5>{1, 1, 1, 0, 0}));
+    for (int l = 0; l < 3; ++l)
+        for (int f = 0; f < 2; ++f)
+            for (int n = 0; n < 6; ++n)
+                EXPECT_FLOAT_EQ((*LayerNodeRow(read.Layers, 6, l, f, n))[3], 100 * f + 10 * l + n);
+    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 2, 2, 0), nullptr);
+}
+
+TEST(FabricFile, TooFewColumnsOnTheFirstLine)
+{
+    TempFolder dir;
+    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(1, 1, 2))).Error,
+              std::string(kFabricColumnsError) + "3");
+    EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(1, 1, 2))).Error, std::string(kFabricColumnsError) + "0");
+    EXPECT_EQ(ReadFabricFile(dir.Write("c", "")).Error, std::string(kFabricColumnsError) + "0");
+}
+
+TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
+{
+    TempFolder dir;
+    const std::string good = FabricBlocks(1, 2, 3);
+    struct Case {
+        const char* what;
+        std::string text;
+    };
+    std::string sparse;  // many layer-0 rows, then each row a new layer at a high row index
+    for (int n = 0; n < 2000; ++n)
+        sparse += FabricLine(0, n, 0, 50, 30);
+    for (int l = 1; l < 2000; ++l)
+        sparse += FabricLine(0, 0, l, 50, 30);
+    const Case cases[] = {
+        {"block starting with layer 1", FabricLine(0, 0, 1, 50, 30) + good},
+        {"negative layer", good + FabricLine(0.5, 0, -1, 50, 30)},
+        {"huge layer", good + "0.5\t0\t1e9\t1\t1\t0\t50\t0\t30\t0\n"},
+        {"sparse layers", sparse},
+    };
+    for (const Case& c : cases) {
+        const FabricRead read = ReadFabricFile(dir.Write("f", c.text));
+        EXPECT_EQ(read.Error, kFabricFileError) << c.what;
+        EXPECT_TRUE(read.Layers.empty()) << c.what;
+        EXPECT_EQ(read.LayerPresent, (std::array<int, 5>{})) << c.what;
+    }
+    EXPECT_EQ(ReadFabricFile(dir.Path() / "none").Error, kFabricFileError);
+
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i)
+        garbage += static_cast<char>((i * 104729 + 7) % 256);
+    EXPECT_FALSE(ReadFabricFile(dir.Write("g", garbage)).Ok());
+}
+
+TEST(ResultFolder, FindsNamesWithoutRegardToCase)
+{
+    TempFolder dir;
+    dir.Write("Bodyproperty.dat", "x");
+    EXPECT_EQ(FindFileNoCase(dir.Path(), "BodyProperty.dat").filename(), "Bodyproperty.dat");
+    dir.Write("BodyProperty.dat", "x");
+    EXPECT_EQ(FindFileNoCase(dir.Path(), "BodyProperty.dat").filename(), "BodyProperty.dat");
+    std::filesystem::create_directory(dir.Path() / "fabrics.dat");  // a folder is no file
+    EXPECT_TRUE(FindFileNoCase(dir.Path(), "Fabrics.dat").empty());
+    EXPECT_TRUE(FindFileNoCase(dir.Path() / "nowhere", "Fabrics.dat").empty());
+}
+
+TEST(ResultFolder, LoadsBodyAndFabricAndWidensByTheStages)
+{
+    TempFolder dir;
+    dir.Write("environment.DAT", kEnvironment);
+    dir.Write("Bodyproperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(1, 34, 37, 58, 7));
+    dir.Write("FABRICS.dat", FabricBlocks(2, 3, 6));
+    const EnvironmentRead env = ReadEnvironment(dir.Path());
+    ASSERT_TRUE(env.Ok()) << env.Error;
+    const PlayerResults results = LoadPlayerResults(dir.Path(), env.Data);
+    EXPECT_EQ(results.Result, PlayerResults::Loaded);
+    EXPECT_EQ(results.Message, kLoadSucceeded);
+    EXPECT_TRUE(results.BodyLoaded());
+    EXPECT_EQ(results.Body.FrameCount(), 2);
+    EXPECT_EQ(results.Fabric.NodesPerFrame, 6);
+    // Temperatures of body and stages; humidity of the fabric and the stages.
+    ExpectRanges(results.Ranges, {10, 37, 0, 125, 6, 7});
+}
+
+TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
+{
+    TempFolder dir;
+    dir.Write("Fabrics.dat", FabricBlocks(2, 1, 2));
+    PlayerResults results = LoadPlayerResults(dir.Path(), EnvironmentData());
+    EXPECT_EQ(results.Result, PlayerResults::BodyFailed);
+    EXPECT_EQ(results.Message, kBodyFileError);
+    EXPECT_FALSE(results.BodyLoaded());
+    ExpectRanges(results.Ranges, {10000, 0, 10000, 0, 10000, 0});
+
+    dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(1, 34, 37, 58, 7));
+    dir.Write("Fabrics.dat", "0\t1\n");
+    results = LoadPlayerResults(dir.Path(), EnvironmentData());
+    EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
+    EXPECT_EQ(results.Message, std::string(kFabricColumnsError) + "2");
+    EXPECT_TRUE(results.BodyLoaded());
+    EXPECT_EQ(results.Body.FrameCount(), 2);
+    EXPECT_EQ(results.Fabric.LayerPresent, (std::array<int, 5>{}));
+    EXPECT_FLOAT_EQ(results.Ranges[QuantityTemperature].Max, 37);
+}
+
+} // namespace
