@@ -7,8 +7,47 @@
 #include "toolkit/messages.h"
 
 namespace {
+
 constexpr char Backspace = 8;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Column controls are 80 x 20 and stack at 21-pixel steps below the title.
+constexpr int ColumnWidth = 80;
+constexpr int RowHeight = 20;
+
+QLabel* MakeTitle(QWidget* parent, int left, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName("Label");
+    label->setGeometry(left, 3, ColumnWidth, RowHeight);
+    return label;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int top)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(0, top, ColumnWidth, RowHeight);
+    return edit;
+}
+
+QComboBox* MakeContactBox(QWidget* parent, const char* name, int top)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);  // a stage may hold a text that is not in the list, or none
+    box->addItems({"true", "false"});
+    box->setCurrentText("true");
+    box->setGeometry(0, top, ColumnWidth, RowHeight);
+    return box;
+}
+
+template <class... Controls>
+void DeleteExisting(Controls&... controls)
+{
+    (delete controls.data(), ...);  // in argument order; a QPointer is null once Qt deleted it
+}
+
 } // namespace
 
 void DecimalKeyPress(QLineEdit* edit, char& key)
@@ -57,12 +96,17 @@ double GetEditValueQuiet(QLineEdit* edit, bool& ok)
     return ok ? value : 0;
 }
 
+void ShowEditValueError(const QString& name)
+{
+    AppMessageBox("The input of " + name + " is not correct. Please try it again!", "Input Error", MB_OK);
+}
+
 double GetTextValue(const QString& text, const QString& name, bool& ok)
 {
     double value = 0;
     ok = TryStrToFloat(Trim(text.toStdString()), value);
     if (!ok) {
-        AppMessageBox("The input of " + name + " is not correct. Please try it again!", "Input Error", MB_OK);
+        ShowEditValueError(name);
         return 0;
     }
     return value;
@@ -71,4 +115,39 @@ double GetTextValue(const QString& text, const QString& name, bool& ok)
 double GetEditValue(QLineEdit* edit, const QString& name, bool& ok)
 {
     return GetTextValue(edit->text(), name, ok);
+}
+
+TMicroPanel::TMicroPanel(QWidget* parent, int number)
+    : Label(MakeTitle(parent, 3, "Layer" + QString::number(number))),
+      InnerContactBox(MakeContactBox(parent, "InnerContactBox", 21)),
+      OuterContactBox(MakeContactBox(parent, "OuterContactBox", 42)),
+      Hc0Edit(MakeEdit(parent, "Hc0Edit", 63)),
+      Hc1Edit(MakeEdit(parent, "Hc1Edit", 84)),
+      Hm0Edit(MakeEdit(parent, "Hm0Edit", 105)),
+      Hm1Edit(MakeEdit(parent, "Hm1Edit", 126)),
+      HphEdit(MakeEdit(parent, "HphEdit", 147))
+{
+}
+
+TMicroPanel::~TMicroPanel()
+{
+    DeleteExisting(Label, InnerContactBox, OuterContactBox, Hc0Edit, Hc1Edit, Hm0Edit, Hm1Edit, HphEdit);
+}
+
+std::array<QLineEdit*, 5> TMicroPanel::CoefficientEdits() const
+{
+    return {Hc0Edit, Hc1Edit, Hm0Edit, Hm1Edit, HphEdit};
+}
+
+TControlLayerPanel::TControlLayerPanel(QWidget* parent, int number)
+    : Label(MakeTitle(parent, 6, "Stage" + QString::number(number))),
+      CoverEdit(MakeEdit(parent, "CoverEdit", 21)),
+      RatioHeatEdit(MakeEdit(parent, "RatioHeatEdit", 42)),
+      RatioMassEdit(MakeEdit(parent, "RatioMassEdit", 63))
+{
+}
+
+TControlLayerPanel::~TControlLayerPanel()
+{
+    DeleteExisting(Label, CoverEdit, RatioHeatEdit, RatioMassEdit);
 }

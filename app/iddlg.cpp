@@ -2,10 +2,10 @@
 
 TIDDlg* IDDlg = nullptr;
 
-TIDDlg::TIDDlg(QWidget* owner) : TForm(owner)
+TIDDlg::TIDDlg(QWidget* owner) : TPromptDlg(owner, "Please input ID: ", 199, 135)
 {
     setObjectName("IDDlg");
     SetCaption("ID Input");
-    SetClientSize(199, 135);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);  // no border icons
     SetPosition(TPosition::ScreenCenter);
 }

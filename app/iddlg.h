@@ -1,7 +1,8 @@
 #pragma once
-#include "toolkit/forms.h"
+#include "app/namedlg.h"
 
-class TIDDlg : public TForm {
+// Asks for an ID; the edit is empty at every show.
+class TIDDlg : public TPromptDlg {
     Q_OBJECT
 public:
     explicit TIDDlg(QWidget* owner = nullptr);

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "casemodel/environment.h"
+#include "casemodel/psychro.h"
+
+namespace {
+
+TEST(SaturationVaporPressure, UsesTheWaterFormulaFromZeroAndTheIceFormulaBelow)
+{
+    EXPECT_NEAR(SaturationVaporPressure(273.16), 6.1078, 1e-12);  // t = 0 takes the first formula
+    EXPECT_NEAR(SaturationVaporPressure(293.16), 6.1078 * std::exp(17.2694 * 20 / 258.3), 1e-12);
+    EXPECT_NEAR(SaturationVaporPressure(263.16), 0.01 * std::exp(-6140.4 / 263.16 + 28.916), 1e-12);
+    // Just below the freezing point the ice formula already applies.
+    EXPECT_NEAR(SaturationVaporPressure(273.1599), 0.01 * std::exp(-6140.4 / 273.1599 + 28.916), 1e-12);
+}
+
+TEST(VaporDensity, FollowsTheFormulaInItsOrder)
+{
+    const double t = 303.16;
+    EXPECT_DOUBLE_EQ(VaporDensity(t, 0.4), SaturationVaporPressure(t) * 216.5 * 40 * 1e-5 / t * 0.001);
+    EXPECT_EQ(VaporDensity(t, 0), 0);
+}
+
+TEST(CEnvironment, DerivesTheAirStateFromCelsiusAndRelativeHumidity)
+{
+    const CEnvironment e(20, 3.5, 0.5, 2e-20);
+    EXPECT_DOUBLE_EQ(e.T, 293.16);
+    EXPECT_EQ(e.T2, e.T);
+    EXPECT_EQ(e.RH, 0.5);
+    EXPECT_EQ(e.SaturationPressure, SaturationVaporPressure(293.16));
+    EXPECT_DOUBLE_EQ(e.VaporPressure, e.SaturationPressure / 2);
+    EXPECT_EQ(e.VaporDensity, VaporDensity(293.16, 0.5));
+    EXPECT_EQ(e.G_rad, 3.5);
+    EXPECT_EQ(e.VFL, 2e-20);
+}
+
+TEST(CubicBSpline, IsThePiecewiseBasisWithUnitSum)
+{
+    EXPECT_EQ(CubicBSpline(0), 0);
+    EXPECT_EQ(CubicBSpline(4), 0);
+    EXPECT_EQ(CubicBSpline(-1), 0);
+    EXPECT_EQ(CubicBSpline(5), 0);
+    EXPECT_DOUBLE_EQ(CubicBSpline(1), 1.0 / 6);
+    EXPECT_DOUBLE_EQ(CubicBSpline(2), 2.0 / 3);
+    EXPECT_NEAR(CubicBSpline(3), 1.0 / 6, 1e-14);
+    for (double u : {0.1, 0.5, 0.77, 1.0}) {
+        EXPECT_NEAR(CubicBSpline(u) + CubicBSpline(u + 1) + CubicBSpline(u + 2) + CubicBSpline(u + 3), 1, 1e-12) << u;
+        // The derivative matches a central difference, and the pieces' slopes sum to 0.
+        for (double v : {u, u + 1, u + 2, u + 3}) {
+            const double d = (CubicBSpline(v + 1e-6) - CubicBSpline(v - 1e-6)) / 2e-6;
+            EXPECT_NEAR(CubicBSplineDerivative(v), d, 1e-6) << v;
+        }
+        EXPECT_NEAR(CubicBSplineDerivative(u) + CubicBSplineDerivative(u + 1) + CubicBSplineDerivative(u + 2)
+                        + CubicBSplineDerivative(u + 3), 0, 1e-12);
+    }
+    EXPECT_EQ(CubicBSplineDerivative(0), 0);
+    EXPECT_EQ(CubicBSplineDerivative(4), 0);
+}
+
+TEST(SolveLinearSystem, SolvesDiagonalAndFullSystems)
+{
+    static double a[MaxSystemSize][MaxSystemSize];
+    double b[MaxSystemSize];
+    double x[MaxSystemSize];
+    for (int i = 0; i < 5; ++i) {
+        for (int j = 0; j < 5; ++j)
+            a[i][j] = 0;
+        a[i][i] = i + 2.0;
+        b[i] = 3.0 * (i + 1);
+    }
+    ASSERT_TRUE(SolveLinearSystem(a, b, 4, x));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_DOUBLE_EQ(x[i], b[i] / a[i][i]);
+
+    // A full system whose first row needs the pivot swap; solution (1, -2, 3).
+    const double full[3][3] = {{0, 2, 1}, {4, 1, -1}, {2, -3, 5}};
+    const double solution[3] = {1, -2, 3};
+    for (int i = 0; i < 3; ++i) {
+        b[i] = 0;
+        for (int j = 0; j < 3; ++j) {
+            a[i][j] = full[i][j];
+            b[i] += full[i][j] * solution[j];
+        }
+    }
+    ASSERT_TRUE(SolveLinearSystem(a, b, 2, x));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(x[i], solution[i], 1e-12) << i;
+
+    // A single equation.
+    a[0][0] = 4;
+    b[0] = 2;
+    ASSERT_TRUE(SolveLinearSystem(a, b, 0, x));
+    EXPECT_EQ(x[0], 0.5);
+}
+
+TEST(SolveLinearSystem, RefusesSingularSystemsAndSizesOutOfRange)
+{
+    static double a[MaxSystemSize][MaxSystemSize];
+    double b[3] = {1, 2, 5};
+    double x[MaxSystemSize];
+    const double rows[3][3] = {{2, 1, 1}, {4, 2, 2}, {0, 1, 3}};  // second row = 2 x first
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            a[i][j] = rows[i][j];
+    EXPECT_FALSE(SolveLinearSystem(a, b, 2, x));
+    EXPECT_FALSE(SolveLinearSystem(a, b, -1, x));
+    EXPECT_FALSE(SolveLinearSystem(a, b, MaxSystemSize, x));
+}
+
+TEST(BSplineSmooth, GivesTheSlopesOfLinesAndParabolas)
+{
+    double y[MaxSmoothCount];
+    double r[SmoothSlopeCount];
+    for (int i = 0; i < 20; ++i)
+        y[i] = 3 - 0.75 * (i + 1);
+    ASSERT_TRUE(BSplineSmooth(y, 20, r));
+    for (int m = 0; m < 20; ++m)
+        EXPECT_NEAR(r[m], -0.75, 1e-9) << m;
+
+    // Quadratics lie in the spline space too: y = t^2 has slope 2t at t = 1 .. 20.
+    for (int i = 0; i < 20; ++i)
+        y[i] = (i + 1.0) * (i + 1.0);
+    ASSERT_TRUE(BSplineSmooth(y, 20, r));
+    for (int m = 0; m < 20; ++m)
+        EXPECT_NEAR(r[m], 2.0 * (m + 1), 1e-8) << m;
+
+    // Other counts give slopes in the same unit (per step of t).
+    for (int i = 0; i < 40; ++i)
+        y[i] = 1 + 0.5 * (i + 1);
+    ASSERT_TRUE(BSplineSmooth(y, 40, r));
+    for (int m = 0; m < 20; ++m)
+        EXPECT_NEAR(r[m], 0.5, 1e-9) << m;
+}
+
+TEST(BSplineSmooth, RefusesCountsOutOfRangeWithZeroSlopes)
+{
+    double y[MaxSmoothCount + 1] = {};
+    double r[SmoothSlopeCount];
+    for (int count : {0, MinSmoothCount - 1, MaxSmoothCount + 1}) {
+        for (double& v : r)
+            v = 7;
+        EXPECT_FALSE(BSplineSmooth(y, count, r)) << count;
+        for (double v : r)
+            EXPECT_EQ(v, 0) << count;
+    }
+}
+
+} // namespace
