@@ -84,6 +84,8 @@ TEST_F(MainWindowTest, CreatesTheFortyThreeWindowsWithTheMainWindowFirst)
 TEST_F(MainWindowTest, ShowsTheCaseFolderAndTheVisibleToolButtonsOnly)
 {
     auto* panel = Control<QLabel>(FurFea, "StatusPanel0");
+    FurFea->SetCaseDir(AppDir().toStdString());
+    FurFea->ShowCaseDir();
     EXPECT_EQ(panel->text(), "Files are saved to " + QString::fromStdString(FurFea->CaseDir()));
     EXPECT_TRUE(QString::fromStdString(FurFea->CaseDir()).endsWith('/'));
     auto visible = [](QToolButton* b) {
