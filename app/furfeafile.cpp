@@ -1,7 +1,198 @@
 // Saving, loading and handing the case to the simulation service.
 #include "app/furfea.h"
 
-void TFurFea::SaveAs1Click() {}
-void TFurFea::SimulationBtnClick() {}
-void TFurFea::Load1Click() {}
-void TFurFea::BuildStages() {}
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QSaveFile>
+#include <QToolButton>
+
+#include "app/openlinkfrm.h"
+#include "casemodel/casefile.h"
+#include "casemodel/stagebuilder.h"
+#include "materials/fabricform.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/fiber.h"
+#include "materials/fluid.h"
+#include "materials/garmentform.h"
+#include "materials/membrane.h"
+#include "toolkit/filedialogs.h"
+#include "toolkit/messages.h"
+#include "wearer/activityfrm.h"
+#include "wearer/definebodyfrm.h"
+#include "wearer/environmentfrm.h"
+
+namespace {
+
+const QString CaseFileFilter = "simulate data file(.sdf)|*.sdf";
+
+// The first failing step of the case, in the order the user is asked to finish them; empty
+// when the case is complete enough to save.
+QString MissingStep(const TFurFea& w)
+{
+    if (ActivityFrm->ScheduleChanged)
+        return "Please finish the environment definition!";
+    if (!w.ActivityDefined)
+        return "Please finish the activity definition!";
+    if (!w.EnvironmentDefined)
+        return "Please finish the environment definition!";
+    if (!w.BodyDefined)
+        return "Please finish the human body definition!";
+    if (!w.ClothingDefined)
+        return "Please finish the clothing definition!";
+    return QString();
+}
+
+// Asks for the file until the user settles on one; empty when cancelled. ".sdf" is appended
+// only when missing, and an existing file is replaced only after the user agrees.
+QString ChooseSaveName(TFurFea& w)
+{
+    for (;;) {
+        const QString typed = FileDialogs().SaveFileName(&w, "Save As", QString::fromStdString(w.CaseDir()),
+                                                         CaseFileFilter);
+        if (typed.isEmpty())
+            return QString();
+        QString name = typed;
+        if (!name.endsWith(".sdf", Qt::CaseInsensitive))
+            name += ".sdf";
+        if (!QFileInfo::exists(name))
+            return name;
+        if (AppMessageBox("there has existed the file, do you want to replace it?", "Information",
+                          MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK)
+            return name;
+    }
+}
+
+// Replaces the file as a whole: a failed write leaves the old file as it was.
+bool WriteWholeFile(const QString& name, const std::string& text)
+{
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(text.size());
+    if (file.write(text.data(), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + "/"; }
+
+// Save As and Simulation are the same command up to its end.
+bool SaveCase(TFurFea& w)
+{
+    const QString missing = MissingStep(w);
+    if (!missing.isEmpty()) {
+        AppMessageBox(missing, "Information", MB_OK);
+        return false;
+    }
+    const QString name = ChooseSaveName(w);
+    if (name.isEmpty())
+        return false;
+
+    w.BuildStages();
+    std::string text;
+    try {
+        text = CaseFileText(w, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+    } catch (const ECaseFileWrite& e) {
+        AppMessageBox(QString::fromStdString(e.what()), "Information", MB_OK);
+        return false;
+    }
+    if (!WriteWholeFile(name, text)) {
+        AppMessageBox("Saving data file fails!", "Error", MB_OK);
+        return false;
+    }
+    w.SetCaseDir(FolderOf(name).toStdString());
+    w.ShowCaseDir();
+    return true;
+}
+
+} // namespace
+
+void TFurFea::SaveAs1Click()
+{
+    if (!SaveCase(*this))
+        return;
+    AppMessageBox("Data file has been saved successfully!", "Information", MB_OK);
+    CaseSaved = true;
+}
+
+void TFurFea::SimulationBtnClick()
+{
+    if (!SaveCase(*this))
+        return;
+    OpenLinkFrm->Show();
+    CaseSaved = true;
+}
+
+void TFurFea::Load1Click()
+{
+    const QString name = FileDialogs().OpenFileName(this, "Open", QString::fromStdString(CaseDir()),
+                                                    CaseFileFilter);
+    if (name.isEmpty())
+        return;
+
+    // The whole file is read and checked before anything of the case changes.
+    QFile file(name);
+    CaseFileContents contents;
+    bool parsed = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            parsed = ParseCaseFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                   contents, DefineBodyFrm->IsMale);
+    }
+    if (!parsed) {
+        AppMessageBox("Loading data file fails!", "Information", MB_OK);
+        return;
+    }
+
+    SetCaseDir(FolderOf(name).toStdString());
+    ShowCaseDir();
+    SetStepPicture(stActivity, true);
+
+    // What each dialog is refilled from, taken before the contents are moved into the case.
+    const bool hasBody = contents.HasBody;
+    const bool membranesListed = contents.MembranesListed;
+    const int garmentCount = contents.GarmentCount;
+    ApplyCaseFile(contents, *this, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+
+    if (hasBody) {
+        DefineBodyFrm->IsMale = Body.IsMale;
+        DefineBodyFrm->IsFemale = Body.IsFemale;
+        DefineBodyFrm->PutBodyValue(Body);
+    }
+    if (!Fluids.empty()) {
+        Fluid->LoadFluidList(Fluids);
+        MarkTreeNode(tnScenario, "Fluids ");
+    }
+    if (!Fibers.empty())
+        Fiber->LoadFiberList(Fibers);
+    if (membranesListed)
+        Membrane->LoadMembraneList(Membranes);
+    if (!Fabrics.empty()) {
+        FabricForm->FillMaterialLists();
+        FabricForm->LoadFabricList(Fabrics);
+    }
+    GarmentForm->LoadGarmentList(garmentCount, GarmentForm->StyleIndex.data(), GarmentForm->Fitting.data());
+    FabricLayerFrm->BuildLayerGrid();
+
+    if (!Stages.empty()) {
+        const int n = static_cast<int>(Stages.size());
+        ImgBc0->setVisible(true);
+        ActivityFrm->LoadActivitySchedule(n, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+        EnvironmentFrm->LoadEnvironmentGrids(n, EnvironmentFrm->Temperature.data(), EnvironmentFrm->RH.data(),
+                                             EnvironmentFrm->Wind.data());
+        MarkTreeNode(tnBoundary, "Boundary Condition ");
+    }
+    MarkTreeNode(tnControl, "Control Information ");
+
+    AppMessageBox("Data file has been loaded successfully!", "Information", MB_OK);
+}
+
+void TFurFea::BuildStages()
+{
+    BuildStageList(*this, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+}

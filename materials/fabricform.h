@@ -1,6 +1,7 @@
 #pragma once
 #include "toolkit/forms.h"
 #include "casemodel/records.h"
+class QComboBox;
 class QListWidget;
 
 class TFabricForm : public TForm {
@@ -8,9 +9,13 @@ class TFabricForm : public TForm {
 public:
     explicit TFabricForm(QWidget* owner = nullptr);
 
+    // Lists a loaded fabric library; sets FabricDefined and clears FabricFirstLoad.
     void LoadFabricList(const TList<FabricType>& fabrics);
 
-    QListWidget* FiberListBox;
+    QListWidget* FiberListBox;    // item i is fibre i of the case
+    QComboBox* InMemComboBox;     // both: index i is membrane i of the case
+    QComboBox* OutMemComboBox;
+    QListWidget* FabricListBox;   // item i is fabric i of the case
     // Refills the fibre and membrane choices from the case lists.
     void FillMaterialLists();
 };

@@ -1,5 +1,8 @@
 #include "materials/fabriclayerfrm.h"
 
+#include "app/furfea.h"
+#include "materials/garmentform.h"
+
 TFabricLayerFrm* FabricLayerFrm = nullptr;
 
 TFabricLayerFrm::TFabricLayerFrm(QWidget* owner) : TForm(owner)
@@ -10,4 +13,9 @@ TFabricLayerFrm::TFabricLayerFrm(QWidget* owner) : TForm(owner)
     SetPosition(TPosition::MainFormCenter);
 }
 
-void TFabricLayerFrm::BuildLayerGrid() {}
+void TFabricLayerFrm::BuildLayerGrid()
+{
+    GarmentCount = GarmentForm->GarmentCount;
+    GarmentForm->Changed = false;
+    FurFea->MarkTreeNode(tnGarment);
+}

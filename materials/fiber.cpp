@@ -1,6 +1,9 @@
 #include "materials/fiber.h"
 
 #include <QLabel>
+#include <QListWidget>
+
+#include "app/furfea.h"
 
 TFiber* Fiber = nullptr;
 
@@ -16,6 +19,19 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     RegainLabel = new QLabel("Regain", this);
     RegainLabel->setObjectName("RegainLabel");
     RegainLabel->move(0, 20);
+
+    FiberListBox = new QListWidget(this);
+    FiberListBox->setObjectName("FiberListBox");
+    FiberListBox->setGeometry(440, 40, 140, 300);
 }
 
-void TFiber::LoadFiberList(const TList<FiberType>&) {}
+void TFiber::LoadFiberList(const TList<FiberType>& fibers)
+{
+    // The case's library was replaced as a whole; so is the list, which must stay item for
+    // item the case's fibres.
+    FiberListBox->clear();
+    for (const auto& f : fibers)
+        FiberListBox->addItem(QString::fromStdString(f->Name));
+    FurFea->FiberDefined = true;
+    FurFea->FiberFirstOpen = false;
+}

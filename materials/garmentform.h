@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "toolkit/forms.h"
 #include "casemodel/dialogstate.h"
 
@@ -9,6 +11,20 @@ public:
 
     // Rebuilds the garment list from n garments with their styles and fitting codes.
     void LoadGarmentList(int n, const int* styles, const int* fittings);
+
+    // Fraction of the body surface that a style covers, by style index.
+    static constexpr std::array<double, 24> CoverageTableFemale = {
+        0.2, 0.25, 0.3, 0.4, 0.4, 0.5, 0.6, 0.7, 0.5, 0.6, 0.7, 0.8,
+        0.6, 0.7, 0.8, 0.9, 0.65, 0.75, 0.85, 0.92, 0.7, 0.8, 0.9, 0.95};
+    static constexpr std::array<double, 21> CoverageTableMale = {
+        0.3, 0.35, 0.5, 0.6, 0.7, 0.4, 0.55, 0.65, 0.75, 0.45, 0.6,
+        0.7, 0.8, 0.5, 0.65, 0.75, 0.85, 0.55, 0.7, 0.8, 0.9};
+    // The wearer's table entry (male when the body dialog says so); 0 outside the table.
+    static double StyleCoverage(int style);
+
+    int CurrentStyle = -1;
+    // The garment list changed since the fabric-layer dialog last built its groups.
+    bool Changed = true;
 };
 
 extern TGarmentForm* GarmentForm;

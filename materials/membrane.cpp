@@ -1,6 +1,9 @@
 #include "materials/membrane.h"
 
 #include <QLabel>
+#include <QListWidget>
+
+#include "app/furfea.h"
 
 TMembrane* Membrane = nullptr;
 
@@ -17,6 +20,18 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
         *labels[i] = new QLabel(this);
         (*labels[i])->setObjectName(names[i]);
     }
+
+    MemListBox = new QListWidget(this);
+    MemListBox->setObjectName("MemListBox");
+    MemListBox->setGeometry(480, 40, 140, 300);
 }
 
-void TMembrane::LoadMembraneList(const TList<MembraneType>&) {}
+void TMembrane::LoadMembraneList(const TList<MembraneType>& membranes)
+{
+    // Replaced as a whole, as the case's library was.
+    MemListBox->clear();
+    for (const auto& m : membranes)
+        MemListBox->addItem(QString::fromStdString(m->Name));
+    FurFea->MembraneDefined = true;
+    FurFea->MembraneFirstOpen = false;
+}

@@ -1,0 +1,100 @@
+#include "casemodel/stagebuilder.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// Layers 3 to 5 (the lower garment's part) never give a microclimate.
+constexpr int MicroclimateLayers = 3;
+
+std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight)
+{
+    auto m = std::make_shared<FabricMicroclimate>();
+    m->InnerContact = tight ? "true" : "false";
+    m->OuterContact = m->InnerContact;
+    m->hc0 = 13.7;
+    m->hc1 = 13.7;
+    m->hm0 = 0.019359;
+    m->hm1 = 0.019359;
+    m->hph = 13.7;
+    return m;
+}
+
+} // namespace
+
+void RebuildStageSideLists(CaseModel& model)
+{
+    model.ContactFlags.assign(model.Stages.size(), TBooleanDynArray());
+    model.InnerEnvironments.clear();
+    model.OuterEnvironments.clear();
+    for (std::size_t s = 0; s < model.Stages.size(); ++s) {
+        const StageType& st = *model.Stages[s];
+        TBooleanDynArray& flags = model.ContactFlags[s];
+        flags.SetLength(2 * static_cast<int>(st.Microclimates.size()));
+        for (std::size_t m = 0; m < st.Microclimates.size(); ++m) {
+            const int i = 2 * static_cast<int>(m);
+            flags[i] = st.Microclimates[m]->InnerContact == "true";
+            flags[i + 1] = st.Microclimates[m]->OuterContact == "true";
+        }
+        model.InnerEnvironments.emplace_back(st.InnerT_a, st.InnerG_rad, st.InnerRH, st.InnerVFL);
+        model.OuterEnvironments.emplace_back(st.OuterT_a, st.OuterG_rad, st.OuterRH, st.OuterVFL);
+    }
+}
+
+void BuildStageList(CaseModel& model, const ActivitySchedule& activity, const EnvironmentTable& environment,
+                    const GarmentSet& garments, const LayerRows& layers)
+{
+    if (!model.StagesDirty)
+        return;
+    const int stageCount = std::clamp(activity.StageCount, 0, MaxStages);
+    // Rows beyond the garment count, or a count beyond the rows, give no microclimate.
+    const int garmentCount =
+        std::clamp(std::min(layers.GarmentCount, static_cast<int>(layers.Rows.size())), 0, MaxGarments);
+    const BodyParameters& body = model.Body;
+
+    model.Stages.clear();
+    for (int s = 0; s < stageCount; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        auto st = std::make_shared<StageType>();
+        // Named here already, so a case saved before the boundary dialog was opened does not
+        // write empty stage names.
+        st->Name = "Stage" + std::to_string(s + 1);
+        st->InnerT_a = body.T_sk - KelvinOffset;
+        st->OuterT_a = environment.Temperature[i];
+        st->InnerRH = body.RH_sk;
+        st->OuterRH = environment.RH[i] * 0.01;
+        st->InnerVFL = 2e-20;
+        st->OuterVFL = 2e-20;
+        st->InnerG_rad = 0;
+        st->OuterG_rad = 0;
+        st->h_cC = 0.000239;
+        st->h_cU = 0.000239;
+        st->h_rC = 0.0001434;
+        st->h_rU = 0.0001434;
+        st->MR = activity.MetabolicRate[i];
+        st->Wind = environment.Wind[i];
+        st->CoolDown = false;
+        st->CoolDownTime = 0;
+        st->StageTime = activity.Duration[i];
+        for (int g = 0; g < garmentCount; ++g) {
+            const auto gi = static_cast<std::size_t>(g);
+            const bool tight = garments.Fitting[gi] == 3;
+            for (std::size_t j = 0; j < MicroclimateLayers; ++j)
+                if (layers.Rows[gi].HasFabric[j])
+                    st->Microclimates.push_back(NewMicroclimate(tight));
+        }
+        model.Stages.push_back(st);
+    }
+
+    RebuildStageSideLists(model);
+
+    // The largest coverage of the garments; no garment covers nothing.
+    double cover = 0;
+    for (int g = 0; g < std::clamp(layers.GarmentCount, 0, MaxGarments); ++g)
+        cover = std::max(cover, garments.Coverage[static_cast<std::size_t>(g)]);
+    for (int s = 0; s < stageCount; ++s)
+        model.Control.ClothingCoverRatio[static_cast<std::size_t>(s)] = cover;
+
+    model.StagesDirty = false;
+}
