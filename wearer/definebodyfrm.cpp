@@ -1,13 +1,238 @@
 #include "wearer/definebodyfrm.h"
 
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/commonfuc.h"
+#include "app/furfea.h"
+#include "casemodel/numformat.h"
+#include "materials/bodyqueryform.h"
+#include "toolkit/application.h"
+#include "toolkit/keyfilter.h"
+#include "toolkit/pictures.h"
+#include "toolkit/radiogroup.h"
+#include "wearer/physiologyfrm.h"
+
 TDefineBodyFrm* DefineBodyFrm = nullptr;
+
+namespace {
+
+constexpr int FigureWidth = 170;
+constexpr int FigureHeight = 340;
+
+// A weight or height of 0 or less means nothing to the solver (and gives no surface area):
+// such a value is refused with the same message as a text that is not a number.
+double ReadPositive(QLineEdit* edit, const QString& name, bool& ok)
+{
+    const double value = GetEditValue(edit, name, ok);
+    if (ok && !(value > 0)) {
+        ShowEditValueError(name);
+        ok = false;
+    }
+    return value;
+}
+
+TRadioGroup* MakeGroup(QWidget* parent, const char* name, const QString& caption,
+                       const QStringList& items, int columns, int index)
+{
+    auto* group = new TRadioGroup(parent);
+    group->setObjectName(name);
+    group->setTitle(caption);
+    group->SetItems(items);
+    group->SetColumns(columns);
+    group->SetItemIndex(index);
+    return group;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(88);
+    return button;
+}
+
+} // namespace
 
 TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
 {
     setObjectName("DefineBodyFrm");
     SetCaption("Define Human Body");
-    SetClientSize(520, 400);
+
+    MalePicture = LoadPicture(AssetPath("Style/male.bmp"));
+    FemalePicture = LoadPicture(AssetPath("Style/female.bmp"));
+
+    RadioGroup1 = MakeGroup(this, "RadioGroup1", "Sex", {"Male", "Female"}, 2, 1);
+    RadioGroup2 = MakeGroup(this, "RadioGroup2", "Age", {"Child", "Adult", "Elderly"}, 3, 0);
+    RadioGroup3 = MakeGroup(this, "RadioGroup3", "Race",
+                            {"Caucasian people", "African-American", "Hispanic", "Mexican-American",
+                             "Asian", "Other"},
+                            2, 0);
+
+    GroupBox1 = new QGroupBox("Properties", this);
+    GroupBox1->setObjectName("GroupBox1");
+    Label1 = new QLabel("Weight(kg)", GroupBox1);
+    Label1->setObjectName("Label1");
+    W_dText = new QLineEdit(GroupBox1);
+    W_dText->setObjectName("W_dText");
+    W_dText->setToolTip("Body Weight");
+    Label1->setBuddy(W_dText);
+    Label3 = new QLabel("Height(cm)", GroupBox1);
+    Label3->setObjectName("Label3");
+    HeightText = new QLineEdit(GroupBox1);
+    HeightText->setObjectName("HeightText");
+    Label3->setBuddy(HeightText);
+    auto* properties = new QGridLayout(GroupBox1);
+    properties->setContentsMargins(10, 6, 10, 10);
+    properties->setHorizontalSpacing(10);
+    properties->setVerticalSpacing(6);
+    properties->addWidget(Label1, 0, 0);
+    properties->addWidget(W_dText, 0, 1);
+    properties->addWidget(Label3, 1, 0);
+    properties->addWidget(HeightText, 1, 1);
+    properties->setColumnStretch(1, 1);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setFixedSize(FigureWidth, FigureHeight);
+    Image1->setScaledContents(true);
+    Image1->setFrameShape(QFrame::StyledPanel);
+    Image1->setPixmap(FemalePicture);
+
+    OKBtn = MakeButton(this, "OKBtn", "OK");
+    OKBtn->setDefault(true);
+    Button2 = MakeButton(this, "Button2", "Cancel");
+    Button1 = MakeButton(this, "Button1", "Physiological Properties..");
+    Button1->hide();
+    Database = MakeButton(this, "Database", "Database...");
+    Database->hide();
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addWidget(RadioGroup1);
+    left->addWidget(RadioGroup2);
+    left->addWidget(RadioGroup3);
+    left->addWidget(GroupBox1);
+    left->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addLayout(left, 1);
+    top->addWidget(Image1, 0, Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Database);
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(Button2);
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(12, 12, 12, 12);
+    main->setSpacing(12);
+    main->addLayout(top);
+    main->addLayout(buttons);
+
+    SetOnKeyPress(W_dText, [this](char& key) { W_dTextKeyPress(key); });
+    SetKeyFilter(HeightText, DecimalKeyPress);
+    RadioGroup1->OnClick = Guard([this] { RadioGroup1Click(); });
+    connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OkBtnClick(); }));
+    connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
+    connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
+    connect(Database, &QPushButton::clicked, this, Guard([this] { DatabaseClick(); }));
+
+    SexChanged = false;
+    RadioGroup1Tag = RadioGroup1->ItemIndex();
+
+    SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::MainFormCenter);
 }
 
-void TDefineBodyFrm::PutBodyValue(const BodyParameters&) {}
+void TDefineBodyFrm::W_dTextKeyPress(char& key) { DecimalKeyPress(W_dText, key); }
+
+void TDefineBodyFrm::ApplySex(int index)
+{
+    if (index != 0 && index != 1)
+        return;
+    IsMale = index == 0;
+    IsFemale = index == 1;
+    Image1->setPixmap(IsMale ? MalePicture : FemalePicture);
+    RadioGroup1Tag = index;
+}
+
+void TDefineBodyFrm::RadioGroup1Click()
+{
+    SexChanged = RadioGroup1->ItemIndex() != RadioGroup1Tag;
+    ApplySex(RadioGroup1->ItemIndex());
+}
+
+bool TDefineBodyFrm::ReadWearer(WearerMeasures& wearer)
+{
+    // Both edits are read so that each faulty one gets its message.
+    bool weightOk = false;
+    bool heightOk = false;
+    wearer.WeightKg = ReadPositive(W_dText, "Weight", weightOk);
+    wearer.HeightCm = ReadPositive(HeightText, "Height", heightOk);
+    wearer.IsMale = IsMale;
+    wearer.IsFemale = IsFemale;
+    wearer.Age = RadioGroup2->ItemIndex();
+    wearer.Race = RadioGroup3->ItemIndex();
+    return weightOk && heightOk;
+}
+
+bool TDefineBodyFrm::GetValue(BodyParameters& body)
+{
+    WearerMeasures wearer;
+    if (!ReadWearer(wearer))
+        return false;
+    ApplyWearer(wearer, body);
+    return true;
+}
+
+void TDefineBodyFrm::OkBtnClick()
+{
+    WearerMeasures wearer;
+    const bool bodyRead = ReadWearer(wearer);
+    // The body's OK confirms the physiology too: with its defaults when it was never confirmed.
+    if (!PhysiologyFrm->Defined)
+        PhysiologyFrm->DefaultClick();
+    const bool physiologyRead = PhysiologyFrm->OKBtnClick();
+    if (!bodyRead || !physiologyRead) {
+        FurFea->BodyDefined = false;
+        return;
+    }
+    ApplyWearer(wearer, FurFea->Body);
+    Defined = true;
+    if (Modal())
+        SetModalResult(mrOk);
+    FurFea->BodyDefined = true;
+    FurFea->MarkStepDone(stBody, stGarment);
+    FurFea->MarkTreeNode(tnHumanBody);
+}
+
+void TDefineBodyFrm::Button2Click() { Close(); }
+
+void TDefineBodyFrm::Button1Click() { PhysiologyFrm->ShowModal(); }
+
+void TDefineBodyFrm::DatabaseClick() { BodyQueryForm->ShowModal(); }
+
+void TDefineBodyFrm::PutBodyValue(const BodyParameters& body)
+{
+    W_dText->setText(QString::fromStdString(FloatToStr(body.W_d * 0.001)));
+    HeightText->setText(QString::fromStdString(FloatToStr(body.Height)));
+    // The tag first: showing the loaded sex is no change of sex by the user.
+    const int sex = body.IsFemale ? 1 : 0;
+    RadioGroup1Tag = sex;
+    RadioGroup1->SetItemIndex(sex);
+    // The flags follow what the group shows, even when a file had both or neither set.
+    ApplySex(sex);
+    RadioGroup2->SetItemIndex(body.Age);
+    RadioGroup3->SetItemIndex(body.Race);
+    PhysiologyFrm->PutPhysiologyValue(body);
+    FurFea->BodyDefined = true;
+    FurFea->MarkTreeNode(tnHumanBody, "Human Body ");
+}

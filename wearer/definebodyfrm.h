@@ -1,6 +1,17 @@
 #pragma once
+// The wearer: weight, height, sex, age class and race. Its OK also confirms the physiology, so a
+// body is never confirmed without thermoregulation values.
+#include <QPixmap>
+
 #include "toolkit/forms.h"
+#include "casemodel/bodycalc.h"
 #include "casemodel/records.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TRadioGroup;
 
 class TDefineBodyFrm : public TForm {
     Q_OBJECT
@@ -9,9 +20,47 @@ public:
 
     // Fills the dialog from a loaded body block (and the physiology dialog with it).
     void PutBodyValue(const BodyParameters& body);
+    // Reads the dialog; stores weight (g), DuBois area, height, sex, age and race into the block
+    // only when weight and height are valid.
+    bool GetValue(BodyParameters& body);
+    void OkBtnClick();
+    void Button2Click();
+    void Button1Click();
+    void DatabaseClick();
+    void RadioGroup1Click();
+    void W_dTextKeyPress(char& key);
 
-    bool IsMale = true;
-    bool IsFemale = false;
+    bool Defined = false;     // OK succeeded at least once
+    bool IsMale = false;
+    bool IsFemale = true;
+    // The last click on the sex group changed the sex against the one applied before; the
+    // garment dialog then starts a new garment list.
+    bool SexChanged = false;
+    // The sex index last applied (the group's tag).
+    int RadioGroup1Tag = 1;
+    QPixmap MalePicture;
+    QPixmap FemalePicture;
+
+    TRadioGroup* RadioGroup1;  // Sex
+    TRadioGroup* RadioGroup2;  // Age
+    TRadioGroup* RadioGroup3;  // Race
+    QGroupBox* GroupBox1;
+    QLabel* Label1;
+    QLineEdit* W_dText;
+    QLabel* Label3;
+    QLineEdit* HeightText;
+    QLabel* Image1;
+    QPushButton* OKBtn;
+    QPushButton* Button2;
+    QPushButton* Button1;
+    QPushButton* Database;
+
+private:
+    // Reads weight and height (each must be a number above 0; each failure has its message)
+    // and the three groups.
+    bool ReadWearer(WearerMeasures& wearer);
+    // Flags, picture and tag of a sex index (0 male, 1 female).
+    void ApplySex(int index);
 };
 
 extern TDefineBodyFrm* DefineBodyFrm;

@@ -1,13 +1,325 @@
 #include "wearer/physiologyfrm.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/commonfuc.h"
+#include "app/furfea.h"
+#include "casemodel/numformat.h"
+#include "materials/bodyqueryform.h"
+#include "toolkit/application.h"
+
 TPhysiologyFrm* PhysiologyFrm = nullptr;
+
+namespace {
+
+// How an edit's value relates to the block's field.
+enum class Unit { Plain, Celsius, Percent };
+
+struct BodyRow {
+    const char* Label;
+    const char* EditName;
+    QLineEdit* TPhysiologyFrm::*Edit;
+    double Default;
+    double BodyParameters::*Field;
+    Unit Conversion;
+    const char* Name;  // in the input message
+};
+
+// In reading order; rows 1 to 14 are the constants that Clear empties.
+const BodyRow BodyRows[] = {
+    {"Maximum sweating rate(g/cm2/hr):", "Cswr_maxEdit", &TPhysiologyFrm::Cswr_maxEdit, 4.0 / 15.0,
+     &BodyParameters::Cswr_max, Unit::Plain, "Cswr_max"},
+    {"Regulative sweating constant(g/cm2/hr):", "Cswr_regEdit", &TPhysiologyFrm::Cswr_regEdit,
+     1.7e-2 / 3600, &BodyParameters::Cswr_reg, Unit::Plain, "Cswr_reg"},
+    {"Pow sweating rate(g/cm2/hr):", "Cswr_powEdit", &TPhysiologyFrm::Cswr_powEdit, 10.7,
+     &BodyParameters::Cswr_pow, Unit::Plain, "Cswr_pow"},
+    {"Regulative shivering constant(cal.s-1.cm-2):", "Cshv_regEdit", &TPhysiologyFrm::Cshv_regEdit,
+     0.00046366, &BodyParameters::Cshv_reg, Unit::Plain, "Cshv_reg"},
+    {"Dilation factor of blood vessel(L.hr-1.cm-1):", "Cbld_diatEdit", &TPhysiologyFrm::Cbld_diatEdit,
+     0.02, &BodyParameters::Cbld_dia, Unit::Plain, "Cbld_diat"},
+    {"Strict factor of blood vessel(L.hr-1.cm-1):", "Cbld_strtEdit", &TPhysiologyFrm::Cbld_strtEdit,
+     1e-5, &BodyParameters::Cbld_strt, Unit::Plain, "Cbld_strt"},
+    {"Specific heat at constant pressure of blood(cal.g-1.deg-1):", "Cp_bldEdit",
+     &TPhysiologyFrm::Cp_bldEdit, 0.277957, &BodyParameters::cp_bld, Unit::Plain, "Cp_bld"},
+    {"Density of blood(g.cm-3):", "Density_bldEdit", &TPhysiologyFrm::Density_bldEdit, 1.06,
+     &BodyParameters::Density_bld, Unit::Plain, "Density_bld"},
+    {"Neutral volume of blood flow of skin(L.hr-1.cm-1):", "Vbld_skneuEdit",
+     &TPhysiologyFrm::Vbld_skneuEdit, 0.00063, &BodyParameters::Vbld_skneu, Unit::Plain, "Vbld_skneu"},
+    {"Maximum volume of blood flow of skin(L.hr-1.cm-1):", "Vbld_skmaxEdit",
+     &TPhysiologyFrm::Vbld_skmaxEdit, 0.009, &BodyParameters::Vbld_skmax, Unit::Plain, "Vbld_skmax"},
+    {"Minimum volume of blood flow of skin(L.hr-1.cm-1):", "Vbld_skminEdit",
+     &TPhysiologyFrm::Vbld_skminEdit, 5e-5, &BodyParameters::Vbld_skmin, Unit::Plain, "Vbld_skmin"},
+    {"Neutral temperature of skin(deg.):", "T_skneuEdit", &TPhysiologyFrm::T_skneuEdit, 34.1,
+     &BodyParameters::T_skneu, Unit::Celsius, "T_skneu"},
+    {"Neutral temperature of core(deg.):", "T_crneuEdit", &TPhysiologyFrm::T_crneuEdit, 37.1,
+     &BodyParameters::T_crneu, Unit::Celsius, "T_crneu"},
+    {"Specific heat of body mass(cal.g-1.C-1):", "Cp_bmEdit", &TPhysiologyFrm::Cp_bmEdit, 0.834588,
+     &BodyParameters::cp_bm, Unit::Plain, "Cp_bm"},
+    {"Skin temperature(deg.):", "T_skEdit", &TPhysiologyFrm::T_skEdit, 33, &BodyParameters::T_sk,
+     Unit::Celsius, "T_sk"},
+    {"Core temperature(deg.):", "T_crEdit", &TPhysiologyFrm::T_crEdit, 37.2, &BodyParameters::T_cr,
+     Unit::Celsius, "T_cr"},
+    {"Relative humidity of skin(%):", "RH_skinEdit", &TPhysiologyFrm::RH_skinEdit, 35.4,
+     &BodyParameters::RH_sk, Unit::Percent, "RH_skin"},
+    {"Thermal conductance of body tissue(cal/s/cm/deg):", "K_bEdit", &TPhysiologyFrm::K_bEdit,
+     0.000126192, &BodyParameters::k_b, Unit::Plain, "K_b"},
+    {"Absorptivity of the skin surface to the solar radiation:", "Abs_skEdit",
+     &TPhysiologyFrm::Abs_skEdit, 0.77, &BodyParameters::abs_sk, Unit::Plain, "Abs_sk"},
+};
+constexpr int ClearedBodyRows = 14;
+
+// Where a coefficient edit sits: the skin or core group, its warm or cold box, the temperature
+// range column and the row (K_static, K_dynamic, constant for the skin; K_static, constant for
+// the core).
+struct SlotInfo {
+    const char* EditName;
+    QLineEdit* TPhysiologyFrm::*Edit;
+    double Default;
+    const char* Name;  // shared by both ranges in the input message
+    bool Core;
+    bool Warm;
+    int Column;
+    int Row;
+};
+
+// Indexed by slot of FiringRateCoefficients, which is also the reading order.
+const SlotInfo Slots[20] = {
+    {"Warm_Skin_KsText1", &TPhysiologyFrm::Warm_Skin_KsText1, 1.16, "Warm_Ks", false, true, 0, 0},
+    {"Warm_Skin_KsText2", &TPhysiologyFrm::Warm_Skin_KsText2, -2.05, "Warm_Ks", false, true, 1, 0},
+    {"Cold_Skin_KsText1", &TPhysiologyFrm::Cold_Skin_KsText1, 0.47, "Cold_Ks", false, false, 0, 0},
+    {"Cold_Skin_KsText2", &TPhysiologyFrm::Cold_Skin_KsText2, -0.64, "Cold_Ks", false, false, 1, 0},
+    {"Warm_Skin_KdText1", &TPhysiologyFrm::Warm_Skin_KdText1, 70, "Warm_Skin_Kd", false, true, 0, 1},
+    {"Warm_Skin_KdText2", &TPhysiologyFrm::Warm_Skin_KdText2, 70, "Warm_Skin_Kd", false, true, 1, 1},
+    {"Cold_Skin_KdText1", &TPhysiologyFrm::Cold_Skin_KdText1, -21, "Cold_Skin_Kd", false, false, 0, 1},
+    {"Cold_Skin_KdText2", &TPhysiologyFrm::Cold_Skin_KdText2, -21, "Cold_Skin_Kd", false, false, 1, 1},
+    {"Warm_Skin_CText1", &TPhysiologyFrm::Warm_Skin_CText1, -36.06, "Warm_Skin_C", false, true, 0, 2},
+    {"Warm_Skin_CText2", &TPhysiologyFrm::Warm_Skin_CText2, 113, "Warm_Skin_C", false, true, 1, 2},
+    {"Cold_Skin_CText1", &TPhysiologyFrm::Cold_Skin_CText1, -1.07, "Cold_Skin_", false, false, 0, 2},
+    {"Cold_Skin_CText2", &TPhysiologyFrm::Cold_Skin_CText2, 25.86, "Cold_Skin_", false, false, 1, 2},
+    {"Warm_Core_KsText1", &TPhysiologyFrm::Warm_Core_KsText1, -0.23, "Warm_Core_Ks", true, true, 0, 0},
+    {"Warm_Core_KsText2", &TPhysiologyFrm::Warm_Core_KsText2, 2.12, "Warm_Core_Ks", true, true, 1, 0},
+    {"Cold_Core_KsText1", &TPhysiologyFrm::Cold_Core_KsText1, -1.04, "Cold_Core_Ks", true, false, 0, 0},
+    {"Cold_Core_KsText2", &TPhysiologyFrm::Cold_Core_KsText2, 3.41, "Cold_Core_Ks", true, false, 1, 0},
+    {"Warm_Core_CText1", &TPhysiologyFrm::Warm_Core_CText1, 13.13, "Warm_Core_C", true, true, 0, 1},
+    {"Warm_Core_CText2", &TPhysiologyFrm::Warm_Core_CText2, -67.93, "Warm_Core_C", true, true, 1, 1},
+    {"Cold_Core_CText1", &TPhysiologyFrm::Cold_Core_CText1, 45.63, "Cold_Core_C", true, false, 0, 1},
+    {"Cold_Core_CText2", &TPhysiologyFrm::Cold_Core_CText2, -134.65, "Cold_Core_C", true, false, 1, 1},
+};
+
+QString NumberText(double value) { return QString::fromStdString(FloatToStr(value)); }
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(std::max(88, button->sizeHint().width() + 16));
+    return button;
+}
+
+} // namespace
 
 TPhysiologyFrm::TPhysiologyFrm(QWidget* owner) : TForm(owner)
 {
     setObjectName("PhysiologyFrm");
     SetCaption("Body Physiological Properties");
-    SetClientSize(760, 560);
+
+    auto* groups = new QHBoxLayout;
+    groups->setSpacing(10);
+    groups->addWidget(BuildBodyGroup());
+    groups->addWidget(BuildComfortGroup());
+
+    Button1 = MakeButton(this, "Button1", "Body Database");
+    Default = MakeButton(this, "Default", "Default");
+    btnClear = MakeButton(this, "btnClear", "Clear");
+    OKBtn = MakeButton(this, "OKBtn", "OK");
+    OKBtn->setDefault(true);
+    btnExit = MakeButton(this, "btnExit", "Cancel");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addSpacing(16);
+    buttons->addWidget(Default);
+    buttons->addWidget(btnClear);
+    buttons->addStretch(1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(btnExit);
+
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(10, 10, 10, 10);
+    main->setSpacing(10);
+    main->addLayout(groups, 1);
+    main->addLayout(buttons);
+
+    connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(); }));
+    connect(btnExit, &QPushButton::clicked, this, Guard([this] { btnExitClick(); }));
+    connect(Default, &QPushButton::clicked, this, Guard([this] { DefaultClick(); }));
+    connect(btnClear, &QPushButton::clicked, this, Guard([this] { ClearPhysiologyEdits(); }));
+    connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
+
+    SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::MainFormCenter);
 }
 
-void TPhysiologyFrm::PutPhysiologyValue(const BodyParameters&) {}
+QWidget* TPhysiologyFrm::BuildBodyGroup()
+{
+    HumanBodyGroupBox = new QGroupBox(this);
+    HumanBodyGroupBox->setObjectName("HumanBodyGroupBox");
+    auto* grid = new QGridLayout(HumanBodyGroupBox);
+    grid->setContentsMargins(10, 8, 10, 10);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    int row = 0;
+    for (const BodyRow& r : BodyRows) {
+        QLineEdit* edit = MakeEdit(HumanBodyGroupBox, r.EditName, 160);
+        this->*r.Edit = edit;
+        auto* label = new QLabel(r.Label, HumanBodyGroupBox);
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(edit, row, 1);
+        ++row;
+    }
+    return HumanBodyGroupBox;
+}
+
+QWidget* TPhysiologyFrm::BuildComfortGroup()
+{
+    GroupBox8 = new QGroupBox("Comfort Parameters", this);
+    GroupBox8->setObjectName("GroupBox8");
+    auto* outer = new QVBoxLayout(GroupBox8);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(8);
+
+    // Column captions are the temperature ranges (degrees C) of each box.
+    const char* skinWarm[2] = {"[30,40]", "[40,44]"};
+    const char* skinCold[2] = {"[13,24]", "[24,40]"};
+    const char* coreWarm[2] = {"[28,40.5]", "[40.5,43]"};
+    const char* coreCold[2] = {"[22,34.5]", "[34.5,43]"};
+    const QStringList skinRows = {"K_static:", "K_dynamc:", "Constant"};
+    const QStringList coreRows = {"K_static", "Constant"};
+
+    for (bool core : {false, true}) {
+        auto* site = new QGroupBox(core ? "Fire Rate of Core" : "Fire Rate of Skin", GroupBox8);
+        auto* siteLayout = new QVBoxLayout(site);
+        siteLayout->setContentsMargins(8, 6, 8, 8);
+        siteLayout->setSpacing(6);
+        for (bool warm : {true, false}) {
+            auto* box = new QGroupBox(warm ? "Warm" : "Cold", site);
+            auto* grid = new QGridLayout(box);
+            grid->setContentsMargins(8, 4, 8, 6);
+            grid->setHorizontalSpacing(8);
+            grid->setVerticalSpacing(4);
+            const char* const* ranges = core ? (warm ? coreWarm : coreCold) : (warm ? skinWarm : skinCold);
+            for (int c = 0; c < 2; ++c)
+                grid->addWidget(new QLabel(ranges[c], box), 0, c + 1, Qt::AlignHCenter);
+            const QStringList& rows = core ? coreRows : skinRows;
+            for (int r = 0; r < rows.size(); ++r)
+                grid->addWidget(new QLabel(rows[r], box), r + 1, 0);
+            for (const SlotInfo& s : Slots) {
+                if (s.Core != core || s.Warm != warm)
+                    continue;
+                QLineEdit* edit = MakeEdit(box, s.EditName, 76);
+                this->*s.Edit = edit;
+                grid->addWidget(edit, s.Row + 1, s.Column + 1);
+            }
+            grid->setColumnStretch(0, 1);
+            siteLayout->addWidget(box);
+        }
+        outer->addWidget(site);
+    }
+    outer->addStretch(1);
+    return GroupBox8;
+}
+
+QLineEdit* TPhysiologyFrm::SlotEdit(int slot) const { return this->*Slots[slot].Edit; }
+
+void TPhysiologyFrm::DefaultClick()
+{
+    for (const BodyRow& r : BodyRows)
+        (this->*r.Edit)->setText(NumberText(r.Default));
+    for (const SlotInfo& s : Slots)
+        (this->*s.Edit)->setText(NumberText(s.Default));
+}
+
+void TPhysiologyFrm::ClearPhysiologyEdits()
+{
+    for (int i = 0; i < ClearedBodyRows; ++i)
+        (this->*BodyRows[i].Edit)->clear();
+    for (const SlotInfo& s : Slots)
+        (this->*s.Edit)->clear();
+}
+
+void TPhysiologyFrm::PutPhysiologyValue(const BodyParameters& body)
+{
+    for (const BodyRow& r : BodyRows) {
+        double value = body.*r.Field;
+        if (r.Conversion == Unit::Celsius)
+            value -= KelvinOffset;
+        else if (r.Conversion == Unit::Percent)
+            value *= 100.0;
+        (this->*r.Edit)->setText(NumberText(value));
+    }
+    for (int slot = 0; slot < 20; ++slot)
+        SlotEdit(slot)->setText(NumberText(FurFea->FiringRate[slot]));
+    // A loaded case carries its own physiology: the body dialog's next OK must keep it rather
+    // than fall back to the defaults.
+    Defined = true;
+}
+
+bool TPhysiologyFrm::GetPhysiologyValue(BodyParameters& body)
+{
+    BodyParameters read = body;
+    FiringRateCoefficients rates = FurFea->FiringRate;
+    bool ok = false;
+    for (const BodyRow& r : BodyRows) {
+        double value = GetEditValue(this->*r.Edit, r.Name, ok);
+        if (!ok)
+            return false;
+        if (r.Conversion == Unit::Celsius) {
+            value += KelvinOffset;
+        } else if (r.Conversion == Unit::Percent) {
+            value *= 0.01;
+            if (!(value >= 0.0 && value <= 1.0)) {
+                ShowEditValueError(r.Name);
+                return false;
+            }
+        }
+        read.*r.Field = value;
+    }
+    for (int slot = 0; slot < 20; ++slot) {
+        rates[slot] = GetEditValue(SlotEdit(slot), Slots[slot].Name, ok);
+        if (!ok)
+            return false;
+    }
+    body = read;
+    FurFea->FiringRate = rates;
+    Defined = true;
+    return true;
+}
+
+bool TPhysiologyFrm::OKBtnClick()
+{
+    if (!GetPhysiologyValue(FurFea->Body))
+        return false;
+    if (Modal())
+        SetModalResult(mrOk);
+    return true;
+}
+
+void TPhysiologyFrm::btnExitClick() { Close(); }
+
+void TPhysiologyFrm::Button1Click() { BodyQueryForm->ShowModal(); }

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/furfea.h"
+#include "materials/bodyqueryform.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "toolkit/forms.h"
+#include "wearer/physiologyfrm.h"
+
+namespace {
+
+// The coefficient edits in slot order of FiringRateCoefficients.
+const char* const SlotEdits[20] = {
+    "Warm_Skin_KsText1", "Warm_Skin_KsText2", "Cold_Skin_KsText1", "Cold_Skin_KsText2",
+    "Warm_Skin_KdText1", "Warm_Skin_KdText2", "Cold_Skin_KdText1", "Cold_Skin_KdText2",
+    "Warm_Skin_CText1",  "Warm_Skin_CText2",  "Cold_Skin_CText1",  "Cold_Skin_CText2",
+    "Warm_Core_KsText1", "Warm_Core_KsText2", "Cold_Core_KsText1", "Cold_Core_KsText2",
+    "Warm_Core_CText1",  "Warm_Core_CText2",  "Cold_Core_CText1",  "Cold_Core_CText2",
+};
+const std::array<double, 20> DefaultRates = {1.16, -2.05, 0.47, -0.64, 70, 70, -21, -21,
+                                             -36.06, 113, -1.07, 25.86, -0.23, 2.12, -1.04, 3.41,
+                                             13.13, -67.93, 45.63, -134.65};
+
+class PhysiologyDialogTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SavedBody = FurFea->Body;
+        SavedRates = FurFea->FiringRate;
+        SavedDefined = PhysiologyFrm->Defined;
+        FurFea->Body = BodyParameters{};
+        FurFea->FiringRate = FiringRateCoefficients{};
+        PhysiologyFrm->Defined = false;
+        PhysiologyFrm->DefaultClick();
+    }
+
+    void TearDown() override
+    {
+        FurFea->Body = SavedBody;
+        FurFea->FiringRate = SavedRates;
+        PhysiologyFrm->Defined = SavedDefined;
+    }
+
+private:
+    BodyParameters SavedBody;
+    FiringRateCoefficients SavedRates;
+    bool SavedDefined = false;
+};
+
+QLineEdit* Edit(const char* name) { return Control<QLineEdit>(PhysiologyFrm, name); }
+
+// Shows the dialog modally and runs the script while it is shown; the dialog's result
+// (mrNone while it stays open).
+int RunPhysiologyDialog(const std::function<void()>& script)
+{
+    ScopedModalHook hook([&](TForm& form) {
+        if (&form == PhysiologyFrm)
+            script();
+        return int(mrNone);
+    });
+    return PhysiologyFrm->ShowModal();
+}
+
+int PressOk()
+{
+    return RunPhysiologyDialog([] { PhysiologyFrm->OKBtn->click(); });
+}
+
+QString Message(const QString& name)
+{
+    return "The input of " + name + " is not correct. Please try it again!";
+}
+
+TEST_F(PhysiologyDialogTest, DefaultThenOkStoresTheDefaultsWithTemperaturesInKelvin)
+{
+    EXPECT_EQ(PhysiologyFrm->Cswr_maxEdit->text(), "0.266666666666667");
+    EXPECT_EQ(PhysiologyFrm->Cswr_regEdit->text(), "4.72222222222222E-6");
+    EXPECT_EQ(PhysiologyFrm->Cbld_strtEdit->text(), "1E-5");
+    EXPECT_EQ(PhysiologyFrm->Vbld_skminEdit->text(), "5E-5");
+
+    MessageRecorder messages;
+    EXPECT_EQ(PressOk(), mrOk);
+    EXPECT_TRUE(PhysiologyFrm->Defined);
+    const BodyParameters& b = FurFea->Body;
+    // What the edits show is what is stored: 15 digits of 4/15 and of 1.7e-2/3600.
+    EXPECT_DOUBLE_EQ(b.Cswr_max, 0.266666666666667);
+    EXPECT_DOUBLE_EQ(b.Cswr_reg, 4.72222222222222E-6);
+    EXPECT_DOUBLE_EQ(b.Cswr_pow, 10.7);
+    EXPECT_DOUBLE_EQ(b.Cshv_reg, 0.00046366);
+    EXPECT_DOUBLE_EQ(b.Cbld_dia, 0.02);
+    EXPECT_DOUBLE_EQ(b.Cbld_strt, 1e-5);
+    EXPECT_DOUBLE_EQ(b.cp_bld, 0.277957);
+    EXPECT_DOUBLE_EQ(b.Density_bld, 1.06);
+    EXPECT_DOUBLE_EQ(b.Vbld_skneu, 0.00063);
+    EXPECT_DOUBLE_EQ(b.Vbld_skmax, 0.009);
+    EXPECT_DOUBLE_EQ(b.Vbld_skmin, 5e-5);
+    EXPECT_DOUBLE_EQ(b.T_skneu, 307.26);
+    EXPECT_DOUBLE_EQ(b.T_crneu, 310.26);
+    EXPECT_DOUBLE_EQ(b.cp_bm, 0.834588);
+    EXPECT_DOUBLE_EQ(b.T_sk, 306.16);
+    EXPECT_DOUBLE_EQ(b.T_cr, 310.36);
+    EXPECT_DOUBLE_EQ(b.RH_sk, 0.354);
+    EXPECT_DOUBLE_EQ(b.k_b, 0.000126192);
+    EXPECT_DOUBLE_EQ(b.abs_sk, 0.77);
+    for (int s = 0; s < 20; ++s) {
+        EXPECT_EQ(Edit(SlotEdits[s])->text().toDouble(), DefaultRates[static_cast<std::size_t>(s)]) << s;
+        EXPECT_DOUBLE_EQ(FurFea->FiringRate[s], DefaultRates[static_cast<std::size_t>(s)]) << s;
+    }
+    // The wearer's measures are the body dialog's.
+    EXPECT_DOUBLE_EQ(b.W_d, 0);
+    EXPECT_DOUBLE_EQ(b.T_bmneu, 0);
+}
+
+TEST_F(PhysiologyDialogTest, ClearEmptiesTheConstantsAndOkNamesTheFirstEmptyEdit)
+{
+    PhysiologyFrm->btnClear->click();
+    for (const char* name : SlotEdits)
+        EXPECT_TRUE(Edit(name)->text().isEmpty()) << name;
+    EXPECT_TRUE(PhysiologyFrm->Cswr_maxEdit->text().isEmpty());
+    EXPECT_TRUE(PhysiologyFrm->Cp_bmEdit->text().isEmpty());
+    EXPECT_EQ(PhysiologyFrm->T_skEdit->text(), "33");
+    EXPECT_EQ(PhysiologyFrm->T_crEdit->text(), "37.2");
+    EXPECT_EQ(PhysiologyFrm->RH_skinEdit->text(), "35.4");
+    EXPECT_EQ(PhysiologyFrm->K_bEdit->text(), "0.000126192");
+    EXPECT_EQ(PhysiologyFrm->Abs_skEdit->text(), "0.77");
+
+    MessageRecorder messages;
+    messages.Expect(Message("Cswr_max"), "Input Error");
+    EXPECT_EQ(PressOk(), mrNone);
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_FALSE(PhysiologyFrm->Defined);
+}
+
+TEST_F(PhysiologyDialogTest, AFaultyEditStoresNothingAndNamesTheEdit)
+{
+    struct Case {
+        QLineEdit* edit;
+        const char* text;
+        const char* name;
+    };
+    const Case cases[] = {
+        {PhysiologyFrm->T_skEdit, "33,5", "T_sk"},
+        {PhysiologyFrm->Cbld_diatEdit, "2e", "Cbld_diat"},
+        {PhysiologyFrm->RH_skinEdit, "100.5", "RH_skin"},
+        {PhysiologyFrm->RH_skinEdit, "-0.5", "RH_skin"},
+        {PhysiologyFrm->Cold_Skin_CText2, "", "Cold_Skin_"},
+        {PhysiologyFrm->Cold_Core_CText2, "1.2.3", "Cold_Core_C"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PhysiologyFrm->DefaultClick();
+        c.edit->setText(c.text);
+        FurFea->Body = BodyParameters{};
+        FurFea->FiringRate = FiringRateCoefficients{};
+        MessageRecorder messages;
+        messages.Expect(Message(c.name), "Input Error");
+        EXPECT_EQ(PressOk(), mrNone);
+        EXPECT_TRUE(messages.AllConsumed());
+        // Fields read before the faulty one are not stored either.
+        EXPECT_DOUBLE_EQ(FurFea->Body.Cswr_max, 0);
+        EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 0);
+        EXPECT_DOUBLE_EQ(FurFea->FiringRate[0], 0);
+        EXPECT_FALSE(PhysiologyFrm->Defined);
+        EXPECT_EQ(c.edit->text(), c.text);
+    }
+
+    PhysiologyFrm->DefaultClick();
+    PhysiologyFrm->RH_skinEdit->setText("100");
+    MessageRecorder messages;
+    EXPECT_EQ(PressOk(), mrOk);
+    EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 1.0);
+    PhysiologyFrm->RH_skinEdit->setText("0");
+    EXPECT_EQ(PressOk(), mrOk);
+    EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 0.0);
+}
+
+TEST_F(PhysiologyDialogTest, PutThenOkGivesBackTheSameValuesAndCountsAsConfirmed)
+{
+    BodyParameters loaded;
+    loaded.Cswr_max = 0.2875; loaded.Cswr_reg = 3.9e-6; loaded.Cswr_pow = 11.25;
+    loaded.Cshv_reg = 0.000512; loaded.Cbld_dia = 0.0215; loaded.Cbld_strt = 2e-5;
+    loaded.cp_bld = 0.28; loaded.Density_bld = 1.057; loaded.Vbld_skneu = 0.00066;
+    loaded.Vbld_skmax = 0.0095; loaded.Vbld_skmin = 4.5e-5; loaded.T_skneu = 307.31;
+    loaded.T_crneu = 310.05; loaded.cp_bm = 0.84; loaded.T_sk = 305.96; loaded.T_cr = 310.41;
+    loaded.RH_sk = 0.425; loaded.k_b = 0.00013; loaded.abs_sk = 0.69;
+    loaded.W_d = 64000;
+    for (int s = 0; s < 20; ++s)
+        FurFea->FiringRate[s] = DefaultRates[static_cast<std::size_t>(s)] + 0.5;
+    const FiringRateCoefficients rates = FurFea->FiringRate;
+
+    PhysiologyFrm->PutPhysiologyValue(loaded);
+    EXPECT_TRUE(PhysiologyFrm->Defined);
+    EXPECT_EQ(PhysiologyFrm->T_skEdit->text(), "32.8");
+    EXPECT_EQ(PhysiologyFrm->RH_skinEdit->text(), "42.5");
+    EXPECT_EQ(PhysiologyFrm->Cswr_regEdit->text(), "3.9E-6");
+
+    FurFea->Body = BodyParameters{};
+    FurFea->FiringRate = FiringRateCoefficients{};
+    MessageRecorder messages;
+    EXPECT_EQ(PressOk(), mrOk);
+    const BodyParameters& b = FurFea->Body;
+    const double within15 = 1e-13;
+    for (auto field : {&BodyParameters::Cswr_max, &BodyParameters::Cswr_reg, &BodyParameters::Cswr_pow,
+                       &BodyParameters::Cshv_reg, &BodyParameters::Cbld_dia, &BodyParameters::Cbld_strt,
+                       &BodyParameters::cp_bld, &BodyParameters::Density_bld, &BodyParameters::Vbld_skneu,
+                       &BodyParameters::Vbld_skmax, &BodyParameters::Vbld_skmin, &BodyParameters::T_skneu,
+                       &BodyParameters::T_crneu, &BodyParameters::cp_bm, &BodyParameters::T_sk,
+                       &BodyParameters::T_cr, &BodyParameters::RH_sk, &BodyParameters::k_b,
+                       &BodyParameters::abs_sk})
+        EXPECT_NEAR(b.*field, loaded.*field, std::abs(loaded.*field) * within15);
+    for (int s = 0; s < 20; ++s)
+        EXPECT_DOUBLE_EQ(FurFea->FiringRate[s], rates[s]) << s;
+    EXPECT_DOUBLE_EQ(b.W_d, 0);  // not the physiology's to write
+}
+
+TEST_F(PhysiologyDialogTest, CancelReadsNothingAndTheDatabaseButtonOpensTheBodyQuery)
+{
+    MessageRecorder messages;
+    PhysiologyFrm->T_skEdit->setText("");  // would fail if it were read
+    EXPECT_EQ(RunPhysiologyDialog([] { PhysiologyFrm->btnExit->click(); }), mrCancel);
+    EXPECT_FALSE(PhysiologyFrm->Defined);
+
+    std::vector<TForm*> opened;
+    ScopedModalHook hook([&](TForm& form) {
+        opened.push_back(&form);
+        return int(mrCancel);
+    });
+    PhysiologyFrm->Button1->click();
+    EXPECT_EQ(opened, std::vector<TForm*>{BodyQueryForm});
+    EXPECT_EQ(PhysiologyFrm->Button1->text(), "Body Database");
+}
+
+} // namespace
