@@ -44,7 +44,7 @@ void TForm::SetStayOnTop(bool onTop)
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
-void TForm::Place()
+void TForm::ApplyPosition()
 {
     switch (Position) {
     case TPosition::Designed:
@@ -66,7 +66,7 @@ void TForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        Place();
+        ApplyPosition();
         FormShow();
     }
 }

@@ -50,7 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Place();
+    void ApplyPosition();
     TPosition Position = TPosition::Designed;
     int Result = mrNone;
     bool InModalRun = false;
