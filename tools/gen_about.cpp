@@ -174,13 +174,7 @@ QImage SplashPicture()
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(24, 52, 92));
-    g.setColorAt(1, QColor(30, 112, 132));
-    p.fillRect(img.rect(), g);
-    p.setPen(QPen(QColor(255, 255, 255, 18), 1));
-    for (int x = 0; x < w; x += 20) p.drawLine(x, 0, x, h);
-    for (int y = 0; y < h; y += 20) p.drawLine(0, y, w, y);
+    PaintGridBackground(p, img.rect(), QColor(24, 52, 92), QColor(30, 112, 132), 20, 18);
 
     DrawWearer(p, 110, 28, 228);
     DrawTransfer(p, 110, 28, 228);

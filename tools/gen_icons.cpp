@@ -3,17 +3,12 @@
 // the sports, environment and clothing steps, and below "Icon/form" the main window's own
 // pictures (flow-chart background, start pictures of the step buttons, step numbers, tool-bar
 // and tree pictures). Deterministic: the same pictures on every run.
-#include <QDir>
-#include <QFont>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "tools/genassets.h"
 
 namespace {
 
@@ -34,14 +29,6 @@ const Step Steps[6] = {
     {"simulation.bmp", "simulation2.bmp", "start-simulation.bmp", "Simulation"},
     {"results.bmp", "results2.bmp", "start-results.bmp", "Results"},
 };
-
-QFont Font(int pixels, bool bold = true)
-{
-    QFont f("DejaVu Sans");
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 // The small drawing of a step, in a square of side s at the origin.
 void DrawSymbol(QPainter& p, int step, double s, const QColor& ink)
@@ -165,9 +152,9 @@ QImage StepPicture(int step, const QImage& chart, const char* title, Look look)
     p.setPen(ink);
     const QRectF textArea(s + 13, 0, width - s - 17, height);
     int pixels = 15;
-    while (pixels > 9 && QFontMetricsF(Font(pixels)).horizontalAdvance(title) > textArea.width())
+    while (pixels > 9 && QFontMetricsF(GeneratorFont(pixels)).horizontalAdvance(title) > textArea.width())
         --pixels;
-    p.setFont(Font(pixels));
+    p.setFont(GeneratorFont(pixels));
     p.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, title);
     if (look == Look::Done) {  // a check mark in the corner
         p.setPen(QPen(QColor(20, 110, 30), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -190,7 +177,7 @@ QImage Labelled(int width, int height, const char* title, int step, const QColor
     DrawSymbol(p, step, height - 12, base.darker(250));
     p.resetTransform();
     p.setPen(base.darker(250));
-    p.setFont(Font(12));
+    p.setFont(GeneratorFont(12));
     p.drawText(QRectF(height, 0, width - height - 4, height), Qt::AlignVCenter, title);
     return img;
 }
@@ -201,14 +188,7 @@ QImage FlowChart()
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor(150, 156, 166));
-    g.setColorAt(1, QColor(104, 110, 122));
-    p.fillRect(img.rect(), g);
-    // A faint engineering grid.
-    p.setPen(QPen(QColor(255, 255, 255, 22), 1));
-    for (int x = 0; x < w; x += 24) p.drawLine(x, 0, x, h);
-    for (int y = 0; y < h; y += 24) p.drawLine(0, y, w, y);
+    PaintGridBackground(p, img.rect(), QColor(150, 156, 166), QColor(104, 110, 122), 24, 22);
     // Connectors between the step buttons (their rectangles as the main window places them).
     const QRect buttons[6] = {{56, 36, 131, 53}, {96, 115, 132, 57}, {144, 205, 133, 57},
                               {172, 280, 142, 57}, {224, 377, 133, 52}, {232, 456, 129, 57}};
@@ -230,12 +210,12 @@ QImage FlowChart()
     }
     // Title block at the right.
     p.setPen(QColor(250, 250, 252));
-    p.setFont(Font(30));
+    p.setFont(GeneratorFont(30));
     p.drawText(QRect(420, 40, 380, 44), Qt::AlignLeft, "Vantora 1.34");
-    p.setFont(Font(15, false));
+    p.setFont(GeneratorFont(15, false));
     p.drawText(QRect(422, 88, 380, 60), Qt::AlignLeft | Qt::TextWordWrap,
                "Thermal design of clothing: define the case step by step, then save it for the solver.");
-    p.setFont(Font(13, false));
+    p.setFont(GeneratorFont(13, false));
     const char* lines[] = {"1  Activity schedule", "2  Environment of each stage", "3  Human body",
                            "4  Garments and fabric layers", "5  Save the simulation data file"};
     for (int i = 0; i < 5; ++i)
@@ -274,7 +254,7 @@ QImage StepNumber(int n)
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(0, 0, 12, 19), 3, 3);
     p.setPen(Qt::white);
-    p.setFont(Font(12));
+    p.setFont(GeneratorFont(12));
     p.drawText(QRect(0, 0, 12, 19), Qt::AlignCenter, QString::number(n));
     return img;
 }
@@ -379,49 +359,36 @@ QImage TreePicture(int index)
     return img;
 }
 
-bool Save(const QImage& img, const QString& path)
-{
-    if (!img.save(path, "BMP")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: gen_icons BIN_FOLDER\n");
-        return 2;
-    }
-    const QString icon = QString(argv[1]) + "/Icon/";
-    const QString form = icon + "form/";
-    QDir().mkpath(form);
-    bool ok = true;
-    const QImage chart = FlowChart();
-    for (int i = 0; i < 6; ++i) {
-        const Step& s = Steps[i];
-        ok &= Save(StepPicture(i, chart, s.title, Look::Done), icon + s.plain);
-        ok &= Save(StepPicture(i, chart, s.title, Look::Next), icon + s.next);
-        ok &= Save(StepPicture(i, chart, s.title, i == 0 ? Look::Next : Look::Start), form + s.start);
-    }
-    const char* sports[3] = {"Sports", "Works", "Leisure"};
-    const char* environ[3] = {"Indoor", "Outdoor", "Climate"};
-    const char* clothing[3] = {"Fabric", "Garment", "Layers"};
-    for (int i = 0; i < 3; ++i) {
-        ok &= Save(Labelled(120, 48, sports[i], 0, QColor(90, 140, 200)), icon + QString("sports-%1.bmp").arg(i + 1));
-        ok &= Save(Labelled(120, 48, environ[i], 1, QColor(90, 170, 120)), icon + QString("environ%1.bmp").arg(i + 1));
-        ok &= Save(Labelled(120, 48, clothing[i], 2, QColor(190, 130, 80)), icon + QString("clothing%1.bmp").arg(i + 1));
-    }
-    ok &= Save(chart, form + "flowchart.bmp");
-    for (int i = 1; i <= 6; ++i)
-        ok &= Save(StepNumber(i), form + QString("step%1.bmp").arg(i));
-    for (int i = 0; i < 14; ++i)
-        ok &= Save(ToolPicture(i, 32), form + QString("tool%1.bmp").arg(i));
-    for (int i = 0; i < 13; ++i)
-        ok &= Save(TreePicture(i), form + QString("tree%1.bmp").arg(i));
-    return ok ? 0 : 1;
+    return RunGenerator(argc, argv, "gen_icons", "Icon", [](const QString& icon) {
+        const QString form = icon + "form/";
+        QDir().mkpath(form);
+        bool ok = true;
+        const QImage chart = FlowChart();
+        for (int i = 0; i < 6; ++i) {
+            const Step& s = Steps[i];
+            ok &= SaveBitmap(StepPicture(i, chart, s.title, Look::Done), icon + s.plain);
+            ok &= SaveBitmap(StepPicture(i, chart, s.title, Look::Next), icon + s.next);
+            ok &= SaveBitmap(StepPicture(i, chart, s.title, i == 0 ? Look::Next : Look::Start), form + s.start);
+        }
+        const char* sports[3] = {"Sports", "Works", "Leisure"};
+        const char* environ[3] = {"Indoor", "Outdoor", "Climate"};
+        const char* clothing[3] = {"Fabric", "Garment", "Layers"};
+        for (int i = 0; i < 3; ++i) {
+            ok &= SaveBitmap(Labelled(120, 48, sports[i], 0, QColor(90, 140, 200)), icon + QString("sports-%1.bmp").arg(i + 1));
+            ok &= SaveBitmap(Labelled(120, 48, environ[i], 1, QColor(90, 170, 120)), icon + QString("environ%1.bmp").arg(i + 1));
+            ok &= SaveBitmap(Labelled(120, 48, clothing[i], 2, QColor(190, 130, 80)), icon + QString("clothing%1.bmp").arg(i + 1));
+        }
+        ok &= SaveBitmap(chart, form + "flowchart.bmp");
+        for (int i = 1; i <= 6; ++i)
+            ok &= SaveBitmap(StepNumber(i), form + QString("step%1.bmp").arg(i));
+        for (int i = 0; i < 14; ++i)
+            ok &= SaveBitmap(ToolPicture(i, 32), form + QString("tool%1.bmp").arg(i));
+        for (int i = 0; i < 13; ++i)
+            ok &= SaveBitmap(TreePicture(i), form + QString("tree%1.bmp").arg(i));
+        return ok;
+    });
 }

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QString>
 #include <cstdio>
 #include <functional>
@@ -17,6 +19,23 @@ inline QFont GeneratorFont(int pixels, bool bold = true)
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
+}
+
+// A diagonal gradient from `from` to `to` under a faint engineering grid of the given spacing.
+inline void PaintGridBackground(QPainter& p, const QRect& area, const QColor& from, const QColor& to,
+                                int spacing, int gridAlpha)
+{
+    QLinearGradient g(area.topLeft(), area.bottomRight());
+    g.setColorAt(0, from);
+    g.setColorAt(1, to);
+    p.fillRect(area, g);
+    p.save();
+    p.setPen(QPen(QColor(255, 255, 255, gridAlpha), 1));
+    for (int x = area.left(); x < area.right(); x += spacing)
+        p.drawLine(x, area.top(), x, area.bottom());
+    for (int y = area.top(); y < area.bottom(); y += spacing)
+        p.drawLine(area.left(), y, area.right(), y);
+    p.restore();
 }
 
 // Writes a picture as a Windows bitmap; false (and a line on stderr) when it cannot.
