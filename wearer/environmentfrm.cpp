@@ -1,13 +1,260 @@
 #include "wearer/environmentfrm.h"
 
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/furfea.h"
+#include "casemodel/numformat.h"
+#include "toolkit/application.h"
+#include "toolkit/messages.h"
+#include "toolkit/stringgrid.h"
+#include "wearer/activityfrm.h"
+#include "wearer/schedulerows.h"
+
 TEnvironmentFrm* EnvironmentFrm = nullptr;
+
+namespace {
+
+// One pitch for the list rows, the place boxes and the grid rows, so a stage is one line.
+constexpr int RowHeight = 21;
+
+// Columns inside the scrolling block.
+constexpr int NumberLeft = 1;
+constexpr int NumberWidth = 16;
+constexpr int ListLeft = 20;
+constexpr int ListWidth = 284;
+constexpr int PlaceLeft = 310;
+constexpr int PlaceWidth = 84;
+constexpr int TemperatureLeft = 400;
+constexpr int TemperatureWidth = 120;
+constexpr int RHLeft = 526;
+constexpr int RHWidth = 140;
+constexpr int WindLeft = 672;
+constexpr int WindWidth = 130;
+
+const char* const PlaceNames[] = {"Indoor", "Outdoor"};
+
+void Heading(QWidget* parent, const char* text, int left, int width)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(left + 2, 3, width, 17);
+}
+
+struct GridColumn {
+    TStringGrid* Grid;
+    std::array<double, MaxStages>* Values;
+    const char* Empty;
+    const char* Wrong;
+};
+
+} // namespace
 
 TEnvironmentFrm::TEnvironmentFrm(QWidget* owner) : TForm(owner)
 {
     setObjectName("EnvironmentFrm");
     SetCaption("Environment");
-    SetClientSize(560, 420);
+    SetClientSize(840, 315);
     SetPosition(TPosition::MainFormCenter);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::NoFrame);
+    Panel1->setGeometry(8, 8, 824, 256);
+    Heading(Panel1, "Activity Schedule", ListLeft, ListWidth);
+    Heading(Panel1, "Place", PlaceLeft, PlaceWidth);
+    Heading(Panel1, "Temperature(C)", TemperatureLeft, TemperatureWidth);
+    Heading(Panel1, "Relative Humidity(%)", RHLeft, RHWidth);
+    Heading(Panel1, "Wind Velocity(m/s)", WindLeft, WindWidth);
+
+    RowsArea = new TScheduleRows(Panel1, RowHeight);
+    RowsArea->setObjectName("RowsArea");
+    RowsArea->setGeometry(0, 22, 824, 234);
+
+    ListBox = RowsArea->AddNameList("ListBox", ListLeft, ListWidth);
+    TemperatureTable = RowsArea->AddValueGrid("TemperatureTable", TemperatureLeft, TemperatureWidth);
+    RHTable = RowsArea->AddValueGrid("RHTable", RHLeft, RHWidth);
+    WindTable = RowsArea->AddValueGrid("WindTable", WindLeft, WindWidth);
+    for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable}) {
+        grid->installEventFilter(this);
+        // A change made without a key (pasted from the cell's menu) counts as one too.
+        grid->OnCellEdited = [this](int, int) { Redefining = true; };
+    }
+
+    OkBtn = new QPushButton("Ok", this);
+    OkBtn->setObjectName("OkBtn");
+    OkBtn->setGeometry(742, 272, 90, 28);
+    OkBtn->setDefault(true);
+    connect(OkBtn, &QPushButton::clicked, this, Guard([this] { OkBtnClick(); }));
+
+    FitRows();
 }
 
-void TEnvironmentFrm::LoadEnvironmentGrids(int, const double*, const double*, const double*) {}
+void TEnvironmentFrm::FitRows()
+{
+    RowsArea->Fit(Rows, {ListBox, TemperatureTable, RHTable, WindTable});
+}
+
+bool TEnvironmentFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        if (watched == TemperatureTable)
+            TemperatureTableKeyDown();
+        else if (watched == RHTable)
+            RHTableKeyDown();
+        else if (watched == WindTable)
+            WindTableKeyDown();
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void TEnvironmentFrm::TemperatureTableKeyDown() { Redefining = true; }
+void TEnvironmentFrm::RHTableKeyDown() { Redefining = true; }
+void TEnvironmentFrm::WindTableKeyDown() { Redefining = true; }
+
+void TEnvironmentFrm::FormShow()
+{
+    ListBox->clear();
+    TScheduleRows::RemoveNumberLabels(NumberLabels, 0);
+    for (QComboBox* box : PlaceBoxes)
+        delete box;
+    PlaceBoxes.clear();
+    for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable})
+        grid->SetRowCount(1);
+
+    Rows = std::min(ActivityFrm->ListBox->count(), MaxStages);
+    QWidget* rows = RowsArea->Rows();
+    for (int i = 0; i < Rows; ++i) {
+        RowsArea->AddName(ListBox, ActivityFrm->ListBox->item(i)->text());
+        if (i >= 1)
+            for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable})
+                grid->SetRowCount(i + 1);
+
+        auto* box = new QComboBox(rows);
+        box->setObjectName(QString("PlaceBox%1").arg(i + 1));
+        box->addItems({PlaceNames[0], PlaceNames[1]});
+        box->setPlaceholderText(" ");
+        const double place = PlaceChoice[static_cast<std::size_t>(i)];
+        box->setCurrentIndex(place == 1.0 ? 0 : place == 2.0 ? 1 : -1);
+        box->setProperty("tag", i);
+        box->setGeometry(PlaceLeft, RowsArea->RowTop(i), PlaceWidth, RowHeight - 1);
+        connect(box, qOverload<int>(&QComboBox::activated), this, Guard([this, box] { ComboBoxSelect(box); }));
+        box->show();
+        PlaceBoxes.push_back(box);
+        RowsArea->AddNumberLabel(NumberLabels, NumberLeft, NumberWidth);
+    }
+    FitRows();
+
+    // The schedule has been taken over. When it has another number of entries than the rows
+    // the stored values were read for, those values no longer cover every stage: the
+    // environment counts as undefined until OK has read all rows.
+    ActivityFrm->ScheduleChanged = false;
+    if (Rows != CheckedRows && FurFea)
+        FurFea->EnvironmentDefined = false;
+}
+
+void TEnvironmentFrm::ComboBoxSelect(QComboBox* sender)
+{
+    const int i = sender->property("tag").toInt();
+    if (i < 0 || i >= MaxStages)
+        return;
+    const QString text = sender->currentText();
+    PlaceChoice[static_cast<std::size_t>(i)] = text == PlaceNames[0] ? 1.0 : text == PlaceNames[1] ? 2.0 : 0.0;
+}
+
+bool TEnvironmentFrm::ValidateEnvironment()
+{
+    std::array<double, MaxStages> temperature = Temperature;
+    std::array<double, MaxStages> rh = RH;
+    std::array<double, MaxStages> wind = Wind;
+    const GridColumn columns[] = {
+        {TemperatureTable, &temperature, "you need finish the temperature input!", "you input wrong temperature!"},
+        {RHTable, &rh, "you need finish the Relative Humidity input!", "you input wrong Relative Humidity!"},
+        {WindTable, &wind, "you need finish the Wind Velocity input!", "you input wrong Wind Velocity!"},
+    };
+    for (int i = 0; i < Rows; ++i) {
+        for (const GridColumn& column : columns) {
+            const std::string text = Trim(column.Grid->Cell(0, i).toStdString());
+            const char* error = nullptr;
+            if (text.empty())
+                error = column.Empty;
+            else if (!ReadCellValue(column.Grid->Cell(0, i), (*column.Values)[static_cast<std::size_t>(i)],
+                                    (*column.Values)[static_cast<std::size_t>(i)]))
+                error = column.Wrong;
+            if (error) {
+                AppMessageBox(error, "Input Error", MB_OK);
+                column.Grid->setFocus();
+                column.Grid->SetCurrentCell(0, i);
+                return false;
+            }
+        }
+    }
+    Temperature = temperature;
+    RH = rh;
+    Wind = wind;
+    StageCount = Rows;
+    return true;
+}
+
+void TEnvironmentFrm::OkBtnClick()
+{
+    if (Redefining || Rows != CheckedRows) {
+        const EnvironmentTable before = *this;
+        if (!ValidateEnvironment()) {
+            if (FurFea)
+                FurFea->EnvironmentDefined = false;
+            return;
+        }
+        CheckedRows = Rows;
+        bool changed = StageCount != before.StageCount;
+        for (std::size_t s = 0; s < static_cast<std::size_t>(Rows); ++s)
+            changed = changed || Temperature[s] != before.Temperature[s] || RH[s] != before.RH[s] ||
+                      Wind[s] != before.Wind[s];
+        if (FurFea) {
+            FurFea->EnvironmentDefined = true;
+            // Unchanged values keep the stages as they are, with what the boundary dialog or
+            // a loaded file gave them.
+            if (changed)
+                FurFea->StagesDirty = true;
+            FurFea->MarkStepDone(stEnvironment, stBody);
+        }
+    }
+    Place = PlaceChoice;
+    SetModalResult(mrOk);
+    if (!Modal())
+        Close();
+}
+
+void TEnvironmentFrm::LoadEnvironmentGrids(int n, const double* temperature, const double* rh, const double* wind)
+{
+    n = std::clamp(n, 0, MaxStages);
+    // The loader passes the dialog's own arrays; other callers may pass copies.
+    auto take = [n](const double* from, std::array<double, MaxStages>& to) {
+        if (from && from != to.data())
+            std::copy(from, from + n, to.begin());
+    };
+    take(temperature, Temperature);
+    take(rh, RH);
+    take(wind, Wind);
+    StageCount = n;
+    for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable})
+        grid->SetRowCount(std::max(1, n));
+    for (int i = 0; i < n; ++i) {
+        const std::size_t s = static_cast<std::size_t>(i);
+        TemperatureTable->SetCell(0, i, QString::fromStdString(FloatToStr(Temperature[s])));
+        RHTable->SetCell(0, i, QString::fromStdString(FloatToStr(RH[s])));
+        WindTable->SetCell(0, i, QString::fromStdString(FloatToStr(Wind[s])));
+    }
+    Rows = n;
+    CheckedRows = n;
+    // The loader wrote the places with the other arrays.
+    PlaceChoice = Place;
+    if (ActivityFrm)
+        ActivityFrm->ScheduleChanged = false;
+    if (FurFea)
+        FurFea->EnvironmentDefined = true;
+}

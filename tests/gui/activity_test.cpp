@@ -1,0 +1,342 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <functional>
+
+#include "app/furfea.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "toolkit/forms.h"
+#include "toolkit/radiogroup.h"
+#include "toolkit/stringgrid.h"
+#include "wearer/activityfrm.h"
+#include "wearer/ratespinedit.h"
+#include "wearer/sportsfrm.h"
+
+namespace {
+
+// Runs the activity dialog modally: `script` drives it, `more` each opening of "More".
+void RunDialog(const std::function<void()>& script, const std::function<void()>& more = {})
+{
+    ScopedModalHook hook([&](TForm& form) {
+        if (&form == ActivityFrm)
+            script();
+        else if (&form == SportsFrm && more)
+            more();
+        return int(mrCancel);
+    });
+    ActivityFrm->ShowModal();
+}
+
+void Arrange(int item, const QString& rate = QString())
+{
+    ActivityFrm->RadioGroup->SetItemIndex(item);
+    if (!rate.isNull())
+        ActivityFrm->CSpinEdit1->Edit()->setText(rate);
+    ActivityFrm->ArrangeBtn->click();
+}
+
+void Select(int entry) { ActivityFrm->ListBox->setCurrentRow(entry); }
+
+void SetDurations(const QStringList& cells)
+{
+    for (int i = 0; i < cells.size(); ++i)
+        ActivityFrm->RatioTable->SetCell(0, i, cells[i]);
+}
+
+// Each working entry as "name/rate/index/duration", and the number labels in order.
+QStringList Entries()
+{
+    QStringList entries;
+    for (int i = 0; i < ActivityFrm->ListBox->count(); ++i)
+        entries << QString("%1/%2/%3/%4")
+                       .arg(ActivityFrm->ListBox->item(i)->text())
+                       .arg(ActivityFrm->EntryRate(i))
+                       .arg(ActivityFrm->EntryIndex(i))
+                       .arg(ActivityFrm->RatioTable->Cell(0, i));
+    EXPECT_EQ(ActivityFrm->RatioTable->RowCount(), std::max(1, static_cast<int>(entries.size())));
+    return entries;
+}
+
+QStringList Numbers()
+{
+    QStringList texts;
+    for (QLabel* l : ActivityFrm->NumberLabels)
+        texts << l->text();
+    return texts;
+}
+
+bool SamePicture(const QIcon& icon, const QPixmap& picture)
+{
+    return icon.pixmap(picture.size()).toImage() == picture.toImage();
+}
+
+class ActivityTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SavedCase = static_cast<CaseModel&>(*FurFea);
+        SavedSchedule = static_cast<ActivitySchedule&>(*ActivityFrm);
+        Store({}, {}, {});
+        ActivityFrm->RatioTable->SetCell(0, 0, "");
+        SportsFrm->SportsRadioGroup->SetItemIndex(-1);
+        SportsFrm->WorksRadioGroup->SetItemIndex(-1);
+    }
+    void TearDown() override
+    {
+        static_cast<CaseModel&>(*FurFea) = SavedCase;
+        static_cast<ActivitySchedule&>(*ActivityFrm) = SavedSchedule;
+    }
+
+    // A schedule as OK would have stored it.
+    static void Store(const std::vector<int>& indices, const std::vector<double>& rates,
+                      const std::vector<double>& durations)
+    {
+        static_cast<ActivitySchedule&>(*ActivityFrm) = ActivitySchedule{};
+        ActivityFrm->StageCount = static_cast<int>(indices.size());
+        for (std::size_t i = 0; i < indices.size(); ++i) {
+            ActivityFrm->ActivityIndex[i] = indices[i];
+            ActivityFrm->MetabolicRate[i] = rates[i];
+            ActivityFrm->Duration[i] = durations[i];
+        }
+    }
+
+    CaseModel SavedCase;
+    ActivitySchedule SavedSchedule;
+};
+
+TEST_F(ActivityTest, BuildsAScheduleOfActivitiesSportsAndWorksAndStoresItOnOk)
+{
+    MessageRecorder messages;
+    int visit = 0;
+    RunDialog(
+        [] {
+            Arrange(2);
+            Arrange(5, "99.5");  // the user's own rate wins over the table's
+            ActivityFrm->Button1->click();
+            ActivityFrm->Button1->click();
+            EXPECT_EQ(Entries(), QStringList({"Seated relaxed/58/2/", "Standing activity (Shopping, Light Industry)/99.5/5/",
+                                              "Sports-Skiing on the level 9km/h/405/11/", "Agriculture ploughing/240/37/"}));
+            EXPECT_EQ(Numbers(), QStringList({"1", "2", "3", "4"}));
+            EXPECT_EQ(ActivityFrm->StageCount, 0) << "nothing is stored before OK";
+            EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+
+            SetDurations({"10", " 20.5 ", "30", "1E1"});
+            FurFea->StagesDirty = false;
+            ActivityFrm->Button2->click();
+        },
+        [&] {
+            if (visit++ == 0) {
+                SportsFrm->WorksRadioGroup->SetItemIndex(2);
+                SportsFrm->SportsRadioGroup->SetItemIndex(3);  // drops the work: one entry
+                EXPECT_EQ(SportsFrm->WorksRadioGroup->ItemIndex(), -1);
+            } else {
+                SportsFrm->WorksRadioGroup->SetItemIndex(13);
+                EXPECT_EQ(SportsFrm->SportsRadioGroup->ItemIndex(), -1);
+                EXPECT_EQ(SportsFrm->CSpinEdit1->Edit()->text(), "235");
+                SportsFrm->CSpinEdit1->Edit()->setText("240");
+            }
+            SportsFrm->Button1->click();
+        });
+
+    EXPECT_TRUE(messages.Shown.empty());
+    EXPECT_EQ(ActivityFrm->ModalResult(), mrOk);
+    EXPECT_EQ(ActivityFrm->StageCount, 4);
+    EXPECT_EQ(ActivityFrm->ActivityIndex[3], 37);
+    EXPECT_EQ(ActivityFrm->MetabolicRate[1], 99.5);
+    EXPECT_EQ(ActivityFrm->Duration[1], 20.5);
+    EXPECT_EQ(ActivityFrm->Duration[3], 10);
+    EXPECT_TRUE(ActivityFrm->ScheduleChanged);
+    EXPECT_TRUE(FurFea->ActivityDefined);
+    EXPECT_TRUE(FurFea->StagesDirty);
+    EXPECT_TRUE(SamePicture(FurFea->ModelBtn->icon(), FurFea->Glyphs[stActivity]));
+    EXPECT_TRUE(SamePicture(FurFea->EnvironmentBtn->icon(), FurFea->Glyphs2[stEnvironment]));
+}
+
+TEST_F(ActivityTest, UpDownAndDeleteMoveWholeEntriesAndLeaveTheNumbersInPlace)
+{
+    Store({0, 9, 30}, {41, 200, 93}, {5, 6, 7});
+    RunDialog([] {
+        const QRect second = ActivityFrm->NumberLabels[1]->geometry();
+        Select(1);
+        ActivityFrm->UpBtn->click();
+        ActivityFrm->UpBtn->click();  // already on top
+        EXPECT_EQ(Entries(), QStringList({"Walking on the level 5km/h/200/9/6", "Sleeping/41/0/5", "Teaching/93/30/7"}));
+        Select(1);
+        ActivityFrm->DownBtn->click();
+        ActivityFrm->DownBtn->click();  // already at the bottom
+        EXPECT_EQ(Entries(), QStringList({"Walking on the level 5km/h/200/9/6", "Teaching/93/30/7", "Sleeping/41/0/5"}));
+        EXPECT_EQ(Numbers(), QStringList({"1", "2", "3"}));
+        EXPECT_EQ(ActivityFrm->NumberLabels[1]->geometry(), second);
+
+        Select(0);
+        ActivityFrm->DeleteBtn->click();
+        EXPECT_EQ(Entries(), QStringList({"Teaching/93/30/7", "Sleeping/41/0/5"}));
+        EXPECT_EQ(Numbers(), QStringList({"1", "2"}));
+        Select(-1);
+        ActivityFrm->DeleteBtn->click();  // nothing selected
+        EXPECT_EQ(ActivityFrm->ListBox->count(), 2);
+
+        // The grid never has fewer than one row; the next entry takes that row.
+        Select(0);
+        ActivityFrm->DeleteBtn->click();
+        ActivityFrm->DeleteBtn->click();
+        EXPECT_EQ(Entries(), QStringList());
+        Arrange(1);
+        EXPECT_EQ(Entries().size(), 1);
+    });
+}
+
+TEST_F(ActivityTest, OkNamesTheFirstProblemAndStoresNothing)
+{
+    Store({3}, {70}, {15});
+    MessageRecorder messages;
+    messages.Expect("you don't arange any activity!", "Information")
+        .Expect("you need finish the duaration input!", "Input Error")
+        .Expect("you input wrong duaration time!", "Input Error");
+    RunDialog([] {
+        Select(0);
+        ActivityFrm->DeleteBtn->click();
+        FurFea->ActivityDefined = true;
+        ActivityFrm->Button2->click();
+        EXPECT_FALSE(FurFea->ActivityDefined);
+
+        Arrange(6);
+        Arrange(7);
+        Arrange(0);
+        SetDurations({"1", "", "3"});
+        ActivityFrm->Button2->click();
+        EXPECT_EQ(ActivityFrm->RatioTable->Row(), 1);
+        SetDurations({"1", "2", "0x10"});
+        ActivityFrm->Button2->click();
+        EXPECT_EQ(ActivityFrm->RatioTable->Row(), 2);
+        EXPECT_TRUE(ActivityFrm->isVisible());
+        // Not even the rows before the bad one are stored.
+        EXPECT_EQ(ActivityFrm->StageCount, 1);
+        EXPECT_EQ(ActivityFrm->Duration[0], 15);
+        ActivityFrm->Button3->click();
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Entries(), QStringList({"Standing relaxed/70/3/15"})) << "the closed dialog shows what is stored";
+}
+
+TEST_F(ActivityTest, OkStoresAChangedDurationAndRebuildsTheStagesOnlyForAChange)
+{
+    Store({1, 2}, {46, 58}, {30, 40});
+    FurFea->StagesDirty = false;
+    RunDialog([] { ActivityFrm->Button2->click(); });
+    EXPECT_FALSE(FurFea->StagesDirty);
+    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+
+    // After the environment took the schedule over, a new duration alone is stored too.
+    RunDialog([] {
+        SetDurations({"30", "45"});
+        ActivityFrm->Button2->click();
+    });
+    EXPECT_EQ(ActivityFrm->Duration[1], 45);
+    EXPECT_TRUE(FurFea->StagesDirty);
+    EXPECT_FALSE(ActivityFrm->ScheduleChanged) << "the environment rows still fit";
+
+    RunDialog([] {
+        Select(1);
+        ActivityFrm->UpBtn->click();
+        ActivityFrm->Button2->click();
+    });
+    EXPECT_EQ(ActivityFrm->ActivityIndex[0], 2);
+    EXPECT_EQ(ActivityFrm->Duration[0], 45);
+    EXPECT_TRUE(ActivityFrm->ScheduleChanged);
+}
+
+TEST_F(ActivityTest, ExitAndClosingDropWhatWasNotConfirmed)
+{
+    Store({1, 2}, {46, 58}, {30, 40});
+    FurFea->StagesDirty = false;
+    RunDialog([] {
+        Arrange(4);
+        Select(0);
+        ActivityFrm->DeleteBtn->click();
+        SetDurations({"1", "2"});
+        ActivityFrm->Button3->click();
+    });
+    EXPECT_EQ(ActivityFrm->StageCount, 2);
+    EXPECT_EQ(ActivityFrm->Duration[0], 30);
+    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+    EXPECT_FALSE(FurFea->StagesDirty);
+    // The environment dialog copies the names of this list while the dialog is closed.
+    EXPECT_EQ(Entries(), QStringList({"Reclining/46/1/30", "Seated relaxed/58/2/40"}));
+
+    // A rate the boundary dialog wrote back shows at the next opening.
+    ActivityFrm->MetabolicRate[1] = 61.5;
+    RunDialog([] {
+        Select(1);
+        EXPECT_EQ(ActivityFrm->CSpinEdit1->Edit()->text(), "61.5");
+        ActivityFrm->reject();
+    });
+}
+
+TEST_F(ActivityTest, AppendingRefusesABadRateAndAFiftyFirstEntry)
+{
+    MessageRecorder messages;
+    const QString badRate = "The input of Metobolic Rate is not correct. Please try it again!";
+    const QString full = "The schedule holds at most 50 activities!";
+    messages.Expect(badRate, "Input Error").Expect(badRate, "Input Error").Expect(full, "Information").Expect(full, "Information");
+    bool sportsStayedOpen = false;
+    RunDialog(
+        [] {
+            Arrange(3, "");
+            EXPECT_EQ(Entries(), QStringList());
+            EXPECT_TRUE(ActivityFrm->NumberLabels.empty());
+            ActivityFrm->Button1->click();
+            EXPECT_EQ(ActivityFrm->ListBox->count(), 0);
+
+            for (int i = 0; i < 50; ++i)
+                Arrange(i % 8, "60");
+            Arrange(0);
+            ActivityFrm->Button1->click();
+            EXPECT_EQ(Entries().size(), 50);
+            EXPECT_EQ(Numbers().back(), "50");
+            QStringList cells;
+            for (int i = 0; i < 50; ++i)
+                cells << QString::number(i + 1);
+            SetDurations(cells);
+            ActivityFrm->Button2->click();
+        },
+        [&] {
+            SportsFrm->SportsRadioGroup->SetItemIndex(2);
+            if (ActivityFrm->ListBox->count() == 0)
+                SportsFrm->CSpinEdit1->Edit()->setText("5.5.");
+            SportsFrm->Button1->click();
+            sportsStayedOpen = SportsFrm->isVisible();
+        });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_TRUE(sportsStayedOpen);
+    EXPECT_EQ(ActivityFrm->StageCount, 50);
+    EXPECT_EQ(ActivityFrm->Duration[49], 50);
+}
+
+TEST_F(ActivityTest, LoadingShowsExactlyTheLoadedEntries)
+{
+    Store({0, 1, 2}, {41, 46, 58}, {1, 2, 3});
+    ActivityFrm->LoadActivitySchedule(3, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+    ASSERT_EQ(Numbers(), QStringList({"1", "2", "3"}));
+
+    FurFea->ActivityDefined = false;
+    Store({17, 27, 99}, {407, 99, 120}, {12.5, 0.0001, 3});
+    ActivityFrm->ScheduleChanged = true;
+    ActivityFrm->LoadActivitySchedule(2, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+    EXPECT_EQ(Entries(), QStringList({"Fencing/407/17/12.5", "Bakery work/99/27/0.0001"}));
+    EXPECT_EQ(Numbers(), QStringList({"1", "2"}));
+    EXPECT_TRUE(FurFea->ActivityDefined);
+    EXPECT_TRUE(ActivityFrm->ScheduleChanged) << "left for the environment load to clear";
+
+    // An index no table knows keeps its place and its value.
+    ActivityFrm->LoadActivitySchedule(3, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+    EXPECT_EQ(Entries().back(), "Activity 99/120/99/3");
+}
+
+} // namespace

@@ -1,0 +1,335 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidgetItem>
+#include <functional>
+
+#include "app/furfea.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/garmentform.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "tests/unit/casefile_cases.h"
+#include "toolkit/forms.h"
+#include "toolkit/radiogroup.h"
+#include "toolkit/stringgrid.h"
+#include "wearer/activityfrm.h"
+#include "wearer/definebodyfrm.h"
+#include "wearer/environmentfrm.h"
+
+namespace {
+
+// Runs the dialogs that a handler opens modally, each with its own script.
+void RunDialogs(const std::function<void()>& environment, const std::function<void()>& activity = {})
+{
+    ScopedModalHook hook([&](TForm& form) {
+        if (&form == EnvironmentFrm && environment)
+            environment();
+        else if (&form == ActivityFrm && activity)
+            activity();
+        return int(mrCancel);
+    });
+    if (activity)
+        FurFea->ModelBtnClick();
+    if (environment)
+        FurFea->EnvironmentBtnClick();
+}
+
+// A confirmed schedule of n everyday activities.
+void Schedule(int n)
+{
+    ActivityFrm->StageCount = n;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i)
+        ActivityFrm->ActivityIndex[i] = static_cast<int>(i % 8);
+    ActivityFrm->LoadActivitySchedule(n, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+}
+
+void Load(std::vector<double> t, std::vector<double> rh, std::vector<double> wind)
+{
+    EnvironmentFrm->LoadEnvironmentGrids(static_cast<int>(t.size()), t.data(), rh.data(), wind.data());
+}
+
+void SetRow(int row, const QString& temperature, const QString& rh, const QString& wind)
+{
+    EnvironmentFrm->TemperatureTable->SetCell(0, row, temperature);
+    EnvironmentFrm->RHTable->SetCell(0, row, rh);
+    EnvironmentFrm->WindTable->SetCell(0, row, wind);
+}
+
+void PressKey(QWidget* grid)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(grid, &press);
+}
+
+void PickPlace(int row, int item)
+{
+    QComboBox* box = EnvironmentFrm->PlaceBoxes.at(static_cast<std::size_t>(row));
+    box->setCurrentIndex(item);
+    emit box->activated(item);
+}
+
+class EnvironmentTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SavedCase = static_cast<CaseModel&>(*FurFea);
+        SavedSchedule = static_cast<ActivitySchedule&>(*ActivityFrm);
+        SavedTable = static_cast<EnvironmentTable&>(*EnvironmentFrm);
+        // A fresh environment: nothing loaded or read, no key pressed, empty cells.
+        static_cast<EnvironmentTable&>(*EnvironmentFrm) = EnvironmentTable{};
+        Load({}, {}, {});
+        EnvironmentFrm->Redefining = false;
+        FurFea->EnvironmentDefined = false;
+        for (int row = 0; row < 4; ++row)
+            SetRow(row, "", "", "");
+    }
+    void TearDown() override
+    {
+        static_cast<CaseModel&>(*FurFea) = SavedCase;
+        static_cast<ActivitySchedule&>(*ActivityFrm) = SavedSchedule;
+        static_cast<EnvironmentTable&>(*EnvironmentFrm) = SavedTable;
+    }
+    CaseModel SavedCase;
+    ActivitySchedule SavedSchedule;
+    EnvironmentTable SavedTable;
+};
+
+TEST_F(EnvironmentTest, ShowingTakesTheScheduleOverOneLinePerStage)
+{
+    Schedule(3);
+    ActivityFrm->ScheduleChanged = true;
+    RunDialogs([] {
+        ASSERT_EQ(EnvironmentFrm->ListBox->count(), 3);
+        ASSERT_EQ(EnvironmentFrm->PlaceBoxes.size(), 3u);
+        ASSERT_EQ(EnvironmentFrm->NumberLabels.size(), 3u);
+        EXPECT_EQ(EnvironmentFrm->WindTable->RowCount(), 3);
+        QListWidget* list = EnvironmentFrm->ListBox;
+        for (int i = 0; i < 3; ++i) {
+            QComboBox* box = EnvironmentFrm->PlaceBoxes[static_cast<std::size_t>(i)];
+            QLabel* number = EnvironmentFrm->NumberLabels[static_cast<std::size_t>(i)];
+            EXPECT_EQ(list->item(i)->text(), ActivityFrm->ListBox->item(i)->text());
+            EXPECT_EQ(box->currentText(), "");
+            EXPECT_EQ(number->text(), QString::number(i + 1));
+            // Name, number, place and values of a stage stand on one line.
+            const int top = list->y() + list->viewport()->y() + list->visualItemRect(list->item(i)).y();
+            for (TStringGrid* grid : {EnvironmentFrm->TemperatureTable, EnvironmentFrm->RHTable, EnvironmentFrm->WindTable})
+                EXPECT_EQ(grid->y() + grid->viewport()->y() + grid->rowViewportPosition(i), top) << i;
+            EXPECT_EQ(number->y(), top);
+            EXPECT_EQ(box->y(), top);
+        }
+        EnvironmentFrm->reject();
+    });
+    EXPECT_FALSE(ActivityFrm->ScheduleChanged) << "showing alone takes the schedule over";
+}
+
+TEST_F(EnvironmentTest, OkReadsAllRowsInOrderAndStoresOnlyWhenAllAreRight)
+{
+    Schedule(3);
+    EnvironmentFrm->Temperature[2] = 99;
+    MessageRecorder messages;
+    messages.Expect("you need finish the Relative Humidity input!", "Input Error")
+        .Expect("you input wrong Wind Velocity!", "Input Error")
+        .Expect("you input wrong temperature!", "Input Error");
+    RunDialogs([] {
+        SetRow(0, "20", "50", "0.5");
+        SetRow(1, "-5", "80", "3");
+        SetRow(2, "30", "", "1");
+        PickPlace(2, 1);
+        EnvironmentFrm->OkBtn->click();  // a new schedule is read without any key
+        EXPECT_EQ(EnvironmentFrm->RHTable->Row(), 2);
+        SetRow(2, "30", "60", "-");
+        EnvironmentFrm->OkBtn->click();
+        EnvironmentFrm->TemperatureTable->SetCell(0, 0, "2O");
+        EnvironmentFrm->OkBtn->click();
+        EXPECT_TRUE(EnvironmentFrm->isVisible());
+        EXPECT_FALSE(FurFea->EnvironmentDefined);
+        EXPECT_EQ(EnvironmentFrm->Temperature[2], 99) << "a failed OK stores nothing";
+        EXPECT_EQ(EnvironmentFrm->Place[2], 0);
+
+        SetRow(2, "30", "60", "2");
+        EnvironmentFrm->TemperatureTable->SetCell(0, 0, " 20.5");
+        EnvironmentFrm->OkBtn->click();
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(EnvironmentFrm->StageCount, 3);
+    EXPECT_EQ(EnvironmentFrm->Temperature[0], 20.5);
+    EXPECT_EQ(EnvironmentFrm->RH[2], 60);
+    EXPECT_EQ(EnvironmentFrm->Wind[2], 2);
+    EXPECT_EQ(EnvironmentFrm->Place[2], 2.0);
+    EXPECT_TRUE(FurFea->EnvironmentDefined);
+    EXPECT_TRUE(FurFea->StagesDirty);
+    EXPECT_EQ(FurFea->EnvironmentBtn->icon().pixmap(32).toImage(), QIcon(FurFea->Glyphs[stEnvironment]).pixmap(32).toImage());
+    EXPECT_EQ(FurFea->BodyBtn->icon().pixmap(32).toImage(), QIcon(FurFea->Glyphs2[stBody]).pixmap(32).toImage());
+}
+
+TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValuesExactly)
+{
+    Schedule(2);
+    ActivityFrm->ScheduleChanged = true;
+    // A file's relative humidity of 0.57 comes in as 56.99999999999999 percent.
+    Load({-10.25, 1e-5}, {0.57 * 100, 50}, {12, 0.5});
+    EXPECT_EQ(EnvironmentFrm->TemperatureTable->Cell(0, 1), "1E-5");
+    EXPECT_EQ(EnvironmentFrm->RHTable->Cell(0, 0), "57");
+    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+    EXPECT_TRUE(FurFea->EnvironmentDefined);
+
+    MessageRecorder messages;
+    messages.Expect("you need finish the temperature input!", "Input Error");
+    FurFea->StagesDirty = false;
+    RunDialogs([] {
+        EnvironmentFrm->TemperatureTable->SetCell(0, 0, "");
+        EnvironmentFrm->OkBtn->click();  // no key: nothing is read
+        EXPECT_FALSE(EnvironmentFrm->isVisible());
+    });
+    RunDialogs([] {
+        PressKey(EnvironmentFrm->WindTable);
+        EnvironmentFrm->OkBtn->click();
+        EnvironmentFrm->TemperatureTable->SetCell(0, 0, "-10.25");
+        EnvironmentFrm->OkBtn->click();
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(EnvironmentFrm->RH[0], 0.57 * 100);
+    EXPECT_FALSE(FurFea->StagesDirty) << "nothing changed: the stages stay as they are";
+}
+
+TEST_F(EnvironmentTest, AStageAddedAfterALoadMustBeEntered)
+{
+    Schedule(2);
+    Load({20, 21}, {50, 55}, {1, 2});
+    RunDialogs({}, [] {
+        ActivityFrm->RadioGroup->SetItemIndex(7);
+        ActivityFrm->ArrangeBtn->click();
+        ActivityFrm->RatioTable->SetCell(0, 2, "15");
+        ActivityFrm->Button2->click();
+    });
+    ASSERT_TRUE(ActivityFrm->ScheduleChanged);
+
+    // Looking at the environment does not make the third stage defined.
+    RunDialogs([] { EnvironmentFrm->reject(); });
+    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+    EXPECT_FALSE(FurFea->EnvironmentDefined);
+
+    MessageRecorder messages;
+    messages.Expect("you need finish the temperature input!", "Input Error");
+    RunDialogs([] {
+        EXPECT_EQ(EnvironmentFrm->TemperatureTable->Cell(0, 1), "21");
+        EnvironmentFrm->OkBtn->click();
+        SetRow(2, "25", "40", "0");
+        EnvironmentFrm->OkBtn->click();
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(EnvironmentFrm->StageCount, 3);
+    EXPECT_EQ(EnvironmentFrm->Temperature[2], 25);
+    EXPECT_TRUE(FurFea->EnvironmentDefined);
+}
+
+class ScheduleRoundTripTest : public EnvironmentTest {
+protected:
+    void SetUp() override
+    {
+        EnvironmentTest::SetUp();
+        Garments = static_cast<GarmentSet&>(*GarmentForm);
+        Layers = static_cast<LayerRows&>(*FabricLayerFrm);
+        for (int i = 0; i <= tnControl; ++i)
+            Nodes.emplace_back(FurFea->TreeNode(i)->text(0), FurFea->TreeNode(i)->icon(0));
+        Male = DefineBodyFrm->IsMale;
+        Female = DefineBodyFrm->IsFemale;
+    }
+    void TearDown() override
+    {
+        static_cast<GarmentSet&>(*GarmentForm) = Garments;
+        static_cast<LayerRows&>(*FabricLayerFrm) = Layers;
+        for (int i = 0; i <= tnControl; ++i) {
+            FurFea->TreeNode(i)->setText(0, Nodes[static_cast<std::size_t>(i)].first);
+            FurFea->TreeNode(i)->setIcon(0, Nodes[static_cast<std::size_t>(i)].second);
+        }
+        DefineBodyFrm->IsMale = Male;
+        DefineBodyFrm->IsFemale = Female;
+        EnvironmentTest::TearDown();
+        FurFea->ShowCaseDir();
+    }
+    QTemporaryDir Folder;
+    GarmentSet Garments;
+    LayerRows Layers;
+    std::vector<std::pair<QString, QIcon>> Nodes;
+    bool Male = false, Female = false;
+};
+
+TEST_F(ScheduleRoundTripTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
+{
+    // Two stages, "Seated relaxed" indoors and "Teaching" outdoors, with boundary values that
+    // only the file holds.
+    CaseFixture two = RichCase();
+    two.Model.Stages.resize(2);
+    two.Activity.StageCount = two.Environment.StageCount = 2;
+    const std::string text = two.Text();
+    const QString loaded = Folder.filePath("two.sdf");
+    {
+        QFile f(loaded);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.data(), static_cast<qint64>(text.size()));
+    }
+
+    // Over a schedule of three, confirmed in both dialogs.
+    RunDialogs(
+        [] {
+            for (int row = 0; row < 3; ++row)
+                SetRow(row, "18", "40", "0");
+            EnvironmentFrm->OkBtn->click();
+        },
+        [] {
+            for (int item : {0, 4, 7}) {
+                ActivityFrm->RadioGroup->SetItemIndex(item);
+                ActivityFrm->ArrangeBtn->click();
+            }
+            for (int row = 0; row < 3; ++row)
+                ActivityFrm->RatioTable->SetCell(0, row, "5");
+            ActivityFrm->Button2->click();
+        });
+    ASSERT_EQ(EnvironmentFrm->StageCount, 3);
+
+    ScriptedFileDialogs dialogs;
+    dialogs.Answer(loaded);
+    MessageRecorder messages;
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    ASSERT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(ActivityFrm->ListBox->count(), 2);
+    ASSERT_EQ(ActivityFrm->NumberLabels.size(), 2u);
+    EXPECT_EQ(ActivityFrm->RatioTable->RowCount(), 2);
+
+    RunDialogs(
+        [] {
+            EXPECT_EQ(EnvironmentFrm->ListBox->count(), 2);
+            EXPECT_EQ(EnvironmentFrm->NumberLabels.size(), 2u);
+            EXPECT_EQ(EnvironmentFrm->PlaceBoxes.at(1)->currentText(), "Outdoor");
+            PressKey(EnvironmentFrm->TemperatureTable);  // OK reads every row
+            EnvironmentFrm->OkBtn->click();
+        },
+        [] {
+            EXPECT_EQ(ActivityFrm->ListBox->item(1)->text(), "Teaching");
+            ActivityFrm->Button2->click();
+        });
+    EXPECT_FALSE(FurFea->StagesDirty);
+
+    dialogs.Answer(Folder.filePath("again"));
+    messages.Expect("Data file has been saved successfully!", "Information");
+    FurFea->SaveAs1Click();
+    EXPECT_TRUE(messages.AllConsumed());
+    QFile again(Folder.filePath("again.sdf"));
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll().toStdString(), text);
+}
+
+} // namespace
