@@ -166,6 +166,9 @@ void TFurFea::BuildToolBar()
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
         b->setFixedSize(60, 52);
+        QFont small = b->font();
+        small.setPixelSize(11);  // the captions fit the 60-pixel buttons, as on the desktop
+        b->setFont(small);
         connect(b, &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
         QAction* a = ToolBar1->addWidget(b);
         a->setVisible(visible);
@@ -177,7 +180,7 @@ void TFurFea::BuildToolBar()
     ToolButton8 = add("ToolButton8", "Solver", "Run", 6, &TFurFea::ToolButton8Click, false);
     ToolButton10 = add("ToolButton10", "Stop", "Stop", 7, &TFurFea::ToolButton10Click, false);
     ToolButton12 = add("ToolButton12", "2D/3D plot", "Visualize", 9, &TFurFea::ToolButton12Click, false);
-    ToolButton14 = add("ToolButton14", "Animation", "About", 10, &TFurFea::ToolButton14Click, false);
+    ToolButton14 = add("ToolButton14", "Animation", "About", 10, &TFurFea::ToolButton14Click, true);
     AVI = add("AVI", "Avi", "", 13, &TFurFea::AVIClick, false);
     ToolBar1->addSeparator();
 }

@@ -1,10 +1,183 @@
 #pragma once
+// The 3D player: an OpenGL picture of the clothed body standing in a wire-frame room, its skin,
+// core and chosen garment coloured by temperature, humidity or sweating rate, with a colour
+// legend. The models are read once per process and compiled into display lists 600..623 of each
+// player's context; the two scene lists 803 (the part the cut plane may open) and 804 (the rest)
+// call them with the current colours.
+#include <QDateTime>
+#include <QImage>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "results/io/dxf.h"
 #include "toolkit/forms.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+class QWidget;
+class TGLPanel;
+
+// One row of a result buffer: five values (a body row holds time, skin temperature, core
+// temperature, metabolism, blood flow; a fabric row time, position, layer, humidity,
+// temperature).
+using TFrameRow = std::array<float, 5>;
+// One environment stage: start time (min), temperature (deg C), relative humidity (%).
+using TEnvStage = std::array<float, 3>;
 
 class TFrmMain : public TForm {
     Q_OBJECT
 public:
     explicit TFrmMain(QWidget* owner = nullptr);
+    ~TFrmMain() override;
+
+    // Number of model files and the display list of the first one.
+    static constexpr int ModelCount = 24;
+    static constexpr int FirstModelList = 600;
+    static constexpr int CutSceneList = 803;
+    static constexpr int SceneList = 804;
+    static constexpr int GlyphBase = 3000;
+    // The model files below the program's folder, in list order.
+    static const char* const ModelFiles[ModelCount];
+
+    // Colour slots.
+    enum { SlotEnvironment = 0, SlotBody = 1, SlotCore = 2, SlotStyle0 = 3 };
+
+    // ---- controls
+    QWidget* Panel1;
+    QToolButton* SBtnOpen;
+    QToolButton* SBtnRestore;
+    QToolButton* SBtnMove;
+    QToolButton* SBtnZoomIn;
+    QToolButton* SBtnRotate;
+    QCheckBox* CheckBox1;   // "Fill Mode"
+    QCheckBox* CheckBox3;   // "Cut Plane"
+    QCheckBox* CBCutview;   // "Show Cross Section"
+    QPushButton* BtnPause;
+    QPushButton* BtnDisplay;
+    QLabel* Label1;         // "Time:"
+    QLabel* LblTime;
+    QWidget* Panel2;
+    QGroupBox* GroupBox1;   // "Visualization Content"
+    QRadioButton* RBTemp;
+    QRadioButton* RBHumidity;
+    QRadioButton* RBSweat;
+    QGroupBox* GroupBox2;   // "Garments"
+    QListWidget* ListBox1;
+    QLabel* Label2;         // "Garment's layer:"
+    QListWidget* ListBox2;
+    QLabel* Label3;         // "StepSpeed:"
+    QLineEdit* StepSpeed;
+    QLabel* Label4;         // "(s)"
+    QStatusBar* StatusBar1;
+    QTimer* Timer2;
+    TGLPanel* GLPanel;      // the OpenGL viewport below Panel1
+
+    // ---- view state
+    std::unique_ptr<DXF> Model;  // one reader for every model file
+    float Translation[3] = {0, 0, 0};
+    float RotationX = 0, RotationY = 0;
+    float ZoomScale[3] = {1, 1, 1};
+    float ZoomFactor = 1.1f;
+    float MoveStep = 0.05f;
+    float DragThreshold = 2.0f;
+    int MouseMode = 1;  // 1 none, 2 move, 3 zoom, 4 rotate
+    int Wireframe = 0;
+    int CutPlaneOn = 0;
+    int Dragging = 0, LastMouseX = 0, LastMouseY = 0;
+    float ColorThresholds[5] = {0, 10, 20, 30, 40};
+    float ColorSlots[7][4] = {{0, 0, 1, 1}, {1, 1, 0, 1}, {1, 0, 0, 1}, {1, 1, 1, 0.6f},
+                              {0, 0, 0, 0},  {0, 0, 0, 0}, {0, 0, 0, 0}};
+    int ColorMode = 0;  // 0 temperature, 1 humidity, 2 sweating rate
+    int ViewState = 0;  // 0 nothing to play, 2 playing, 3 garment chosen, 2 + layer
+    int SelectedGarment = 0, SelectedStyle = 0, SelectedLayer = 0, LayerSelected = 0;
+    int PlaySpeed = 1;
+    float CurrentTime = 0, PausedOffset = 0;
+    QDateTime StartClock;
+    int CurrentFrame = 0;
+
+    // ---- result data (filled by the result loading)
+    int IsFemale = 0;
+    int GarmentCount = 0;
+    std::array<int, 50> GarmentLayerCount{};
+    std::array<int, 50> GarmentStyle{};
+    std::vector<TEnvStage> EnvStages;  // at most 10 used
+    int EnvStageCount = 1;
+    std::vector<TFrameRow> BodyFrames;                // sized to the rows read
+    std::array<std::vector<TFrameRow>, 25> LayerFrames;  // buffer L holds layer L
+    int FrameCount = 0;
+    float FrameStep = 1.0f;
+    int NodesPerFrame = 1;
+    int MaxLayerSeen = 0;
+    int LayerPresent[5] = {0, 0, 0, 0, 0};
+    int BodyLoaded = 0;
+    float RangeMin[3] = {10000, 10000, 10000};
+    float RangeMax[3] = {0, 0, 0};
+
+    // ---- operations
+    // Sets the rgb of `rgba` from a value by the thresholds t0..t4: blue, cyan, green, yellow
+    // and red at t0..t4, linear in between.
+    void ValueToColor(float value, float* rgba) const;
+    void ValueToColor(float value, int slot) { ValueToColor(value, ColorSlots[slot]); }
+    // Colour of node n of layer buffer L at the current frame, red + 256 green + 65536 blue.
+    int GetNodeColor(int layer, int node) const;
+    // Recompiles the scene lists from the current colours, sex, garment and cut state.
+    void BuildSceneLists();
+    // Recompiles only the whole-scene list with the bare body of the current sex (after a
+    // result load, so the body shows before the first playback).
+    void BuildBodySceneList();
+    // Asks for a redraw.
+    void Redraw();
+    // The legend's title for the colour mode, and its value label k (0 = t4 at the top .. 4 = t0),
+    // "%2.1f" when t4 > 1, else "%2.1e".
+    std::string LegendTitle() const;
+    std::string LegendValue(int k) const;
+    // The triangles of model i (empty when its file could not be read).
+    const DxfMesh* ModelMesh(int i) const { return Models[i].get(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildControls();
+    void LoadModels();
+    void LoadTexture();
+    // OpenGL side, with the panel's context current.
+    void InitGL(int width, int height);
+    void GLInitialize();
+    void GLResize(int width, int height);
+    void CompileModelLists();
+    void CompileSceneLists();
+    void DrawScene();
+    void DrawLegend();
+    void DrawRoomGrid();
+
+    // What a scene list holds; captured when it is requested, compiled at the next paint.
+    struct SceneContent {
+        bool Defined = false;
+        bool Female = false;
+        bool Cut = false;       // two-sided lighting for the opened torso
+        bool BodyOnly = false;  // torso and limbs only, in the body colour, lit
+        bool Garment = false;
+        int Style = 0;
+        float Body[4] = {0, 0, 0, 0};
+        float Core[4] = {0, 0, 0, 0};
+        float Cloth[4] = {0, 0, 0, 0};
+    };
+    SceneContent CutScene, WholeScene;
+    bool SceneDirty = false;
+    std::array<std::shared_ptr<const DxfMesh>, ModelCount> Models;
+    QImage Texture;  // RGB, power-of-two sides; empty when the file is missing
+    unsigned TextureId = 0;
 };
 
 extern TFrmMain* FrmMain;

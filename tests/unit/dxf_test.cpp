@@ -1,0 +1,371 @@
+// The DXF model reader: entities, polyface meshes, repeated use, and damaged files.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+#include "results/io/dxf.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Group-code/value pairs joined into DXF text, one item per line.
+std::string Lines(std::initializer_list<std::string> items)
+{
+    std::string text;
+    for (const std::string& s : items)
+        text += s + "\n";
+    return text;
+}
+
+std::string Face3D(double x0, double y0, double z0, double x1, double y1, double z1, double x2,
+                   double y2, double z2, double x3, double y3, double z3)
+{
+    std::ostringstream o;
+    o << "0\n3DFACE\n8\n0\n";
+    const double c[4][3] = {{x0, y0, z0}, {x1, y1, z1}, {x2, y2, z2}, {x3, y3, z3}};
+    for (int k = 0; k < 4; ++k)
+        o << "1" << k << "\n" << c[k][0] << "\n2" << k << "\n" << c[k][1] << "\n3" << k << "\n"
+          << c[k][2] << "\n";
+    return o.str();
+}
+
+std::string Point(double x, double y, double z)
+{
+    std::ostringstream o;
+    o << "0\nVERTEX\n8\n0\n10\n" << x << "\n20\n" << y << "\n30\n" << z << "\n70\n192\n";
+    return o.str();
+}
+
+std::string Face(int a, int b, int c, int d = 0)
+{
+    std::ostringstream o;
+    o << "0\nVERTEX\n8\n0\n10\n0\n20\n0\n30\n0\n70\n128\n71\n" << a << "\n72\n" << b << "\n73\n" << c << "\n";
+    if (d != 0)
+        o << "74\n" << d << "\n";
+    return o.str();
+}
+
+const std::string Polyline = "0\nPOLYLINE\n8\n0\n66\n1\n70\n64\n";
+const std::string End = "0\nSEQEND\n0\nENDSEC\n0\nEOF\n";
+
+// Points 1..n at (k, 0, 0) for k = 1..n.
+std::string Points(int n)
+{
+    std::string s;
+    for (int k = 1; k <= n; ++k)
+        s += Point(k, 0, 0);
+    return s;
+}
+
+int Build(DXF& dxf, const std::string& text)
+{
+    dxf.ReadDxfText(text);
+    return dxf.BuildTriangles();
+}
+
+DxfPoint P(float x, float y, float z) { return {x, y, z}; }
+
+void ExpectTriangle(const DxfTriangle& t, DxfPoint a, DxfPoint b, DxfPoint c)
+{
+    EXPECT_TRUE(t.Corner[0] == a && t.Corner[1] == b && t.Corner[2] == c)
+        << "(" << t.Corner[0].x << "," << t.Corner[0].y << "," << t.Corner[0].z << ") ("
+        << t.Corner[1].x << "," << t.Corner[1].y << "," << t.Corner[1].z << ") (" << t.Corner[2].x
+        << "," << t.Corner[2].y << "," << t.Corner[2].z << ")";
+}
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        static int serial = 0;
+        Path = fs::temp_directory_path() / ("vantora_dxf_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
+        fs::create_directories(Path);
+    }
+    ~TempFolder() { fs::remove_all(Path); }
+    std::string Write(const std::string& name, const std::string& text) const
+    {
+        const fs::path p = Path / name;
+        std::ofstream(p, std::ios::binary) << text;
+        return p.string();
+    }
+    fs::path Path;
+};
+
+TEST(DxfTokens, EntityNamesMatchByPrefixInTableOrder)
+{
+    DXF dxf;
+    dxf.ReadDxfText(Lines({"0", "BLOCKS", "0", "BLOCK", "0", "TABLE", "0", "TABLES", "0", "LINE",
+                           "0", "SECTION\r", "  0", "EOF   ", "0", "3DFACE", "0", "", "0", "VERTEX"}));
+    ASSERT_EQ(dxf.TokenCount, 10);
+    const int expected[10] = {DXF_BLOCKS, DXF_BLOCK, DXF_TABLE, DXF_TABLES, DXF_BAD_TOKEN,
+                              DXF_SECTION, DXF_EOF, DXF_3DFACE, DXF_BAD_TOKEN, DXF_VERTEX};
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(dxf.Tokens[i].Code, 0);
+        EXPECT_EQ(dxf.Tokens[i].Kind, DxfValueKind::Name);
+        EXPECT_EQ(dxf.Tokens[i].Name, expected[i]) << "token " << i;
+    }
+}
+
+TEST(DxfTokens, ValueKindFollowsTheGroupCode)
+{
+    EXPECT_EQ(DxfKindOfCode(0), DxfValueKind::Name);
+    for (int c : {1, 8, 10, 59, 100, 149, -1})
+        EXPECT_EQ(DxfKindOfCode(c), DxfValueKind::Real) << c;
+    for (int c : {60, 70, 99, 150, 179})
+        EXPECT_EQ(DxfKindOfCode(c), DxfValueKind::Integer) << c;
+    for (int c : {180, 999, 1071})
+        EXPECT_EQ(DxfKindOfCode(c), DxfValueKind::None) << c;
+
+    // String codes read as their leading number; integer codes take the leading digits.
+    DXF dxf;
+    dxf.ReadDxfText(Lines({"8", "LAYER1", "2", "12abc", "10", " -1.5e1", "70", "64.9", "71", "-3",
+                           "999", "comment", "20", "1e999"}));
+    ASSERT_EQ(dxf.TokenCount, 7);
+    EXPECT_EQ(dxf.Tokens[0].Real, 0.0);
+    EXPECT_EQ(dxf.Tokens[1].Real, 12.0);
+    EXPECT_EQ(dxf.Tokens[2].Real, -15.0);
+    EXPECT_EQ(dxf.Tokens[3].Integer, 64);
+    EXPECT_EQ(dxf.Tokens[4].Integer, -3);
+    EXPECT_EQ(dxf.Tokens[5].Kind, DxfValueKind::None);
+    EXPECT_EQ(dxf.Tokens[6].Real, 0.0);  // out of range: not a number
+}
+
+TEST(Dxf3DFace, FourthCornerRepeatingTheThirdGivesOneTriangle)
+{
+    DXF dxf;
+    ASSERT_EQ(Build(dxf, Face3D(0, 0, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0) +
+                             Face3D(0, 0, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1) + End),
+              0);
+    ASSERT_EQ(dxf.TriangleCount, 3);
+    ExpectTriangle(dxf.Triangles[0], P(0, 0, 0), P(1, 0, 0), P(1, 1, 0));
+    ExpectTriangle(dxf.Triangles[1], P(0, 0, 1), P(1, 0, 1), P(1, 1, 1));
+    ExpectTriangle(dxf.Triangles[2], P(0, 0, 1), P(1, 1, 1), P(0, 1, 1));
+}
+
+TEST(Dxf3DFace, MissingCoordinatesAreZero)
+{
+    DXF dxf;
+    ASSERT_EQ(Build(dxf, Lines({"0", "3DFACE", "10", "1", "21", "2", "32", "3", "0", "EOF"})), 0);
+    ASSERT_EQ(dxf.TriangleCount, 2);  // corner 3 (0,0,0) differs from corner 2 (0,0,3)
+    ExpectTriangle(dxf.Triangles[0], P(1, 0, 0), P(0, 2, 0), P(0, 0, 3));
+    ExpectTriangle(dxf.Triangles[1], P(1, 0, 0), P(0, 0, 3), P(0, 0, 0));
+}
+
+TEST(DxfPolyface, TriangleAndQuadFaces)
+{
+    DXF dxf;
+    ASSERT_EQ(Build(dxf, Polyline + Points(4) + Face(1, 2, 3) + Face(1, 2, 3, 4) + End), 0);
+    ASSERT_EQ(dxf.TriangleCount, 3);
+    ExpectTriangle(dxf.Triangles[0], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
+    ExpectTriangle(dxf.Triangles[1], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
+    ExpectTriangle(dxf.Triangles[2], P(1, 0, 0), P(3, 0, 0), P(4, 0, 0));
+    // The build leaves the point and face arrays empty.
+    EXPECT_EQ(dxf.VertexCount, 0);
+    EXPECT_EQ(dxf.FaceCount, 0);
+}
+
+TEST(DxfPolyface, InvalidFaceStopsThatMeshButKeepsEarlierTriangles)
+{
+    DXF dxf;
+    testing::internal::CaptureStdout();
+    const int result = Build(dxf, Polyline + Points(6) + Face(1, 2, 3) + Face(4, 5, 7) +
+                                      Face(4, 5, 6) + Polyline + Points(3) + Face(3, 2, 1) + End);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(result, 0);
+    EXPECT_NE(out.find("Invalid face index: 1"), std::string::npos) << out;
+    // Face 0 of the first mesh, nothing after its bad face, then the second mesh.
+    ASSERT_EQ(dxf.TriangleCount, 2);
+    ExpectTriangle(dxf.Triangles[0], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
+    ExpectTriangle(dxf.Triangles[1], P(3, 0, 0), P(2, 0, 0), P(1, 0, 0));
+}
+
+TEST(DxfPolyface, EachMeshNumbersItsOwnPoints)
+{
+    DXF dxf;
+    ASSERT_EQ(Build(dxf, Polyline + Points(3) + Face(1, 2, 3) + Polyline + Point(7, 7, 7) +
+                             Point(8, 8, 8) + Point(9, 9, 9) + Face(1, 2, 3) + End),
+              0);
+    ASSERT_EQ(dxf.TriangleCount, 2);
+    ExpectTriangle(dxf.Triangles[1], P(7, 7, 7), P(8, 8, 8), P(9, 9, 9));
+}
+
+TEST(DxfPolyface, LargeMeshKeepsEveryPointAcrossGrowth)
+{
+    // 2,500 points: the arrays grow past 1,000 and 2,000 entries; faces reach both ends.
+    std::string text = Polyline + Points(2500);
+    for (int k = 1; k + 2 <= 2500; k += 3)
+        text += Face(k, k + 1, k + 2);
+    text += Face(1, 1000, 1001, 2500) + End;
+    DXF dxf;
+    ASSERT_EQ(Build(dxf, text), 0);
+    ASSERT_EQ(dxf.TriangleCount, 833 + 2);
+    for (int t = 0; t < 833; ++t)
+        ExpectTriangle(dxf.Triangles[t], P(3 * t + 1, 0, 0), P(3 * t + 2, 0, 0), P(3 * t + 3, 0, 0));
+    ExpectTriangle(dxf.Triangles[833], P(1, 0, 0), P(1000, 0, 0), P(1001, 0, 0));
+    ExpectTriangle(dxf.Triangles[834], P(1, 0, 0), P(1001, 0, 0), P(2500, 0, 0));
+}
+
+TEST(DxfFile, SecondFileReplacesTokensAndTriangles)
+{
+    TempFolder folder;
+    const std::string first = folder.Write("a.dxf", Polyline + Points(6) + Face(1, 2, 3, 4) + End);
+    // Refers to points the second file does not have: nothing of the first may fill them.
+    const std::string second = folder.Write("b.dxf", Face3D(5, 5, 5, 6, 5, 5, 6, 6, 5, 6, 6, 5) +
+                                                         Polyline + Face(4, 5, 6) + End);
+    DXF dxf;
+    ASSERT_EQ(dxf.ReadDxfFile(first), 0);
+    ASSERT_EQ(dxf.BuildTriangles(), 0);
+    EXPECT_EQ(dxf.TriangleCount, 2);
+    const int firstTokens = dxf.TokenCount;
+
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(dxf.ReadDxfFile(second), 0);
+    EXPECT_NE(dxf.TokenCount, firstTokens);
+    ASSERT_EQ(dxf.BuildTriangles(), 0);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Invalid face index: 0"), std::string::npos);
+    ASSERT_EQ(dxf.TriangleCount, 1);
+    ExpectTriangle(dxf.Triangles[0], P(5, 5, 5), P(6, 5, 5), P(6, 6, 5));
+}
+
+TEST(DxfFile, MissingFileFailsAndTheConstructorBuildsAtOnce)
+{
+    TempFolder folder;
+    DXF dxf;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(dxf.ReadDxfFile((folder.Path / "none.dxf").string()), -1);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("file not open"), std::string::npos);
+
+    const std::string path = folder.Write("q.dxf", Polyline + Points(4) + Face(1, 2, 3, 4) + End);
+    DXF built(path);
+    EXPECT_EQ(built.TriangleCount, 2);
+    EXPECT_EQ(built.VertexCount, 0);
+    EXPECT_TRUE(built.Vertices.empty());
+}
+
+TEST(DxfDamaged, TruncatedAndOddFilesStayInsideTheirData)
+{
+    DXF dxf;
+    // Empty file.
+    EXPECT_EQ(Build(dxf, ""), 0);
+    EXPECT_EQ(dxf.TokenCount, 0);
+    EXPECT_EQ(dxf.TriangleCount, 0);
+    // A code line without its value line at the end: the pair is dropped.
+    EXPECT_EQ(Build(dxf, Face3D(0, 0, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0) + "0"), 0);
+    EXPECT_EQ(dxf.TriangleCount, 1);
+    // No LF after the last value: the value still counts.
+    EXPECT_EQ(Build(dxf, "0\n3DFACE\n10\n1\n11\n2\n12\n3\n13\n3"), 0);
+    ASSERT_EQ(dxf.TriangleCount, 1);
+    ExpectTriangle(dxf.Triangles[0], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
+    // A lone entity with nothing after it, CR LF line ends, no EOF.
+    EXPECT_EQ(Build(dxf, "0\r\nVERTEX\r\n10\r\n1.5\r\n70\r\n192\r\n0\r\n3DFACE"), 0);
+    EXPECT_EQ(dxf.TriangleCount, 1);
+    // Faces out of range in every way; a face before any point; a point after its faces.
+    testing::internal::CaptureStdout();
+    for (const std::string& bad :
+         {Face(-1, 2, 3), Face(1, -5, 3), Face(1, 2, 3, -7), Face(1, 2, 3, 4), Face(0, 1, 2),
+          Face(2147483647, 1, 2), std::string("0\nVERTEX\n70\n128\n71\n99999999999999\n72\n1\n73\n2\n")}) {
+        EXPECT_EQ(Build(dxf, Polyline + Points(3) + bad + End), 0);
+        EXPECT_EQ(dxf.TriangleCount, 0);
+    }
+    EXPECT_EQ(Build(dxf, Face(1, 2, 3) + Points(3) + End), 0);
+    EXPECT_EQ(dxf.TriangleCount, 1);  // the face waits for its mesh's points
+    testing::internal::GetCapturedStdout();
+}
+
+TEST(DxfDamaged, RandomPairsNeverBreakTheReader)
+{
+    // Plausible but scrambled pairs: whatever comes out must be whole triangles of finite points.
+    std::mt19937 rng(12345);
+    const char* names[] = {"POLYLINE", "VERTEX", "3DFACE", "SEQEND", "EOF", "LINE"};
+    const int codes[] = {0, 0, 0, 10, 20, 30, 11, 21, 31, 12, 13, 70, 70, 71, 72, 73, 74, 8, 999};
+    testing::internal::CaptureStdout();
+    for (int round = 0; round < 200; ++round) {
+        std::string text;
+        const int pairs = static_cast<int>(rng() % 300);
+        for (int i = 0; i < pairs; ++i) {
+            const int code = codes[rng() % (sizeof codes / sizeof *codes)];
+            text += std::to_string(code) + "\n";
+            if (code == 0)
+                text += names[rng() % 6];
+            else if (code == 70)
+                text += (rng() % 2) ? "192" : "128";
+            else if (code >= 71 && code <= 74)
+                text += std::to_string(static_cast<int>(rng() % 12) - 3);
+            else
+                text += std::to_string(static_cast<double>(rng() % 2000) / 7.0 - 100);
+            if (rng() % 50 != 0 || i + 1 < pairs)
+                text += "\n";
+        }
+        DXF dxf;
+        EXPECT_EQ(Build(dxf, text), 0);
+        EXPECT_EQ(dxf.TriangleCount, static_cast<int>(dxf.Triangles.size()));
+        for (const DxfTriangle& t : dxf.Triangles)
+            for (const DxfPoint& p : t.Corner)
+                ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+    }
+    testing::internal::GetCapturedStdout();
+}
+
+TEST(DxfNormals, FaceNormalAndSmoothCornersWithCreases)
+{
+    // The player's convention: (D - A) x (B - A) for the corners A, B, D.
+    DxfTriangle t{{P(0, 0, 0), P(0, 1, 0), P(1, 0, 0)}};
+    const DxfPoint n = CalcNormal(t);
+    EXPECT_FLOAT_EQ(n.x, 0);
+    EXPECT_FLOAT_EQ(n.y, 0);
+    EXPECT_FLOAT_EQ(n.z, 1);
+
+    // A shallow roof (two faces 20 degrees apart) is smoothed along its ridge; a right-angled
+    // edge keeps each face's own normal.
+    auto tri = [](DxfPoint a, DxfPoint b, DxfPoint d) { return DxfTriangle{{a, b, d}}; };
+    const float h = std::tan(10.0f * 3.14159265f / 180.0f);
+    std::vector<DxfTriangle> roof = {tri(P(0, 0, 0), P(-1, 0, -h), P(0, 1, 0)),
+                                     tri(P(0, 0, 0), P(0, 1, 0), P(1, 0, -h))};
+    std::vector<DxfPoint> s = SmoothNormals(roof);
+    ASSERT_EQ(s.size(), 6u);
+    EXPECT_NEAR(s[0].x, 0, 1e-6);  // the ridge corner of the first face averages both
+    EXPECT_NEAR(s[0].z, 1, 1e-6);
+    EXPECT_NEAR(s[3].x, 0, 1e-6);
+    EXPECT_LT(s[1].x, -0.1f);      // the outer corners keep their own face's tilt
+    EXPECT_GT(s[5].x, 0.1f);
+
+    std::vector<DxfTriangle> edge = {tri(P(0, 0, 0), P(0, 1, 0), P(1, 0, 0)),
+                                     tri(P(0, 0, 0), P(0, 0, -1), P(0, 1, 0))};
+    s = SmoothNormals(edge);
+    EXPECT_NEAR(s[0].z, 1, 1e-6);
+    EXPECT_NEAR(s[3].x, -1, 1e-6);
+}
+
+TEST(DxfCache, ParsesEachFileOnceAndRetriesAFailure)
+{
+    ClearDxfModelCache();
+    TempFolder folder;
+    const std::string path = (folder.Path / "m.dxf").string();
+    DXF reader;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(LoadDxfModel(reader, path).Status, DxfLoadStatus::ReadFailed);
+    testing::internal::GetCapturedStdout();
+
+    folder.Write("m.dxf", Polyline + Points(4) + Face(1, 2, 3, 4) + End);
+    const DxfModel first = LoadDxfModel(reader, path);
+    ASSERT_EQ(first.Status, DxfLoadStatus::Ok);
+    ASSERT_EQ(first.Mesh->Triangles.size(), 2u);
+    EXPECT_EQ(first.Mesh->Normals.size(), 6u);
+
+    // Changing the file does not matter any more: the parsed mesh is shared.
+    folder.Write("m.dxf", End);
+    const DxfModel second = LoadDxfModel(reader, path);
+    EXPECT_EQ(second.Mesh.get(), first.Mesh.get());
+    ClearDxfModelCache();
+}
+
+} // namespace
