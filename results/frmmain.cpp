@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "results/frmdata.h"
 #include "toolkit/application.h"
 #include "toolkit/glwidget.h"
 #include "toolkit/messages.h"
@@ -94,7 +95,7 @@ TFrmMain::TFrmMain(QWidget* owner) : TForm(owner)
     BuildControls();
 
     Model = std::make_unique<DXF>();
-    EnvStages.assign(1, TEnvStage{0, 0, 0});
+    EnvStages.assign(1, EnvStage());
     EnvStageCount = 1;
 
     LoadTexture();
@@ -187,6 +188,8 @@ void TFrmMain::BuildControls()
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(50);
+
+    connect(SBtnOpen, &QToolButton::clicked, this, Guard([this] { SBtnOpenClick(); }));
 
     // The panels stay on top of the viewport.
     Panel1->raise();
@@ -375,15 +378,12 @@ void TFrmMain::ValueToColor(float v, float* rgba) const
 
 int TFrmMain::GetNodeColor(int layer, int node) const
 {
-    if (layer < 0 || layer >= static_cast<int>(LayerFrames.size()))
-        return 0;
-    const std::vector<TFrameRow>& rows = LayerFrames[layer];
-    const long long row = static_cast<long long>(CurrentFrame) * NodesPerFrame + node;
     const int field = 4 - ColorMode;
-    if (row < 0 || row >= static_cast<long long>(rows.size()) || field < 0 || field > 4)
+    const FrameRow* row = LayerNodeRow(LayerFrames, NodesPerFrame, layer, CurrentFrame, node);
+    if (!row || field < 0 || field > 4)
         return 0;  // a node the data do not hold is drawn black
     float c[4] = {0, 0, 0, 1};
-    ValueToColor(rows[static_cast<std::size_t>(row)][field], c);
+    ValueToColor((*row)[static_cast<std::size_t>(field)], c);
     const int r = static_cast<int>(c[0] * 255), g = static_cast<int>(c[1] * 255),
               b = static_cast<int>(c[2] * 255);
     return r + 256 * g + 65536 * b;
@@ -421,6 +421,9 @@ void TFrmMain::BuildSceneLists()
 
 void TFrmMain::BuildBodySceneList()
 {
+    // The cut scene of an earlier playback goes too: it may hold the torso of the other sex or
+    // a garment that the new results do not have.
+    CutScene = SceneContent();
     SceneContent whole;
     whole.Defined = true;
     whole.Female = IsFemale != 0;
@@ -482,6 +485,70 @@ void TFrmMain::CompileSceneLists()
     }
     glEndList();
     SceneDirty = false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Result data.
+
+void TFrmMain::LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment)
+{
+    // The environment is taken whatever becomes of the frame files.
+    IsFemale = environment.IsFemale() ? 1 : 0;
+    GarmentCount = static_cast<int>(environment.Garments.size());
+    GarmentLayerCount.clear();
+    GarmentStyle.clear();
+    for (const GarmentEntry& garment : environment.Garments) {
+        GarmentLayerCount.push_back(garment.LayerCount);
+        GarmentStyle.push_back(garment.Style);
+    }
+    EnvStages = environment.Stages;
+    EnvStageCount = static_cast<int>(EnvStages.size());
+
+    PlayerResults results = LoadPlayerResults(folder, environment);
+    for (int q = 0; q < 3; ++q) {
+        RangeMin[q] = results.Ranges[static_cast<std::size_t>(q)].Min;
+        RangeMax[q] = results.Ranges[static_cast<std::size_t>(q)].Max;
+    }
+    const QString message = QString::fromStdString(results.Message);
+    if (results.Result == PlayerResults::BodyFailed) {
+        BodyLoaded = 0;
+        AppMessageBox(message, "Error");
+        return;
+    }
+    BodyFrames = std::move(results.Body.Frames);
+    FrameCount = static_cast<int>(BodyFrames.size());
+    FrameStep = results.Body.FrameStep;
+    BodyLoaded = 1;
+    // After a fabric failure the reader hands over no layers and no layer flags: the layers of an
+    // earlier load do not belong to the new frames.
+    LayerFrames = std::move(results.Fabric.Layers);
+    NodesPerFrame = results.Fabric.NodesPerFrame;
+    MaxLayerSeen = results.Fabric.MaxLayerSeen;
+    LayerPresent = results.Fabric.LayerPresent;
+    if (results.Result == PlayerResults::FabricFailed) {
+        AppMessageBox(message, "Error");
+        return;
+    }
+
+    BuildBodySceneList();
+    // The layer list belonged to a garment of the list being replaced.
+    ListBox1->clear();
+    ListBox2->clear();
+    for (int g = 1; g <= GarmentCount; ++g)
+        ListBox1->addItem("Garment" + QString::number(g));
+    Redraw();
+    // Last: the box runs an event loop in which this window may be closed.
+    AppMessageBox(message, "Notice");
+}
+
+void TFrmMain::SBtnOpenClick()
+{
+    if (Timer2)
+        Timer2->stop();
+    if (!FrmData)
+        FrmData = new TFrmData(MainForm());
+    FrmData->ShowFor(this);
+    Redraw();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,11 +7,13 @@
 #include <QDateTime>
 #include <QImage>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "results/io/dxf.h"
+#include "results/io/resultfiles.h"
 #include "toolkit/forms.h"
 
 class QCheckBox;
@@ -30,9 +32,7 @@ class TGLPanel;
 // One row of a result buffer: five values (a body row holds time, skin temperature, core
 // temperature, metabolism, blood flow; a fabric row time, position, layer, humidity,
 // temperature).
-using TFrameRow = std::array<float, 5>;
-// One environment stage: start time (min), temperature (deg C), relative humidity (%).
-using TEnvStage = std::array<float, 3>;
+using TFrameRow = FrameRow;
 
 class TFrmMain : public TForm {
     Q_OBJECT
@@ -105,22 +105,22 @@ public:
     QDateTime StartClock;
     int CurrentFrame = 0;
 
-    // ---- result data (filled by the result loading)
+    // ---- result data (filled by LoadResultData; every container is sized to the files)
     int IsFemale = 0;
     int GarmentCount = 0;
-    std::array<int, 50> GarmentLayerCount{};
-    std::array<int, 50> GarmentStyle{};
-    std::vector<TEnvStage> EnvStages;  // at most 10 used
+    std::vector<int> GarmentLayerCount;  // per garment, GarmentCount entries
+    std::vector<int> GarmentStyle;       // 0 brief or bikini, 1 shorts, 2 slacks or pants, 3 skirt
+    std::vector<EnvStage> EnvStages;     // start time, temperature, humidity of each stage
     int EnvStageCount = 1;
-    std::vector<TFrameRow> BodyFrames;                // sized to the rows read
-    std::array<std::vector<TFrameRow>, 25> LayerFrames;  // buffer L holds layer L
+    std::vector<TFrameRow> BodyFrames;   // one row per frame
+    LayerBuffers LayerFrames;            // buffer L holds layer L (see LayerNodeRow)
     int FrameCount = 0;
     float FrameStep = 1.0f;
     int NodesPerFrame = 1;
     int MaxLayerSeen = 0;
-    int LayerPresent[5] = {0, 0, 0, 0, 0};
+    std::array<int, 5> LayerPresent{};
     int BodyLoaded = 0;
-    float RangeMin[3] = {10000, 10000, 10000};
+    float RangeMin[3] = {10000, 10000, 10000};  // by colour mode: temperature, humidity, sweating
     float RangeMax[3] = {0, 0, 0};
 
     // ---- operations
@@ -132,9 +132,14 @@ public:
     int GetNodeColor(int layer, int node) const;
     // Recompiles the scene lists from the current colours, sex, garment and cut state.
     void BuildSceneLists();
-    // Recompiles only the whole-scene list with the bare body of the current sex (after a
-    // result load, so the body shows before the first playback).
+    // The scene of the sweating-rate mode: the bare body of the current sex in the body colour
+    // and nothing to cut (after a result load, so the body shows before the first playback).
     void BuildBodySceneList();
+    // Takes over the result files of folder: the environment that the data window read there,
+    // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A body
+    // file that fails leaves nothing to play (BodyLoaded 0); a fabric file that fails leaves the
+    // new frames without layers.
+    void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment);
     // Asks for a redraw.
     void Redraw();
     // The legend's title for the colour mode, and its value label k (0 = t4 at the top .. 4 = t0),
@@ -143,6 +148,10 @@ public:
     std::string LegendValue(int k) const;
     // The triangles of model i (empty when its file could not be read).
     const DxfMesh* ModelMesh(int i) const { return Models[i].get(); }
+
+    // ---- handlers
+    // Stops the playback and opens the data window for this player.
+    void SBtnOpenClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QStyle>
@@ -72,6 +73,21 @@ TFolderBrowser::TFolderBrowser(QWidget* parent)
     connect(FileList, &QListWidget::itemSelectionChanged, this, Guard([this] { emit FileChanged(FileName()); }));
 
     SetDirectory(DriveCombo->itemData(0).toString());
+}
+
+void TFolderBrowser::PlaceListsSideBySide()
+{
+    // Deleting a layout leaves its widgets in place; the new one takes them over.
+    delete layout();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    column->addWidget(DriveCombo);
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(6);
+    lists->addWidget(DirectoryList, 3);
+    lists->addWidget(FileList, 2);
+    column->addLayout(lists, 1);
 }
 
 QString TFolderBrowser::Drive() const

@@ -24,6 +24,10 @@ public:
     QTreeWidget* const DirectoryList;
     QListWidget* const FileList;
 
+    // Puts the directory list and the file list side by side below the drive chooser (for a
+    // window that is wider than it is tall).
+    void PlaceListsSideBySide();
+
     // The open folder: absolute, without a trailing separator (except the root "/").
     QString Directory() const { return Folder; }
     // Opens a folder (and the drive it lies on); false, and nothing changes, when there is none.

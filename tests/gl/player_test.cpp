@@ -317,6 +317,7 @@ TEST(PlayerColours, NodeColourPacksTheLayerValue)
 {
     TFrmMain w;
     w.NodesPerFrame = 2;
+    w.LayerFrames.resize(2);
     w.LayerFrames[1] = {{0, 0, 1, 50, 5}, {0, 0, 1, 50, 15}, {1, 0, 1, 10, 20}, {1, 0, 1, 30, 40}};
     w.CurrentFrame = 1;
     EXPECT_EQ(w.GetNodeColor(1, 0), 256 * 255);        // 20 degrees: green
@@ -328,6 +329,7 @@ TEST(PlayerColours, NodeColourPacksTheLayerValue)
     EXPECT_EQ(w.GetNodeColor(1, 0), 127 * 256 + 65536 * 255);  // 5: halfway to cyan
     // Nodes the data do not hold come out black instead of reading past the buffer.
     EXPECT_EQ(w.GetNodeColor(1, 5), 0);
+    EXPECT_EQ(w.GetNodeColor(1, 2), 0);  // not node 0 of the next frame
     EXPECT_EQ(w.GetNodeColor(2, 0), 0);
     EXPECT_EQ(w.GetNodeColor(25, 0), 0);
     EXPECT_EQ(w.GetNodeColor(-1, 0), 0);
@@ -410,8 +412,7 @@ TEST(PlayerWindow, LayoutAndControls)
     EXPECT_EQ(w.EnvStageCount, 1);
     ASSERT_EQ(w.EnvStages.size(), 1u);
     EXPECT_TRUE(w.BodyFrames.empty());  // nothing reserved before there are data
-    for (const auto& layer : w.LayerFrames)
-        EXPECT_EQ(layer.capacity(), 0u);
+    EXPECT_TRUE(w.LayerFrames.empty());
 }
 
 TEST(PlayerWindow, EveryPlayerSharesTheParsedModels)
