@@ -83,7 +83,9 @@ protected:
         SavedCase = static_cast<CaseModel&>(*FurFea);
         SavedSchedule = static_cast<ActivitySchedule&>(*ActivityFrm);
         Store({}, {}, {});
-        ActivityFrm->RatioTable->SetCell(0, 0, "");
+        // The grid keeps the text of rows it no longer shows; start every test from unused rows.
+        for (int row = 0; row < MaxStages; ++row)
+            ActivityFrm->RatioTable->SetCell(0, row, "");
         SportsFrm->SportsRadioGroup->SetItemIndex(-1);
         SportsFrm->WorksRadioGroup->SetItemIndex(-1);
     }

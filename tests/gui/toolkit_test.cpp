@@ -83,6 +83,7 @@ TEST(Forms, ModalRunsGoThroughTheHookAndPlacementFollowsTheMainWindow)
 {
     QWidget main;
     main.resize(1000, 700);
+    QWidget* previousMain = MainForm();
     SetMainForm(&main);
     TForm form;
     form.SetClientSize(300, 200);
@@ -104,7 +105,7 @@ TEST(Forms, ModalRunsGoThroughTheHookAndPlacementFollowsTheMainWindow)
         ScopedModalHook hook([](TForm& f) { f.Close(); return int(mrNone); });
         EXPECT_EQ(form.ShowModal(), mrCancel);
     }
-    SetMainForm(nullptr);
+    SetMainForm(previousMain);
 }
 
 TEST(Guard, AnEscapingErrorGoesToTheExceptionDisplay)
