@@ -206,6 +206,7 @@ protected:
     {
         Folder = fs::temp_directory_path() / ("vantora_models_" + std::to_string(::getpid()));
         fs::create_directories(Folder);
+        Counts.clear();
         ASSERT_TRUE(modelgen::WriteModelFiles(Folder.string(), &Counts));
         DXF reader;
         for (const char* name : Files) {
