@@ -11,8 +11,9 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QRadialGradient>
-#include <cstdio>
 #include <vector>
+
+#include "tools/genassets.h"
 
 namespace {
 
@@ -164,10 +165,7 @@ QImage Draw(const Figure& f)
     p.setBrush(f.hair);
     p.drawPath(Hair(f));
 
-    QFont font("DejaVu Sans");
-    font.setPixelSize(13);
-    font.setBold(true);
-    p.setFont(font);
+    p.setFont(GeneratorFont(13));
     p.setPen(QColor(60, 70, 85));
     p.drawText(QRectF(0, Height - 28, Width, 22), Qt::AlignCenter, f.caption);
     p.end();
@@ -226,22 +224,10 @@ Figure Woman()
 
 int main(int argc, char** argv)
 {
-    QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: gen_style BIN_FOLDER\n");
-        return 2;
-    }
-    const QDir bin(QString::fromLocal8Bit(argv[1]));
-    if (!bin.mkpath("Style")) {
-        std::fprintf(stderr, "gen_style: cannot create %s/Style\n", argv[1]);
-        return 1;
-    }
-    for (const Figure& f : {Man(), Woman()}) {
-        const QString path = bin.filePath(QString("Style/") + f.file);
-        if (!Draw(f).save(path, "BMP")) {
-            std::fprintf(stderr, "gen_style: cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-    }
-    return 0;
+    return RunGenerator(argc, argv, "gen_style", "Style", [](const QString& folder) {
+        bool ok = true;
+        for (const Figure& f : {Man(), Woman()})
+            ok &= SaveBitmap(Draw(f), folder + f.file);
+        return ok;
+    });
 }
