@@ -1,5 +1,7 @@
 #include "app/about.h"
 
+#include "app/flowchart.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -45,7 +47,7 @@ TAbout::TAbout(QWidget* owner) : TForm(owner)
 
     ProductName = MakeLine(this, "ProductName", "Vantora", 24, 40, 24, true, QColor(20, 60, 110));
     Subtitle = MakeLine(this, "Subtitle", "Thermal design of clothing", 68, 24, 12);
-    Version = MakeLine(this, "Version", "Professional Edition, Version 1.34", 110, 22, 10, true);
+    Version = MakeLine(this, "Version", QString("Professional Edition, Version ") + VersionText, 110, 22, 10, true);
     Origin1 = MakeLine(this, "Origin1", "Heat and moisture transfer from the body", 150, 20, 10);
     Origin2 = MakeLine(this, "Origin2", "through fibres, fabrics and garments.", 170, 20, 10);
     Platform = MakeLine(this, "Platform", "For Linux desktops", 210, 20, 10, false, QColor(90, 90, 90));

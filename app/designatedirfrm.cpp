@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <stdexcept>
 
-#include "app/furfea.h"
+#include "app/workflow.h"
 #include "toolkit/application.h"
 #include "toolkit/folderbrowser.h"
 #include "toolkit/messages.h"
@@ -97,14 +97,14 @@ void TDesignateDirFrm::btnNewFolderClick()
 void TDesignateDirFrm::Button1Click()
 {
     // The folder is taken even when the name is still missing.
-    FurFea->SetCaseDir(FolderBrowser->Directory().toStdString());
-    FurFea->ShowCaseDir();
+    TheCase().SetCaseDir(FolderBrowser->Directory().toStdString());
+    ReportStepConfirmed(TCaseStep::CaseFolder);
     const QString name = FileNameEdit->text().trimmed();
     if (name.isEmpty()) {
         AppMessageBox("Please give a name for the simulation project file", "Information", MB_OK);
         return;
     }
-    FurFea->ProjectName = name.toStdString();
+    TheCase().ProjectName = name.toStdString();
     Close();
 }
 

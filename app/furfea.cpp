@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 
 #include "app/designatedirfrm.h"
+#include "app/flowchart.h"
 #include "app/windows.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
@@ -79,7 +80,7 @@ QToolButton* MakeStepButton(QWidget* parent, const char* name, int left, int top
 TFurFea::TFurFea(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("FurFea");
-    setWindowTitle("Vantora1.34");
+    setWindowTitle(QString("Vantora") + VersionText);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -87,25 +88,26 @@ TFurFea::TFurFea(QWidget* parent) : QMainWindow(parent)
     BuildToolBar();
     BuildPanels();
 
-    // Case records (the CaseModel base): flags and records start as the model declares them.
-    SetCaseDir(AppDir().toStdString());
+    Case.InitFreshCase();
+    Case.SetCaseDir(AppDir().toStdString());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        ScreenWidth = screen->geometry().width();
-        ScreenHeight = screen->geometry().height();
+        Case.ScreenWidth = screen->geometry().width();
+        Case.ScreenHeight = screen->geometry().height();
     }
     ShowCaseDir();
-    ActivationCount = 0;
+    Case.ActivationCount = 0;
 
     move(0, 0);
     TreeView1->expandAll();
 
     LoadStepGlyphs();
-    ModelCode = 1;
-    InitControlDefaults();
-    InitDefaultFluids();
+    SetCaseHost(this);
 }
 
-TFurFea::~TFurFea() = default;
+TFurFea::~TFurFea()
+{
+    SetCaseHost(nullptr);
+}
 
 void TFurFea::BuildMenus()
 {
@@ -252,12 +254,16 @@ void TFurFea::BuildPanels()
     Image2->setScaledContents(true);
     Image2->setPixmap(FormPicture("flowchart.bmp"));
 
-    ModelBtn = MakeStepButton(Panel1, "ModelBtn", 56, 36, 131, 53);
-    EnvironmentBtn = MakeStepButton(Panel1, "EnvironmentBtn", 96, 115, 132, 57);
-    BodyBtn = MakeStepButton(Panel1, "BodyBtn", 144, 205, 133, 57);
-    GarmentBtn = MakeStepButton(Panel1, "GarmentBtn", 172, 280, 142, 57);
-    SimulationBtn = MakeStepButton(Panel1, "SimulationBtn", 224, 377, 133, 52);
-    ResultBtn = MakeStepButton(Panel1, "ResultBtn", 232, 456, 129, 57);
+    auto stepButton = [this](const char* name, int step) {
+        const TChartRect& r = StepButtonPlaces[step];
+        return MakeStepButton(Panel1, name, r.Left, r.Top, r.Width, r.Height);
+    };
+    ModelBtn = stepButton("ModelBtn", stActivity);
+    EnvironmentBtn = stepButton("EnvironmentBtn", stEnvironment);
+    BodyBtn = stepButton("BodyBtn", stBody);
+    GarmentBtn = stepButton("GarmentBtn", stGarment);
+    SimulationBtn = stepButton("SimulationBtn", stSimulation);
+    ResultBtn = stepButton("ResultBtn", stResults);
     ResultBtn->hide();
     const std::array<void (TFurFea::*)(), 6> clicks = {
         &TFurFea::ModelBtnClick, &TFurFea::EnvironmentBtnClick, &TFurFea::GarmentBtnClick,
@@ -268,9 +274,8 @@ void TFurFea::BuildPanels()
         connect(StepButton(step), &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
     }
     // Step numbers beside the buttons, in flow order.
-    const QToolButton* flow[6] = {ModelBtn, EnvironmentBtn, BodyBtn, GarmentBtn, SimulationBtn, ResultBtn};
     for (int i = 0; i < 6; ++i) {
-        const QRect g = flow[i]->geometry();
+        const QRect g = StepButton(StepFlowOrder[i])->geometry();
         QLabel* n = label(QString("Image%1").arg(i + 4).toLatin1().constData(), g.left() - 18,
                           g.top() + (g.height() - 19) / 2, 12, 19);
         n->setPixmap(FormPicture(QString("step%1.bmp").arg(i + 1)));
@@ -364,7 +369,7 @@ void TFurFea::MarkTreeNode(int index, const QString& text)
 void TFurFea::ShowCaseDir()
 {
     if (auto* panel = StatusBar->findChild<QLabel*>("StatusPanel0"))
-        panel->setText("Files are saved to " + QString::fromStdString(CaseDir()));
+        panel->setText("Files are saved to " + QString::fromStdString(Case.CaseDir()));
 }
 
 bool TFurFea::event(QEvent* e)
@@ -380,8 +385,8 @@ bool TFurFea::event(QEvent* e)
 
 void TFurFea::FormActivate()
 {
-    if (ActivationCount == 0)
-        ActivationCount = 1;
+    if (Case.ActivationCount == 0)
+        Case.ActivationCount = 1;
 }
 
 // ---- menus and step buttons -------------------------------------------------------------
@@ -393,7 +398,7 @@ void TFurFea::DefineFluidClick() { Fluid->ShowModal(); }
 
 void TFurFea::DefineBodyClick()
 {
-    if (ModelCode != 1 && ModelCode != 3) {
+    if (!Case.BodyModelOn()) {
         AppMessageBox("You did not choose Human Body Thermoregulation model!", "Information", MB_OK);
         return;
     }
@@ -430,39 +435,32 @@ void TFurFea::AVIClick()
 
 bool TFurFea::StagesReady() const
 {
-    return ActivityDefined && EnvironmentDefined && BodyDefined && ClothingDefined;
+    return Case.ActivityDefined && Case.EnvironmentDefined && Case.BodyDefined && Case.ClothingDefined;
 }
 
 void TFurFea::DefineBoundaryCondition1Click()
 {
-    BoundaryShortcut = BoundaryEnabled;
-    BoudaryCD->PageControl->setCurrentIndex(0);
-    BoudaryCD->PageControl->widget(0)->setVisible(true);
-    if (ActivityFrm->ScheduleChanged) {
+    Case.BoundaryShortcut = Case.BoundaryEnabled;
+    if (Case.Activity.ScheduleChanged) {
         AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
         return;
     }
     if (StagesReady()) {
         BuildStages();
-        BoudaryCD->BuildMicroclimateRows();
-        BoudaryCD->StageListBox->clear();
-        for (std::size_t i = 0; i < Stages.size(); ++i) {
-            Stages[i]->Name = "Stage" + std::to_string(i + 1);
-            BoudaryCD->StageListBox->addItem(QString::fromStdString(Stages[i]->Name));
-            if (i + 1 == Stages.size())
-                BoudaryCD->PutStageValue(static_cast<int>(i));
-        }
-        StagesUnnamed = false;
-        StagesShown = true;
+        for (std::size_t i = 0; i < Case.Stages.size(); ++i)
+            Case.Stages[i]->Name = "Stage" + std::to_string(i + 1);
+        Case.StagesUnnamed = false;
+        Case.StagesShown = true;
+        BoudaryCD->ShowStages();
     }
     BoudaryCD->ShowModal();
-    BoundaryDefined = true;
+    Case.BoundaryDefined = true;
 }
 
 void TFurFea::ControlVariable1Click()
 {
-    BoundaryShortcut = BoundaryEnabled;
-    if (ActivityFrm->ScheduleChanged) {
+    Case.BoundaryShortcut = Case.BoundaryEnabled;
+    if (Case.Activity.ScheduleChanged) {
         AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
         return;
     }
@@ -499,22 +497,22 @@ void TFurFea::TreeView1MouseUp(QTreeWidgetItem* node, Qt::MouseButton button)
 
 void TFurFea::Fiber1Click()
 {
-    if (FiberFirstOpen) {
+    if (Case.FiberFirstOpen) {
         Fiber->RHLabel->hide();
         Fiber->RegainLabel->hide();
-        FiberFirstOpen = false;
+        Case.FiberFirstOpen = false;
     }
     Fiber->ShowModal();
 }
 
 void TFurFea::Membrane1Click()
 {
-    if (MembraneFirstOpen) {
+    if (Case.MembraneFirstOpen) {
         Membrane->Label7->hide();
         Membrane->Label8->hide();
         Membrane->Label10->hide();
         Membrane->Label9->hide();
-        MembraneFirstOpen = false;
+        Case.MembraneFirstOpen = false;
     }
     Membrane->ShowModal();
 }
@@ -528,6 +526,42 @@ void TFurFea::Fabric1Click()
 
 void TFurFea::NotifyDefinitionChanged(bool) {}
 
+void TFurFea::StepConfirmed(TCaseStep step)
+{
+    switch (step) {
+    case TCaseStep::Activity:
+        // The environment is the next step only when its rows no longer fit the schedule.
+        if (Case.Activity.ScheduleChanged)
+            MarkStepDone(stActivity, stEnvironment);
+        else
+            SetStepPicture(stActivity, true);
+        break;
+    case TCaseStep::Environment:
+        MarkStepDone(stEnvironment, stBody);
+        break;
+    case TCaseStep::Body:
+        MarkStepDone(stBody, stGarment);
+        MarkTreeNode(tnHumanBody);
+        break;
+    case TCaseStep::BodyShown:
+        MarkTreeNode(tnHumanBody, "Human Body ");
+        break;
+    case TCaseStep::Clothing:
+        MarkTreeNode(tnGarment);
+        break;
+    case TCaseStep::Boundary:
+        MarkTreeNode(tnBoundary);
+        ImgBc0->setVisible(true);
+        break;
+    case TCaseStep::Control:
+        MarkTreeNode(tnControl);
+        break;
+    case TCaseStep::CaseFolder:
+        ShowCaseDir();
+        break;
+    }
+}
+
 // ---- handlers that no control invokes ---------------------------------------------------
 
 void TFurFea::DefineFluidBtnClick() { DefineFluidClick(); }
@@ -536,7 +570,7 @@ void TFurFea::DefineModeBtnClick() { ModelFrm->ShowModal(); }
 
 void TFurFea::DefineBodyBtnClick()
 {
-    if (ModelCode == 1 || ModelCode == 3)
+    if (Case.BodyModelOn())
         DefineBodyFrm->ShowModal();
 }
 
@@ -551,7 +585,7 @@ void TFurFea::ToolButton6Click() { Garment1Click(); }
 
 void TFurFea::DefineBCBtnClick()
 {
-    if (BoundaryShortcut)
+    if (Case.BoundaryShortcut)
         DefineBoundaryCondition1Click();
 }
 
@@ -560,7 +594,7 @@ void TFurFea::Image5Click() { DefineBoundaryCondition1Click(); }
 
 void TFurFea::DefineInitialInfoBtnClick()
 {
-    if (StagesShown)
+    if (Case.StagesShown)
         InitialConditionClick();
 }
 
@@ -568,7 +602,7 @@ void TFurFea::InitialConditionClick() { InitialFrm->ShowModal(); }
 
 void TFurFea::PCM1Click()
 {
-    if (ModelCode == 2 || ModelCode == 3)
+    if (Case.PCMModelOn())
         ::PCM->ShowModal();
     else
         AppMessageBox("You did not choose PCM model!", "Information", MB_OK);
@@ -576,7 +610,7 @@ void TFurFea::PCM1Click()
 
 void TFurFea::btnDefinePCMClick()
 {
-    if (ModelCode == 2 || ModelCode == 3)
+    if (Case.PCMModelOn())
         ::PCM->ShowModal();
 }
 
@@ -603,7 +637,7 @@ void TFurFea::virtualvisualize1Click()
 
 void TFurFea::ShowLayerDialog(int layer)
 {
-    SelectedTreeLayer = layer;
+    Case.SelectedTreeLayer = layer;
     FabricLayerFrm->ShowModal();
 }
 
@@ -620,7 +654,7 @@ void TFurFea::imgIsOk5Click() { layer5Click(); }
 
 void TFurFea::LogFile1Click()
 {
-    const QString dir = QString::fromStdString(CaseDir());
+    const QString dir = QString::fromStdString(Case.CaseDir());
     const QString log = dir + "LogInfo.txt";
     if (QFileInfo::exists(log)) {
         Shell().OpenDocument(log);
@@ -633,7 +667,7 @@ void TFurFea::LogFile1Click()
 
 void TFurFea::OpenCaseTextFile(const QString& name)
 {
-    const QString dir = QString::fromStdString(CaseDir());
+    const QString dir = QString::fromStdString(Case.CaseDir());
     QString path = dir + name;
     if (!QFileInfo::exists(path))
         path = FileDialogs().OpenFileName(this, "Open", dir, DataFileFilter);

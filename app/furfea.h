@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <array>
 
+#include "app/workflow.h"
 #include "casemodel/casemodel.h"
 #include "toolkit/pictures.h"
 
@@ -27,11 +28,14 @@ enum TStep { stActivity = 0, stEnvironment = 1, stGarment = 2, stBody = 3, stSim
 enum TTreeNode { tnRoot = 0, tnModel = 1, tnScenario = 2, tnHumanBody = 3, tnGarment = 4,
                  tnBoundary = 5, tnControl = 6 };
 
-class TFurFea : public QMainWindow, public CaseModel {
+class TFurFea : public QMainWindow, public TCaseHost {
     Q_OBJECT
 public:
     explicit TFurFea(QWidget* parent = nullptr);
     ~TFurFea() override;
+
+    // The simulation case; every dialog edits it through TheCase().
+    CaseModel Case;
 
     // Step pictures: Glyphs marks a confirmed step, Glyphs2 the step to do next.
     std::array<QPixmap, 7> Glyphs;
@@ -119,7 +123,10 @@ public:
     void Fiber1Click();
     void Membrane1Click();
     void Fabric1Click();
-    void NotifyDefinitionChanged(bool changed);
+    // The narrow channel of the dialogs (see workflow.h).
+    CaseModel& HostedCase() override { return Case; }
+    void StepConfirmed(TCaseStep step) override;
+    void NotifyDefinitionChanged(bool changed) override;
     // Rebuilds the stage list from the activity, environment, body and garment data.
     void BuildStages();
     // The comfort evaluation of the case's body data.

@@ -1,6 +1,7 @@
 // Saving, loading and handing the case to the simulation service.
 #include "app/furfea.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -29,17 +30,17 @@ const QString CaseFileFilter = "simulate data file(.sdf)|*.sdf";
 
 // The first failing step of the case, in the order the user is asked to finish them; empty
 // when the case is complete enough to save.
-QString MissingStep(const TFurFea& w)
+QString MissingStep(const CaseModel& c)
 {
-    if (ActivityFrm->ScheduleChanged)
+    if (c.Activity.ScheduleChanged)
         return "Please finish the environment definition!";
-    if (!w.ActivityDefined)
+    if (!c.ActivityDefined)
         return "Please finish the activity definition!";
-    if (!w.EnvironmentDefined)
+    if (!c.EnvironmentDefined)
         return "Please finish the environment definition!";
-    if (!w.BodyDefined)
+    if (!c.BodyDefined)
         return "Please finish the human body definition!";
-    if (!w.ClothingDefined)
+    if (!c.ClothingDefined)
         return "Please finish the clothing definition!";
     return QString();
 }
@@ -49,7 +50,7 @@ QString MissingStep(const TFurFea& w)
 QString ChooseSaveName(TFurFea& w)
 {
     for (;;) {
-        const QString typed = FileDialogs().SaveFileName(&w, "Save As", QString::fromStdString(w.CaseDir()),
+        const QString typed = FileDialogs().SaveFileName(&w, "Save As", QString::fromStdString(w.Case.CaseDir()),
                                                          CaseFileFilter);
         if (typed.isEmpty())
             return QString();
@@ -83,7 +84,7 @@ QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + 
 // Save As and Simulation are the same command up to its end.
 bool SaveCase(TFurFea& w)
 {
-    const QString missing = MissingStep(w);
+    const QString missing = MissingStep(w.Case);
     if (!missing.isEmpty()) {
         AppMessageBox(missing, "Information", MB_OK);
         return false;
@@ -95,7 +96,7 @@ bool SaveCase(TFurFea& w)
     w.BuildStages();
     std::string text;
     try {
-        text = CaseFileText(w, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+        text = CaseFileText(w.Case);
     } catch (const ECaseFileWrite& e) {
         AppMessageBox(QString::fromStdString(e.what()), "Information", MB_OK);
         return false;
@@ -104,7 +105,7 @@ bool SaveCase(TFurFea& w)
         AppMessageBox("Saving data file fails!", "Error", MB_OK);
         return false;
     }
-    w.SetCaseDir(FolderOf(name).toStdString());
+    w.Case.SetCaseDir(FolderOf(name).toStdString());
     w.ShowCaseDir();
     return true;
 }
@@ -116,7 +117,7 @@ void TFurFea::SaveAs1Click()
     if (!SaveCase(*this))
         return;
     AppMessageBox("Data file has been saved successfully!", "Information", MB_OK);
-    CaseSaved = true;
+    Case.CaseSaved = true;
 }
 
 void TFurFea::SimulationBtnClick()
@@ -124,12 +125,12 @@ void TFurFea::SimulationBtnClick()
     if (!SaveCase(*this))
         return;
     OpenLinkFrm->Show();
-    CaseSaved = true;
+    Case.CaseSaved = true;
 }
 
 void TFurFea::Load1Click()
 {
-    const QString name = FileDialogs().OpenFileName(this, "Open", QString::fromStdString(CaseDir()),
+    const QString name = FileDialogs().OpenFileName(this, "Open", QString::fromStdString(Case.CaseDir()),
                                                     CaseFileFilter);
     if (name.isEmpty())
         return;
@@ -138,53 +139,54 @@ void TFurFea::Load1Click()
     QFile file(name);
     CaseFileContents contents;
     bool parsed = false;
+    std::string why = "the file cannot be read";
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
         if (file.error() == QFileDevice::NoError)
             parsed = ParseCaseFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                   contents, DefineBodyFrm->IsMale);
+                                   contents, DefineBodyFrm->IsMale, &why);
     }
     if (!parsed) {
+        // The user gets the one message; the reason goes to the log for whoever looks into it.
+        qWarning().noquote() << "Loading" << name << "failed:" << QString::fromStdString(why);
         AppMessageBox("Loading data file fails!", "Information", MB_OK);
         return;
     }
 
-    SetCaseDir(FolderOf(name).toStdString());
+    Case.SetCaseDir(FolderOf(name).toStdString());
     ShowCaseDir();
     SetStepPicture(stActivity, true);
 
     // What each dialog is refilled from, taken before the contents are moved into the case.
     const bool hasBody = contents.HasBody;
     const bool membranesListed = contents.MembranesListed;
-    const int garmentCount = contents.GarmentCount;
-    ApplyCaseFile(contents, *this, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+    ApplyCaseFile(contents, Case);
 
     if (hasBody) {
-        DefineBodyFrm->IsMale = Body.IsMale;
-        DefineBodyFrm->IsFemale = Body.IsFemale;
-        DefineBodyFrm->PutBodyValue(Body);
+        DefineBodyFrm->IsMale = Case.Body.IsMale;
+        DefineBodyFrm->IsFemale = Case.Body.IsFemale;
+        DefineBodyFrm->PutBodyValue(Case.Body);
     }
-    if (!Fluids.empty()) {
-        Fluid->LoadFluidList(Fluids);
+    if (!Case.Fluids.empty()) {
+        Fluid->LoadFluidList(Case.Fluids);
         MarkTreeNode(tnScenario, "Fluids ");
     }
-    if (!Fibers.empty())
-        Fiber->LoadFiberList(Fibers);
-    if (membranesListed)
-        Membrane->LoadMembraneList(Membranes);
-    if (!Fabrics.empty()) {
-        FabricForm->FillMaterialLists();
-        FabricForm->LoadFabricList(Fabrics);
-    }
-    GarmentForm->LoadGarmentList(garmentCount, GarmentForm->StyleIndex.data(), GarmentForm->Fitting.data());
+    // The library lists mirror the case's lists, also when a section was empty. The "OP" the
+    // case holds for fabric sides without a membrane is listed only when the file listed it,
+    // as at start-up.
+    Fiber->LoadFiberList(Case.Fibers);
+    Membrane->LoadMembraneList(membranesListed ? Case.Membranes : TList<MembraneType>());
+    FabricForm->FillMaterialLists();
+    FabricForm->LoadFabricList(Case.Fabrics);
+    GarmentForm->LoadGarmentList();
     FabricLayerFrm->BuildLayerGrid();
 
-    if (!Stages.empty()) {
-        const int n = static_cast<int>(Stages.size());
+    // The schedule and the environment always show the case's stages, also when the file has
+    // none.
+    ActivityFrm->LoadActivitySchedule();
+    EnvironmentFrm->LoadEnvironmentGrids();
+    if (!Case.Stages.empty()) {
         ImgBc0->setVisible(true);
-        ActivityFrm->LoadActivitySchedule(n, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
-        EnvironmentFrm->LoadEnvironmentGrids(n, EnvironmentFrm->Temperature.data(), EnvironmentFrm->RH.data(),
-                                             EnvironmentFrm->Wind.data());
         MarkTreeNode(tnBoundary, "Boundary Condition ");
     }
     MarkTreeNode(tnControl, "Control Information ");
@@ -194,5 +196,5 @@ void TFurFea::Load1Click()
 
 void TFurFea::BuildStages()
 {
-    BuildStageList(*this, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+    BuildStageList(Case);
 }

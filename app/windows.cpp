@@ -1,5 +1,7 @@
 #include "app/windows.h"
 
+#include <iterator>
+
 #include "app/furfea.h"
 #include "app/about.h"
 #include "wearer/definebodyfrm.h"
@@ -44,54 +46,86 @@
 #include "wearer/form5.h"
 #include "app/openlinkfrm.h"
 
+namespace {
+
+// How the application reaches one window: creates it into its global pointer, reads the
+// pointer, deletes the window and clears the pointer.
+struct WindowEntry {
+    QWidget* (*Create)(QWidget* owner);
+    QWidget* (*Get)();
+    void (*Destroy)();
+};
+
+template <class T, T** Global>
+constexpr WindowEntry Window()
+{
+    return {[](QWidget* owner) -> QWidget* { return *Global = new T(owner); },
+            []() -> QWidget* { return *Global; },
+            [] {
+                delete *Global;
+                *Global = nullptr;
+            }};
+}
+
+// Every window once, in creation order; the main window first, as the owner of the others.
+const WindowEntry Windows[] = {
+    Window<TFurFea, &FurFea>(),
+    Window<TAbout, &About>(),
+    Window<TDefineBodyFrm, &DefineBodyFrm>(),
+    Window<TBoudaryCD, &BoudaryCD>(),
+    Window<TForm2, &Form2>(),
+    Window<TComfortPFrm, &ComfortPFrm>(),
+    Window<TControlFrm, &ControlFrm>(),
+    Window<TDesignateDirFrm, &DesignateDirFrm>(),
+    Window<TFrmCutView, &FrmCutView>(),
+    Window<TFabricForm, &FabricForm>(),
+    Window<TFabricLayerFrm, &FabricLayerFrm>(),
+    Window<TFiber, &Fiber>(),
+    Window<TFluid, &Fluid>(),
+    Window<TIDDlg, &IDDlg>(),
+    Window<TForm3, &Form3>(),
+    Window<TInitialFrm, &InitialFrm>(),
+    Window<TLoadDirFrm, &LoadDirFrm>(),
+    Window<TFrmMain, &FrmMain>(),
+    Window<TMembrane, &Membrane>(),
+    Window<TModelFrm, &ModelFrm>(),
+    Window<TPCM, &PCM>(),
+    Window<TRoomFrm, &RoomFrm>(),
+    Window<TSelfHeatingFrm, &SelfHeatingFrm>(),
+    Window<TFrmData, &FrmData>(),
+    Window<TSplashForm, &SplashForm>(),
+    Window<TThermalComfortFrm, &ThermalComfortFrm>(),
+    Window<TForm1, &Form1>(),
+    Window<TNameDlg, &NameDlg>(),
+    Window<TEnvironmentFrm, &EnvironmentFrm>(),
+    Window<TPhysiologyFrm, &PhysiologyFrm>(),
+    Window<TSportsFrm, &SportsFrm>(),
+    Window<TGarmentForm, &GarmentForm>(),
+    Window<TLayNumberFrm, &LayNumberFrm>(),
+    Window<TFabricPFrom, &FabricPFrom>(),
+    Window<TFabricQueryForm, &FabricQueryForm>(),
+    Window<TFiberQueryForm, &FiberQueryForm>(),
+    Window<TFiberPForm, &FiberPForm>(),
+    Window<TForm4, &Form4>(),
+    Window<TBodyQueryForm, &BodyQueryForm>(),
+    Window<TBodyPForm, &BodyPForm>(),
+    Window<TActivityFrm, &ActivityFrm>(),
+    Window<TForm5, &Form5>(),
+    Window<TOpenLinkFrm, &OpenLinkFrm>(),
+};
+
+} // namespace
+
+std::size_t ApplicationWindowCount() { return std::size(Windows); }
+
 void CreateApplicationWindows()
 {
     // The main window loads the step pictures; when one is missing nothing has been created yet.
-    FurFea = new TFurFea;
+    QWidget* main = Windows[0].Create(nullptr);
     SetMainForm(FurFea);
     try {
-        About = new TAbout(FurFea);
-        DefineBodyFrm = new TDefineBodyFrm(FurFea);
-        BoudaryCD = new TBoudaryCD(FurFea);
-        Form2 = new TForm2(FurFea);
-        ComfortPFrm = new TComfortPFrm(FurFea);
-        ControlFrm = new TControlFrm(FurFea);
-        DesignateDirFrm = new TDesignateDirFrm(FurFea);
-        FrmCutView = new TFrmCutView(FurFea);
-        FabricForm = new TFabricForm(FurFea);
-        FabricLayerFrm = new TFabricLayerFrm(FurFea);
-        Fiber = new TFiber(FurFea);
-        Fluid = new TFluid(FurFea);
-        IDDlg = new TIDDlg(FurFea);
-        Form3 = new TForm3(FurFea);
-        InitialFrm = new TInitialFrm(FurFea);
-        LoadDirFrm = new TLoadDirFrm(FurFea);
-        FrmMain = new TFrmMain(FurFea);
-        Membrane = new TMembrane(FurFea);
-        ModelFrm = new TModelFrm(FurFea);
-        PCM = new TPCM(FurFea);
-        RoomFrm = new TRoomFrm(FurFea);
-        SelfHeatingFrm = new TSelfHeatingFrm(FurFea);
-        FrmData = new TFrmData(FurFea);
-        SplashForm = new TSplashForm(FurFea);
-        ThermalComfortFrm = new TThermalComfortFrm(FurFea);
-        Form1 = new TForm1(FurFea);
-        NameDlg = new TNameDlg(FurFea);
-        EnvironmentFrm = new TEnvironmentFrm(FurFea);
-        PhysiologyFrm = new TPhysiologyFrm(FurFea);
-        SportsFrm = new TSportsFrm(FurFea);
-        GarmentForm = new TGarmentForm(FurFea);
-        LayNumberFrm = new TLayNumberFrm(FurFea);
-        FabricPFrom = new TFabricPFrom(FurFea);
-        FabricQueryForm = new TFabricQueryForm(FurFea);
-        FiberQueryForm = new TFiberQueryForm(FurFea);
-        FiberPForm = new TFiberPForm(FurFea);
-        Form4 = new TForm4(FurFea);
-        BodyQueryForm = new TBodyQueryForm(FurFea);
-        BodyPForm = new TBodyPForm(FurFea);
-        ActivityFrm = new TActivityFrm(FurFea);
-        Form5 = new TForm5(FurFea);
-        OpenLinkFrm = new TOpenLinkFrm(FurFea);
+        for (std::size_t i = 1; i < std::size(Windows); ++i)
+            Windows[i].Create(main);
     } catch (...) {
         DestroyApplicationWindows();
         throw;
@@ -100,141 +134,16 @@ void CreateApplicationWindows()
 
 void DestroyApplicationWindows()
 {
-    // The dialogs go first: they may still refer to the case the main window holds.
-    delete OpenLinkFrm;
-    OpenLinkFrm = nullptr;
-    delete Form5;
-    Form5 = nullptr;
-    delete ActivityFrm;
-    ActivityFrm = nullptr;
-    delete BodyPForm;
-    BodyPForm = nullptr;
-    delete BodyQueryForm;
-    BodyQueryForm = nullptr;
-    delete Form4;
-    Form4 = nullptr;
-    delete FiberPForm;
-    FiberPForm = nullptr;
-    delete FiberQueryForm;
-    FiberQueryForm = nullptr;
-    delete FabricQueryForm;
-    FabricQueryForm = nullptr;
-    delete FabricPFrom;
-    FabricPFrom = nullptr;
-    delete LayNumberFrm;
-    LayNumberFrm = nullptr;
-    delete GarmentForm;
-    GarmentForm = nullptr;
-    delete SportsFrm;
-    SportsFrm = nullptr;
-    delete PhysiologyFrm;
-    PhysiologyFrm = nullptr;
-    delete EnvironmentFrm;
-    EnvironmentFrm = nullptr;
-    delete NameDlg;
-    NameDlg = nullptr;
-    delete Form1;
-    Form1 = nullptr;
-    delete ThermalComfortFrm;
-    ThermalComfortFrm = nullptr;
-    delete SplashForm;
-    SplashForm = nullptr;
-    delete FrmData;
-    FrmData = nullptr;
-    delete SelfHeatingFrm;
-    SelfHeatingFrm = nullptr;
-    delete RoomFrm;
-    RoomFrm = nullptr;
-    delete PCM;
-    PCM = nullptr;
-    delete ModelFrm;
-    ModelFrm = nullptr;
-    delete Membrane;
-    Membrane = nullptr;
-    delete FrmMain;
-    FrmMain = nullptr;
-    delete LoadDirFrm;
-    LoadDirFrm = nullptr;
-    delete InitialFrm;
-    InitialFrm = nullptr;
-    delete Form3;
-    Form3 = nullptr;
-    delete IDDlg;
-    IDDlg = nullptr;
-    delete Fluid;
-    Fluid = nullptr;
-    delete Fiber;
-    Fiber = nullptr;
-    delete FabricLayerFrm;
-    FabricLayerFrm = nullptr;
-    delete FabricForm;
-    FabricForm = nullptr;
-    delete FrmCutView;
-    FrmCutView = nullptr;
-    delete DesignateDirFrm;
-    DesignateDirFrm = nullptr;
-    delete ControlFrm;
-    ControlFrm = nullptr;
-    delete ComfortPFrm;
-    ComfortPFrm = nullptr;
-    delete Form2;
-    Form2 = nullptr;
-    delete BoudaryCD;
-    BoudaryCD = nullptr;
-    delete DefineBodyFrm;
-    DefineBodyFrm = nullptr;
-    delete About;
-    About = nullptr;
-    delete FurFea;
-    FurFea = nullptr;
+    // In reverse order, so the main window and the case it holds go last.
+    for (std::size_t i = std::size(Windows); i-- > 0;)
+        Windows[i].Destroy();
     SetMainForm(nullptr);
 }
 
 std::vector<QWidget*> ApplicationWindows()
 {
-    return {
-        FurFea,
-        About,
-        DefineBodyFrm,
-        BoudaryCD,
-        Form2,
-        ComfortPFrm,
-        ControlFrm,
-        DesignateDirFrm,
-        FrmCutView,
-        FabricForm,
-        FabricLayerFrm,
-        Fiber,
-        Fluid,
-        IDDlg,
-        Form3,
-        InitialFrm,
-        LoadDirFrm,
-        FrmMain,
-        Membrane,
-        ModelFrm,
-        PCM,
-        RoomFrm,
-        SelfHeatingFrm,
-        FrmData,
-        SplashForm,
-        ThermalComfortFrm,
-        Form1,
-        NameDlg,
-        EnvironmentFrm,
-        PhysiologyFrm,
-        SportsFrm,
-        GarmentForm,
-        LayNumberFrm,
-        FabricPFrom,
-        FabricQueryForm,
-        FiberQueryForm,
-        FiberPForm,
-        Form4,
-        BodyQueryForm,
-        BodyPForm,
-        ActivityFrm,
-        Form5,
-        OpenLinkFrm
-    };
+    std::vector<QWidget*> windows;
+    for (const WindowEntry& w : Windows)
+        windows.push_back(w.Get());
+    return windows;
 }

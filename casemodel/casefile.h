@@ -5,8 +5,7 @@
 // the reader takes values by their position on the line and never compares keys (one exception:
 // the grid line of the control section, which may come early). Lines end with CR LF.
 //
-// Plain code: the writer and the reader take the case model and the per-stage and per-garment
-// arrays that the dialogs keep for themselves, so they run without any window.
+// Plain code: the writer and the reader take the case object, so they run without any window.
 #include <array>
 #include <ostream>
 #include <stdexcept>
@@ -14,12 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "casemodel/activities.h"
 #include "casemodel/casemodel.h"
-#include "casemodel/dialogstate.h"
 
 // ---- lists that indexes in the file refer to ---------------------------------------------
 
-constexpr int ActivityCount = 38;      // 8 activities, 16 sports, 14 works
+constexpr int ActivityCount = AllActivityCount;
 constexpr int AgeCount = 3;            // Child, Adult, Elderly
 constexpr int RaceCount = 6;
 constexpr int FemaleStyleCount = 24;
@@ -47,20 +46,14 @@ void WriteFiberSection(std::ostream& out, const CaseModel& model);
 void WriteMembraneSection(std::ostream& out, const CaseModel& model);
 void WriteFabricSection(std::ostream& out, const CaseModel& model);
 // maleWearer picks the style list that the style indexes belong to.
-void WriteGarmentSection(std::ostream& out, const LayerRows& layers, const GarmentSet& garments,
-                         bool maleWearer);
-void WriteStageSection(std::ostream& out, const CaseModel& model, const ActivitySchedule& activity,
-                       const EnvironmentTable& environment);
+void WriteGarmentSection(std::ostream& out, const CaseModel& model, bool maleWearer);
+void WriteStageSection(std::ostream& out, const CaseModel& model);
 void WriteControlSection(std::ostream& out, const CaseModel& model);
 
 // All eight sections in order. Throws ECaseFileWrite before anything reaches the stream.
-void WriteCaseFile(std::ostream& out, const CaseModel& model, const ActivitySchedule& activity,
-                   const EnvironmentTable& environment, const GarmentSet& garments,
-                   const LayerRows& layers);
+void WriteCaseFile(std::ostream& out, const CaseModel& model);
 // The whole file as text; throws ECaseFileWrite before anything reaches a file.
-std::string CaseFileText(const CaseModel& model, const ActivitySchedule& activity,
-                         const EnvironmentTable& environment, const GarmentSet& garments,
-                         const LayerRows& layers);
+std::string CaseFileText(const CaseModel& model);
 
 // ---- reading -----------------------------------------------------------------------------
 
@@ -94,7 +87,7 @@ struct CaseFileContents {
     std::vector<int> Fitting;
     std::vector<GarmentLayerRow> Rows;
 
-    TList<StageType> Stages;           // empty: the stage section changes nothing
+    TList<StageType> Stages;
     std::vector<int> ActivityIndex;    // one per stage
     std::vector<double> Place;
 
@@ -158,8 +151,7 @@ void ReadControlSection(CaseLineReader& in, CaseFileContents& file);
 bool ParseCaseFile(std::string_view text, CaseFileContents& file, bool maleWearer,
                    std::string* why = nullptr);
 
-// Puts parsed contents into the case and the dialog arrays, as the section readers of the
-// loader do: lists replaced, flags the reader owns set. The dialogs' own refill routines
-// (which set their own flags) are the caller's business. The contents are moved from.
-void ApplyCaseFile(CaseFileContents& file, CaseModel& model, ActivitySchedule& activity,
-                   EnvironmentTable& environment, GarmentSet& garments, LayerRows& layers);
+// Puts parsed contents into the case: lists and arrays replaced, the flags of what the file
+// defines set. Showing the new case in the dialogs is the caller's business. The contents are
+// moved from.
+void ApplyCaseFile(CaseFileContents& file, CaseModel& model);

@@ -12,6 +12,14 @@ void CaseModel::SetCaseDir(const std::string& folder)
     CaseDirectory = dir;
 }
 
+void CaseModel::InitFreshCase()
+{
+    ModelCode = ModelBody;
+    InitControlDefaults();
+    InitDefaultFluids();
+    AddDefaultMembrane(Membranes);
+}
+
 void CaseModel::InitControlDefaults()
 {
     Control.TimeStep = 0.0002;

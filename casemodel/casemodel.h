@@ -1,12 +1,21 @@
 #pragma once
-// The one simulation case the application edits: record lists, fixed records, the case folder
-// and the workflow flags. The main window holds it; dialogs write its members on OK.
+// The one simulation case the application edits: record lists, fixed records, the per-stage and
+// per-garment arrays, the case folder and the workflow flags. The main window owns it; dialogs
+// edit a copy of what they show and write it back on OK; the data-file writer, reader and the
+// stage builder take it whole.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "casemodel/dialogstate.h"
 #include "casemodel/environment.h"
 #include "casemodel/records.h"
+
+// The models a case switches on (ModelCode).
+constexpr std::uint8_t ModelNone = 0;
+constexpr std::uint8_t ModelBody = 1;        // human thermoregulation
+constexpr std::uint8_t ModelPCM = 2;         // phase-change material
+constexpr std::uint8_t ModelBodyAndPCM = 3;
 
 class CaseModel {
 public:
@@ -28,7 +37,16 @@ public:
     PCMType PCM;
     GarmentType Garments;
 
-    std::uint8_t ModelCode = 0;      // 0 none, 1 thermoregulation, 2 PCM, 3 both
+    // The activity schedule, the environment of each stage, the garments' styles and fits, and
+    // the fabric layers of every garment.
+    ActivitySchedule Activity;
+    EnvironmentTable Environment;
+    GarmentSet GarmentList;
+    LayerRows Layers;
+
+    std::uint8_t ModelCode = ModelNone;
+    bool BodyModelOn() const { return ModelCode == ModelBody || ModelCode == ModelBodyAndPCM; }
+    bool PCMModelOn() const { return ModelCode == ModelPCM || ModelCode == ModelBodyAndPCM; }
     bool RoomModel = false;
     bool SelfHeatingModel = false;
 
@@ -74,6 +92,9 @@ public:
     const std::string& CaseDir() const { return CaseDirectory; }
     void SetCaseDir(const std::string& folder);
 
+    // What a new case holds: the body model switched on, the control defaults, the two default
+    // fluids and the open membrane "OP" that fabric sides without a membrane refer to.
+    void InitFreshCase();
     void InitControlDefaults();
     void InitDefaultFluids();
 

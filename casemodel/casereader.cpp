@@ -502,8 +502,7 @@ bool ParseCaseFile(std::string_view text, CaseFileContents& file, bool maleWeare
 
 // ---- applying ----------------------------------------------------------------------------
 
-void ApplyCaseFile(CaseFileContents& file, CaseModel& model, ActivitySchedule& activity,
-                   EnvironmentTable& environment, GarmentSet& garments, LayerRows& layers)
+void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
 {
     if (file.HasBody) {
         model.Body = file.Body;
@@ -515,42 +514,60 @@ void ApplyCaseFile(CaseFileContents& file, CaseModel& model, ActivitySchedule& a
     if (!model.Fluids.empty())
         model.FluidDefined = true;
     model.Fibers = std::move(file.Fibers);
+    if (!model.Fibers.empty()) {
+        model.FiberDefined = true;
+        model.FiberFirstOpen = false;
+    }
     model.Membranes = std::move(file.Membranes);
+    if (file.MembranesListed) {
+        model.MembraneDefined = true;
+        model.MembraneFirstOpen = false;
+    }
     model.Fabrics = std::move(file.Fabrics);
+    if (!model.Fabrics.empty()) {
+        model.FabricDefined = true;
+        model.FabricFirstLoad = false;
+    }
 
+    GarmentSet& garments = model.GarmentList;
     const int garmentCount = file.GarmentCount;
     for (int g = 0; g < garmentCount; ++g) {
         garments.StyleIndex[static_cast<std::size_t>(g)] = file.StyleIndex[static_cast<std::size_t>(g)];
         garments.Fitting[static_cast<std::size_t>(g)] = file.Fitting[static_cast<std::size_t>(g)];
     }
     garments.GarmentCount = garmentCount;
-    layers.Rows = std::move(file.Rows);
-    layers.GarmentCount = garmentCount;
+    model.Layers.Rows = std::move(file.Rows);
+    model.Layers.GarmentCount = garmentCount;
     model.ClothingDefined = true;
 
+    // The schedule, the environment rows and the stage list always hold the same stages: a
+    // file without stages empties all three.
+    ActivitySchedule& activity = model.Activity;
+    EnvironmentTable& environment = model.Environment;
     model.Stages = std::move(file.Stages);
     const int stageCount = static_cast<int>(model.Stages.size());
-    if (stageCount > 0) {
-        model.BoundaryDefined = true;
-        for (int s = 0; s < stageCount; ++s) {
-            const StageType& st = *model.Stages[static_cast<std::size_t>(s)];
-            const auto i = static_cast<std::size_t>(s);
-            activity.ActivityIndex[i] = file.ActivityIndex[i];
-            activity.MetabolicRate[i] = st.MR;
-            activity.Duration[i] = st.StageTime;
-            environment.Temperature[i] = st.OuterT_a;
-            environment.Wind[i] = st.Wind;
-            environment.Place[i] = file.Place[i];
-            environment.RH[i] = st.OuterRH * 100;
-        }
-        activity.StageCount = stageCount;
-        environment.StageCount = stageCount;
-        model.StagesShown = true;
-        RebuildStageSideLists(model);
-        // The stages now come from the file: later saves keep them until the schedule or the
-        // environment is confirmed again.
-        model.StagesDirty = false;
+    for (int s = 0; s < stageCount; ++s) {
+        const StageType& st = *model.Stages[static_cast<std::size_t>(s)];
+        const auto i = static_cast<std::size_t>(s);
+        activity.ActivityIndex[i] = file.ActivityIndex[i];
+        activity.MetabolicRate[i] = st.MR;
+        activity.Duration[i] = st.StageTime;
+        environment.Temperature[i] = st.OuterT_a;
+        environment.Wind[i] = st.Wind;
+        environment.Place[i] = file.Place[i];
+        environment.RH[i] = st.OuterRH * 100;
     }
+    activity.StageCount = stageCount;
+    activity.ScheduleChanged = false;
+    environment.StageCount = stageCount;
+    model.ActivityDefined = stageCount > 0;
+    model.EnvironmentDefined = stageCount > 0;
+    model.BoundaryDefined = stageCount > 0;
+    model.StagesShown = stageCount > 0;
+    RebuildStageSideLists(model);
+    // Stages from the file are kept by later saves until the schedule or the environment is
+    // confirmed again.
+    model.StagesDirty = stageCount == 0;
 
     ControlParameters& c = model.Control;
     c.TimeStep = file.TimeStep;

@@ -365,16 +365,15 @@ void ControlLines(std::string& out, const CaseModel& model)
 }
 
 // The whole file into one text; the stream writers below hand their part over whole.
-void AllLines(std::string& text, const CaseModel& model, const ActivitySchedule& activity,
-              const EnvironmentTable& environment, const GarmentSet& garments, const LayerRows& layers)
+void AllLines(std::string& text, const CaseModel& model)
 {
     BodyLines(text, model);
     FluidLines(text, model);
     FiberLines(text, model);
     MembraneLines(text, model);
     FabricLines(text, model);
-    GarmentLines(text, layers, garments, model.BodyDefined && model.Body.IsMale);
-    StageLines(text, model, activity, environment);
+    GarmentLines(text, model.Layers, model.GarmentList, model.BodyDefined && model.Body.IsMale);
+    StageLines(text, model, model.Activity, model.Environment);
     ControlLines(text, model);
 }
 
@@ -413,16 +412,15 @@ void WriteFabricSection(std::ostream& out, const CaseModel& model)
     Emit(out, [&](std::string& t) { FabricLines(t, model); });
 }
 
-void WriteGarmentSection(std::ostream& out, const LayerRows& layers, const GarmentSet& garments,
+void WriteGarmentSection(std::ostream& out, const CaseModel& model,
                          bool maleWearer)
 {
-    Emit(out, [&](std::string& t) { GarmentLines(t, layers, garments, maleWearer); });
+    Emit(out, [&](std::string& t) { GarmentLines(t, model.Layers, model.GarmentList, maleWearer); });
 }
 
-void WriteStageSection(std::ostream& out, const CaseModel& model, const ActivitySchedule& activity,
-                       const EnvironmentTable& environment)
+void WriteStageSection(std::ostream& out, const CaseModel& model)
 {
-    Emit(out, [&](std::string& t) { StageLines(t, model, activity, environment); });
+    Emit(out, [&](std::string& t) { StageLines(t, model, model.Activity, model.Environment); });
 }
 
 void WriteControlSection(std::ostream& out, const CaseModel& model)
@@ -430,18 +428,14 @@ void WriteControlSection(std::ostream& out, const CaseModel& model)
     Emit(out, [&](std::string& t) { ControlLines(t, model); });
 }
 
-void WriteCaseFile(std::ostream& out, const CaseModel& model, const ActivitySchedule& activity,
-                   const EnvironmentTable& environment, const GarmentSet& garments,
-                   const LayerRows& layers)
+void WriteCaseFile(std::ostream& out, const CaseModel& model)
 {
-    Emit(out, [&](std::string& t) { AllLines(t, model, activity, environment, garments, layers); });
+    Emit(out, [&](std::string& t) { AllLines(t, model); });
 }
 
-std::string CaseFileText(const CaseModel& model, const ActivitySchedule& activity,
-                         const EnvironmentTable& environment, const GarmentSet& garments,
-                         const LayerRows& layers)
+std::string CaseFileText(const CaseModel& model)
 {
     std::string text;
-    AllLines(text, model, activity, environment, garments, layers);
+    AllLines(text, model);
     return text;
 }

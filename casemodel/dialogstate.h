@@ -1,7 +1,7 @@
 #pragma once
-// Per-stage and per-garment arrays that dialogs keep for themselves. Each dialog owns one of
-// these (as a base, so the members keep their names on the window); the data-file writer and
-// reader and the stage builder take them as arguments and run without any window.
+// Per-stage and per-garment arrays of the case: the activity schedule, the environment rows, the
+// garments and their fabric layers. The case object holds one of each; the dialogs that edit
+// them work on copies and write them back on OK.
 #include <array>
 #include <vector>
 
@@ -15,12 +15,17 @@ struct ActivitySchedule {
     bool ScheduleChanged = false;
 };
 
+// Where a stage takes place, as the data file stores it.
+constexpr double PlaceNone = 0;
+constexpr double PlaceIndoor = 1;
+constexpr double PlaceOutdoor = 2;
+
 struct EnvironmentTable {
     int StageCount = 0;
     std::array<double, MaxStages> Temperature{};
     std::array<double, MaxStages> RH{};
     std::array<double, MaxStages> Wind{};
-    std::array<double, MaxStages> Place{};  // 0 none, 1 indoor, 2 outdoor
+    std::array<double, MaxStages> Place{};  // PlaceNone, PlaceIndoor or PlaceOutdoor
 };
 
 struct GarmentSet {

@@ -42,9 +42,12 @@ void RebuildStageSideLists(CaseModel& model)
     }
 }
 
-void BuildStageList(CaseModel& model, const ActivitySchedule& activity, const EnvironmentTable& environment,
-                    const GarmentSet& garments, const LayerRows& layers)
+void BuildStageList(CaseModel& model)
 {
+    const ActivitySchedule& activity = model.Activity;
+    const EnvironmentTable& environment = model.Environment;
+    const GarmentSet& garments = model.GarmentList;
+    const LayerRows& layers = model.Layers;
     if (!model.StagesDirty)
         return;
     const int stageCount = std::clamp(activity.StageCount, 0, MaxStages);

@@ -4,13 +4,11 @@
 // values edited in the boundary dialog or read from a file survive until the schedule or the
 // environment is confirmed again.
 #include "casemodel/casemodel.h"
-#include "casemodel/dialogstate.h"
 
 // One stage per schedule entry, each with one microclimate per filled layer among the first
 // three layers of every garment; then the contact flags, the environment states and the
 // clothing cover ratio of every stage. Clears StagesDirty.
-void BuildStageList(CaseModel& model, const ActivitySchedule& activity, const EnvironmentTable& environment,
-                    const GarmentSet& garments, const LayerRows& layers);
+void BuildStageList(CaseModel& model);
 
 // Contact flags and inner and outer environment states, one entry per stage of the list.
 void RebuildStageSideLists(CaseModel& model);

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QListWidget>
 
-#include "app/furfea.h"
+#include "app/workflow.h"
 
 TFabricForm* FabricForm = nullptr;
 
@@ -33,11 +33,11 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
 void TFabricForm::FillMaterialLists()
 {
     FiberListBox->clear();
-    for (const auto& f : FurFea->Fibers)
+    for (const auto& f : TheCase().Fibers)
         FiberListBox->addItem(QString::fromStdString(f->Name));
     InMemComboBox->clear();
     OutMemComboBox->clear();
-    for (const auto& m : FurFea->Membranes) {
+    for (const auto& m : TheCase().Membranes) {
         const QString name = QString::fromStdString(m->Name);
         InMemComboBox->addItem(name);
         OutMemComboBox->addItem(name);
@@ -51,6 +51,4 @@ void TFabricForm::LoadFabricList(const TList<FabricType>& fabrics)
     FabricListBox->clear();
     for (const auto& f : fabrics)
         FabricListBox->addItem(QString::fromStdString(f->Name));
-    FurFea->FabricDefined = true;
-    FurFea->FabricFirstLoad = false;
 }

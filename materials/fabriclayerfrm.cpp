@@ -1,6 +1,6 @@
 #include "materials/fabriclayerfrm.h"
 
-#include "app/furfea.h"
+#include "app/workflow.h"
 #include "materials/garmentform.h"
 
 TFabricLayerFrm* FabricLayerFrm = nullptr;
@@ -15,7 +15,8 @@ TFabricLayerFrm::TFabricLayerFrm(QWidget* owner) : TForm(owner)
 
 void TFabricLayerFrm::BuildLayerGrid()
 {
-    GarmentCount = GarmentForm->GarmentCount;
+    CaseModel& c = TheCase();
+    c.Layers.GarmentCount = c.GarmentList.GarmentCount;
     GarmentForm->Changed = false;
-    FurFea->MarkTreeNode(tnGarment);
+    ReportStepConfirmed(TCaseStep::Clothing);
 }

@@ -1,13 +1,12 @@
 #pragma once
 #include "toolkit/forms.h"
-#include "casemodel/dialogstate.h"
 
-class TFabricLayerFrm : public TForm, public LayerRows {
+class TFabricLayerFrm : public TForm {
     Q_OBJECT
 public:
     explicit TFabricLayerFrm(QWidget* owner = nullptr);
 
-    // The loaded view of the layer rows.
+    // The loaded view of the case's layer rows.
     void BuildLayerGrid();
 };
 

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/furfea.h"
 
 TFiber* Fiber = nullptr;
 
@@ -32,6 +31,4 @@ void TFiber::LoadFiberList(const TList<FiberType>& fibers)
     FiberListBox->clear();
     for (const auto& f : fibers)
         FiberListBox->addItem(QString::fromStdString(f->Name));
-    FurFea->FiberDefined = true;
-    FurFea->FiberFirstOpen = false;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/workflow.h"
 #include "wearer/definebodyfrm.h"
 
 TGarmentForm* GarmentForm = nullptr;
@@ -25,19 +26,15 @@ double TGarmentForm::StyleCoverage(int style)
     return i < CoverageTableFemale.size() ? CoverageTableFemale[i] : 0;
 }
 
-void TGarmentForm::LoadGarmentList(int n, const int* styles, const int* fittings)
+void TGarmentForm::LoadGarmentList()
 {
-    n = std::clamp(n, 0, MaxGarments);
-    // The loader passes this dialog's own arrays: each entry is read before it is written.
+    GarmentSet& garments = TheCase().GarmentList;
+    const int n = std::clamp(garments.GarmentCount, 0, MaxGarments);
     for (int i = 0; i < n; ++i) {
         const auto g = static_cast<std::size_t>(i);
-        const int style = styles[i];
-        const int fitting = fittings[i];
-        CurrentStyle = style;
-        StyleIndex[g] = style;
-        Coverage[g] = StyleCoverage(style);
-        Fitting[g] = fitting;
+        CurrentStyle = garments.StyleIndex[g];
+        garments.Coverage[g] = StyleCoverage(garments.StyleIndex[g]);
     }
-    GarmentCount = n;
+    garments.GarmentCount = n;
     Changed = true;
 }

@@ -2,15 +2,15 @@
 #include <array>
 
 #include "toolkit/forms.h"
-#include "casemodel/dialogstate.h"
 
-class TGarmentForm : public TForm, public GarmentSet {
+class TGarmentForm : public TForm {
     Q_OBJECT
 public:
     explicit TGarmentForm(QWidget* owner = nullptr);
 
-    // Rebuilds the garment list from n garments with their styles and fitting codes.
-    void LoadGarmentList(int n, const int* styles, const int* fittings);
+    // Rebuilds the garment list from the case's garments (after a load wrote their styles and
+    // fitting codes); the coverages follow the styles.
+    void LoadGarmentList();
 
     // Fraction of the body surface that a style covers, by style index.
     static constexpr std::array<double, 24> CoverageTableFemale = {

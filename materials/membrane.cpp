@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/furfea.h"
 
 TMembrane* Membrane = nullptr;
 
@@ -32,6 +31,4 @@ void TMembrane::LoadMembraneList(const TList<MembraneType>& membranes)
     MemListBox->clear();
     for (const auto& m : membranes)
         MemListBox->addItem(QString::fromStdString(m->Name));
-    FurFea->MembraneDefined = true;
-    FurFea->MembraneFirstOpen = false;
 }

@@ -3,13 +3,15 @@
 # lane again with AddressSanitizer and UndefinedBehaviorSanitizer.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages
-build_dir "$ROOT/build"
+build_dir "$ROOT/build" -DVANTORA_WERROR=ON
 cd "$ROOT/build"
 status=0
-ctest -L unit --output-on-failure || status=1
-ctest -L gui --output-on-failure || status=1
+# Every test runs in a process of its own; the lanes run them side by side, the GL lane one
+# at a time on its one X server.
+ctest -L unit -j "$(jobs)" --output-on-failure || status=1
+ctest -L gui -j "$(jobs)" --output-on-failure || status=1
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest -L gl --output-on-failure || status=1
-build_dir "$ROOT/build-asan" -DVANTORA_UNIT_ONLY=ON -DVANTORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+build_dir "$ROOT/build-asan" -DVANTORA_UNIT_ONLY=ON -DVANTORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DVANTORA_WERROR=ON
 cd "$ROOT/build-asan"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest -L unit --output-on-failure || status=1
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest -L unit -j "$(jobs)" --output-on-failure || status=1
 exit $status

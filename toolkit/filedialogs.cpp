@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "toolkit/service.h"
+
 QString QtFilter(const QString& filter)
 {
     const QStringList parts = filter.split('|');
@@ -38,15 +40,10 @@ public:
 };
 
 DesktopFileDialogs desktopDialogs;
-FileDialogService* current = &desktopDialogs;
+TSwappable<FileDialogService> current(desktopDialogs);
 
 } // namespace
 
-FileDialogService& FileDialogs() { return *current; }
+FileDialogService& FileDialogs() { return current.Get(); }
 
-FileDialogService* SetFileDialogService(FileDialogService* service)
-{
-    FileDialogService* previous = current;
-    current = service ? service : &desktopDialogs;
-    return previous;
-}
+FileDialogService* SetFileDialogService(FileDialogService* service) { return current.Set(service); }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "toolkit/service.h"
+
 namespace {
 
 class DesktopMessages : public MessageService {
@@ -60,15 +62,10 @@ public:
 };
 
 DesktopMessages desktopMessages;
-MessageService* current = &desktopMessages;
+TSwappable<MessageService> current(desktopMessages);
 
 } // namespace
 
-MessageService& Messages() { return *current; }
+MessageService& Messages() { return current.Get(); }
 
-MessageService* SetMessageService(MessageService* service)
-{
-    MessageService* previous = current;
-    current = service ? service : &desktopMessages;
-    return previous;
-}
+MessageService* SetMessageService(MessageService* service) { return current.Set(service); }

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "toolkit/service.h"
+
 namespace {
 
 class DesktopShell : public ShellService {
@@ -35,15 +37,10 @@ public:
 };
 
 DesktopShell desktopShell;
-ShellService* current = &desktopShell;
+TSwappable<ShellService> current(desktopShell);
 
 } // namespace
 
-ShellService& Shell() { return *current; }
+ShellService& Shell() { return current.Get(); }
 
-ShellService* SetShellService(ShellService* service)
-{
-    ShellService* previous = current;
-    current = service ? service : &desktopShell;
-    return previous;
-}
+ShellService* SetShellService(ShellService* service) { return current.Set(service); }

@@ -7,11 +7,12 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "app/flowchart.h"
 #include "tools/genassets.h"
 
 namespace {
 
-const char* const Version = "1.34";
+const char* const Version = VersionText;
 
 // A standing wearer in a jacket and trousers, centred on x, from `top` down, `height` tall.
 void DrawWearer(QPainter& p, double x, double top, double height)

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/flowchart.h"
 #include "tools/genassets.h"
 
 namespace {
@@ -114,14 +115,17 @@ void DrawSymbol(QPainter& p, int step, double s, const QColor& ink)
 
 // Where the main window puts each step button on its flow chart; the pictures take their
 // corners from the chart so they sit on it without a frame.
-const QRect ButtonPlaces[6] = {{56, 36, 131, 53}, {96, 115, 132, 57}, {172, 280, 142, 57},
-                               {144, 205, 133, 57}, {224, 377, 133, 52}, {232, 456, 129, 57}};
+QRect ButtonPlace(int step)
+{
+    const TChartRect& r = StepButtonPlaces[step];
+    return QRect(r.Left, r.Top, r.Width, r.Height);
+}
 
 QImage StepPicture(int step, const QImage& chart, const char* title, Look look)
 {
-    const int width = ButtonPlaces[step].width();
-    const int height = ButtonPlaces[step].height();
-    QImage img = chart.copy(ButtonPlaces[step]).convertToFormat(QImage::Format_RGB32);
+    const int width = ButtonPlace(step).width();
+    const int height = ButtonPlace(step).height();
+    QImage img = chart.copy(ButtonPlace(step)).convertToFormat(QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QColor top, bottom, ink, border;
@@ -190,8 +194,9 @@ QImage FlowChart()
     p.setRenderHint(QPainter::Antialiasing);
     PaintGridBackground(p, img.rect(), QColor(150, 156, 166), QColor(104, 110, 122), 24, 22);
     // Connectors between the step buttons (their rectangles as the main window places them).
-    const QRect buttons[6] = {{56, 36, 131, 53}, {96, 115, 132, 57}, {144, 205, 133, 57},
-                              {172, 280, 142, 57}, {224, 377, 133, 52}, {232, 456, 129, 57}};
+    QRect buttons[6];
+    for (int i = 0; i < 6; ++i)
+        buttons[i] = ButtonPlace(StepFlowOrder[i]);
     p.setPen(QPen(QColor(235, 240, 248), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (int i = 0; i + 1 < 5; ++i) {
         const QPointF a(buttons[i].center().x() + 20, buttons[i].bottom());
@@ -211,7 +216,7 @@ QImage FlowChart()
     // Title block at the right.
     p.setPen(QColor(250, 250, 252));
     p.setFont(GeneratorFont(30));
-    p.drawText(QRect(420, 40, 380, 44), Qt::AlignLeft, "Vantora 1.34");
+    p.drawText(QRect(420, 40, 380, 44), Qt::AlignLeft, QString("Vantora ") + VersionText);
     p.setFont(GeneratorFont(15, false));
     p.drawText(QRect(422, 88, 380, 60), Qt::AlignLeft | Qt::TextWordWrap,
                "Thermal design of clothing: define the case step by step, then save it for the solver.");

@@ -12,7 +12,8 @@
 #include <algorithm>
 
 #include "app/commonfuc.h"
-#include "app/furfea.h"
+#include "app/workflow.h"
+#include "casemodel/activities.h"
 #include "casemodel/numformat.h"
 #include "toolkit/application.h"
 #include "toolkit/messages.h"
@@ -26,17 +27,6 @@ TActivityFrm* ActivityFrm = nullptr;
 
 namespace {
 
-const char* const ActivityNames[] = {
-    "Sleeping",
-    "Reclining",
-    "Seated relaxed",
-    "Standing relaxed",
-    "Sitting activity (Office, Laboratory, School)",
-    "Standing activity (Shopping, Light Industry)",
-    "Moving activity (Domestic work)",
-    "Harder activity",
-};
-const double ActivityRates[] = {41, 46, 58, 70, 70, 93, 116, 165};
 
 // The list rows, the grid rows and the number labels share one pitch so they line up.
 constexpr int RowHeight = 17;
@@ -84,8 +74,8 @@ TActivityFrm::TActivityFrm(QWidget* owner) : TForm(owner)
     RadioGroup->setTitle("Activities");
     RadioGroup->setGeometry(10, 10, 330, 232);
     QStringList names;
-    for (const char* n : ActivityNames)
-        names << n;
+    for (int i = 0; i < EverydayActivityCount; ++i)
+        names << ActivityName(i);
     RadioGroup->SetItems(names);
     RadioGroup->OnClick = Guard([this] { RadioGroupClick(); });
 
@@ -168,22 +158,7 @@ TActivityFrm::TActivityFrm(QWidget* owner) : TForm(owner)
 
 QString TActivityFrm::ActivityName(int activityIndex)
 {
-    const TRadioGroup* group = nullptr;
-    int item = activityIndex;
-    if (activityIndex >= 0 && activityIndex < 8) {
-        return ActivityNames[activityIndex];
-    } else if (activityIndex >= 8 && activityIndex < 24 && SportsFrm) {
-        group = SportsFrm->SportsRadioGroup;
-        item = activityIndex - 8;
-    } else if (activityIndex >= 24 && SportsFrm) {
-        group = SportsFrm->WorksRadioGroup;
-        item = activityIndex - 24;
-    }
-    if (group && item < group->Items().size())
-        return group->Items()[item];
-    // An index outside the tables (the case-file reader refuses them, other callers might not):
-    // the entry keeps its index and the list still shows a line for it.
-    return QString("Activity %1").arg(activityIndex);
+    return QString::fromStdString(::ActivityName(activityIndex));
 }
 
 double TActivityFrm::EntryRate(int entry) const
@@ -260,11 +235,12 @@ void TActivityFrm::ShowFromStored()
     }
     TScheduleRows::RemoveNumberLabels(NumberLabels, 0);
     RatioTable->SetRowCount(1);
-    const int n = std::clamp(StageCount, 0, MaxStages);
+    const ActivitySchedule& stored = TheCase().Activity;
+    const int n = std::clamp(stored.StageCount, 0, MaxStages);
     for (int i = 0; i < n; ++i) {
         const std::size_t s = static_cast<std::size_t>(i);
-        AddEntry(ActivityName(ActivityIndex[s]), MetabolicRate[s], ActivityIndex[s]);
-        RatioTable->SetCell(0, i, QString::fromStdString(FloatToStr(Duration[s])));
+        AddEntry(ActivityName(stored.ActivityIndex[s]), stored.MetabolicRate[s], stored.ActivityIndex[s]);
+        RatioTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.Duration[s])));
     }
     FitRows();
 }
@@ -274,9 +250,9 @@ void TActivityFrm::ShowFromStored()
 void TActivityFrm::RadioGroupClick()
 {
     const int k = RadioGroup->ItemIndex();
-    if (k < 0 || k >= 8)
+    if (k < 0 || k >= EverydayActivityCount)
         return;
-    CSpinEdit1->setValue(ActivityRates[k]);
+    CSpinEdit1->setValue(ActivityRate(k));
 }
 
 void TActivityFrm::ListBoxClick()
@@ -339,10 +315,11 @@ void TActivityFrm::Button1Click()
 void TActivityFrm::Button2Click()
 {
     const int n = ListBox->count();
-    auto refuse = [](const QString& text, const QString& caption) {
+    CaseModel& c = TheCase();
+    ActivitySchedule& stored = c.Activity;
+    auto refuse = [&c](const QString& text, const QString& caption) {
         AppMessageBox(text, caption, MB_OK);
-        if (FurFea)
-            FurFea->ActivityDefined = false;
+        c.ActivityDefined = false;
     };
     if (n == 0) {
         refuse("you don't arange any activity!", "Information");
@@ -361,7 +338,7 @@ void TActivityFrm::Button2Click()
         const char* error = nullptr;
         if (text.empty())
             error = "you need finish the duaration input!";
-        else if (!ReadCellValue(RatioTable->Cell(0, i), Duration[static_cast<std::size_t>(i)],
+        else if (!ReadCellValue(RatioTable->Cell(0, i), stored.Duration[static_cast<std::size_t>(i)],
                                 durations[static_cast<std::size_t>(i)]))
             error = "you input wrong duaration time!";
         if (error) {
@@ -372,32 +349,27 @@ void TActivityFrm::Button2Click()
         }
     }
 
-    bool entriesChanged = n != StageCount;
+    bool entriesChanged = n != stored.StageCount;
     bool durationsChanged = entriesChanged;
     for (int i = 0; i < n; ++i) {
         const std::size_t s = static_cast<std::size_t>(i);
-        entriesChanged = entriesChanged || MetabolicRate[s] != EntryRate(i) || ActivityIndex[s] != EntryIndex(i);
-        durationsChanged = durationsChanged || Duration[s] != durations[s];
-        MetabolicRate[s] = EntryRate(i);
-        ActivityIndex[s] = EntryIndex(i);
-        Duration[s] = durations[s];
+        entriesChanged = entriesChanged || stored.MetabolicRate[s] != EntryRate(i) ||
+                         stored.ActivityIndex[s] != EntryIndex(i);
+        durationsChanged = durationsChanged || stored.Duration[s] != durations[s];
+        stored.MetabolicRate[s] = EntryRate(i);
+        stored.ActivityIndex[s] = EntryIndex(i);
+        stored.Duration[s] = durations[s];
     }
-    StageCount = n;
+    stored.StageCount = n;
     // The environment has one row per entry: a changed list must be taken over by the
     // environment dialog before the case can be saved. New durations alone only need the
     // stages rebuilt.
     if (entriesChanged)
-        ScheduleChanged = true;
-    if (FurFea) {
-        if (entriesChanged || durationsChanged)
-            FurFea->StagesDirty = true;
-        FurFea->ActivityDefined = true;
-        // The environment is the next step only when its rows no longer fit the schedule.
-        if (entriesChanged)
-            FurFea->MarkStepDone(stActivity, stEnvironment);
-        else
-            FurFea->SetStepPicture(stActivity, true);
-    }
+        stored.ScheduleChanged = true;
+    if (entriesChanged || durationsChanged)
+        c.StagesDirty = true;
+    c.ActivityDefined = true;
+    ReportStepConfirmed(TCaseStep::Activity);
     SetModalResult(mrOk);
     if (!Modal())
         Close();
@@ -412,30 +384,20 @@ void TActivityFrm::Button3Click()
 
 void TActivityFrm::FormShow()
 {
-    // The stored schedule may have changed while the dialog was closed (the boundary dialog
+    // The case's schedule may have changed while the dialog was closed (the boundary dialog
     // writes its rates back, a case was loaded).
     ShowFromStored();
 }
 
 void TActivityFrm::hideEvent(QHideEvent* event)
 {
-    // Whatever was not confirmed is dropped: the environment dialog takes the entry names from
-    // this list, so it must show the stored schedule while the dialog is closed.
+    // Whatever was not confirmed is dropped: closed, the dialog shows the case's schedule.
     if (!event->spontaneous())
         ShowFromStored();
     TForm::hideEvent(event);
 }
 
-void TActivityFrm::LoadActivitySchedule(int n, const double* durations, const int* activityIndices)
+void TActivityFrm::LoadActivitySchedule()
 {
-    n = std::clamp(n, 0, MaxStages);
-    StageCount = n;
-    // The loader passes the dialog's own arrays; other callers may pass copies.
-    if (durations && durations != Duration.data())
-        std::copy(durations, durations + n, Duration.begin());
-    if (activityIndices && activityIndices != ActivityIndex.data())
-        std::copy(activityIndices, activityIndices + n, ActivityIndex.begin());
     ShowFromStored();
-    if (FurFea)
-        FurFea->ActivityDefined = true;
 }

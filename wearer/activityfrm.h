@@ -1,12 +1,10 @@
 #pragma once
 // The activity schedule ("What to do?"): an ordered list of activities, one per simulation
 // stage, each with a metabolic rate and a duration. What the list and the duration grid show is
-// the dialog's working copy; the schedule the rest of the program reads (the ActivitySchedule
-// base) changes only when OK has checked all of it.
+// the dialog's working copy; the case's schedule changes only when OK has checked all of it.
 #include <QString>
 #include <vector>
 
-#include "casemodel/dialogstate.h"
 #include "toolkit/forms.h"
 
 class QFrame;
@@ -20,7 +18,7 @@ class TRateSpinEdit;
 class TScheduleRows;
 class TStringGrid;
 
-class TActivityFrm : public TForm, public ActivitySchedule {
+class TActivityFrm : public TForm {
     Q_OBJECT
 public:
     explicit TActivityFrm(QWidget* owner = nullptr);
@@ -55,8 +53,8 @@ public:
     void Button2Click();
     void Button3Click();
 
-    // Rebuilds the visible schedule after the loader wrote the arrays.
-    void LoadActivitySchedule(int n, const double* durations, const int* activityIndices);
+    // Shows the case's schedule (after a load wrote it).
+    void LoadActivitySchedule();
 
     // Appends an entry to the working list with the rate the edit holds. Refuses (with a
     // message, appending nothing) when the schedule is full or the rate is not a number.

@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QTabWidget>
 
+#include "app/workflow.h"
+
 TBoudaryCD* BoudaryCD = nullptr;
 
 TBoudaryCD::TBoudaryCD(QWidget* owner) : TForm(owner)
@@ -24,3 +26,15 @@ TBoudaryCD::TBoudaryCD(QWidget* owner) : TForm(owner)
 void TBoudaryCD::BuildMicroclimateRows() {}
 
 void TBoudaryCD::PutStageValue(int) {}
+
+void TBoudaryCD::ShowStages()
+{
+    PageControl->setCurrentIndex(0);
+    BuildMicroclimateRows();
+    StageListBox->clear();
+    const auto& stages = TheCase().Stages;
+    for (const auto& stage : stages)
+        StageListBox->addItem(QString::fromStdString(stage->Name));
+    if (!stages.empty())
+        PutStageValue(static_cast<int>(stages.size()) - 1);
+}

@@ -14,6 +14,9 @@ public:
     void BuildMicroclimateRows();
     // Puts the values of stage i into the edits.
     void PutStageValue(int i);
+    // Shows the case's stages: the first page, one column per microclimate, "Stage1".."StageN"
+    // in the list and the last stage's values.
+    void ShowStages();
 };
 
 extern TBoudaryCD* BoudaryCD;

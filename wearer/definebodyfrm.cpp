@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/commonfuc.h"
-#include "app/furfea.h"
+#include "app/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
 #include "toolkit/application.h"
@@ -199,19 +199,19 @@ void TDefineBodyFrm::OkBtnClick()
     const bool bodyRead = ReadWearer(wearer);
     // The body's OK confirms the physiology too: with its defaults when it was never confirmed.
     if (!PhysiologyFrm->Defined)
-        PhysiologyFrm->DefaultClick();
-    const bool physiologyRead = PhysiologyFrm->OKBtnClick();
+        PhysiologyFrm->PutDefaultValues();
+    const bool physiologyRead = PhysiologyFrm->CommitPhysiology();
+    CaseModel& c = TheCase();
     if (!bodyRead || !physiologyRead) {
-        FurFea->BodyDefined = false;
+        c.BodyDefined = false;
         return;
     }
-    ApplyWearer(wearer, FurFea->Body);
+    ApplyWearer(wearer, c.Body);
     Defined = true;
     if (Modal())
         SetModalResult(mrOk);
-    FurFea->BodyDefined = true;
-    FurFea->MarkStepDone(stBody, stGarment);
-    FurFea->MarkTreeNode(tnHumanBody);
+    c.BodyDefined = true;
+    ReportStepConfirmed(TCaseStep::Body);
 }
 
 void TDefineBodyFrm::Button2Click() { Close(); }
@@ -233,6 +233,6 @@ void TDefineBodyFrm::PutBodyValue(const BodyParameters& body)
     RadioGroup2->SetItemIndex(body.Age);
     RadioGroup3->SetItemIndex(body.Race);
     PhysiologyFrm->PutPhysiologyValue(body);
-    FurFea->BodyDefined = true;
-    FurFea->MarkTreeNode(tnHumanBody, "Human Body ");
+    TheCase().BodyDefined = true;
+    ReportStepConfirmed(TCaseStep::BodyShown);
 }

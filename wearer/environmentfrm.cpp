@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/furfea.h"
+#include "app/workflow.h"
+#include "casemodel/activities.h"
 #include "casemodel/numformat.h"
 #include "toolkit/application.h"
 #include "toolkit/messages.h"
 #include "toolkit/stringgrid.h"
-#include "wearer/activityfrm.h"
 #include "wearer/schedulerows.h"
 
 TEnvironmentFrm* EnvironmentFrm = nullptr;
@@ -126,10 +126,13 @@ void TEnvironmentFrm::FormShow()
     for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable})
         grid->SetRowCount(1);
 
-    Rows = std::min(ActivityFrm->ListBox->count(), MaxStages);
+    // One row per entry of the case's schedule.
+    CaseModel& c = TheCase();
+    Rows = std::clamp(c.Activity.StageCount, 0, MaxStages);
     QWidget* rows = RowsArea->Rows();
     for (int i = 0; i < Rows; ++i) {
-        RowsArea->AddName(ListBox, ActivityFrm->ListBox->item(i)->text());
+        const int activity = c.Activity.ActivityIndex[static_cast<std::size_t>(i)];
+        RowsArea->AddName(ListBox, QString::fromStdString(ActivityName(activity)));
         if (i >= 1)
             for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable})
                 grid->SetRowCount(i + 1);
@@ -139,7 +142,7 @@ void TEnvironmentFrm::FormShow()
         box->addItems({PlaceNames[0], PlaceNames[1]});
         box->setPlaceholderText(" ");
         const double place = PlaceChoice[static_cast<std::size_t>(i)];
-        box->setCurrentIndex(place == 1.0 ? 0 : place == 2.0 ? 1 : -1);
+        box->setCurrentIndex(place == PlaceIndoor ? 0 : place == PlaceOutdoor ? 1 : -1);
         box->setProperty("tag", i);
         box->setGeometry(PlaceLeft, RowsArea->RowTop(i), PlaceWidth, RowHeight - 1);
         connect(box, qOverload<int>(&QComboBox::activated), this, Guard([this, box] { ComboBoxSelect(box); }));
@@ -152,9 +155,9 @@ void TEnvironmentFrm::FormShow()
     // The schedule has been taken over. When it has another number of entries than the rows
     // the stored values were read for, those values no longer cover every stage: the
     // environment counts as undefined until OK has read all rows.
-    ActivityFrm->ScheduleChanged = false;
-    if (Rows != CheckedRows && FurFea)
-        FurFea->EnvironmentDefined = false;
+    c.Activity.ScheduleChanged = false;
+    if (Rows != CheckedRows)
+        c.EnvironmentDefined = false;
 }
 
 void TEnvironmentFrm::ComboBoxSelect(QComboBox* sender)
@@ -163,14 +166,16 @@ void TEnvironmentFrm::ComboBoxSelect(QComboBox* sender)
     if (i < 0 || i >= MaxStages)
         return;
     const QString text = sender->currentText();
-    PlaceChoice[static_cast<std::size_t>(i)] = text == PlaceNames[0] ? 1.0 : text == PlaceNames[1] ? 2.0 : 0.0;
+    PlaceChoice[static_cast<std::size_t>(i)] =
+        text == PlaceNames[0] ? PlaceIndoor : text == PlaceNames[1] ? PlaceOutdoor : PlaceNone;
 }
 
 bool TEnvironmentFrm::ValidateEnvironment()
 {
-    std::array<double, MaxStages> temperature = Temperature;
-    std::array<double, MaxStages> rh = RH;
-    std::array<double, MaxStages> wind = Wind;
+    EnvironmentTable& stored = TheCase().Environment;
+    std::array<double, MaxStages> temperature = stored.Temperature;
+    std::array<double, MaxStages> rh = stored.RH;
+    std::array<double, MaxStages> wind = stored.Wind;
     const GridColumn columns[] = {
         {TemperatureTable, &temperature, "you need finish the temperature input!", "you input wrong temperature!"},
         {RHTable, &rh, "you need finish the Relative Humidity input!", "you input wrong Relative Humidity!"},
@@ -193,68 +198,56 @@ bool TEnvironmentFrm::ValidateEnvironment()
             }
         }
     }
-    Temperature = temperature;
-    RH = rh;
-    Wind = wind;
-    StageCount = Rows;
+    stored.Temperature = temperature;
+    stored.RH = rh;
+    stored.Wind = wind;
+    stored.StageCount = Rows;
     return true;
 }
 
 void TEnvironmentFrm::OkBtnClick()
 {
+    CaseModel& c = TheCase();
+    EnvironmentTable& stored = c.Environment;
     if (Redefining || Rows != CheckedRows) {
-        const EnvironmentTable before = *this;
+        const EnvironmentTable before = stored;
         if (!ValidateEnvironment()) {
-            if (FurFea)
-                FurFea->EnvironmentDefined = false;
+            c.EnvironmentDefined = false;
             return;
         }
         CheckedRows = Rows;
-        bool changed = StageCount != before.StageCount;
+        bool changed = stored.StageCount != before.StageCount;
         for (std::size_t s = 0; s < static_cast<std::size_t>(Rows); ++s)
-            changed = changed || Temperature[s] != before.Temperature[s] || RH[s] != before.RH[s] ||
-                      Wind[s] != before.Wind[s];
-        if (FurFea) {
-            FurFea->EnvironmentDefined = true;
-            // Unchanged values keep the stages as they are, with what the boundary dialog or
-            // a loaded file gave them.
-            if (changed)
-                FurFea->StagesDirty = true;
-            FurFea->MarkStepDone(stEnvironment, stBody);
-        }
+            changed = changed || stored.Temperature[s] != before.Temperature[s] || stored.RH[s] != before.RH[s] ||
+                      stored.Wind[s] != before.Wind[s];
+        c.EnvironmentDefined = true;
+        // Unchanged values keep the stages as they are, with what the boundary dialog or a
+        // loaded file gave them.
+        if (changed)
+            c.StagesDirty = true;
+        ReportStepConfirmed(TCaseStep::Environment);
     }
-    Place = PlaceChoice;
+    stored.Place = PlaceChoice;
     SetModalResult(mrOk);
     if (!Modal())
         Close();
 }
 
-void TEnvironmentFrm::LoadEnvironmentGrids(int n, const double* temperature, const double* rh, const double* wind)
+void TEnvironmentFrm::LoadEnvironmentGrids()
 {
-    n = std::clamp(n, 0, MaxStages);
-    // The loader passes the dialog's own arrays; other callers may pass copies.
-    auto take = [n](const double* from, std::array<double, MaxStages>& to) {
-        if (from && from != to.data())
-            std::copy(from, from + n, to.begin());
-    };
-    take(temperature, Temperature);
-    take(rh, RH);
-    take(wind, Wind);
-    StageCount = n;
+    CaseModel& c = TheCase();
+    const EnvironmentTable& stored = c.Environment;
+    const int n = std::clamp(stored.StageCount, 0, MaxStages);
     for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable})
         grid->SetRowCount(std::max(1, n));
     for (int i = 0; i < n; ++i) {
         const std::size_t s = static_cast<std::size_t>(i);
-        TemperatureTable->SetCell(0, i, QString::fromStdString(FloatToStr(Temperature[s])));
-        RHTable->SetCell(0, i, QString::fromStdString(FloatToStr(RH[s])));
-        WindTable->SetCell(0, i, QString::fromStdString(FloatToStr(Wind[s])));
+        TemperatureTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.Temperature[s])));
+        RHTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.RH[s])));
+        WindTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.Wind[s])));
     }
     Rows = n;
     CheckedRows = n;
-    // The loader wrote the places with the other arrays.
-    PlaceChoice = Place;
-    if (ActivityFrm)
-        ActivityFrm->ScheduleChanged = false;
-    if (FurFea)
-        FurFea->EnvironmentDefined = true;
+    PlaceChoice = stored.Place;
+    c.Activity.ScheduleChanged = false;
 }

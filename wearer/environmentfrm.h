@@ -1,12 +1,12 @@
 #pragma once
 // The environment of each stage: place, air temperature, relative humidity and wind, one row
-// per entry of the activity schedule. The grid cells and the place boxes are the dialog's
-// working copy; the arrays of the EnvironmentTable base change only when OK has read every
-// row (or when a case is loaded).
+// per entry of the case's activity schedule. The grid cells and the place boxes are the
+// dialog's working copy; the case's environment rows change only when OK has read every row
+// (or when a case is loaded).
 #include <array>
 #include <vector>
 
-#include "casemodel/dialogstate.h"
+#include "casemodel/records.h"
 #include "toolkit/forms.h"
 
 class QComboBox;
@@ -17,12 +17,10 @@ class QPushButton;
 class TScheduleRows;
 class TStringGrid;
 
-class TEnvironmentFrm : public TForm, public EnvironmentTable {
+class TEnvironmentFrm : public TForm {
     Q_OBJECT
 public:
     explicit TEnvironmentFrm(QWidget* owner = nullptr);
-    // The stored places, not the form's placement routine of the same name.
-    using EnvironmentTable::Place;
 
     // Components.
     QFrame* Panel1;
@@ -49,8 +47,9 @@ public:
     // false.
     bool ValidateEnvironment();
 
-    // Fills the grids from loaded arrays; clears the schedule's change mark.
-    void LoadEnvironmentGrids(int n, const double* temperature, const double* rh, const double* wind);
+    // Fills the grids from the case's rows (after a load wrote them); clears the schedule's
+    // change mark.
+    void LoadEnvironmentGrids();
 
     // Rows shown (the schedule's entries when last shown).
     int RowCount() const { return Rows; }

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "app/commonfuc.h"
-#include "app/furfea.h"
+#include "app/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
 #include "toolkit/application.h"
@@ -247,7 +247,9 @@ QWidget* TPhysiologyFrm::BuildComfortGroup()
 
 QLineEdit* TPhysiologyFrm::SlotEdit(int slot) const { return this->*Slots[slot].Edit; }
 
-void TPhysiologyFrm::DefaultClick()
+void TPhysiologyFrm::DefaultClick() { PutDefaultValues(); }
+
+void TPhysiologyFrm::PutDefaultValues()
 {
     for (const BodyRow& r : BodyRows)
         (this->*r.Edit)->setText(NumberText(r.Default));
@@ -274,16 +276,16 @@ void TPhysiologyFrm::PutPhysiologyValue(const BodyParameters& body)
         (this->*r.Edit)->setText(NumberText(value));
     }
     for (int slot = 0; slot < 20; ++slot)
-        SlotEdit(slot)->setText(NumberText(FurFea->FiringRate[slot]));
+        SlotEdit(slot)->setText(NumberText(TheCase().FiringRate[slot]));
     // A loaded case carries its own physiology: the body dialog's next OK must keep it rather
     // than fall back to the defaults.
     Defined = true;
 }
 
-bool TPhysiologyFrm::GetPhysiologyValue(BodyParameters& body)
+bool TPhysiologyFrm::GetPhysiologyValue(BodyParameters& body, FiringRateCoefficients& firingRate)
 {
     BodyParameters read = body;
-    FiringRateCoefficients rates = FurFea->FiringRate;
+    FiringRateCoefficients rates = firingRate;
     bool ok = false;
     for (const BodyRow& r : BodyRows) {
         double value = GetEditValue(this->*r.Edit, r.Name, ok);
@@ -306,18 +308,21 @@ bool TPhysiologyFrm::GetPhysiologyValue(BodyParameters& body)
             return false;
     }
     body = read;
-    FurFea->FiringRate = rates;
+    firingRate = rates;
     Defined = true;
     return true;
 }
 
-bool TPhysiologyFrm::OKBtnClick()
+bool TPhysiologyFrm::CommitPhysiology()
 {
-    if (!GetPhysiologyValue(FurFea->Body))
-        return false;
-    if (Modal())
+    CaseModel& c = TheCase();
+    return GetPhysiologyValue(c.Body, c.FiringRate);
+}
+
+void TPhysiologyFrm::OKBtnClick()
+{
+    if (CommitPhysiology() && Modal())
         SetModalResult(mrOk);
-    return true;
 }
 
 void TPhysiologyFrm::btnExitClick() { Close(); }

@@ -18,16 +18,19 @@ public:
     // loaded case brings counts as confirmed.
     void PutPhysiologyValue(const BodyParameters& body);
     // Puts the default values into all 39 edits.
+    void PutDefaultValues();
     void DefaultClick();
     // Empties the coefficient edits and the constants (rows 1 to 14 of the body table); the
     // starting state, conductance and absorptivity keep their text.
     void ClearPhysiologyEdits();
-    // Reads all 39 edits; stores them into the block and the case's coefficients only when every
-    // one is valid. The first invalid edit is named in a message and nothing is stored.
-    bool GetPhysiologyValue(BodyParameters& body);
-    // Reads into the case's body block; closes the dialog on success. Returns the outcome, which
-    // the body dialog's OK needs.
-    bool OKBtnClick();
+    // Reads all 39 edits; stores them into the block and the coefficients only when every one is
+    // valid. The first invalid edit is named in a message and nothing is stored.
+    bool GetPhysiologyValue(BodyParameters& body, FiringRateCoefficients& firingRate);
+    // Reads into the case's body block and coefficients; the outcome, which the body dialog's OK
+    // needs as well.
+    bool CommitPhysiology();
+    // Commits and closes the dialog on success.
+    void OKBtnClick();
     void btnExitClick();
     void Button1Click();
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "casemodel/activities.h"
 #include "toolkit/application.h"
 #include "toolkit/radiogroup.h"
 #include "wearer/activityfrm.h"
@@ -12,69 +13,27 @@ TSportsFrm* SportsFrm = nullptr;
 
 namespace {
 
-struct RatedItem {
-    const char* Name;
-    double Rate;  // W/m2
-};
-
-const RatedItem Sports[] = {
-    {"Walking on the level 2km/h", 110},
-    {"Walking on the level 5km/h", 200},
-    {"Sports-running at 15km/h", 550},
-    {"Sports-Skiing on the level 9km/h", 405},
-    {"Sports-Ice skating 18km/h", 360},
-    {"Gymnastics", 319},
-    {"Calisthenics", 261},
-    {"Dancing, Swimming", 348},
-    {"Tennis", 268},
-    {"Fencing", 407},
-    {"Squash", 418},
-    {"Basketball", 442},
-    {"Wrestling", 506},
-    {"Volleyball", 232},
-    {"Bicycling,Golf,Softball", 290},
-    {"Handball, Hockey, Racquetball, Soccer", 464},
-};
-
-const RatedItem Works[] = {
-    {"Clock and watch repairing", 65},
-    {"Car driving", 80},
-    {"Garage Work", 140},
-    {"Bakery work", 99},
-    {"Carpentry work", 112},
-    {"Foundry work", 322},
-    {"Teaching", 93},
-    {"Handing 50 kg bags", 233},
-    {"Digging trenches", 350},
-    {"Cooking", 110},
-    {"House Cleaning, Washing", 175},
-    {"Building industry-brick laying", 125},
-    {"Forestry cutting", 205},
-    {"Agriculture ploughing", 235},
-};
-
-template <std::size_t N>
-TRadioGroup* MakeGroup(QWidget* parent, const char* name, const char* title, const RatedItem (&items)[N])
+// A group of the activities first .. first+count-1 of the table.
+TRadioGroup* MakeGroup(QWidget* parent, const char* name, const char* title, int first, int count)
 {
     auto* group = new TRadioGroup(parent);
     group->setObjectName(name);
     group->setTitle(title);
     QStringList texts;
-    for (const RatedItem& item : items)
-        texts << item.Name;
+    for (int i = first; i < first + count; ++i)
+        texts << QString::fromStdString(ActivityName(i));
     group->SetItems(texts);
     return group;
 }
 
 // The rate of the group's selected item into the edit; the other group loses its selection,
 // so Ok appends the one item the user chose last.
-template <std::size_t N>
-void TakeRate(TRadioGroup* clicked, TRadioGroup* other, const RatedItem (&items)[N], TRateSpinEdit* edit)
+void TakeRate(TRadioGroup* clicked, TRadioGroup* other, int first, TRateSpinEdit* edit)
 {
     const int k = clicked->ItemIndex();
-    if (k < 0 || k >= static_cast<int>(N))
+    if (k < 0 || k >= clicked->Items().size())
         return;
-    edit->setValue(items[k].Rate);
+    edit->setValue(ActivityRate(first + k));
     if (other->ItemIndex() >= 0)
         other->SetItemIndex(-1);
 }
@@ -88,10 +47,10 @@ TSportsFrm::TSportsFrm(QWidget* owner) : TForm(owner)
     SetClientSize(560, 462);
     SetPosition(TPosition::MainFormCenter);
 
-    SportsRadioGroup = MakeGroup(this, "SportsRadioGroup", "Sports", Sports);
+    SportsRadioGroup = MakeGroup(this, "SportsRadioGroup", "Sports", FirstSport, FirstWork - FirstSport);
     SportsRadioGroup->setGeometry(10, 10, 290, 394);
     SportsRadioGroup->OnClick = Guard([this] { SportsRadioGroupClick(); });
-    WorksRadioGroup = MakeGroup(this, "WorksRadioGroup", "Works", Works);
+    WorksRadioGroup = MakeGroup(this, "WorksRadioGroup", "Works", FirstWork, AllActivityCount - FirstWork);
     WorksRadioGroup->setGeometry(310, 10, 240, 394);
     WorksRadioGroup->OnClick = Guard([this] { WorksRadioGroupClick(); });
 
@@ -114,12 +73,12 @@ TSportsFrm::TSportsFrm(QWidget* owner) : TForm(owner)
 
 void TSportsFrm::SportsRadioGroupClick()
 {
-    TakeRate(SportsRadioGroup, WorksRadioGroup, Sports, CSpinEdit1);
+    TakeRate(SportsRadioGroup, WorksRadioGroup, FirstSport, CSpinEdit1);
 }
 
 void TSportsFrm::WorksRadioGroupClick()
 {
-    TakeRate(WorksRadioGroup, SportsRadioGroup, Works, CSpinEdit1);
+    TakeRate(WorksRadioGroup, SportsRadioGroup, FirstWork, CSpinEdit1);
 }
 
 void TSportsFrm::Button1Click()
@@ -127,10 +86,12 @@ void TSportsFrm::Button1Click()
     // A refused append (rate not a number, schedule full) keeps the window open with the
     // choice as it was.
     const int sport = SportsRadioGroup->ItemIndex();
-    if (sport >= 0 && !ActivityFrm->AppendActivity(Sports[sport].Name, CSpinEdit1->Edit(), FirstSport + sport))
+    if (sport >= 0 && !ActivityFrm->AppendActivity(QString::fromStdString(ActivityName(FirstSport + sport)),
+                                                   CSpinEdit1->Edit(), FirstSport + sport))
         return;
     const int work = WorksRadioGroup->ItemIndex();
-    if (work >= 0 && !ActivityFrm->AppendActivity(Works[work].Name, CSpinEdit1->Edit(), FirstWork + work))
+    if (work >= 0 && !ActivityFrm->AppendActivity(QString::fromStdString(ActivityName(FirstWork + work)),
+                                                  CSpinEdit1->Edit(), FirstWork + work))
         return;
     SetModalResult(mrOk);
     if (!Modal())

@@ -23,10 +23,6 @@ public:
     void SportsRadioGroupClick();
     void WorksRadioGroupClick();
     void Button1Click();
-
-    // Activity index of the first sport and of the first work.
-    static constexpr int FirstSport = 8;
-    static constexpr int FirstWork = 24;
 };
 
 extern TSportsFrm* SportsFrm;

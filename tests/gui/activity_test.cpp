@@ -77,39 +77,18 @@ bool SamePicture(const QIcon& icon, const QPixmap& picture)
 
 class ActivityTest : public AppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        SavedCase = static_cast<CaseModel&>(*FurFea);
-        SavedSchedule = static_cast<ActivitySchedule&>(*ActivityFrm);
-        Store({}, {}, {});
-        // The grid keeps the text of rows it no longer shows; start every test from unused rows.
-        for (int row = 0; row < MaxStages; ++row)
-            ActivityFrm->RatioTable->SetCell(0, row, "");
-        SportsFrm->SportsRadioGroup->SetItemIndex(-1);
-        SportsFrm->WorksRadioGroup->SetItemIndex(-1);
-    }
-    void TearDown() override
-    {
-        static_cast<CaseModel&>(*FurFea) = SavedCase;
-        static_cast<ActivitySchedule&>(*ActivityFrm) = SavedSchedule;
-    }
-
     // A schedule as OK would have stored it.
     static void Store(const std::vector<int>& indices, const std::vector<double>& rates,
                       const std::vector<double>& durations)
     {
-        static_cast<ActivitySchedule&>(*ActivityFrm) = ActivitySchedule{};
-        ActivityFrm->StageCount = static_cast<int>(indices.size());
+        FurFea->Case.Activity = ActivitySchedule{};
+        FurFea->Case.Activity.StageCount = static_cast<int>(indices.size());
         for (std::size_t i = 0; i < indices.size(); ++i) {
-            ActivityFrm->ActivityIndex[i] = indices[i];
-            ActivityFrm->MetabolicRate[i] = rates[i];
-            ActivityFrm->Duration[i] = durations[i];
+            FurFea->Case.Activity.ActivityIndex[i] = indices[i];
+            FurFea->Case.Activity.MetabolicRate[i] = rates[i];
+            FurFea->Case.Activity.Duration[i] = durations[i];
         }
     }
-
-    CaseModel SavedCase;
-    ActivitySchedule SavedSchedule;
 };
 
 TEST_F(ActivityTest, BuildsAScheduleOfActivitiesSportsAndWorksAndStoresItOnOk)
@@ -125,11 +104,11 @@ TEST_F(ActivityTest, BuildsAScheduleOfActivitiesSportsAndWorksAndStoresItOnOk)
             EXPECT_EQ(Entries(), QStringList({"Seated relaxed/58/2/", "Standing activity (Shopping, Light Industry)/99.5/5/",
                                               "Sports-Skiing on the level 9km/h/405/11/", "Agriculture ploughing/240/37/"}));
             EXPECT_EQ(Numbers(), QStringList({"1", "2", "3", "4"}));
-            EXPECT_EQ(ActivityFrm->StageCount, 0) << "nothing is stored before OK";
-            EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+            EXPECT_EQ(FurFea->Case.Activity.StageCount, 0) << "nothing is stored before OK";
+            EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
 
             SetDurations({"10", " 20.5 ", "30", "1E1"});
-            FurFea->StagesDirty = false;
+            FurFea->Case.StagesDirty = false;
             ActivityFrm->Button2->click();
         },
         [&] {
@@ -148,14 +127,14 @@ TEST_F(ActivityTest, BuildsAScheduleOfActivitiesSportsAndWorksAndStoresItOnOk)
 
     EXPECT_TRUE(messages.Shown.empty());
     EXPECT_EQ(ActivityFrm->ModalResult(), mrOk);
-    EXPECT_EQ(ActivityFrm->StageCount, 4);
-    EXPECT_EQ(ActivityFrm->ActivityIndex[3], 37);
-    EXPECT_EQ(ActivityFrm->MetabolicRate[1], 99.5);
-    EXPECT_EQ(ActivityFrm->Duration[1], 20.5);
-    EXPECT_EQ(ActivityFrm->Duration[3], 10);
-    EXPECT_TRUE(ActivityFrm->ScheduleChanged);
-    EXPECT_TRUE(FurFea->ActivityDefined);
-    EXPECT_TRUE(FurFea->StagesDirty);
+    EXPECT_EQ(FurFea->Case.Activity.StageCount, 4);
+    EXPECT_EQ(FurFea->Case.Activity.ActivityIndex[3], 37);
+    EXPECT_EQ(FurFea->Case.Activity.MetabolicRate[1], 99.5);
+    EXPECT_EQ(FurFea->Case.Activity.Duration[1], 20.5);
+    EXPECT_EQ(FurFea->Case.Activity.Duration[3], 10);
+    EXPECT_TRUE(FurFea->Case.Activity.ScheduleChanged);
+    EXPECT_TRUE(FurFea->Case.ActivityDefined);
+    EXPECT_TRUE(FurFea->Case.StagesDirty);
     EXPECT_TRUE(SamePicture(FurFea->ModelBtn->icon(), FurFea->Glyphs[stActivity]));
     EXPECT_TRUE(SamePicture(FurFea->EnvironmentBtn->icon(), FurFea->Glyphs2[stEnvironment]));
 }
@@ -204,9 +183,9 @@ TEST_F(ActivityTest, OkNamesTheFirstProblemAndStoresNothing)
     RunDialog([] {
         Select(0);
         ActivityFrm->DeleteBtn->click();
-        FurFea->ActivityDefined = true;
+        FurFea->Case.ActivityDefined = true;
         ActivityFrm->Button2->click();
-        EXPECT_FALSE(FurFea->ActivityDefined);
+        EXPECT_FALSE(FurFea->Case.ActivityDefined);
 
         Arrange(6);
         Arrange(7);
@@ -219,8 +198,8 @@ TEST_F(ActivityTest, OkNamesTheFirstProblemAndStoresNothing)
         EXPECT_EQ(ActivityFrm->RatioTable->Row(), 2);
         EXPECT_TRUE(ActivityFrm->isVisible());
         // Not even the rows before the bad one are stored.
-        EXPECT_EQ(ActivityFrm->StageCount, 1);
-        EXPECT_EQ(ActivityFrm->Duration[0], 15);
+        EXPECT_EQ(FurFea->Case.Activity.StageCount, 1);
+        EXPECT_EQ(FurFea->Case.Activity.Duration[0], 15);
         ActivityFrm->Button3->click();
     });
     EXPECT_TRUE(messages.AllConsumed());
@@ -230,34 +209,34 @@ TEST_F(ActivityTest, OkNamesTheFirstProblemAndStoresNothing)
 TEST_F(ActivityTest, OkStoresAChangedDurationAndRebuildsTheStagesOnlyForAChange)
 {
     Store({1, 2}, {46, 58}, {30, 40});
-    FurFea->StagesDirty = false;
+    FurFea->Case.StagesDirty = false;
     RunDialog([] { ActivityFrm->Button2->click(); });
-    EXPECT_FALSE(FurFea->StagesDirty);
-    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
+    EXPECT_FALSE(FurFea->Case.StagesDirty);
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
 
     // After the environment took the schedule over, a new duration alone is stored too.
     RunDialog([] {
         SetDurations({"30", "45"});
         ActivityFrm->Button2->click();
     });
-    EXPECT_EQ(ActivityFrm->Duration[1], 45);
-    EXPECT_TRUE(FurFea->StagesDirty);
-    EXPECT_FALSE(ActivityFrm->ScheduleChanged) << "the environment rows still fit";
+    EXPECT_EQ(FurFea->Case.Activity.Duration[1], 45);
+    EXPECT_TRUE(FurFea->Case.StagesDirty);
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged) << "the environment rows still fit";
 
     RunDialog([] {
         Select(1);
         ActivityFrm->UpBtn->click();
         ActivityFrm->Button2->click();
     });
-    EXPECT_EQ(ActivityFrm->ActivityIndex[0], 2);
-    EXPECT_EQ(ActivityFrm->Duration[0], 45);
-    EXPECT_TRUE(ActivityFrm->ScheduleChanged);
+    EXPECT_EQ(FurFea->Case.Activity.ActivityIndex[0], 2);
+    EXPECT_EQ(FurFea->Case.Activity.Duration[0], 45);
+    EXPECT_TRUE(FurFea->Case.Activity.ScheduleChanged);
 }
 
 TEST_F(ActivityTest, ExitAndClosingDropWhatWasNotConfirmed)
 {
     Store({1, 2}, {46, 58}, {30, 40});
-    FurFea->StagesDirty = false;
+    FurFea->Case.StagesDirty = false;
     RunDialog([] {
         Arrange(4);
         Select(0);
@@ -265,15 +244,15 @@ TEST_F(ActivityTest, ExitAndClosingDropWhatWasNotConfirmed)
         SetDurations({"1", "2"});
         ActivityFrm->Button3->click();
     });
-    EXPECT_EQ(ActivityFrm->StageCount, 2);
-    EXPECT_EQ(ActivityFrm->Duration[0], 30);
-    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
-    EXPECT_FALSE(FurFea->StagesDirty);
+    EXPECT_EQ(FurFea->Case.Activity.StageCount, 2);
+    EXPECT_EQ(FurFea->Case.Activity.Duration[0], 30);
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
+    EXPECT_FALSE(FurFea->Case.StagesDirty);
     // The environment dialog copies the names of this list while the dialog is closed.
     EXPECT_EQ(Entries(), QStringList({"Reclining/46/1/30", "Seated relaxed/58/2/40"}));
 
     // A rate the boundary dialog wrote back shows at the next opening.
-    ActivityFrm->MetabolicRate[1] = 61.5;
+    FurFea->Case.Activity.MetabolicRate[1] = 61.5;
     RunDialog([] {
         Select(1);
         EXPECT_EQ(ActivityFrm->CSpinEdit1->Edit()->text(), "61.5");
@@ -317,27 +296,27 @@ TEST_F(ActivityTest, AppendingRefusesABadRateAndAFiftyFirstEntry)
         });
     EXPECT_TRUE(messages.AllConsumed());
     EXPECT_TRUE(sportsStayedOpen);
-    EXPECT_EQ(ActivityFrm->StageCount, 50);
-    EXPECT_EQ(ActivityFrm->Duration[49], 50);
+    EXPECT_EQ(FurFea->Case.Activity.StageCount, 50);
+    EXPECT_EQ(FurFea->Case.Activity.Duration[49], 50);
 }
 
 TEST_F(ActivityTest, LoadingShowsExactlyTheLoadedEntries)
 {
     Store({0, 1, 2}, {41, 46, 58}, {1, 2, 3});
-    ActivityFrm->LoadActivitySchedule(3, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+    ActivityFrm->LoadActivitySchedule();
     ASSERT_EQ(Numbers(), QStringList({"1", "2", "3"}));
 
-    FurFea->ActivityDefined = false;
     Store({17, 27, 99}, {407, 99, 120}, {12.5, 0.0001, 3});
-    ActivityFrm->ScheduleChanged = true;
-    ActivityFrm->LoadActivitySchedule(2, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+    FurFea->Case.Activity.StageCount = 2;
+    FurFea->Case.Activity.ScheduleChanged = true;
+    ActivityFrm->LoadActivitySchedule();
     EXPECT_EQ(Entries(), QStringList({"Fencing/407/17/12.5", "Bakery work/99/27/0.0001"}));
     EXPECT_EQ(Numbers(), QStringList({"1", "2"}));
-    EXPECT_TRUE(FurFea->ActivityDefined);
-    EXPECT_TRUE(ActivityFrm->ScheduleChanged) << "left for the environment load to clear";
+    EXPECT_TRUE(FurFea->Case.Activity.ScheduleChanged) << "left for the environment load to clear";
 
     // An index no table knows keeps its place and its value.
-    ActivityFrm->LoadActivitySchedule(3, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+    FurFea->Case.Activity.StageCount = 3;
+    ActivityFrm->LoadActivitySchedule();
     EXPECT_EQ(Entries().back(), "Activity 99/120/99/3");
 }
 

@@ -25,23 +25,15 @@
 
 namespace {
 
-// The main window's body node and step buttons are put back afterwards, so that tests of the
-// main window find them as they were.
 class BodyDialogTest : public AppTest {
 protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        QTreeWidgetItem* node = FurFea->TreeNode(tnHumanBody);
-        NodeText = node->text(0);
-        NodeIcon = node->icon(0);
-        BodyIcon = FurFea->BodyBtn->icon();
-        GarmentIcon = FurFea->GarmentBtn->icon();
-        Case = *FurFea;
-        FurFea->ModelCode = 1;
-        FurFea->Body = BodyParameters{};
-        FurFea->FiringRate = FiringRateCoefficients{};
-        FurFea->BodyDefined = false;
+        FurFea->Case.ModelCode = 1;
+        FurFea->Case.Body = BodyParameters{};
+        FurFea->Case.FiringRate = FiringRateCoefficients{};
+        FurFea->Case.BodyDefined = false;
         FurFea->SetStepPicture(stBody, false);
         FurFea->SetStepPicture(stGarment, false);
         FurFea->TreeNode(tnHumanBody)->setIcon(0, QIcon());
@@ -55,22 +47,6 @@ protected:
         DefineBodyFrm->RadioGroup3->SetItemIndex(0);
     }
 
-    void TearDown() override
-    {
-        static_cast<CaseModel&>(*FurFea) = Case;
-        QTreeWidgetItem* node = FurFea->TreeNode(tnHumanBody);
-        node->setText(0, NodeText);
-        node->setIcon(0, NodeIcon);
-        FurFea->BodyBtn->setIcon(BodyIcon);
-        FurFea->GarmentBtn->setIcon(GarmentIcon);
-    }
-
-private:
-    CaseModel Case;
-    QString NodeText;
-    QIcon NodeIcon;
-    QIcon BodyIcon;
-    QIcon GarmentIcon;
 };
 
 // Opens the body dialog from its step button and runs the script while it is shown; the
@@ -118,7 +94,7 @@ TEST_F(BodyDialogTest, OkStoresTheWearerWithDuBoisAreaAndDefaultPhysiologyAndAdv
         DefineBodyFrm->OKBtn->click();
     });
     EXPECT_EQ(result, mrOk);
-    const BodyParameters& b = FurFea->Body;
+    const BodyParameters& b = FurFea->Case.Body;
     EXPECT_DOUBLE_EQ(b.W_d, 70000);
     EXPECT_NEAR(b.A_d, 18481.43, 0.01);
     EXPECT_DOUBLE_EQ(b.Height, 175);
@@ -130,9 +106,9 @@ TEST_F(BodyDialogTest, OkStoresTheWearerWithDuBoisAreaAndDefaultPhysiologyAndAdv
     EXPECT_TRUE(PhysiologyFrm->Defined);
     EXPECT_DOUBLE_EQ(b.T_sk, 33 + 273.16);
     EXPECT_DOUBLE_EQ(b.RH_sk, 0.354);
-    EXPECT_DOUBLE_EQ(FurFea->FiringRate[19], -134.65);
+    EXPECT_DOUBLE_EQ(FurFea->Case.FiringRate[19], -134.65);
 
-    EXPECT_TRUE(FurFea->BodyDefined);
+    EXPECT_TRUE(FurFea->Case.BodyDefined);
     EXPECT_TRUE(DefineBodyFrm->Defined);
     EXPECT_TRUE(SamePicture(FurFea->BodyBtn->icon(), FurFea->Glyphs[stBody]));
     EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs2[stGarment]));
@@ -157,9 +133,9 @@ TEST_F(BodyDialogTest, WeightAndHeightMustBeNumbersAboveZero)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.weight) + " / " + c.height);
-        FurFea->Body = BodyParameters{};
-        FurFea->Body.W_d = 12345;  // what an earlier OK left
-        FurFea->BodyDefined = true;
+        FurFea->Case.Body = BodyParameters{};
+        FurFea->Case.Body.W_d = 12345;  // what an earlier OK left
+        FurFea->Case.BodyDefined = true;
         MessageRecorder messages;
         for (const QString& name : c.refused)
             messages.Expect(Message(name), "Input Error");
@@ -169,10 +145,10 @@ TEST_F(BodyDialogTest, WeightAndHeightMustBeNumbersAboveZero)
         });
         EXPECT_TRUE(messages.AllConsumed());
         EXPECT_EQ(result, mrNone);  // the dialog stays open
-        EXPECT_FALSE(FurFea->BodyDefined);
-        EXPECT_DOUBLE_EQ(FurFea->Body.W_d, 12345);
-        EXPECT_DOUBLE_EQ(FurFea->Body.A_d, 0);
-        EXPECT_DOUBLE_EQ(FurFea->Body.Height, 0);
+        EXPECT_FALSE(FurFea->Case.BodyDefined);
+        EXPECT_DOUBLE_EQ(FurFea->Case.Body.W_d, 12345);
+        EXPECT_DOUBLE_EQ(FurFea->Case.Body.A_d, 0);
+        EXPECT_DOUBLE_EQ(FurFea->Case.Body.Height, 0);
     }
 }
 
@@ -203,19 +179,19 @@ TEST_F(BodyDialogTest, SkinHumidityOutOfRangeKeepsTheBodyUnconfirmed)
         EXPECT_TRUE(messages.AllConsumed());
         EXPECT_EQ(result, mrNone);
     }
-    EXPECT_FALSE(FurFea->BodyDefined);
-    EXPECT_DOUBLE_EQ(FurFea->Body.W_d, 0);
-    EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 0);
-    EXPECT_DOUBLE_EQ(FurFea->Body.T_sk, 0);
+    EXPECT_FALSE(FurFea->Case.BodyDefined);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.W_d, 0);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.RH_sk, 0);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.T_sk, 0);
     // The edits the user typed stay, so the humidity can be mended.
     EXPECT_EQ(PhysiologyFrm->RH_skinEdit->text(), "100.5");
 
     PhysiologyFrm->RH_skinEdit->setText("100");
     MessageRecorder messages;
     EXPECT_EQ(RunBodyDialog([] { DefineBodyFrm->OKBtn->click(); }), mrOk);
-    EXPECT_TRUE(FurFea->BodyDefined);
-    EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 1.0);
-    EXPECT_DOUBLE_EQ(FurFea->Body.W_d, 70000);
+    EXPECT_TRUE(FurFea->Case.BodyDefined);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.RH_sk, 1.0);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.W_d, 70000);
 }
 
 TEST_F(BodyDialogTest, SexSwitchesFlagsAndPictureAndCountsAsAChange)
@@ -259,7 +235,7 @@ TEST_F(BodyDialogTest, LoadingShowsTheSexOfTheFileWithoutCountingAChange)
     EXPECT_EQ(DefineBodyFrm->HeightText->text(), "180");
     EXPECT_EQ(DefineBodyFrm->RadioGroup2->ItemIndex(), 2);
     EXPECT_EQ(DefineBodyFrm->RadioGroup3->ItemIndex(), 5);
-    EXPECT_TRUE(FurFea->BodyDefined);
+    EXPECT_TRUE(FurFea->Case.BodyDefined);
     EXPECT_EQ(FurFea->TreeNode(tnHumanBody)->text(0), "Human Body ");
     EXPECT_FALSE(DefineBodyFrm->Defined);  // only the dialog's own OK sets it
 
@@ -300,14 +276,14 @@ TEST_F(BodyDialogTest, HiddenButtonsAndCancel)
     MessageRecorder messages;
     Enter("70", "175");
     EXPECT_EQ(RunBodyDialog([] { DefineBodyFrm->Button2->click(); }), mrCancel);
-    EXPECT_FALSE(FurFea->BodyDefined);
-    EXPECT_DOUBLE_EQ(FurFea->Body.W_d, 0);
+    EXPECT_FALSE(FurFea->Case.BodyDefined);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.W_d, 0);
 }
 
 std::string BodySection()
 {
     std::ostringstream out;
-    WriteBodySection(out, *FurFea);
+    WriteBodySection(out, FurFea->Case);
     return out.str();
 }
 
@@ -337,18 +313,18 @@ TEST_F(BodyDialogTest, LoadedBodyRoundTripsThroughBothDialogsIntoTheSameFileText
     CaseFileContents file;
     ReadBodySection(in, file);
     ASSERT_TRUE(file.HasBody);
-    FurFea->Body = file.Body;
-    FurFea->FiringRate = file.FiringRate;
-    DefineBodyFrm->IsMale = FurFea->Body.IsMale;
-    DefineBodyFrm->IsFemale = FurFea->Body.IsFemale;
-    DefineBodyFrm->PutBodyValue(FurFea->Body);
+    FurFea->Case.Body = file.Body;
+    FurFea->Case.FiringRate = file.FiringRate;
+    DefineBodyFrm->IsMale = FurFea->Case.Body.IsMale;
+    DefineBodyFrm->IsFemale = FurFea->Case.Body.IsFemale;
+    DefineBodyFrm->PutBodyValue(FurFea->Case.Body);
     EXPECT_EQ(BodySection(), text);  // a save right after the load
 
     // Only what the dialogs show (and the neutral body-mass temperature they never show) may
     // come back on OK.
-    FurFea->Body = BodyParameters{};
-    FurFea->Body.T_bmneu = b.T_bmneu;
-    FurFea->FiringRate = FiringRateCoefficients{};
+    FurFea->Case.Body = BodyParameters{};
+    FurFea->Case.Body.T_bmneu = b.T_bmneu;
+    FurFea->Case.FiringRate = FiringRateCoefficients{};
     MessageRecorder messages;
     EXPECT_EQ(RunBodyDialog([] { DefineBodyFrm->OKBtn->click(); }), mrOk);
     EXPECT_EQ(BodySection(), text);

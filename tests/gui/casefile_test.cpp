@@ -17,6 +17,7 @@
 #include "materials/garmentform.h"
 #include "materials/membrane.h"
 #include "tests/support/appfixture.h"
+#include "toolkit/stringgrid.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 #include "tests/unit/casefile_cases.h"
@@ -50,73 +51,37 @@ protected:
     {
         AppTest::SetUp();
         ASSERT_TRUE(Folder.isValid());
-        Case = static_cast<CaseModel&>(*FurFea);
-        Activity = static_cast<ActivitySchedule&>(*ActivityFrm);
-        Environment = static_cast<EnvironmentTable&>(*EnvironmentFrm);
-        Garments = static_cast<GarmentSet&>(*GarmentForm);
-        Layers = static_cast<LayerRows&>(*FabricLayerFrm);
-        for (int i = 0; i <= tnControl; ++i) {
-            NodeTexts.push_back(FurFea->TreeNode(i)->text(0));
-            NodeIcons.push_back(FurFea->TreeNode(i)->icon(0));
-        }
-        Status = StatusText();
-        ModelIcon = FurFea->ModelBtn->icon();
-        Male = DefineBodyFrm->IsMale;
-        Female = DefineBodyFrm->IsFemale;
-    }
-    void TearDown() override
-    {
-        static_cast<CaseModel&>(*FurFea) = Case;
-        static_cast<ActivitySchedule&>(*ActivityFrm) = Activity;
-        static_cast<EnvironmentTable&>(*EnvironmentFrm) = Environment;
-        static_cast<GarmentSet&>(*GarmentForm) = Garments;
-        static_cast<LayerRows&>(*FabricLayerFrm) = Layers;
-        for (int i = 0; i <= tnControl; ++i) {
-            FurFea->TreeNode(i)->setText(0, NodeTexts[static_cast<std::size_t>(i)]);
-            FurFea->TreeNode(i)->setIcon(0, NodeIcons[static_cast<std::size_t>(i)]);
-        }
-        FurFea->StatusBar->findChild<QLabel*>("StatusPanel0")->setText(Status);
-        FurFea->ModelBtn->setIcon(ModelIcon);
-        DefineBodyFrm->IsMale = Male;
-        DefineBodyFrm->IsFemale = Female;
-        OpenLinkFrm->hide();
     }
 
     // The case of "case_saved.sdf": one stage, one tight garment of one fabric, default fluids.
     void DefineCompleteCase()
     {
-        CaseModel& m = *FurFea;
+        CaseModel& m = FurFea->Case;
         SetGoldenBody(m);
-        m.Fluids.clear();
-        m.InitDefaultFluids();
-        m.InitControlDefaults();
-        m.Fibers.clear();
-        m.Membranes.clear();
-        AddDefaultMembrane(m.Membranes);
         auto fabric = PlainFabric("Cotton twill");
         fabric->Membranes = {m.Membranes[0], MakeDefaultMembrane()};
         m.Fabrics = {fabric};
 
-        GarmentForm->GarmentCount = 1;
-        GarmentForm->StyleIndex[0] = 3;
-        GarmentForm->Fitting[0] = 3;
-        GarmentForm->Coverage[0] = 0.4;
+        FurFea->Case.GarmentList.GarmentCount = 1;
+        FurFea->Case.GarmentList.StyleIndex[0] = 3;
+        FurFea->Case.GarmentList.Fitting[0] = 3;
+        FurFea->Case.GarmentList.Coverage[0] = 0.4;
         GarmentLayerRow row;
         row.Layers[0] = fabric;
         row.HasFabric[0] = true;
-        FabricLayerFrm->Rows = {row};
-        FabricLayerFrm->GarmentCount = 1;
+        FurFea->Case.Layers.Rows = {row};
+        FurFea->Case.Layers.GarmentCount = 1;
 
-        ActivityFrm->StageCount = 1;
-        ActivityFrm->MetabolicRate[0] = 58.2;
-        ActivityFrm->Duration[0] = 1800;
-        ActivityFrm->ActivityIndex[0] = 0;
-        ActivityFrm->ScheduleChanged = false;
-        EnvironmentFrm->StageCount = 1;
-        EnvironmentFrm->Temperature[0] = 20;
-        EnvironmentFrm->RH[0] = 65;
-        EnvironmentFrm->Wind[0] = 0.5;
-        EnvironmentFrm->Place[0] = 1;
+        FurFea->Case.Activity.StageCount = 1;
+        FurFea->Case.Activity.MetabolicRate[0] = 58.2;
+        FurFea->Case.Activity.Duration[0] = 1800;
+        FurFea->Case.Activity.ActivityIndex[0] = 0;
+        FurFea->Case.Activity.ScheduleChanged = false;
+        FurFea->Case.Environment.StageCount = 1;
+        FurFea->Case.Environment.Temperature[0] = 20;
+        FurFea->Case.Environment.RH[0] = 65;
+        FurFea->Case.Environment.Wind[0] = 0.5;
+        FurFea->Case.Environment.Place[0] = 1;
 
         m.ActivityDefined = m.EnvironmentDefined = m.BodyDefined = m.ClothingDefined = true;
         m.StagesDirty = true;
@@ -126,16 +91,6 @@ protected:
     QString Path(const QString& name) const { return Folder.filePath(name); }
 
     QTemporaryDir Folder;
-    CaseModel Case;
-    ActivitySchedule Activity;
-    EnvironmentTable Environment;
-    GarmentSet Garments;
-    LayerRows Layers;
-    std::vector<QString> NodeTexts;
-    std::vector<QIcon> NodeIcons;
-    QIcon ModelIcon;
-    QString Status;
-    bool Male = false, Female = false;
 };
 
 TEST_F(CaseFileTest, SaveRefusesAnIncompleteCaseStepByStepWithoutAskingForAFile)
@@ -148,29 +103,29 @@ TEST_F(CaseFileTest, SaveRefusesAnIncompleteCaseStepByStepWithoutAskingForAFile)
                               "Please finish the clothing definition!"};
     for (const char* text : expected)
         messages.Expect(text, "Information");
-    ActivityFrm->ScheduleChanged = true;
-    FurFea->ActivityDefined = false;
-    FurFea->EnvironmentDefined = false;
-    FurFea->BodyDefined = false;
-    FurFea->ClothingDefined = false;
+    FurFea->Case.Activity.ScheduleChanged = true;
+    FurFea->Case.ActivityDefined = false;
+    FurFea->Case.EnvironmentDefined = false;
+    FurFea->Case.BodyDefined = false;
+    FurFea->Case.ClothingDefined = false;
     FurFea->ToolButton2->click();
-    ActivityFrm->ScheduleChanged = false;
+    FurFea->Case.Activity.ScheduleChanged = false;
     FurFea->SaveAs1Click();
-    FurFea->ActivityDefined = true;
+    FurFea->Case.ActivityDefined = true;
     FurFea->SimulationBtn->click();
-    FurFea->EnvironmentDefined = true;
+    FurFea->Case.EnvironmentDefined = true;
     FurFea->SaveAs1Click();
-    FurFea->BodyDefined = true;
+    FurFea->Case.BodyDefined = true;
     FurFea->SaveAs1Click();
     EXPECT_EQ(dialogs.Asked, 0);
-    EXPECT_FALSE(FurFea->CaseSaved);
-    EXPECT_TRUE(FurFea->StagesDirty);
+    EXPECT_FALSE(FurFea->Case.CaseSaved);
+    EXPECT_TRUE(FurFea->Case.StagesDirty);
 }
 
 TEST_F(CaseFileTest, SaveAsWritesTheCaseAndReportsWhereItWent)
 {
     DefineCompleteCase();
-    const std::string startDir = FurFea->CaseDir();
+    const std::string startDir = FurFea->Case.CaseDir();
     ScriptedFileDialogs dialogs;
     dialogs.Answer(Path("trial"));
     MessageRecorder messages;
@@ -180,12 +135,12 @@ TEST_F(CaseFileTest, SaveAsWritesTheCaseAndReportsWhereItWent)
     EXPECT_EQ(dialogs.LastDir.toStdString(), startDir);
     const QByteArray golden = QByteArray::fromStdString(GoldenFile("case_saved.sdf"));
     EXPECT_EQ(FileBytes(Path("trial.sdf")), golden);
-    EXPECT_EQ(FurFea->CaseDir(), (Folder.path() + "/").toStdString());
+    EXPECT_EQ(FurFea->Case.CaseDir(), (Folder.path() + "/").toStdString());
     EXPECT_EQ(StatusText(), "Files are saved to " + Folder.path() + "/");
-    EXPECT_TRUE(FurFea->CaseSaved);
-    EXPECT_FALSE(FurFea->StagesDirty);
-    ASSERT_EQ(FurFea->Stages.size(), 1u);
-    EXPECT_EQ(FurFea->Stages[0]->Name, "Stage1");
+    EXPECT_TRUE(FurFea->Case.CaseSaved);
+    EXPECT_FALSE(FurFea->Case.StagesDirty);
+    ASSERT_EQ(FurFea->Case.Stages.size(), 1u);
+    EXPECT_EQ(FurFea->Case.Stages[0]->Name, "Stage1");
 }
 
 TEST_F(CaseFileTest, SaveAppendsTheExtensionOnlyWhenMissingAndAsksBeforeReplacing)
@@ -215,13 +170,13 @@ TEST_F(CaseFileTest, SaveAppendsTheExtensionOnlyWhenMissingAndAsksBeforeReplacin
         dialogs.Answer(QString());
         MessageRecorder messages;
         messages.Expect("there has existed the file, do you want to replace it?", "Information", IDCANCEL);
-        FurFea->CaseSaved = false;
+        FurFea->Case.CaseSaved = false;
         FurFea->SaveAs1Click();
         EXPECT_EQ(dialogs.Asked, 2);
         ASSERT_EQ(messages.Shown.size(), 1u);
         EXPECT_EQ(messages.Shown[0].Flags, 49);
         EXPECT_EQ(FileBytes(Path("trial.sdf")), "old");
-        EXPECT_FALSE(FurFea->CaseSaved);
+        EXPECT_FALSE(FurFea->Case.CaseSaved);
     }
     {
         ScriptedFileDialogs dialogs;
@@ -231,7 +186,7 @@ TEST_F(CaseFileTest, SaveAppendsTheExtensionOnlyWhenMissingAndAsksBeforeReplacin
         messages.Expect("Data file has been saved successfully!");
         FurFea->SaveAs1Click();
         EXPECT_EQ(FileBytes(Path("trial.sdf")), golden);
-        EXPECT_TRUE(FurFea->CaseSaved);
+        EXPECT_TRUE(FurFea->Case.CaseSaved);
     }
 }
 
@@ -245,13 +200,13 @@ TEST_F(CaseFileTest, SimulationSavesAndShowsTheWebLinkWindowInsteadOfTheMessage)
     EXPECT_TRUE(QFile::exists(Path("run.sdf")));
     EXPECT_TRUE(OpenLinkFrm->isVisible());
     EXPECT_FALSE(OpenLinkFrm->Modal());
-    EXPECT_TRUE(FurFea->CaseSaved);
+    EXPECT_TRUE(FurFea->Case.CaseSaved);
 }
 
 TEST_F(CaseFileTest, AFailedOrRefusedSaveWritesNothingAndClaimsNothing)
 {
     DefineCompleteCase();
-    const std::string startDir = FurFea->CaseDir();
+    const std::string startDir = FurFea->Case.CaseDir();
     {
         ScriptedFileDialogs dialogs;
         dialogs.Answer(Path("missing/folder/trial"));
@@ -261,7 +216,7 @@ TEST_F(CaseFileTest, AFailedOrRefusedSaveWritesNothingAndClaimsNothing)
         EXPECT_FALSE(OpenLinkFrm->isVisible());
     }
     {
-        FurFea->Fibers = {MakeFiber("Cot$ton", 0.001, 1, 1, 1, 1, 1, {}, {})};
+        FurFea->Case.Fibers = {MakeFiber("Cot$ton", 0.001, 1, 1, 1, 1, 1, {}, {})};
         ScriptedFileDialogs dialogs;
         dialogs.Answer(Path("trial"));
         MessageRecorder messages;
@@ -271,16 +226,16 @@ TEST_F(CaseFileTest, AFailedOrRefusedSaveWritesNothingAndClaimsNothing)
         EXPECT_TRUE(messages.Shown[0].Text.contains("name of fiber 1")) << messages.Shown[0].Text.toStdString();
         EXPECT_FALSE(QFile::exists(Path("trial.sdf")));
     }
-    EXPECT_FALSE(FurFea->CaseSaved);
-    EXPECT_EQ(FurFea->CaseDir(), startDir);
+    EXPECT_FALSE(FurFea->Case.CaseSaved);
+    EXPECT_EQ(FurFea->Case.CaseDir(), startDir);
 }
 
 TEST_F(CaseFileTest, LoadRefillsTheCaseTheDialogsAndTheTree)
 {
     WriteBytes(Path("case.sdf"), QByteArray::fromStdString(GoldenFile("case_saved.sdf")));
-    FurFea->Fluids.clear();
-    FurFea->Stages.clear();
-    FurFea->StagesDirty = true;
+    FurFea->Case.Fluids.clear();
+    FurFea->Case.Stages.clear();
+    FurFea->Case.StagesDirty = true;
     ScriptedFileDialogs dialogs;
     dialogs.Answer(Path("case.sdf"));
     MessageRecorder messages;
@@ -290,32 +245,32 @@ TEST_F(CaseFileTest, LoadRefillsTheCaseTheDialogsAndTheTree)
     EXPECT_EQ(FurFea->TreeNode(tnScenario)->text(0), "Fluids ");
     EXPECT_EQ(FurFea->TreeNode(tnBoundary)->text(0), "Boundary Condition ");
     EXPECT_EQ(FurFea->TreeNode(tnControl)->text(0), "Control Information ");
-    EXPECT_EQ(FurFea->CaseDir(), (Folder.path() + "/").toStdString());
+    EXPECT_EQ(FurFea->Case.CaseDir(), (Folder.path() + "/").toStdString());
     EXPECT_EQ(StatusText(), "Files are saved to " + Folder.path() + "/");
-    ASSERT_EQ(FurFea->Fluids.size(), 2u);
-    ASSERT_EQ(FurFea->Fabrics.size(), 1u);
-    ASSERT_EQ(FurFea->Stages.size(), 1u);
-    EXPECT_EQ(FurFea->Stages[0]->Name, "Stage1");
-    EXPECT_FALSE(FurFea->StagesDirty);
-    EXPECT_TRUE(FurFea->FluidDefined && FurFea->ClothingDefined && FurFea->ControlDefined);
-    EXPECT_TRUE(FurFea->BoundaryDefined && FurFea->StagesShown && FurFea->FabricDefined);
+    ASSERT_EQ(FurFea->Case.Fluids.size(), 2u);
+    ASSERT_EQ(FurFea->Case.Fabrics.size(), 1u);
+    ASSERT_EQ(FurFea->Case.Stages.size(), 1u);
+    EXPECT_EQ(FurFea->Case.Stages[0]->Name, "Stage1");
+    EXPECT_FALSE(FurFea->Case.StagesDirty);
+    EXPECT_TRUE(FurFea->Case.FluidDefined && FurFea->Case.ClothingDefined && FurFea->Case.ControlDefined);
+    EXPECT_TRUE(FurFea->Case.BoundaryDefined && FurFea->Case.StagesShown && FurFea->Case.FabricDefined);
     EXPECT_TRUE(FurFea->ImgBc0->isVisibleTo(FurFea->Panel1));
     EXPECT_TRUE(DefineBodyFrm->IsMale);
-    EXPECT_EQ(ActivityFrm->StageCount, 1);
-    EXPECT_DOUBLE_EQ(EnvironmentFrm->RH[0], 65);
-    EXPECT_EQ(GarmentForm->GarmentCount, 1);
-    EXPECT_EQ(GarmentForm->Fitting[0], 3);
-    EXPECT_DOUBLE_EQ(GarmentForm->Coverage[0], GarmentForm->CoverageTableMale[3]);
-    EXPECT_EQ(FabricLayerFrm->GarmentCount, 1);
-    EXPECT_EQ(FabricLayerFrm->Rows[0].Layers[0], FurFea->Fabrics[0]);
+    EXPECT_EQ(FurFea->Case.Activity.StageCount, 1);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Environment.RH[0], 65);
+    EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, 1);
+    EXPECT_EQ(FurFea->Case.GarmentList.Fitting[0], 3);
+    EXPECT_DOUBLE_EQ(FurFea->Case.GarmentList.Coverage[0], GarmentForm->CoverageTableMale[3]);
+    EXPECT_EQ(FurFea->Case.Layers.GarmentCount, 1);
+    EXPECT_EQ(FurFea->Case.Layers.Rows[0].Layers[0], FurFea->Case.Fabrics[0]);
     ASSERT_EQ(FabricForm->FabricListBox->count(), 1);
     EXPECT_EQ(FabricForm->FabricListBox->item(0)->text(), "Cotton twill");
     EXPECT_EQ(FabricForm->InMemComboBox->count(), 1);
     EXPECT_EQ(Membrane->MemListBox->count(), 1);
 
     // Saved again without changes, the file comes out as it went in.
-    FurFea->ActivityDefined = FurFea->EnvironmentDefined = true;
-    ActivityFrm->ScheduleChanged = false;
+    FurFea->Case.ActivityDefined = FurFea->Case.EnvironmentDefined = true;
+    FurFea->Case.Activity.ScheduleChanged = false;
     dialogs.Answer(Path("again"));
     messages.Expect("Data file has been saved successfully!");
     FurFea->SaveAs1Click();
@@ -329,10 +284,10 @@ TEST_F(CaseFileTest, ADamagedFileChangesNothing)
     WriteBytes(Path("count.sdf"),
                QByteArray::fromStdString(golden).replace("Stage count: $1$", "Stage count: $2.5$"));
     DefineCompleteCase();
-    const CaseModel before = *FurFea;
+    const CaseModel before = FurFea->Case;
     const QString tree = FurFea->TreeNode(tnScenario)->text(0);
-    const std::string dir = FurFea->CaseDir();
-    const std::string text = CaseFileText(*FurFea, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm);
+    const std::string dir = FurFea->Case.CaseDir();
+    const std::string text = CaseFileText(FurFea->Case);
 
     for (const QString& name : {Path("cut.sdf"), Path("count.sdf"), Path("absent.sdf"), Folder.path()}) {
         ScriptedFileDialogs dialogs;
@@ -341,17 +296,60 @@ TEST_F(CaseFileTest, ADamagedFileChangesNothing)
         messages.Expect("Loading data file fails!", "Information");
         FurFea->Load1Click();
     }
-    EXPECT_EQ(FurFea->CaseDir(), dir);
+    EXPECT_EQ(FurFea->Case.CaseDir(), dir);
     EXPECT_EQ(FurFea->TreeNode(tnScenario)->text(0), tree);
-    EXPECT_EQ(FurFea->Fluids, before.Fluids);
-    EXPECT_EQ(FurFea->Stages, before.Stages);
-    EXPECT_EQ(CaseFileText(*FurFea, *ActivityFrm, *EnvironmentFrm, *GarmentForm, *FabricLayerFrm), text);
+    EXPECT_EQ(FurFea->Case.Fluids, before.Fluids);
+    EXPECT_EQ(FurFea->Case.Stages, before.Stages);
+    EXPECT_EQ(CaseFileText(FurFea->Case), text);
 
     // Cancel changes nothing and says nothing.
     ScriptedFileDialogs dialogs;
     MessageRecorder messages;
     FurFea->Load1Click();
-    EXPECT_EQ(FurFea->CaseDir(), dir);
+    EXPECT_EQ(FurFea->Case.CaseDir(), dir);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CaseFileTest, AFreshCaseHoldsTheOpenMembraneAndSavesBackToTheSameBytes)
+{
+    ASSERT_EQ(FurFea->Case.Membranes.size(), 1u);
+    EXPECT_EQ(FurFea->Case.Membranes[0]->Name, "OP");
+    const std::string first = CaseFileText(FurFea->Case);
+    CaseFixture loaded;
+    ASSERT_TRUE(LoadText(first, loaded));
+    EXPECT_EQ(loaded.Text(), first);
+}
+
+TEST_F(CaseFileTest, LoadingACaseWithoutStagesOrMaterialsEmptiesEveryListThatMirrorsThem)
+{
+    WriteBytes(Path("case.sdf"), QByteArray::fromStdString(GoldenFile("case_saved.sdf")));
+    WriteBytes(Path("empty.sdf"), QByteArray::fromStdString(FreshCase().Text()));
+    ScriptedFileDialogs dialogs;
+    MessageRecorder messages;
+    dialogs.Answer(Path("case.sdf"));
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    ASSERT_EQ(ActivityFrm->ListBox->count(), 1);
+    ASSERT_EQ(FabricForm->FabricListBox->count(), 1);
+    ASSERT_EQ(Membrane->MemListBox->count(), 1);
+
+    dialogs.Answer(Path("empty.sdf"));
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_TRUE(FurFea->Case.Stages.empty());
+    EXPECT_EQ(FurFea->Case.Activity.StageCount, 0);
+    EXPECT_EQ(FurFea->Case.Environment.StageCount, 0);
+    EXPECT_EQ(ActivityFrm->ListBox->count(), 0);
+    EXPECT_EQ(EnvironmentFrm->TemperatureTable->RowCount(), 1) << "the grid's one empty row";
+    EXPECT_EQ(FabricForm->FabricListBox->count(), 0);
+    EXPECT_EQ(Membrane->MemListBox->count(), static_cast<int>(FurFea->Case.Membranes.size()));
+
+    // The next save writes a stage count that agrees with the schedule.
+    EXPECT_NE(CaseFileText(FurFea->Case).find("Stage count: $0$"), std::string::npos);
 }
 
 } // namespace

@@ -47,15 +47,24 @@ void RunDialogs(const std::function<void()>& environment, const std::function<vo
 // A confirmed schedule of n everyday activities.
 void Schedule(int n)
 {
-    ActivityFrm->StageCount = n;
+    FurFea->Case.Activity.StageCount = n;
     for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i)
-        ActivityFrm->ActivityIndex[i] = static_cast<int>(i % 8);
-    ActivityFrm->LoadActivitySchedule(n, ActivityFrm->Duration.data(), ActivityFrm->ActivityIndex.data());
+        FurFea->Case.Activity.ActivityIndex[i] = static_cast<int>(i % 8);
+    ActivityFrm->LoadActivitySchedule();
 }
 
+// Rows as a loaded case brings them.
 void Load(std::vector<double> t, std::vector<double> rh, std::vector<double> wind)
 {
-    EnvironmentFrm->LoadEnvironmentGrids(static_cast<int>(t.size()), t.data(), rh.data(), wind.data());
+    EnvironmentTable& rows = FurFea->Case.Environment;
+    rows.StageCount = static_cast<int>(t.size());
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        rows.Temperature[i] = t[i];
+        rows.RH[i] = rh[i];
+        rows.Wind[i] = wind[i];
+    }
+    EnvironmentFrm->LoadEnvironmentGrids();
+    FurFea->Case.EnvironmentDefined = true;
 }
 
 void SetRow(int row, const QString& temperature, const QString& rh, const QString& wind)
@@ -78,37 +87,12 @@ void PickPlace(int row, int item)
     emit box->activated(item);
 }
 
-class EnvironmentTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        SavedCase = static_cast<CaseModel&>(*FurFea);
-        SavedSchedule = static_cast<ActivitySchedule&>(*ActivityFrm);
-        SavedTable = static_cast<EnvironmentTable&>(*EnvironmentFrm);
-        // A fresh environment: nothing loaded or read, no key pressed, empty cells.
-        static_cast<EnvironmentTable&>(*EnvironmentFrm) = EnvironmentTable{};
-        Load({}, {}, {});
-        EnvironmentFrm->Redefining = false;
-        FurFea->EnvironmentDefined = false;
-        for (int row = 0; row < 4; ++row)
-            SetRow(row, "", "", "");
-    }
-    void TearDown() override
-    {
-        static_cast<CaseModel&>(*FurFea) = SavedCase;
-        static_cast<ActivitySchedule&>(*ActivityFrm) = SavedSchedule;
-        static_cast<EnvironmentTable&>(*EnvironmentFrm) = SavedTable;
-    }
-    CaseModel SavedCase;
-    ActivitySchedule SavedSchedule;
-    EnvironmentTable SavedTable;
-};
+class EnvironmentTest : public AppTest {};
 
 TEST_F(EnvironmentTest, ShowingTakesTheScheduleOverOneLinePerStage)
 {
     Schedule(3);
-    ActivityFrm->ScheduleChanged = true;
+    FurFea->Case.Activity.ScheduleChanged = true;
     RunDialogs([] {
         ASSERT_EQ(EnvironmentFrm->ListBox->count(), 3);
         ASSERT_EQ(EnvironmentFrm->PlaceBoxes.size(), 3u);
@@ -130,13 +114,13 @@ TEST_F(EnvironmentTest, ShowingTakesTheScheduleOverOneLinePerStage)
         }
         EnvironmentFrm->reject();
     });
-    EXPECT_FALSE(ActivityFrm->ScheduleChanged) << "showing alone takes the schedule over";
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged) << "showing alone takes the schedule over";
 }
 
 TEST_F(EnvironmentTest, OkReadsAllRowsInOrderAndStoresOnlyWhenAllAreRight)
 {
     Schedule(3);
-    EnvironmentFrm->Temperature[2] = 99;
+    FurFea->Case.Environment.Temperature[2] = 99;
     MessageRecorder messages;
     messages.Expect("you need finish the Relative Humidity input!", "Input Error")
         .Expect("you input wrong Wind Velocity!", "Input Error")
@@ -153,22 +137,22 @@ TEST_F(EnvironmentTest, OkReadsAllRowsInOrderAndStoresOnlyWhenAllAreRight)
         EnvironmentFrm->TemperatureTable->SetCell(0, 0, "2O");
         EnvironmentFrm->OkBtn->click();
         EXPECT_TRUE(EnvironmentFrm->isVisible());
-        EXPECT_FALSE(FurFea->EnvironmentDefined);
-        EXPECT_EQ(EnvironmentFrm->Temperature[2], 99) << "a failed OK stores nothing";
-        EXPECT_EQ(EnvironmentFrm->Place[2], 0);
+        EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
+        EXPECT_EQ(FurFea->Case.Environment.Temperature[2], 99) << "a failed OK stores nothing";
+        EXPECT_EQ(FurFea->Case.Environment.Place[2], 0);
 
         SetRow(2, "30", "60", "2");
         EnvironmentFrm->TemperatureTable->SetCell(0, 0, " 20.5");
         EnvironmentFrm->OkBtn->click();
     });
     EXPECT_TRUE(messages.AllConsumed());
-    EXPECT_EQ(EnvironmentFrm->StageCount, 3);
-    EXPECT_EQ(EnvironmentFrm->Temperature[0], 20.5);
-    EXPECT_EQ(EnvironmentFrm->RH[2], 60);
-    EXPECT_EQ(EnvironmentFrm->Wind[2], 2);
-    EXPECT_EQ(EnvironmentFrm->Place[2], 2.0);
-    EXPECT_TRUE(FurFea->EnvironmentDefined);
-    EXPECT_TRUE(FurFea->StagesDirty);
+    EXPECT_EQ(FurFea->Case.Environment.StageCount, 3);
+    EXPECT_EQ(FurFea->Case.Environment.Temperature[0], 20.5);
+    EXPECT_EQ(FurFea->Case.Environment.RH[2], 60);
+    EXPECT_EQ(FurFea->Case.Environment.Wind[2], 2);
+    EXPECT_EQ(FurFea->Case.Environment.Place[2], 2.0);
+    EXPECT_TRUE(FurFea->Case.EnvironmentDefined);
+    EXPECT_TRUE(FurFea->Case.StagesDirty);
     EXPECT_EQ(FurFea->EnvironmentBtn->icon().pixmap(32).toImage(), QIcon(FurFea->Glyphs[stEnvironment]).pixmap(32).toImage());
     EXPECT_EQ(FurFea->BodyBtn->icon().pixmap(32).toImage(), QIcon(FurFea->Glyphs2[stBody]).pixmap(32).toImage());
 }
@@ -176,17 +160,17 @@ TEST_F(EnvironmentTest, OkReadsAllRowsInOrderAndStoresOnlyWhenAllAreRight)
 TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValuesExactly)
 {
     Schedule(2);
-    ActivityFrm->ScheduleChanged = true;
+    FurFea->Case.Activity.ScheduleChanged = true;
     // A file's relative humidity of 0.57 comes in as 56.99999999999999 percent.
     Load({-10.25, 1e-5}, {0.57 * 100, 50}, {12, 0.5});
     EXPECT_EQ(EnvironmentFrm->TemperatureTable->Cell(0, 1), "1E-5");
     EXPECT_EQ(EnvironmentFrm->RHTable->Cell(0, 0), "57");
-    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
-    EXPECT_TRUE(FurFea->EnvironmentDefined);
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
+    EXPECT_TRUE(FurFea->Case.EnvironmentDefined);
 
     MessageRecorder messages;
     messages.Expect("you need finish the temperature input!", "Input Error");
-    FurFea->StagesDirty = false;
+    FurFea->Case.StagesDirty = false;
     RunDialogs([] {
         EnvironmentFrm->TemperatureTable->SetCell(0, 0, "");
         EnvironmentFrm->OkBtn->click();  // no key: nothing is read
@@ -199,8 +183,8 @@ TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValue
         EnvironmentFrm->OkBtn->click();
     });
     EXPECT_TRUE(messages.AllConsumed());
-    EXPECT_EQ(EnvironmentFrm->RH[0], 0.57 * 100);
-    EXPECT_FALSE(FurFea->StagesDirty) << "nothing changed: the stages stay as they are";
+    EXPECT_EQ(FurFea->Case.Environment.RH[0], 0.57 * 100);
+    EXPECT_FALSE(FurFea->Case.StagesDirty) << "nothing changed: the stages stay as they are";
 }
 
 TEST_F(EnvironmentTest, AStageAddedAfterALoadMustBeEntered)
@@ -213,12 +197,12 @@ TEST_F(EnvironmentTest, AStageAddedAfterALoadMustBeEntered)
         ActivityFrm->RatioTable->SetCell(0, 2, "15");
         ActivityFrm->Button2->click();
     });
-    ASSERT_TRUE(ActivityFrm->ScheduleChanged);
+    ASSERT_TRUE(FurFea->Case.Activity.ScheduleChanged);
 
     // Looking at the environment does not make the third stage defined.
     RunDialogs([] { EnvironmentFrm->reject(); });
-    EXPECT_FALSE(ActivityFrm->ScheduleChanged);
-    EXPECT_FALSE(FurFea->EnvironmentDefined);
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
+    EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
 
     MessageRecorder messages;
     messages.Expect("you need finish the temperature input!", "Input Error");
@@ -229,41 +213,14 @@ TEST_F(EnvironmentTest, AStageAddedAfterALoadMustBeEntered)
         EnvironmentFrm->OkBtn->click();
     });
     EXPECT_TRUE(messages.AllConsumed());
-    EXPECT_EQ(EnvironmentFrm->StageCount, 3);
-    EXPECT_EQ(EnvironmentFrm->Temperature[2], 25);
-    EXPECT_TRUE(FurFea->EnvironmentDefined);
+    EXPECT_EQ(FurFea->Case.Environment.StageCount, 3);
+    EXPECT_EQ(FurFea->Case.Environment.Temperature[2], 25);
+    EXPECT_TRUE(FurFea->Case.EnvironmentDefined);
 }
 
 class ScheduleRoundTripTest : public EnvironmentTest {
 protected:
-    void SetUp() override
-    {
-        EnvironmentTest::SetUp();
-        Garments = static_cast<GarmentSet&>(*GarmentForm);
-        Layers = static_cast<LayerRows&>(*FabricLayerFrm);
-        for (int i = 0; i <= tnControl; ++i)
-            Nodes.emplace_back(FurFea->TreeNode(i)->text(0), FurFea->TreeNode(i)->icon(0));
-        Male = DefineBodyFrm->IsMale;
-        Female = DefineBodyFrm->IsFemale;
-    }
-    void TearDown() override
-    {
-        static_cast<GarmentSet&>(*GarmentForm) = Garments;
-        static_cast<LayerRows&>(*FabricLayerFrm) = Layers;
-        for (int i = 0; i <= tnControl; ++i) {
-            FurFea->TreeNode(i)->setText(0, Nodes[static_cast<std::size_t>(i)].first);
-            FurFea->TreeNode(i)->setIcon(0, Nodes[static_cast<std::size_t>(i)].second);
-        }
-        DefineBodyFrm->IsMale = Male;
-        DefineBodyFrm->IsFemale = Female;
-        EnvironmentTest::TearDown();
-        FurFea->ShowCaseDir();
-    }
     QTemporaryDir Folder;
-    GarmentSet Garments;
-    LayerRows Layers;
-    std::vector<std::pair<QString, QIcon>> Nodes;
-    bool Male = false, Female = false;
 };
 
 TEST_F(ScheduleRoundTripTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
@@ -272,7 +229,7 @@ TEST_F(ScheduleRoundTripTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
     // only the file holds.
     CaseFixture two = RichCase();
     two.Model.Stages.resize(2);
-    two.Activity.StageCount = two.Environment.StageCount = 2;
+    two.Model.Activity.StageCount = two.Model.Environment.StageCount = 2;
     const std::string text = two.Text();
     const QString loaded = Folder.filePath("two.sdf");
     {
@@ -297,7 +254,7 @@ TEST_F(ScheduleRoundTripTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
                 ActivityFrm->RatioTable->SetCell(0, row, "5");
             ActivityFrm->Button2->click();
         });
-    ASSERT_EQ(EnvironmentFrm->StageCount, 3);
+    ASSERT_EQ(FurFea->Case.Environment.StageCount, 3);
 
     ScriptedFileDialogs dialogs;
     dialogs.Answer(loaded);
@@ -321,7 +278,7 @@ TEST_F(ScheduleRoundTripTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
             EXPECT_EQ(ActivityFrm->ListBox->item(1)->text(), "Teaching");
             ActivityFrm->Button2->click();
         });
-    EXPECT_FALSE(FurFea->StagesDirty);
+    EXPECT_FALSE(FurFea->Case.StagesDirty);
 
     dialogs.Answer(Folder.filePath("again"));
     messages.Expect("Data file has been saved successfully!", "Information");

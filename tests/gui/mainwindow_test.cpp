@@ -44,22 +44,7 @@ private:
     ScopedModalHook Hook;
 };
 
-class MainWindowTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        Saved = static_cast<CaseModel&>(*FurFea);
-        SavedSchedule = ActivityFrm->ScheduleChanged;
-    }
-    void TearDown() override
-    {
-        static_cast<CaseModel&>(*FurFea) = Saved;
-        ActivityFrm->ScheduleChanged = SavedSchedule;
-    }
-    CaseModel Saved;
-    bool SavedSchedule = false;
-};
+class MainWindowTest : public AppTest {};
 
 bool SamePicture(const QIcon& icon, const QPixmap& picture)
 {
@@ -77,17 +62,17 @@ TEST_F(MainWindowTest, CreatesTheFortyThreeWindowsWithTheMainWindowFirst)
     EXPECT_EQ(windows[17]->objectName(), "FrmMain");
     EXPECT_EQ(windows[42]->objectName(), "OpenLinkFrm");
     EXPECT_EQ(FurFea->windowTitle(), "Vantora1.34");
-    EXPECT_EQ(FurFea->ModelCode, 1);
-    EXPECT_GT(FurFea->ScreenHeight, 0);
+    EXPECT_EQ(FurFea->Case.ModelCode, 1);
+    EXPECT_GT(FurFea->Case.ScreenHeight, 0);
 }
 
 TEST_F(MainWindowTest, ShowsTheCaseFolderAndTheVisibleToolButtonsOnly)
 {
     auto* panel = Control<QLabel>(FurFea, "StatusPanel0");
-    FurFea->SetCaseDir(AppDir().toStdString());
+    FurFea->Case.SetCaseDir(AppDir().toStdString());
     FurFea->ShowCaseDir();
-    EXPECT_EQ(panel->text(), "Files are saved to " + QString::fromStdString(FurFea->CaseDir()));
-    EXPECT_TRUE(QString::fromStdString(FurFea->CaseDir()).endsWith('/'));
+    EXPECT_EQ(panel->text(), "Files are saved to " + QString::fromStdString(FurFea->Case.CaseDir()));
+    EXPECT_TRUE(QString::fromStdString(FurFea->Case.CaseDir()).endsWith('/'));
     auto visible = [](QToolButton* b) {
         for (QAction* a : b->parentWidget()->actions())
             if (qobject_cast<QToolBar*>(b->parentWidget())->widgetForAction(a) == b)
@@ -119,7 +104,7 @@ TEST_F(MainWindowTest, TreeHoldsTheStepsInOrder)
 TEST_F(MainWindowTest, HumanBodyNeedsTheThermoregulationModel)
 {
     {
-        FurFea->ModelCode = 2;
+        FurFea->Case.ModelCode = 2;
         MessageRecorder messages;
         messages.Expect("You did not choose Human Body Thermoregulation model!", "Information");
         ModalLog log;
@@ -127,7 +112,7 @@ TEST_F(MainWindowTest, HumanBodyNeedsTheThermoregulationModel)
         EXPECT_TRUE(log.Opened.empty());
     }
     for (int code : {1, 3}) {
-        FurFea->ModelCode = static_cast<std::uint8_t>(code);
+        FurFea->Case.ModelCode = static_cast<std::uint8_t>(code);
         MessageRecorder messages;
         messages.AllowAny();
         ModalLog log;
@@ -139,18 +124,18 @@ TEST_F(MainWindowTest, HumanBodyNeedsTheThermoregulationModel)
 
 TEST_F(MainWindowTest, OpenersBeforeTheStepsAreConfirmed)
 {
-    FurFea->ActivityDefined = false;
-    FurFea->BoundaryDefined = false;
-    ActivityFrm->ScheduleChanged = false;
+    FurFea->Case.ActivityDefined = false;
+    FurFea->Case.BoundaryDefined = false;
+    FurFea->Case.Activity.ScheduleChanged = false;
     BoudaryCD->StageListBox->clear();
     {
         ModalLog log;
         FurFea->DefineBoundaryCondition1Click();
         ASSERT_EQ(log.Opened.size(), 1u);
         EXPECT_EQ(log.Opened[0], BoudaryCD);
-        EXPECT_TRUE(FurFea->BoundaryDefined);
+        EXPECT_TRUE(FurFea->Case.BoundaryDefined);
         EXPECT_EQ(BoudaryCD->StageListBox->count(), 0);  // stages not rebuilt
-        EXPECT_FALSE(FurFea->StagesShown);
+        EXPECT_FALSE(FurFea->Case.StagesShown);
     }
     {
         ModalLog log;
@@ -161,7 +146,7 @@ TEST_F(MainWindowTest, OpenersBeforeTheStepsAreConfirmed)
 
 TEST_F(MainWindowTest, AChangedScheduleStopsBothOpeners)
 {
-    ActivityFrm->ScheduleChanged = true;
+    FurFea->Case.Activity.ScheduleChanged = true;
     MessageRecorder messages;
     messages.Expect("Please finish the environment definition!", "Information");
     messages.Expect("Please finish the environment definition!", "Information");
@@ -173,8 +158,8 @@ TEST_F(MainWindowTest, AChangedScheduleStopsBothOpeners)
 
 TEST_F(MainWindowTest, TreeDoubleClickOpensOnlyBoundaryAndControl)
 {
-    ActivityFrm->ScheduleChanged = false;
-    FurFea->ActivityDefined = false;
+    FurFea->Case.Activity.ScheduleChanged = false;
+    FurFea->Case.ActivityDefined = false;
     ModalLog log;
     FurFea->TreeView1->setCurrentItem(FurFea->TreeNode(tnHumanBody));
     FurFea->TreeView1DblClick();
@@ -203,19 +188,19 @@ TEST_F(MainWindowTest, MarkingAStepSwapsTheButtonPicturesAndTheTreePicture)
 
 TEST_F(MainWindowTest, NewChangesNothing)
 {
-    const CaseModel before = *FurFea;
+    const CaseModel before = FurFea->Case;
     ModalLog log;
     FurFea->ToolButton3Click();
     FurFea->CreateDirectory1Click();
     EXPECT_TRUE(log.Opened.empty());
-    EXPECT_EQ(FurFea->Fluids.size(), before.Fluids.size());
-    EXPECT_EQ(FurFea->CaseDir(), before.CaseDir());
-    EXPECT_EQ(FurFea->ModelCode, before.ModelCode);
+    EXPECT_EQ(FurFea->Case.Fluids.size(), before.Fluids.size());
+    EXPECT_EQ(FurFea->Case.CaseDir(), before.CaseDir());
+    EXPECT_EQ(FurFea->Case.ModelCode, before.ModelCode);
 }
 
 TEST_F(MainWindowTest, PcmNeedsThePcmModel)
 {
-    FurFea->ModelCode = 1;
+    FurFea->Case.ModelCode = 1;
     MessageRecorder messages;
     messages.Expect("You did not choose PCM model!", "Information");
     ModalLog log;

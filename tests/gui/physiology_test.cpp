@@ -32,26 +32,8 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        SavedBody = FurFea->Body;
-        SavedRates = FurFea->FiringRate;
-        SavedDefined = PhysiologyFrm->Defined;
-        FurFea->Body = BodyParameters{};
-        FurFea->FiringRate = FiringRateCoefficients{};
-        PhysiologyFrm->Defined = false;
         PhysiologyFrm->DefaultClick();
     }
-
-    void TearDown() override
-    {
-        FurFea->Body = SavedBody;
-        FurFea->FiringRate = SavedRates;
-        PhysiologyFrm->Defined = SavedDefined;
-    }
-
-private:
-    BodyParameters SavedBody;
-    FiringRateCoefficients SavedRates;
-    bool SavedDefined = false;
 };
 
 QLineEdit* Edit(const char* name) { return Control<QLineEdit>(PhysiologyFrm, name); }
@@ -88,7 +70,7 @@ TEST_F(PhysiologyDialogTest, DefaultThenOkStoresTheDefaultsWithTemperaturesInKel
     MessageRecorder messages;
     EXPECT_EQ(PressOk(), mrOk);
     EXPECT_TRUE(PhysiologyFrm->Defined);
-    const BodyParameters& b = FurFea->Body;
+    const BodyParameters& b = FurFea->Case.Body;
     // What the edits show is what is stored: 15 digits of 4/15 and of 1.7e-2/3600.
     EXPECT_DOUBLE_EQ(b.Cswr_max, 0.266666666666667);
     EXPECT_DOUBLE_EQ(b.Cswr_reg, 4.72222222222222E-6);
@@ -111,7 +93,7 @@ TEST_F(PhysiologyDialogTest, DefaultThenOkStoresTheDefaultsWithTemperaturesInKel
     EXPECT_DOUBLE_EQ(b.abs_sk, 0.77);
     for (int s = 0; s < 20; ++s) {
         EXPECT_EQ(Edit(SlotEdits[s])->text().toDouble(), DefaultRates[static_cast<std::size_t>(s)]) << s;
-        EXPECT_DOUBLE_EQ(FurFea->FiringRate[s], DefaultRates[static_cast<std::size_t>(s)]) << s;
+        EXPECT_DOUBLE_EQ(FurFea->Case.FiringRate[s], DefaultRates[static_cast<std::size_t>(s)]) << s;
     }
     // The wearer's measures are the body dialog's.
     EXPECT_DOUBLE_EQ(b.W_d, 0);
@@ -157,16 +139,16 @@ TEST_F(PhysiologyDialogTest, AFaultyEditStoresNothingAndNamesTheEdit)
         SCOPED_TRACE(c.name);
         PhysiologyFrm->DefaultClick();
         c.edit->setText(c.text);
-        FurFea->Body = BodyParameters{};
-        FurFea->FiringRate = FiringRateCoefficients{};
+        FurFea->Case.Body = BodyParameters{};
+        FurFea->Case.FiringRate = FiringRateCoefficients{};
         MessageRecorder messages;
         messages.Expect(Message(c.name), "Input Error");
         EXPECT_EQ(PressOk(), mrNone);
         EXPECT_TRUE(messages.AllConsumed());
         // Fields read before the faulty one are not stored either.
-        EXPECT_DOUBLE_EQ(FurFea->Body.Cswr_max, 0);
-        EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 0);
-        EXPECT_DOUBLE_EQ(FurFea->FiringRate[0], 0);
+        EXPECT_DOUBLE_EQ(FurFea->Case.Body.Cswr_max, 0);
+        EXPECT_DOUBLE_EQ(FurFea->Case.Body.RH_sk, 0);
+        EXPECT_DOUBLE_EQ(FurFea->Case.FiringRate[0], 0);
         EXPECT_FALSE(PhysiologyFrm->Defined);
         EXPECT_EQ(c.edit->text(), c.text);
     }
@@ -175,10 +157,10 @@ TEST_F(PhysiologyDialogTest, AFaultyEditStoresNothingAndNamesTheEdit)
     PhysiologyFrm->RH_skinEdit->setText("100");
     MessageRecorder messages;
     EXPECT_EQ(PressOk(), mrOk);
-    EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 1.0);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.RH_sk, 1.0);
     PhysiologyFrm->RH_skinEdit->setText("0");
     EXPECT_EQ(PressOk(), mrOk);
-    EXPECT_DOUBLE_EQ(FurFea->Body.RH_sk, 0.0);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Body.RH_sk, 0.0);
 }
 
 TEST_F(PhysiologyDialogTest, PutThenOkGivesBackTheSameValuesAndCountsAsConfirmed)
@@ -192,8 +174,8 @@ TEST_F(PhysiologyDialogTest, PutThenOkGivesBackTheSameValuesAndCountsAsConfirmed
     loaded.RH_sk = 0.425; loaded.k_b = 0.00013; loaded.abs_sk = 0.69;
     loaded.W_d = 64000;
     for (int s = 0; s < 20; ++s)
-        FurFea->FiringRate[s] = DefaultRates[static_cast<std::size_t>(s)] + 0.5;
-    const FiringRateCoefficients rates = FurFea->FiringRate;
+        FurFea->Case.FiringRate[s] = DefaultRates[static_cast<std::size_t>(s)] + 0.5;
+    const FiringRateCoefficients rates = FurFea->Case.FiringRate;
 
     PhysiologyFrm->PutPhysiologyValue(loaded);
     EXPECT_TRUE(PhysiologyFrm->Defined);
@@ -201,11 +183,11 @@ TEST_F(PhysiologyDialogTest, PutThenOkGivesBackTheSameValuesAndCountsAsConfirmed
     EXPECT_EQ(PhysiologyFrm->RH_skinEdit->text(), "42.5");
     EXPECT_EQ(PhysiologyFrm->Cswr_regEdit->text(), "3.9E-6");
 
-    FurFea->Body = BodyParameters{};
-    FurFea->FiringRate = FiringRateCoefficients{};
+    FurFea->Case.Body = BodyParameters{};
+    FurFea->Case.FiringRate = FiringRateCoefficients{};
     MessageRecorder messages;
     EXPECT_EQ(PressOk(), mrOk);
-    const BodyParameters& b = FurFea->Body;
+    const BodyParameters& b = FurFea->Case.Body;
     const double within15 = 1e-13;
     for (auto field : {&BodyParameters::Cswr_max, &BodyParameters::Cswr_reg, &BodyParameters::Cswr_pow,
                        &BodyParameters::Cshv_reg, &BodyParameters::Cbld_dia, &BodyParameters::Cbld_strt,
@@ -216,7 +198,7 @@ TEST_F(PhysiologyDialogTest, PutThenOkGivesBackTheSameValuesAndCountsAsConfirmed
                        &BodyParameters::abs_sk})
         EXPECT_NEAR(b.*field, loaded.*field, std::abs(loaded.*field) * within15);
     for (int s = 0; s < 20; ++s)
-        EXPECT_DOUBLE_EQ(FurFea->FiringRate[s], rates[s]) << s;
+        EXPECT_DOUBLE_EQ(FurFea->Case.FiringRate[s], rates[s]) << s;
     EXPECT_DOUBLE_EQ(b.W_d, 0);  // not the physiology's to write
 }
 

@@ -47,11 +47,11 @@ void MakeFile(const QString& path)
 // Keeps the case folder and project name of the shared main window across a test.
 class KeepCaseFolder {
 public:
-    KeepCaseFolder() : Dir(FurFea->CaseDir()), Project(FurFea->ProjectName) {}
+    KeepCaseFolder() : Dir(FurFea->Case.CaseDir()), Project(FurFea->Case.ProjectName) {}
     ~KeepCaseFolder()
     {
-        FurFea->SetCaseDir(Dir);
-        FurFea->ProjectName = Project;
+        FurFea->Case.SetCaseDir(Dir);
+        FurFea->Case.ProjectName = Project;
         FurFea->ShowCaseDir();
     }
 
@@ -163,7 +163,7 @@ TEST_F(SmallWindowsTest, ProjectDialogTakesTheFolderEvenWithoutAFileName)
     ASSERT_TRUE(tmp.isValid());
     DesignateDirFrm->FolderBrowser->SetDirectory(tmp.path());
     DesignateDirFrm->FileNameEdit->clear();
-    FurFea->ProjectName = "before";
+    FurFea->Case.ProjectName = "before";
 
     MessageRecorder messages;
     messages.Expect("Please give a name for the simulation project file", "Information");
@@ -179,9 +179,9 @@ TEST_F(SmallWindowsTest, ProjectDialogTakesTheFolderEvenWithoutAFileName)
     });
     FurFea->DesignateDirBtnClick();
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(FurFea->CaseDir(), (tmp.path() + "/").toStdString());
+    EXPECT_EQ(FurFea->Case.CaseDir(), (tmp.path() + "/").toStdString());
     EXPECT_EQ(statusText, "Files are saved to " + tmp.path() + "/");
-    EXPECT_EQ(FurFea->ProjectName, "jacket trial");
+    EXPECT_EQ(FurFea->Case.ProjectName, "jacket trial");
     EXPECT_FALSE(DesignateDirFrm->isVisible());
 }
 
@@ -191,15 +191,15 @@ TEST_F(SmallWindowsTest, ProjectDialogCancelChangesNothing)
     QTemporaryDir tmp;
     DesignateDirFrm->FolderBrowser->SetDirectory(tmp.path());
     DesignateDirFrm->FileNameEdit->setText("other");
-    const std::string dir = FurFea->CaseDir();
-    const std::string project = FurFea->ProjectName;
+    const std::string dir = FurFea->Case.CaseDir();
+    const std::string project = FurFea->Case.ProjectName;
     ScopedModalHook hook([&](TForm&) {
         DesignateDirFrm->btnExit->click();
         return mrNone;
     });
     FurFea->DesignateDirBtnClick();
-    EXPECT_EQ(FurFea->CaseDir(), dir);
-    EXPECT_EQ(FurFea->ProjectName, project);
+    EXPECT_EQ(FurFea->Case.CaseDir(), dir);
+    EXPECT_EQ(FurFea->Case.ProjectName, project);
     EXPECT_FALSE(DesignateDirFrm->isVisible());
 }
 

@@ -5,9 +5,11 @@
 #include "app/furfea.h"
 #include "app/windows.h"
 
-void EnsureApplicationWindows()
+void FreshApplicationWindows()
 {
     if (FurFea)
-        return;
+        DestroyApplicationWindows();
+    // Deferred deletions of the old windows must not reach the new ones.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     CreateApplicationWindows();
 }

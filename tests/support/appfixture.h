@@ -1,14 +1,14 @@
 #pragma once
-// Creates the application's 43 windows once for a test program and hands each test a main
-// window; tests that change the case restore what they need themselves.
+// Every GUI test starts from the application as it starts: a fresh case and fresh windows, so no
+// test sees what another one left behind.
 #include <gtest/gtest.h>
 
 #include <QString>
 
 class QWidget;
 
-// The windows are created on first use and live until the test program ends.
-void EnsureApplicationWindows();
+// Destroys the application's windows, if any, and creates all of them anew.
+void FreshApplicationWindows();
 
 // Finds a child control by its name (fails the test when there is none).
 template <class T>
@@ -16,7 +16,7 @@ T* Control(QWidget* window, const QString& name);
 
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override { EnsureApplicationWindows(); }
+    void SetUp() override { FreshApplicationWindows(); }
 };
 
 #include <QWidget>

@@ -6,6 +6,9 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (ctest does it while building) needs no display.
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     TApplication app(argc, argv);
     app.setApplicationName("Vantora");
     return RUN_ALL_TESTS();

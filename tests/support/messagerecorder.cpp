@@ -30,8 +30,9 @@ int MessageRecorder::Answer(const QString& text, const QString& caption, int fla
     Expectation e = Expected.front();
     Expected.pop_front();
     EXPECT_EQ(e.Text.toStdString(), text.toStdString());
-    if (!e.Caption.isEmpty())
+    if (!e.Caption.isEmpty()) {
         EXPECT_EQ(e.Caption.toStdString(), caption.toStdString()) << "caption of \"" << text.toStdString() << "\"";
+    }
     return e.Answer;
 }
 

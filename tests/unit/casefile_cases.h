@@ -7,16 +7,11 @@
 
 #include "casemodel/casefile.h"
 #include "casemodel/casemodel.h"
-#include "casemodel/dialogstate.h"
 
 struct CaseFixture {
     CaseModel Model;
-    ActivitySchedule Activity;
-    EnvironmentTable Environment;
-    GarmentSet Garments;
-    LayerRows Layers;
 
-    std::string Text() const { return CaseFileText(Model, Activity, Environment, Garments, Layers); }
+    std::string Text() const { return CaseFileText(Model); }
 };
 
 #ifdef VANTORA_TEST_DATA
@@ -33,9 +28,7 @@ inline std::string GoldenFile(const std::string& name)
 inline CaseFixture FreshCase()
 {
     CaseFixture c;
-    c.Model.InitControlDefaults();
-    c.Model.InitDefaultFluids();
-    AddDefaultMembrane(c.Model.Membranes);
+    c.Model.InitFreshCase();
     return c;
 }
 
@@ -240,15 +233,15 @@ inline GarmentLayerRow Row(const CaseModel& m, std::initializer_list<std::pair<i
 // Garment 1: tight, Plain in layer 2 only; garment 2: loose, Treated in 0 and Plain in 4.
 inline void SetGoldenGarments(CaseFixture& c)
 {
-    c.Layers.Rows = {Row(c.Model, {{2, "Plain"}}), Row(c.Model, {{0, "Treated"}, {4, "Plain"}})};
-    c.Layers.GarmentCount = 2;
-    c.Garments.GarmentCount = 2;
-    c.Garments.StyleIndex[0] = 3;
-    c.Garments.Fitting[0] = 3;
-    c.Garments.Coverage[0] = 0.4;
-    c.Garments.StyleIndex[1] = 0;
-    c.Garments.Fitting[1] = 1;
-    c.Garments.Coverage[1] = 0.3;
+    c.Model.Layers.Rows = {Row(c.Model, {{2, "Plain"}}), Row(c.Model, {{0, "Treated"}, {4, "Plain"}})};
+    c.Model.Layers.GarmentCount = 2;
+    c.Model.GarmentList.GarmentCount = 2;
+    c.Model.GarmentList.StyleIndex[0] = 3;
+    c.Model.GarmentList.Fitting[0] = 3;
+    c.Model.GarmentList.Coverage[0] = 0.4;
+    c.Model.GarmentList.StyleIndex[1] = 0;
+    c.Model.GarmentList.Fitting[1] = 1;
+    c.Model.GarmentList.Coverage[1] = 0.3;
     c.Model.ClothingDefined = true;
 }
 
@@ -290,12 +283,12 @@ inline void SetGoldenStages(CaseFixture& c)
     s2->CoolDown = true;
     s2->CoolDownTime = 15;
     c.Model.Stages = {s1, s2};
-    c.Activity.StageCount = 2;
-    c.Activity.ActivityIndex[0] = 2;
-    c.Activity.ActivityIndex[1] = 30;
-    c.Environment.StageCount = 2;
-    c.Environment.Place[0] = 1;
-    c.Environment.Place[1] = 2;
+    c.Model.Activity.StageCount = 2;
+    c.Model.Activity.ActivityIndex[0] = 2;
+    c.Model.Activity.ActivityIndex[1] = 30;
+    c.Model.Environment.StageCount = 2;
+    c.Model.Environment.Place[0] = 1;
+    c.Model.Environment.Place[1] = 2;
     c.Model.StagesDirty = false;
 }
 
@@ -309,23 +302,23 @@ inline CaseFixture RichCase()
     SetGoldenMembranes(c.Model);
     SetGoldenFabrics(c.Model);
     SetGoldenGarments(c);
-    c.Layers.Rows.push_back(Row(c.Model, {{0, "Odd"}, {1, "Plain"}, {2, "Treated"}, {5, "Odd"}}));
-    c.Layers.GarmentCount = 3;
-    c.Garments.GarmentCount = 3;
-    c.Garments.StyleIndex[2] = 20;
-    c.Garments.Fitting[2] = 2;
+    c.Model.Layers.Rows.push_back(Row(c.Model, {{0, "Odd"}, {1, "Plain"}, {2, "Treated"}, {5, "Odd"}}));
+    c.Model.Layers.GarmentCount = 3;
+    c.Model.GarmentList.GarmentCount = 3;
+    c.Model.GarmentList.StyleIndex[2] = 20;
+    c.Model.GarmentList.Fitting[2] = 2;
     SetGoldenStages(c);
     auto s3 = Stage("Stage3", 35.5, 0, 0.3, 200, 900);
     s3->Microclimates = {Microclimate(false), Microclimate(false), Microclimate(true)};
     auto s4 = Stage("Warm down", 22, 1.25, 0.5, 80, 1200);
     c.Model.Stages.push_back(s3);
     c.Model.Stages.push_back(s4);
-    c.Activity.StageCount = 4;
-    c.Activity.ActivityIndex[2] = 0;
-    c.Activity.ActivityIndex[3] = 37;
-    c.Environment.StageCount = 4;
-    c.Environment.Place[2] = 0;
-    c.Environment.Place[3] = 1;
+    c.Model.Activity.StageCount = 4;
+    c.Model.Activity.ActivityIndex[2] = 0;
+    c.Model.Activity.ActivityIndex[3] = 37;
+    c.Model.Environment.StageCount = 4;
+    c.Model.Environment.Place[2] = 0;
+    c.Model.Environment.Place[3] = 1;
     for (int s = 0; s < 4; ++s) {
         c.Model.Control.ClothingCoverRatio[static_cast<std::size_t>(s)] = 0.5 + 0.1 * s;
         c.Model.Control.MoistureTransferRatio[static_cast<std::size_t>(s)] = 0.8;
@@ -382,21 +375,21 @@ inline CaseFixture MaximalCase()
             row.Layers[j] = c.Model.Fabrics[static_cast<std::size_t>(g + static_cast<int>(j)) % 30];
             row.HasFabric[j] = true;
         }
-        c.Layers.Rows.push_back(row);
-        c.Garments.StyleIndex[static_cast<std::size_t>(g)] = g % MaleStyleCount;
-        c.Garments.Fitting[static_cast<std::size_t>(g)] = 1 + g % 3;
-        c.Garments.Coverage[static_cast<std::size_t>(g)] = 0.5;
+        c.Model.Layers.Rows.push_back(row);
+        c.Model.GarmentList.StyleIndex[static_cast<std::size_t>(g)] = g % MaleStyleCount;
+        c.Model.GarmentList.Fitting[static_cast<std::size_t>(g)] = 1 + g % 3;
+        c.Model.GarmentList.Coverage[static_cast<std::size_t>(g)] = 0.5;
     }
-    c.Layers.GarmentCount = c.Garments.GarmentCount = MaxGarments;
+    c.Model.Layers.GarmentCount = c.Model.GarmentList.GarmentCount = MaxGarments;
     for (int s = 0; s < MaxStages; ++s) {
         auto st = Stage("Stage" + std::to_string(s + 1), 20 + s * 0.1, 0.5, 0.65, 58.2, 1800);
         for (int m = 0; m < 3 * MaxGarments; ++m)
             st->Microclimates.push_back(Microclimate(m % 2 == 0));
         c.Model.Stages.push_back(st);
-        c.Activity.ActivityIndex[static_cast<std::size_t>(s)] = s % ActivityCount;
-        c.Environment.Place[static_cast<std::size_t>(s)] = 1;
+        c.Model.Activity.ActivityIndex[static_cast<std::size_t>(s)] = s % ActivityCount;
+        c.Model.Environment.Place[static_cast<std::size_t>(s)] = 1;
     }
-    c.Activity.StageCount = c.Environment.StageCount = MaxStages;
+    c.Model.Activity.StageCount = c.Model.Environment.StageCount = MaxStages;
     c.Model.StagesDirty = false;
     return c;
 }
@@ -407,6 +400,6 @@ inline bool LoadText(const std::string& text, CaseFixture& c, bool maleWearer = 
     CaseFileContents contents;
     if (!ParseCaseFile(text, contents, maleWearer))
         return false;
-    ApplyCaseFile(contents, c.Model, c.Activity, c.Environment, c.Garments, c.Layers);
+    ApplyCaseFile(contents, c.Model);
     return true;
 }

@@ -55,8 +55,8 @@ TEST(CaseFileReader, ARichCaseLoadsBackAndSavesToTheSameBytes)
     const FabricType& treated = *loaded.Model.Fabrics[1];
     EXPECT_EQ(treated.Fibers[1], loaded.Model.Fibers[1]);
     EXPECT_EQ(treated.Membranes[0], loaded.Model.Membranes[0]);
-    EXPECT_EQ(loaded.Layers.Rows[1].Layers[0], loaded.Model.Fabrics[1]);
-    EXPECT_EQ(loaded.Layers.Rows[2].Layers[5], loaded.Model.Fabrics[2]);
+    EXPECT_EQ(loaded.Model.Layers.Rows[1].Layers[0], loaded.Model.Fabrics[1]);
+    EXPECT_EQ(loaded.Model.Layers.Rows[2].Layers[5], loaded.Model.Fabrics[2]);
     EXPECT_EQ(treated.Pcm.Name, "Paraffin");
     EXPECT_TRUE(loaded.Model.Fabrics[0]->Pcm.Name.empty());
 }
@@ -74,18 +74,18 @@ TEST(CaseFileReader, LoadingFillsTheDialogArraysAndTheStageSideLists)
     CaseFixture loaded = FreshCase();
     ASSERT_TRUE(LoadText(RichCase().Text(), loaded));
     const CaseModel& m = loaded.Model;
-    EXPECT_EQ(loaded.Activity.StageCount, 4);
-    EXPECT_EQ(loaded.Environment.StageCount, 4);
-    EXPECT_EQ(loaded.Activity.ActivityIndex[3], 37);
-    EXPECT_DOUBLE_EQ(loaded.Activity.MetabolicRate[1], 120);
-    EXPECT_DOUBLE_EQ(loaded.Activity.Duration[0], 1800);
-    EXPECT_DOUBLE_EQ(loaded.Environment.Temperature[1], -5);
-    EXPECT_DOUBLE_EQ(loaded.Environment.Wind[3], 1.25);
-    EXPECT_DOUBLE_EQ(loaded.Environment.RH[3], 50);  // OuterRH 0.5 as percent
-    EXPECT_DOUBLE_EQ(loaded.Environment.Place[1], 2);
-    EXPECT_EQ(loaded.Garments.GarmentCount, 3);
-    EXPECT_EQ(loaded.Garments.StyleIndex[2], 20);
-    EXPECT_EQ(loaded.Garments.Fitting[2], 2);
+    EXPECT_EQ(loaded.Model.Activity.StageCount, 4);
+    EXPECT_EQ(loaded.Model.Environment.StageCount, 4);
+    EXPECT_EQ(loaded.Model.Activity.ActivityIndex[3], 37);
+    EXPECT_DOUBLE_EQ(loaded.Model.Activity.MetabolicRate[1], 120);
+    EXPECT_DOUBLE_EQ(loaded.Model.Activity.Duration[0], 1800);
+    EXPECT_DOUBLE_EQ(loaded.Model.Environment.Temperature[1], -5);
+    EXPECT_DOUBLE_EQ(loaded.Model.Environment.Wind[3], 1.25);
+    EXPECT_DOUBLE_EQ(loaded.Model.Environment.RH[3], 50);  // OuterRH 0.5 as percent
+    EXPECT_DOUBLE_EQ(loaded.Model.Environment.Place[1], 2);
+    EXPECT_EQ(loaded.Model.GarmentList.GarmentCount, 3);
+    EXPECT_EQ(loaded.Model.GarmentList.StyleIndex[2], 20);
+    EXPECT_EQ(loaded.Model.GarmentList.Fitting[2], 2);
     ASSERT_EQ(m.ContactFlags.size(), 4u);
     EXPECT_EQ(m.ContactFlags[2].Length(), 6);
     EXPECT_FALSE(m.ContactFlags[2][0]);
@@ -197,9 +197,9 @@ TEST(CaseFileReader, ConductivityLineAndUnknownLayerFabrics)
     EXPECT_DOUBLE_EQ(c.Model.Fabrics[0]->Conductivity, 2000);
     EXPECT_DOUBLE_EQ(c.Model.Fabrics[0]->MaxDisCapDia, 0.001);
     EXPECT_DOUBLE_EQ(c.Model.Fabrics[2]->Conductivity, -1);
-    EXPECT_FALSE(c.Layers.Rows[1].HasFabric[4]);
-    EXPECT_EQ(c.Layers.Rows[1].Layers[4], nullptr);
-    EXPECT_TRUE(c.Layers.Rows[1].HasFabric[0]);
+    EXPECT_FALSE(c.Model.Layers.Rows[1].HasFabric[4]);
+    EXPECT_EQ(c.Model.Layers.Rows[1].Layers[4], nullptr);
+    EXPECT_TRUE(c.Model.Layers.Rows[1].HasFabric[0]);
 }
 
 TEST(CaseFileReader, ControlRatiosOfStagesTheFileLeavesOut)
@@ -278,10 +278,10 @@ TEST(CaseFileReader, StyleIndexesFollowTheWearerOfTheFileOrOfTheDialog)
     CaseFixture woman = RichCase();
     woman.Model.Body.IsMale = false;
     woman.Model.Body.IsFemale = true;
-    woman.Garments.StyleIndex[0] = 23;
+    woman.Model.GarmentList.StyleIndex[0] = 23;
     CaseFixture c = FreshCase();
     EXPECT_TRUE(LoadText(woman.Text(), c, true));
-    EXPECT_EQ(c.Garments.StyleIndex[0], 23);
+    EXPECT_EQ(c.Model.GarmentList.StyleIndex[0], 23);
 
     // Without a body in the file the body dialog's wearer decides.
     std::string text = woman.Text();

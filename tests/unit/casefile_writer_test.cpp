@@ -31,11 +31,11 @@ TEST(CaseFileWriter, ControlSectionOfAOneStageCaseCarriesTheBuildersCoverRatio)
 {
     CaseFixture c = FreshCase();
     SetGoldenBody(c.Model);
-    c.Activity.StageCount = 1;
-    c.Layers.Rows = {GarmentLayerRow()};
-    c.Layers.GarmentCount = 1;
-    c.Garments.Coverage[0] = 0.7;
-    BuildStageList(c.Model, c.Activity, c.Environment, c.Garments, c.Layers);
+    c.Model.Activity.StageCount = 1;
+    c.Model.Layers.Rows = {GarmentLayerRow()};
+    c.Model.Layers.GarmentCount = 1;
+    c.Model.GarmentList.Coverage[0] = 0.7;
+    BuildStageList(c.Model);
     EXPECT_EQ(Section([&](std::ostream& o) { WriteControlSection(o, c.Model); }),
               GoldenFile("control_one_stage.sdf"));
 }
@@ -70,12 +70,12 @@ TEST(CaseFileWriter, GarmentRowsNameTheFabricOfEachFilledLayer)
     SetGoldenMembranes(c.Model);
     SetGoldenFabrics(c.Model);
     SetGoldenGarments(c);
-    EXPECT_EQ(Section([&](std::ostream& o) { WriteGarmentSection(o, c.Layers, c.Garments, false); }),
+    EXPECT_EQ(Section([&](std::ostream& o) { WriteGarmentSection(o, c.Model, false); }),
               GoldenFile("garment_layers.sdf"));
 
     // A layer marked filled whose fabric is gone is written as an empty layer, as it loads.
-    c.Layers.Rows[0].Layers[2].reset();
-    const std::string text = Section([&](std::ostream& o) { WriteGarmentSection(o, c.Layers, c.Garments, false); });
+    c.Model.Layers.Rows[0].Layers[2].reset();
+    const std::string text = Section([&](std::ostream& o) { WriteGarmentSection(o, c.Model, false); });
     EXPECT_NE(text.find("2layer Has Defined: $0$\r\n"), std::string::npos);
 }
 
@@ -83,7 +83,7 @@ TEST(CaseFileWriter, StagesWriteTheirDialogArraysAndMicroclimates)
 {
     CaseFixture c = FreshCase();
     SetGoldenStages(c);
-    EXPECT_EQ(Section([&](std::ostream& o) { WriteStageSection(o, c.Model, c.Activity, c.Environment); }),
+    EXPECT_EQ(Section([&](std::ostream& o) { WriteStageSection(o, c.Model); }),
               GoldenFile("stage_microclimates.sdf"));
 }
 
@@ -146,13 +146,13 @@ TEST(CaseFileWriter, RefusesValuesThatAreNotFiniteAndNamesTheField)
 TEST(CaseFileWriter, RefusesIndexesTheReaderWouldReject)
 {
     CaseFixture c = RichCase();
-    c.Garments.Fitting[1] = 0;
+    c.Model.GarmentList.Fitting[1] = 0;
     EXPECT_NE(Refusal(c).find("the fitting of garment 2 (0) is outside its list"), std::string::npos);
     c = RichCase();
-    c.Garments.StyleIndex[0] = MaleStyleCount;  // the wearer is a man
+    c.Model.GarmentList.StyleIndex[0] = MaleStyleCount;  // the wearer is a man
     EXPECT_NE(Refusal(c).find("the style of garment 1"), std::string::npos);
     c = RichCase();
-    c.Activity.ActivityIndex[3] = ActivityCount;
+    c.Model.Activity.ActivityIndex[3] = ActivityCount;
     EXPECT_NE(Refusal(c).find("the activity of stage 4"), std::string::npos);
     c = RichCase();
     c.Model.Body.Race = -1;

@@ -11,24 +11,24 @@ CaseFixture Scheduled(int n)
 {
     CaseFixture c = FreshCase();
     SetGoldenBody(c.Model);
-    c.Activity.StageCount = n;
-    c.Environment.StageCount = n;
+    c.Model.Activity.StageCount = n;
+    c.Model.Environment.StageCount = n;
     for (int s = 0; s < n; ++s) {
         const auto i = static_cast<std::size_t>(s);
-        c.Activity.MetabolicRate[i] = 50 + s;
-        c.Activity.Duration[i] = 600 * (s + 1);
-        c.Environment.Temperature[i] = 20 + s;
-        c.Environment.RH[i] = 65;
-        c.Environment.Wind[i] = 0.5 * s;
+        c.Model.Activity.MetabolicRate[i] = 50 + s;
+        c.Model.Activity.Duration[i] = 600 * (s + 1);
+        c.Model.Environment.Temperature[i] = 20 + s;
+        c.Model.Environment.RH[i] = 65;
+        c.Model.Environment.Wind[i] = 0.5 * s;
     }
-    c.Layers.Rows = {GarmentLayerRow()};
-    c.Layers.GarmentCount = 1;
-    c.Garments.GarmentCount = 1;
-    c.Garments.Fitting[0] = 1;
+    c.Model.Layers.Rows = {GarmentLayerRow()};
+    c.Model.Layers.GarmentCount = 1;
+    c.Model.GarmentList.GarmentCount = 1;
+    c.Model.GarmentList.Fitting[0] = 1;
     return c;
 }
 
-void Build(CaseFixture& c) { BuildStageList(c.Model, c.Activity, c.Environment, c.Garments, c.Layers); }
+void Build(CaseFixture& c) { BuildStageList(c.Model); }
 
 void Fill(GarmentLayerRow& row, std::initializer_list<std::size_t> layers)
 {
@@ -61,7 +61,7 @@ TEST(StageBuilder, OneStagePerScheduleEntryWithTheDocumentedStartValues)
 
     // The file shows the fraction.
     std::ostringstream out;
-    WriteStageSection(out, c.Model, c.Activity, c.Environment);
+    WriteStageSection(out, c.Model);
     EXPECT_NE(out.str().find("OuterRH: $0.65$"), std::string::npos);
 }
 
@@ -70,7 +70,7 @@ TEST(StageBuilder, RebuildsOnlyWhileTheStagesAreDirty)
     CaseFixture c = Scheduled(2);
     Build(c);
     c.Model.Stages[0]->h_cC = 0.5;  // as the boundary dialog edits it
-    c.Activity.StageCount = 1;
+    c.Model.Activity.StageCount = 1;
     Build(c);
     ASSERT_EQ(c.Model.Stages.size(), 2u);
     EXPECT_DOUBLE_EQ(c.Model.Stages[0]->h_cC, 0.5);
@@ -83,14 +83,14 @@ TEST(StageBuilder, RebuildsOnlyWhileTheStagesAreDirty)
 TEST(StageBuilder, MicroclimatesComeFromTheFirstThreeLayersWithTheFitsContacts)
 {
     CaseFixture c = Scheduled(2);
-    c.Layers.Rows = {GarmentLayerRow(), GarmentLayerRow(), GarmentLayerRow()};
-    Fill(c.Layers.Rows[0], {0, 2});     // tight
-    Fill(c.Layers.Rows[1], {1});        // loose
-    Fill(c.Layers.Rows[2], {3, 4, 5});  // lower layers only
-    c.Layers.GarmentCount = c.Garments.GarmentCount = 3;
-    c.Garments.Fitting[0] = 3;
-    c.Garments.Fitting[1] = 1;
-    c.Garments.Fitting[2] = 3;
+    c.Model.Layers.Rows = {GarmentLayerRow(), GarmentLayerRow(), GarmentLayerRow()};
+    Fill(c.Model.Layers.Rows[0], {0, 2});     // tight
+    Fill(c.Model.Layers.Rows[1], {1});        // loose
+    Fill(c.Model.Layers.Rows[2], {3, 4, 5});  // lower layers only
+    c.Model.Layers.GarmentCount = c.Model.GarmentList.GarmentCount = 3;
+    c.Model.GarmentList.Fitting[0] = 3;
+    c.Model.GarmentList.Fitting[1] = 1;
+    c.Model.GarmentList.Fitting[2] = 3;
     Build(c);
     for (const auto& stage : c.Model.Stages) {
         ASSERT_EQ(stage->Microclimates.size(), 3u);
@@ -105,7 +105,7 @@ TEST(StageBuilder, MicroclimatesComeFromTheFirstThreeLayersWithTheFitsContacts)
     EXPECT_FALSE(c.Model.ContactFlags[1][4] || c.Model.ContactFlags[1][5]);
 
     // "Just fit" is not tight.
-    c.Garments.Fitting[0] = 2;
+    c.Model.GarmentList.Fitting[0] = 2;
     c.Model.StagesDirty = true;
     Build(c);
     EXPECT_EQ(c.Model.Stages[0]->Microclimates[0]->InnerContact, "false");
@@ -114,11 +114,11 @@ TEST(StageBuilder, MicroclimatesComeFromTheFirstThreeLayersWithTheFitsContacts)
 TEST(StageBuilder, CoverRatioIsTheLargestCoverageForEveryNewStage)
 {
     CaseFixture c = Scheduled(3);
-    c.Layers.Rows = {GarmentLayerRow(), GarmentLayerRow()};
-    c.Layers.GarmentCount = 2;
-    c.Garments.Coverage[0] = 0.4;
-    c.Garments.Coverage[1] = 0.7;
-    c.Garments.Coverage[2] = 0.95;  // not a garment of the case
+    c.Model.Layers.Rows = {GarmentLayerRow(), GarmentLayerRow()};
+    c.Model.Layers.GarmentCount = 2;
+    c.Model.GarmentList.Coverage[0] = 0.4;
+    c.Model.GarmentList.Coverage[1] = 0.7;
+    c.Model.GarmentList.Coverage[2] = 0.95;  // not a garment of the case
     c.Model.Control.ClothingCoverRatio[1] = 0.2;
     Build(c);
     for (int s = 0; s < 3; ++s)
@@ -127,8 +127,8 @@ TEST(StageBuilder, CoverRatioIsTheLargestCoverageForEveryNewStage)
     EXPECT_DOUBLE_EQ(c.Model.Control.MoistureTransferRatio[0], 0.9);
 
     // No garment covers nothing, whatever an old coverage entry holds.
-    c.Layers.Rows.clear();
-    c.Layers.GarmentCount = 0;
+    c.Model.Layers.Rows.clear();
+    c.Model.Layers.GarmentCount = 0;
     c.Model.StagesDirty = true;
     Build(c);
     EXPECT_DOUBLE_EQ(c.Model.Control.ClothingCoverRatio[0], 0);
@@ -138,7 +138,7 @@ TEST(StageBuilder, AnEmptyScheduleGivesEmptyListsAndKeepsTheRatios)
 {
     CaseFixture c = Scheduled(2);
     Build(c);
-    c.Activity.StageCount = 0;
+    c.Model.Activity.StageCount = 0;
     c.Model.StagesDirty = true;
     c.Model.Control.ClothingCoverRatio[0] = 0.33;
     Build(c);
@@ -152,8 +152,8 @@ TEST(StageBuilder, AnEmptyScheduleGivesEmptyListsAndKeepsTheRatios)
 TEST(StageBuilder, GarmentCountBeyondTheRowsAddsNoMicroclimate)
 {
     CaseFixture c = Scheduled(1);
-    Fill(c.Layers.Rows[0], {0});
-    c.Layers.GarmentCount = 4;
+    Fill(c.Model.Layers.Rows[0], {0});
+    c.Model.Layers.GarmentCount = 4;
     Build(c);
     EXPECT_EQ(c.Model.Stages[0]->Microclimates.size(), 1u);
 }

@@ -1,0 +1,29 @@
+#include "app/workflow.h"
+
+namespace {
+
+TCaseHost* Host = nullptr;
+
+CaseModel& DetachedCase()
+{
+    static CaseModel detached;
+    return detached;
+}
+
+} // namespace
+
+void SetCaseHost(TCaseHost* host) { Host = host; }
+
+CaseModel& TheCase() { return Host ? Host->HostedCase() : DetachedCase(); }
+
+void ReportStepConfirmed(TCaseStep step)
+{
+    if (Host)
+        Host->StepConfirmed(step);
+}
+
+void ReportDefinitionChanged(bool changed)
+{
+    if (Host)
+        Host->NotifyDefinitionChanged(changed);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// What a dialog knows of the main window: the case it owns, and one narrow channel to report
+// progress on. A dialog sets the case's flags and reports; the main window alone turns the
+// flags into step pictures and tree marks. Dialogs include this header, never the main
+// window's.
+#include "casemodel/casemodel.h"
+
+// The steps a dialog can confirm. BodyShown: a body from a file was put into the dialogs.
+enum class TCaseStep { Activity, Environment, Body, BodyShown, Clothing, Boundary, Control, CaseFolder };
+
+class TCaseHost {
+public:
+    virtual ~TCaseHost() = default;
+    virtual CaseModel& HostedCase() = 0;
+    // The step's flag in the case is already set when this is called.
+    virtual void StepConfirmed(TCaseStep step) = 0;
+    // A material or model definition was confirmed (changed) or merely looked at.
+    virtual void NotifyDefinitionChanged(bool changed) = 0;
+};
+
+// The main window registers itself when it is created and unregisters when it goes.
+void SetCaseHost(TCaseHost* host);
+
+// The case of the main window. Windows created without a main window (no host) share a case
+// of their own, so they never reach through a null pointer.
+CaseModel& TheCase();
+void ReportStepConfirmed(TCaseStep step);
+void ReportDefinitionChanged(bool changed);
