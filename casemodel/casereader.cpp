@@ -93,7 +93,14 @@ const std::vector<std::string_view>& CaseLineReader::Next()
         throw ECaseFileRead("the file ends after line " + std::to_string(Index));
     Current = Lines[static_cast<std::size_t>(Index)];
     ++Index;
+    // A carriage return that ends no line would come back inside a name the writer refuses.
+    if (Current.find('\r') != std::string_view::npos)
+        Fail("a carriage return inside the line");
     Values = SplitDollarValues(Current);
+    // Every line the application writes holds at least one value; a line without any is no
+    // part of a data file (text of another kind would otherwise read as zeros).
+    if (Values.empty())
+        Fail("no value between \"$\" signs");
     return Values;
 }
 
@@ -334,19 +341,16 @@ void ReadFabricSection(CaseLineReader& in, CaseFileContents& file)
             f->MassRatios[j] = values[static_cast<std::size_t>(j)];
 
         // A fibre that is not in the file's fibre list would leave the mass ratios pointing at
-        // the wrong fibres: the file is rejected.
+        // the wrong fibres: the file is rejected. A name listed twice means its first fibre, as
+        // for membranes, so the fabric keeps one fibre per ratio.
         const int fibers = ReadCount(in);
         for (int j = 0; j < fibers; ++j) {
             in.Next();
             const std::string_view name = in.Text(1);
-            bool found = false;
-            for (const auto& fiber : file.Fibers)
-                if (fiber->Name == name) {
-                    f->Fibers.push_back(fiber);
-                    found = true;
-                }
-            if (!found)
+            auto fiber = FirstNamed(file.Fibers, name);
+            if (!fiber)
                 in.Fail("the fibre \"" + std::string(name) + "\" is not in the fibre list");
+            f->Fibers.push_back(fiber);
         }
 
         // Each side keeps its position: a name that matches no membrane becomes "OP" there,

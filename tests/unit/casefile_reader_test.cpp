@@ -121,7 +121,7 @@ TEST(CaseFileReader, ShortLinesGiveZeroAndLenientNumbersConvert)
 {
     CaseLineReader in(Lines({"fluid types: $2$", "fluid type0 $Gas$", "Density: $ 12.5abc$ DynaViscosity: $$",
                              "SurfaceTension: $1$ DiffuseCoeff: $2$ TherConductivity: $3$", "fluid type1 $$",
-                             "Density: $4$", "x"}));
+                             "Density: $4$", "SurfaceTension: $$"}));
     CaseFileContents file;
     ReadFluidSection(in, file);
     ASSERT_EQ(file.Fluids.size(), 2u);
@@ -271,6 +271,23 @@ TEST(CaseFileReader, DamagedFilesChangeNothing)
     ExpectRefused(Replace(text, "Thickness: $0.003$", "Thickness: $1e999$"), "number out of range");
     ExpectRefused(Replace(text, "FiberRegain value point: $16$", "FiberRegain value point: $99999999$"),
                   "point count beyond the file");
+    // Text of another kind: without values every number would read as 0.
+    ExpectRefused(std::string(10, '\n'), "ten empty lines");
+    ExpectRefused(std::string(12, 'x') + "\r\n" + Replace(text, "whether define body: ", ""), "a line without values");
+    // A lone CR would come back in a name that cannot be saved.
+    ExpectRefused(Replace(text, "fiber1: $Wool$", "fiber1: $Wo\rol$"), "carriage return inside a name");
+}
+
+TEST(CaseFileReader, AFibreListedTwiceGivesEachFabricOneFibrePerRatio)
+{
+    CaseFixture c = RichCase();
+    c.Model.Fibers.push_back(c.Model.Fibers[0]);
+    const std::string written = c.Text();
+    CaseFixture loaded = FreshCase();
+    ASSERT_TRUE(LoadText(written, loaded));
+    for (const auto& fabric : loaded.Model.Fabrics)
+        EXPECT_EQ(static_cast<int>(fabric->Fibers.size()), fabric->MassRatios.Length()) << fabric->Name;
+    EXPECT_EQ(loaded.Text(), written);
 }
 
 TEST(CaseFileReader, StyleIndexesFollowTheWearerOfTheFileOrOfTheDialog)
