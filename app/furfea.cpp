@@ -29,6 +29,7 @@
 #include "materials/pcm.h"
 #include "results/form1.h"
 #include "results/frmmain.h"
+#include "results/io/comforteval.h"
 #include "results/thermalcomfortfrm.h"
 #include "toolkit/application.h"
 #include "toolkit/filedialogs.h"
@@ -624,7 +625,12 @@ void TFurFea::Evaluate1Click()
     ThermalComfortFrm->ShowModal();
 }
 
-void TFurFea::EvaluateComfort() {}
+void TFurFea::EvaluateComfort()
+{
+    const ComfortEvaluation result = EvaluateComfortFolder(Case.CaseDir(), Case.FiringRate);
+    if (!result.Ok())
+        AppMessageBox(QString::fromStdString(result.Message), QString::fromStdString(result.Caption), MB_OK);
+}
 
 void TFurFea::datavisualize1Click() { Form1->ShowModal(); }
 

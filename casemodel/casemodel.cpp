@@ -1,6 +1,9 @@
 #include "casemodel/casemodel.h"
 
-CaseModel::CaseModel() = default;
+#include "casemodel/firingrate.h"
+
+// The comfort evaluation needs coefficients even when neither coefficient dialog was confirmed.
+CaseModel::CaseModel() : FiringRate(DefaultFiringRates()) {}
 
 void CaseModel::SetCaseDir(const std::string& folder)
 {

@@ -11,6 +11,7 @@
 
 #include "app/commonfuc.h"
 #include "app/workflow.h"
+#include "casemodel/firingrate.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
 #include "toolkit/application.h"
@@ -75,42 +76,19 @@ const BodyRow BodyRows[] = {
 };
 constexpr int ClearedBodyRows = 14;
 
-// Where a coefficient edit sits: the skin or core group, its warm or cold box, the temperature
-// range column and the row (K_static, K_dynamic, constant for the skin; K_static, constant for
-// the core).
-struct SlotInfo {
-    const char* EditName;
-    QLineEdit* TPhysiologyFrm::*Edit;
-    double Default;
-    const char* Name;  // shared by both ranges in the input message
-    bool Core;
-    bool Warm;
-    int Column;
-    int Row;
-};
-
-// Indexed by slot of FiringRateCoefficients, which is also the reading order.
-const SlotInfo Slots[20] = {
-    {"Warm_Skin_KsText1", &TPhysiologyFrm::Warm_Skin_KsText1, 1.16, "Warm_Ks", false, true, 0, 0},
-    {"Warm_Skin_KsText2", &TPhysiologyFrm::Warm_Skin_KsText2, -2.05, "Warm_Ks", false, true, 1, 0},
-    {"Cold_Skin_KsText1", &TPhysiologyFrm::Cold_Skin_KsText1, 0.47, "Cold_Ks", false, false, 0, 0},
-    {"Cold_Skin_KsText2", &TPhysiologyFrm::Cold_Skin_KsText2, -0.64, "Cold_Ks", false, false, 1, 0},
-    {"Warm_Skin_KdText1", &TPhysiologyFrm::Warm_Skin_KdText1, 70, "Warm_Skin_Kd", false, true, 0, 1},
-    {"Warm_Skin_KdText2", &TPhysiologyFrm::Warm_Skin_KdText2, 70, "Warm_Skin_Kd", false, true, 1, 1},
-    {"Cold_Skin_KdText1", &TPhysiologyFrm::Cold_Skin_KdText1, -21, "Cold_Skin_Kd", false, false, 0, 1},
-    {"Cold_Skin_KdText2", &TPhysiologyFrm::Cold_Skin_KdText2, -21, "Cold_Skin_Kd", false, false, 1, 1},
-    {"Warm_Skin_CText1", &TPhysiologyFrm::Warm_Skin_CText1, -36.06, "Warm_Skin_C", false, true, 0, 2},
-    {"Warm_Skin_CText2", &TPhysiologyFrm::Warm_Skin_CText2, 113, "Warm_Skin_C", false, true, 1, 2},
-    {"Cold_Skin_CText1", &TPhysiologyFrm::Cold_Skin_CText1, -1.07, "Cold_Skin_", false, false, 0, 2},
-    {"Cold_Skin_CText2", &TPhysiologyFrm::Cold_Skin_CText2, 25.86, "Cold_Skin_", false, false, 1, 2},
-    {"Warm_Core_KsText1", &TPhysiologyFrm::Warm_Core_KsText1, -0.23, "Warm_Core_Ks", true, true, 0, 0},
-    {"Warm_Core_KsText2", &TPhysiologyFrm::Warm_Core_KsText2, 2.12, "Warm_Core_Ks", true, true, 1, 0},
-    {"Cold_Core_KsText1", &TPhysiologyFrm::Cold_Core_KsText1, -1.04, "Cold_Core_Ks", true, false, 0, 0},
-    {"Cold_Core_KsText2", &TPhysiologyFrm::Cold_Core_KsText2, 3.41, "Cold_Core_Ks", true, false, 1, 0},
-    {"Warm_Core_CText1", &TPhysiologyFrm::Warm_Core_CText1, 13.13, "Warm_Core_C", true, true, 0, 1},
-    {"Warm_Core_CText2", &TPhysiologyFrm::Warm_Core_CText2, -67.93, "Warm_Core_C", true, true, 1, 1},
-    {"Cold_Core_CText1", &TPhysiologyFrm::Cold_Core_CText1, 45.63, "Cold_Core_C", true, false, 0, 1},
-    {"Cold_Core_CText2", &TPhysiologyFrm::Cold_Core_CText2, -134.65, "Cold_Core_C", true, false, 1, 1},
+// The coefficient edits, indexed by slot of FiringRateCoefficients; their names, defaults and
+// places come from FiringRateSlots.
+QLineEdit* TPhysiologyFrm::* const SlotEdits[FiringRateSlotCount] = {
+    &TPhysiologyFrm::Warm_Skin_KsText1, &TPhysiologyFrm::Warm_Skin_KsText2,
+    &TPhysiologyFrm::Cold_Skin_KsText1, &TPhysiologyFrm::Cold_Skin_KsText2,
+    &TPhysiologyFrm::Warm_Skin_KdText1, &TPhysiologyFrm::Warm_Skin_KdText2,
+    &TPhysiologyFrm::Cold_Skin_KdText1, &TPhysiologyFrm::Cold_Skin_KdText2,
+    &TPhysiologyFrm::Warm_Skin_CText1,  &TPhysiologyFrm::Warm_Skin_CText2,
+    &TPhysiologyFrm::Cold_Skin_CText1,  &TPhysiologyFrm::Cold_Skin_CText2,
+    &TPhysiologyFrm::Warm_Core_KsText1, &TPhysiologyFrm::Warm_Core_KsText2,
+    &TPhysiologyFrm::Cold_Core_KsText1, &TPhysiologyFrm::Cold_Core_KsText2,
+    &TPhysiologyFrm::Warm_Core_CText1,  &TPhysiologyFrm::Warm_Core_CText2,
+    &TPhysiologyFrm::Cold_Core_CText1,  &TPhysiologyFrm::Cold_Core_CText2,
 };
 
 QString NumberText(double value) { return QString::fromStdString(FloatToStr(value)); }
@@ -204,11 +182,6 @@ QWidget* TPhysiologyFrm::BuildComfortGroup()
     outer->setContentsMargins(8, 8, 8, 8);
     outer->setSpacing(8);
 
-    // Column captions are the temperature ranges (degrees C) of each box.
-    const char* skinWarm[2] = {"[30,40]", "[40,44]"};
-    const char* skinCold[2] = {"[13,24]", "[24,40]"};
-    const char* coreWarm[2] = {"[28,40.5]", "[40.5,43]"};
-    const char* coreCold[2] = {"[22,34.5]", "[34.5,43]"};
     const QStringList skinRows = {"K_static:", "K_dynamc:", "Constant"};
     const QStringList coreRows = {"K_static", "Constant"};
 
@@ -223,17 +196,18 @@ QWidget* TPhysiologyFrm::BuildComfortGroup()
             grid->setContentsMargins(8, 4, 8, 6);
             grid->setHorizontalSpacing(8);
             grid->setVerticalSpacing(4);
-            const char* const* ranges = core ? (warm ? coreWarm : coreCold) : (warm ? skinWarm : skinCold);
-            for (int c = 0; c < 2; ++c)
-                grid->addWidget(new QLabel(ranges[c], box), 0, c + 1, Qt::AlignHCenter);
             const QStringList& rows = core ? coreRows : skinRows;
             for (int r = 0; r < rows.size(); ++r)
                 grid->addWidget(new QLabel(rows[r], box), r + 1, 0);
-            for (const SlotInfo& s : Slots) {
+            for (int slot = 0; slot < FiringRateSlotCount; ++slot) {
+                const FiringRateSlot& s = FiringRateSlots[slot];
                 if (s.Core != core || s.Warm != warm)
                     continue;
+                // Column captions are the temperature ranges (degrees C) of each box.
+                if (s.Row == 0)
+                    grid->addWidget(new QLabel(s.Range, box), 0, s.Column + 1, Qt::AlignHCenter);
                 QLineEdit* edit = MakeEdit(box, s.EditName, 76);
-                this->*s.Edit = edit;
+                this->*SlotEdits[slot] = edit;
                 grid->addWidget(edit, s.Row + 1, s.Column + 1);
             }
             grid->setColumnStretch(0, 1);
@@ -245,7 +219,7 @@ QWidget* TPhysiologyFrm::BuildComfortGroup()
     return GroupBox8;
 }
 
-QLineEdit* TPhysiologyFrm::SlotEdit(int slot) const { return this->*Slots[slot].Edit; }
+QLineEdit* TPhysiologyFrm::SlotEdit(int slot) const { return this->*SlotEdits[slot]; }
 
 void TPhysiologyFrm::DefaultClick() { PutDefaultValues(); }
 
@@ -253,16 +227,16 @@ void TPhysiologyFrm::PutDefaultValues()
 {
     for (const BodyRow& r : BodyRows)
         (this->*r.Edit)->setText(NumberText(r.Default));
-    for (const SlotInfo& s : Slots)
-        (this->*s.Edit)->setText(NumberText(s.Default));
+    for (int slot = 0; slot < FiringRateSlotCount; ++slot)
+        SlotEdit(slot)->setText(NumberText(FiringRateSlots[slot].Default));
 }
 
 void TPhysiologyFrm::ClearPhysiologyEdits()
 {
     for (int i = 0; i < ClearedBodyRows; ++i)
         (this->*BodyRows[i].Edit)->clear();
-    for (const SlotInfo& s : Slots)
-        (this->*s.Edit)->clear();
+    for (QLineEdit* TPhysiologyFrm::*edit : SlotEdits)
+        (this->*edit)->clear();
 }
 
 void TPhysiologyFrm::PutPhysiologyValue(const BodyParameters& body)
@@ -303,7 +277,7 @@ bool TPhysiologyFrm::GetPhysiologyValue(BodyParameters& body, FiringRateCoeffici
         read.*r.Field = value;
     }
     for (int slot = 0; slot < 20; ++slot) {
-        rates[slot] = GetEditValue(SlotEdit(slot), Slots[slot].Name, ok);
+        rates[slot] = GetEditValue(SlotEdit(slot), FiringRateSlots[slot].Name, ok);
         if (!ok)
             return false;
     }

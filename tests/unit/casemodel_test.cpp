@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "casemodel/casemodel.h"
+#include "casemodel/firingrate.h"
 #include "casemodel/records.h"
 
 namespace {
@@ -65,7 +66,9 @@ TEST(CaseModel, FlagsStartAsTheWorkflowExpects)
     EXPECT_EQ(c.Body.W_d, 0);
     EXPECT_EQ(c.PCM.Name, "");
     EXPECT_EQ(c.Room.Volume, 0);
-    EXPECT_EQ(c.FiringRate[19], 0);
+    // The firing-rate coefficients start at the defaults the coefficient dialogs offer.
+    for (int slot = 0; slot < FiringRateSlotCount; ++slot)
+        EXPECT_EQ(c.FiringRate[slot], FiringRateSlots[slot].Default) << slot;
 }
 
 TEST(CaseModel, CaseDirAlwaysEndsWithOneSeparator)

@@ -1,0 +1,268 @@
+#include "results/io/comforteval.h"
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <initializer_list>
+#include <system_error>
+
+#include <unistd.h>
+
+#include "casemodel/commonfuc.h"
+#include "casemodel/numformat.h"
+#include "casemodel/psychro.h"
+#include "casemodel/textfile.h"
+#include "results/io/resultfiles.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// bell(x; c, w, p) = 1 / (1 + |(x - c) / w|^p). The absolute value comes first: one of the
+// exponents (7.3) is not an integer, and a negative base would give not-a-number.
+double Bell(double x, double c, double w, double p)
+{
+    return 1.0 / (1.0 + std::pow(AbsOf((x - c) / w), p));
+}
+
+// Distance from an output bell's centre (per unit of its width) at which the bell of exponent 8
+// falls to the strength r: (1/r - 1)^(1/8).
+double CutDistance(double r)
+{
+    return std::pow(10.0, std::log10(1.0 / r - 1.0) / 8.0);
+}
+
+// One output set clipped at its rule strength: the running sums of x times membership and of
+// membership over its samples.
+struct ClippedSet {
+    double Numerator = 0;
+    double Denominator = 0;
+    void Add(double x, double membership)
+    {
+        Numerator += x * membership;
+        Denominator += membership;
+    }
+    // A set that received nothing (rule strength 0) has no centroid and contributes nothing.
+    double Weighted() const { return Denominator > 0 ? Denominator * (Numerator / Denominator) : 0.0; }
+};
+
+// "Uncomfortable": low bell, sampled at 0, 0.5, .., 50.
+ClippedSet Uncomfortable(double strength)
+{
+    ClippedSet set;
+    if (!(strength > 0))
+        return set;
+    const double cut = strength == 1 ? 0.0 : 25.0 * CutDistance(strength);
+    for (int i = 0; i <= 100; ++i) {
+        const double x = 0.5 * i;
+        set.Add(x, x <= cut ? strength : BellLow(static_cast<float>(x)));
+    }
+    return set;
+}
+
+// "Comfortable": high bell, sampled at 100, 99.5, .., 40.
+ClippedSet Comfortable(double strength)
+{
+    ClippedSet set;
+    if (!(strength > 0))
+        return set;
+    const double cut = strength == 1 ? 100.0 : 100.0 - 30.0 * CutDistance(strength);
+    for (int i = 0; i <= 120; ++i) {
+        const double x = 100.0 - 0.5 * i;
+        set.Add(x, x >= cut ? strength : BellHigh(static_cast<float>(x)));
+    }
+    return set;
+}
+
+// "Acceptable": medium bell, sampled at 10, 10.5, .., 100.
+ClippedSet Acceptable(double strength)
+{
+    ClippedSet set;
+    if (!(strength > 0))
+        return set;
+    const double half = strength == 1 ? 0.0 : 25.0 * CutDistance(strength);
+    for (int i = 0; i <= 180; ++i) {
+        const double x = 10.0 + 0.5 * i;
+        set.Add(x, 60.0 - half < x && x < 60.0 + half ? strength : BellMedium(static_cast<float>(x)));
+    }
+    return set;
+}
+
+double Largest(std::initializer_list<double> values)
+{
+    double largest = *values.begin();
+    for (double v : values)
+        largest = MaxOf(largest, v);
+    return largest;
+}
+
+double FieldValue(std::string_view field)
+{
+    double value = 0;
+    return TryStrToFloat(Trim(field), value) ? value : 0.0;
+}
+
+bool IsBlank(std::string_view line) { return Trim(line).empty(); }
+
+// Writes the text to a temporary file beside the target and lets it take the target's place in one
+// rename, so a failed write leaves the old file as it was.
+bool ReplaceFile(const fs::path& file, const std::string& text)
+{
+    fs::path temp = file;
+    temp += ".tmp" + std::to_string(::getpid());
+    std::error_code ec;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    const fs::file_status old = fs::status(file, ec);
+    if (!ec && fs::exists(old))
+        fs::permissions(temp, old.permissions(), ec);
+    fs::rename(temp, file, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ComfortColumns FuzzyComfortEvaluation(const FiringRateCoefficients& k, const ComfortRecord& record)
+{
+    // Slopes of the skin temperature per entry: the dynamic receptor response.
+    double slope[SmoothSlopeCount] = {};
+    BSplineSmooth(record.SkinTemperature.data(), ComfortRecordEntries, slope);
+
+    double skinWarm = 0, skinCold = 0, coreWarm = 0, coreCold = 0;
+    for (int i = 0; i < ComfortRecordEntries; ++i) {
+        const double x = record.SkinTemperature[static_cast<std::size_t>(i)];
+        const double d = slope[i];
+        if (x >= 13 && x < 24) {
+            skinCold += k[2] * x + k[6] * d + k[10];
+        } else if (x >= 24 && x < 30) {
+            skinCold += k[3] * x + k[7] * d + k[11];
+        } else if (x >= 30 && x <= 40) {
+            skinCold += k[3] * x + k[7] * d + k[11];
+            skinWarm += k[0] * x + k[4] * d + k[8];
+        } else if (x > 40 && x <= 44) {
+            skinWarm += k[1] * x + k[5] * d + k[9];
+        }
+    }
+    // The core responds to its temperature only. The range borders 28, 34.5 and 40.5 themselves
+    // add nothing.
+    for (double y : record.CoreTemperature) {
+        if (y >= 22 && y < 28) {
+            coreWarm += k[12] * y + k[16];
+        } else if (y > 28 && y < 34.5) {
+            coreCold += k[14] * y + k[18];
+            coreWarm += k[12] * y + k[16];
+        } else if (y > 34.5 && y < 40.5) {
+            coreCold += k[14] * y + k[18];
+            coreWarm += k[13] * y + k[17];
+        } else if (y > 40.5 && y < 43) {
+            coreCold += k[15] * y + k[19];
+            coreWarm += k[13] * y + k[17];
+        }
+    }
+    const double totalWarm = 0.9 * coreWarm + 0.1 * skinWarm;
+    const double totalCold = 0.9 * coreCold + 0.1 * skinCold;
+
+    // Positions on the sensation and dampness scales.
+    const double v = totalWarm > totalCold ? 7.2054 * std::exp(0.0096 * totalWarm)
+                                           : 519.87 * std::exp(-0.018 * totalCold);
+    const double w = 44.268 * record.Moisture[ComfortRecordEntries - 1] + 22.188;
+
+    const double s1 = Bell(v, 0, 19, 10), s2 = Bell(v, 35, 10, 10), s3 = Bell(v, 50, 5, 2);
+    const double s4 = Bell(v, 63, 8, 4), s5 = Bell(v, 100, 22.9, 8);
+    const double m1 = Bell(w, 0, 21.3, 12), m2 = Bell(w, 36, 14, 8), m3 = Bell(w, 60, 14, 8);
+    const double m4 = Bell(w, 100, 35.5, 7.3);
+
+    const double uncomfortable =
+        Largest({s5, s1, m4, MinOf(s2, m3), MinOf(s3, m3), MinOf(s4, m3)});
+    const double comfortable = Largest({MinOf(s2, m1), MinOf(s3, m1), MinOf(s4, m1)});
+    const double acceptable = Largest({MinOf(s2, m2), MinOf(s3, m2), MinOf(s4, m2)});
+
+    const ClippedSet u = Uncomfortable(uncomfortable);
+    const ClippedSet m = Acceptable(acceptable);
+    const ClippedSet g = Comfortable(comfortable);
+    const double weight = u.Denominator + m.Denominator + g.Denominator;
+    const double index = weight > 0 ? (u.Weighted() + m.Weighted() + g.Weighted()) / weight : 0.0;
+
+    return {skinWarm, coreWarm, skinCold, coreCold, totalWarm, totalCold,
+            100.0 * Largest({s1, s2, s3, s4, s5}), 100.0 * Largest({m1, m2, m3, m4}), index};
+}
+
+std::vector<ComfortRecord> ParseComfortInput(std::string_view text)
+{
+    std::vector<std::string_view> lines = SplitLines(text);
+    while (!lines.empty() && IsBlank(lines.back()))
+        lines.pop_back();
+    std::vector<ComfortRecord> records;
+    if (lines.empty())
+        return records;
+    const std::size_t complete = (lines.size() - 1) / ComfortRecordEntries;
+    records.resize(complete);
+    for (std::size_t r = 0; r < complete; ++r) {
+        ComfortRecord& record = records[r];
+        for (std::size_t i = 0; i < ComfortRecordEntries; ++i) {
+            std::array<double*, 4> targets = {&record.Time[i], &record.SkinTemperature[i],
+                                              &record.CoreTemperature[i], &record.Moisture[i]};
+            std::string_view rest = lines[1 + r * ComfortRecordEntries + i];
+            for (double* target : targets) {
+                const std::size_t tab = rest.find('\t');
+                *target = FieldValue(rest.substr(0, tab));
+                if (tab == std::string_view::npos)
+                    break;  // the fields after the end of the line stay 0
+                rest.remove_prefix(tab + 1);
+            }
+        }
+    }
+    return records;
+}
+
+std::string ComfortLine(double time, const ComfortColumns& columns)
+{
+    std::string line;
+    char number[64];
+    std::snprintf(number, sizeof number, "%.6E", time);
+    line += number;
+    for (double value : columns) {
+        std::snprintf(number, sizeof number, "%.6E", value);
+        line += '\t';
+        line += number;
+    }
+    line += '\n';
+    return line;
+}
+
+ComfortEvaluation EvaluateComfortFolder(const fs::path& folder, const FiringRateCoefficients& rates)
+{
+    ComfortEvaluation result;
+    std::string text;
+    const fs::path input = FindFileNoCase(folder, kComfortInputName);
+    if (input.empty() || !ReadWholeFile(input.string(), text)) {
+        result.Message = kComfortInputMissing;
+        result.Caption = "Information";
+        return result;
+    }
+    std::string output;
+    for (const ComfortRecord& record : ParseComfortInput(text))
+        output += ComfortLine(record.Time[ComfortRecordEntries - 1], FuzzyComfortEvaluation(rates, record));
+
+    result.Output = FindFileNoCase(folder, kComfortOutputName);
+    if (result.Output.empty())
+        result.Output = folder / kComfortOutputName;
+    if (!ReplaceFile(result.Output, output)) {
+        result.Message = kComfortOutputFailed;
+        result.Caption = "Error";
+    }
+    return result;
+}

@@ -1,0 +1,297 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+#include "casemodel/firingrate.h"
+#include "casemodel/numformat.h"
+#include "casemodel/textfile.h"
+#include "results/io/comforteval.h"
+#include "tests/unit/tempfolder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class F>
+ComfortRecord MakeRecord(F entry)
+{
+    ComfortRecord r;
+    for (std::size_t i = 0; i < ComfortRecordEntries; ++i)
+        entry(i, r.Time[i], r.SkinTemperature[i], r.CoreTemperature[i], r.Moisture[i]);
+    return r;
+}
+
+// The record of the worked example: skin 35, core 37, moisture 0.5 at the last entry. The other
+// entries' times and moisture values differ, since only the last entry's are to be used.
+ComfortRecord SteadyRecord()
+{
+    return MakeRecord([](std::size_t i, double& a, double& tsk, double& tcr, double& h) {
+        a = 0.5 * static_cast<double>(i + 1);
+        tsk = 35;
+        tcr = 37;
+        h = i == ComfortRecordEntries - 1 ? 0.5 : 3.0;
+    });
+}
+
+std::string Evaluated(const FiringRateCoefficients& rates, const ComfortRecord& record)
+{
+    return ComfortLine(record.Time[ComfortRecordEntries - 1], FuzzyComfortEvaluation(rates, record));
+}
+
+// The columns as the output writes them, for the expectations below.
+std::string Line(const std::vector<const char*>& columns)
+{
+    std::string line;
+    for (const char* c : columns)
+        line += (line.empty() ? "" : "\t") + std::string(c);
+    return line + "\n";
+}
+
+// A record as the solver writes it: four fields, each followed by a TAB.
+std::string RecordText(const ComfortRecord& r)
+{
+    std::string text;
+    for (std::size_t i = 0; i < ComfortRecordEntries; ++i)
+        text += FormatG6(r.Time[i]) + "\t" + FormatG6(r.SkinTemperature[i]) + "\t" +
+                FormatG6(r.CoreTemperature[i]) + "\t" + FormatG6(r.Moisture[i]) + "\t\n";
+    return text;
+}
+
+const char* const Header = "time\tTsk\tTcr\tH\t\n";
+
+std::string Contents(const fs::path& file)
+{
+    std::string text;
+    EXPECT_TRUE(ReadWholeFile(file.string(), text)) << file;
+    return text;
+}
+
+// Expected texts of columns 7 to 9 come from a separate implementation of the rules (not this
+// code); columns 1 to 6 are sums that can be checked by hand, as noted.
+TEST(FuzzyComfortEvaluation, WorkedRecordGivesItsPrintedColumns)
+{
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), SteadyRecord()),
+              Line({"1.000000E+01", "9.080000E+01", "2.102000E+02", "6.920000E+01", "1.430000E+02",
+                    "1.982600E+02", "1.356200E+02", "9.000276E+01", "9.846510E+01", "5.273344E+01"}));
+}
+
+TEST(FuzzyComfortEvaluation, SkinSlopeEntersTheDynamicTerms)
+{
+    // Skin rising 0.5 per entry from 30 to 39.5, all in [30, 40]: the fitted slope is 0.5.
+    // Wsk = 1.16 x 695 + 20 (70 x 0.5 - 36.06) = 785; Csk = -0.64 x 695 + 20 (-21 x 0.5 + 25.86) = -137.6.
+    ComfortRecord r = SteadyRecord();
+    for (std::size_t i = 0; i < ComfortRecordEntries; ++i)
+        r.SkinTemperature[i] = 30 + 0.5 * static_cast<double>(i);
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), r),
+              Line({"1.000000E+01", "7.850000E+02", "2.102000E+02", "-1.376000E+02", "1.430000E+02",
+                    "2.676800E+02", "1.149400E+02", "9.999811E+01", "9.846510E+01", "1.514279E+01"}));
+}
+
+TEST(FuzzyComfortEvaluation, EveryTemperatureRangeUsesItsOwnCoefficients)
+{
+    // Coefficients of the case, not the defaults: slot j is 0.05 (j + 1), negative when j % 3 == 0.
+    FiringRateCoefficients rates;
+    for (int j = 0; j < FiringRateSlotCount; ++j)
+        rates[j] = 0.05 * (j + 1) * (j % 3 == 0 ? -1 : 1);
+    // Skin 10, 12, .., 48 (slope 2) meets every skin range and its borders 24, 30, 40 and 44:
+    // Wsk = (-0.05 x 210 + 6 x 0.95) + (0.1 x 86 + 2 x 0.1) = 4.
+    // The core meets every core range, the borders 28, 34.5, 40.5 and 43, and values outside.
+    const double core[ComfortRecordEntries] = {21, 22, 25, 28, 30, 34.5, 36, 40.5, 42, 43,
+                                               44, 20, 27.9, 28.1, 34.4, 34.6, 40.4, 40.6, 42.9, 0};
+    const ComfortRecord r = MakeRecord([&](std::size_t i, double& a, double& tsk, double& tcr, double& h) {
+        a = 100;
+        tsk = 10 + 2 * static_cast<double>(i);
+        tcr = core[i];
+        h = 0.3;
+    });
+    EXPECT_EQ(Evaluated(rates, r),
+              Line({"1.000000E+02", "4.000000E+00", "6.724000E+01", "-3.225000E+01", "4.952500E+01",
+                    "6.091600E+01", "4.134750E+01", "9.791258E+01", "1.000000E+02", "1.616922E+01"}));
+}
+
+TEST(FuzzyComfortEvaluation, ColdSignalsAndEqualSignalsTakeTheColdBranch)
+{
+    // Skin 20 and core 30: Csk = 20 (0.47 x 20 - 1.07) = 166.6, Kc = 20 (-1.04 x 30 + 45.63) = 288.6.
+    const ComfortRecord cold = MakeRecord([](std::size_t, double& a, double& tsk, double& tcr, double& h) {
+        a = 2;
+        tsk = 20;
+        tcr = 30;
+        h = 0.8;
+    });
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), cold),
+              Line({"2.000000E+00", "0.000000E+00", "1.246000E+02", "1.666000E+02", "2.886000E+02",
+                    "1.121400E+02", "2.764000E+02", "9.999999E+01", "9.999993E+01", "1.496231E+01"}));
+    // Every field 0: no signal at all, equal totals, V = 519.87 and W = 22.188.
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), ComfortRecord{}),
+              Line({"0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00",
+                    "0.000000E+00", "0.000000E+00", "1.132232E-02", "5.270128E+01", "2.840621E+01"}));
+}
+
+TEST(FuzzyComfortEvaluation, RuleSetsOfStrengthZeroContributeNothing)
+{
+    // So wet that every dampness membership is 0: "comfortable" and "acceptable" get strength 0
+    // and the index is the centroid of "uncomfortable" alone, clipped above all of its samples.
+    ComfortRecord wet = SteadyRecord();
+    wet.Moisture[ComfortRecordEntries - 1] = 1e300;
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), wet),
+              Line({"1.000000E+01", "9.080000E+01", "2.102000E+02", "6.920000E+01", "1.430000E+02",
+                    "1.982600E+02", "1.356200E+02", "9.000276E+01", "0.000000E+00", "2.500000E+01"}));
+    // With a sensation far off every scale too, all three strengths are 0: the index is 0.
+    FiringRateCoefficients rates = DefaultFiringRates();
+    rates[0] = 1e6;
+    EXPECT_EQ(Evaluated(rates, wet),
+              Line({"1.000000E+01", "6.999993E+08", "2.102000E+02", "6.920000E+01", "1.430000E+02",
+                    "7.000012E+07", "1.356200E+02", "0.000000E+00", "0.000000E+00", "0.000000E+00"}));
+}
+
+TEST(ComfortInput, FieldsEndAtTabsOrLineEndsAndBadTextCountsAsZero)
+{
+    const std::string tabbed = std::string(Header) + RecordText(SteadyRecord());
+    // The same record with CR LF line ends and no TAB after the last field.
+    std::string bare = "time\tTsk\tTcr\tH\r\n";
+    for (int i = 1; i <= ComfortRecordEntries; ++i)
+        bare += FormatG6(0.5 * i) + "\t35\t37\t" + (i == ComfortRecordEntries ? "0.5" : "3") + "\r\n";
+    const std::vector<ComfortRecord> a = ParseComfortInput(tabbed);
+    const std::vector<ComfortRecord> b = ParseComfortInput(bare);
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), b[0]), Evaluated(DefaultFiringRates(), a[0]));
+
+    // Missing fields, refused text, out-of-range numbers and empty lines all read as 0.
+    const char* const bad[] = {"", "x", "\t\t\t", "1e999\tinf\tnan\t0x10", "\t 35 ", "abc\t35abc\t37,5\t.\t"};
+    std::string text = Header;
+    for (int i = 0; i < ComfortRecordEntries; ++i)
+        text += std::string(bad[i % 6]) + "\n";
+    const std::vector<ComfortRecord> zero = ParseComfortInput(text + RecordText(SteadyRecord()));
+    ASSERT_EQ(zero.size(), 2u);
+    for (std::size_t i = 0; i < ComfortRecordEntries; ++i) {
+        const double expectedSkin = i % 6 == 4 ? 35.0 : 0.0;  // surrounding blanks are no fault
+        EXPECT_EQ(zero[0].Time[i], 0) << i;
+        EXPECT_EQ(zero[0].SkinTemperature[i], expectedSkin) << i;
+        EXPECT_EQ(zero[0].CoreTemperature[i], 0) << i;
+        EXPECT_EQ(zero[0].Moisture[i], 0) << i;
+    }
+    EXPECT_EQ(zero[1].CoreTemperature[0], 37);
+}
+
+class ComfortFile : public ::testing::Test {
+protected:
+    TempFolder Folder;
+    fs::path Output() const { return Folder.Path() / "comfort.dat"; }
+};
+
+TEST_F(ComfortFile, WritesOneLinePerCompleteRecord)
+{
+    ComfortRecord second = SteadyRecord();
+    second.Time[ComfortRecordEntries - 1] = 20;
+    second.CoreTemperature.fill(30);
+    const std::string twoRecords = std::string(Header) + RecordText(SteadyRecord()) + RecordText(second);
+    const std::string expected = Evaluated(DefaultFiringRates(), SteadyRecord()) +
+                                 Evaluated(DefaultFiringRates(), second);
+
+    // The input's name in any letter case; blank lines at the end are no record.
+    Folder.Write("bodydataforcomfort.DAT", twoRecords + "\n\n");
+    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_TRUE(result.Ok()) << result.Message;
+    EXPECT_EQ(Contents(Output()), expected);
+
+    // A third record cut short by the end of the file is dropped; the first two are written.
+    const std::string third = RecordText(SteadyRecord());
+    Folder.Write("bodydataforcomfort.DAT", twoRecords + third.substr(0, third.size() / 2));
+    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_TRUE(result.Ok()) << result.Message;
+    EXPECT_EQ(Contents(Output()), expected);
+}
+
+TEST_F(ComfortFile, HeaderOnlyGivesAnEmptyFile)
+{
+    Folder.Write(kComfortInputName, Header);
+    Folder.Write("comfort.dat", "old\n");
+    EXPECT_TRUE(EvaluateComfortFolder(Folder.Path(), DefaultFiringRates()).Ok());
+    EXPECT_EQ(Contents(Output()), "");
+}
+
+TEST_F(ComfortFile, MissingOrUnreadableInputIsReportedAndWritesNothing)
+{
+    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_EQ(result.Message, "the file BodyDataForComfort.dat does not exist!");
+    EXPECT_EQ(result.Caption, "Information");
+    EXPECT_FALSE(fs::exists(Output()));
+
+    fs::create_directory(Folder.Path() / kComfortInputName);  // a folder is no input file
+    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_EQ(result.Message, kComfortInputMissing);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
+{
+    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    const fs::path solvers = Folder.Write("Comfort.dat", "old\n");
+    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    ASSERT_TRUE(result.Ok()) << result.Message;
+    EXPECT_EQ(result.Output, solvers);
+    EXPECT_EQ(Contents(solvers), Evaluated(DefaultFiringRates(), SteadyRecord()));
+    EXPECT_FALSE(fs::exists(Output()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
+{
+    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    Folder.Write("comfort.dat", "old\n");
+    // No file may grow: the write fails as on a full disk (even for the superuser).
+    struct rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit none = saved;
+    none.rlim_cur = 0;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
+    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(result.Message, "The file comfort.dat cannot be written!");
+    EXPECT_EQ(result.Caption, "Error");
+    EXPECT_EQ(Contents(Output()), "old\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(ComfortFile, TheComfortChartReadsItsColumnsBack)
+{
+    // The chart takes column 0, 7 and 8, and column 9 only from lines with exactly nine TABs.
+    ComfortRecord second = SteadyRecord();
+    second.SkinTemperature.fill(20);
+    second.Time[ComfortRecordEntries - 1] = 1.25;
+    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()) + RecordText(second));
+    ASSERT_TRUE(EvaluateComfortFolder(Folder.Path(), DefaultFiringRates()).Ok());
+    const std::string text = Contents(Output());
+    const std::vector<std::string_view> lines = SplitLines(text);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    const ComfortRecord* records[] = {nullptr, &second};
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const ComfortRecord record = records[n] ? *records[n] : SteadyRecord();
+        const ComfortColumns expected = FuzzyComfortEvaluation(DefaultFiringRates(), record);
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = lines[n].find('\t', start)) != std::string_view::npos; start = tab + 1)
+            fields.emplace_back(lines[n].substr(start, tab - start));
+        fields.emplace_back(lines[n].substr(start));
+        ASSERT_EQ(fields.size(), 10u) << lines[n];
+        double value = 0;
+        ASSERT_TRUE(TryStrToFloat(fields[0], value));
+        EXPECT_DOUBLE_EQ(value, record.Time[ComfortRecordEntries - 1]);
+        for (int column : {7, 8, 9}) {
+            ASSERT_TRUE(TryStrToFloat(fields[static_cast<std::size_t>(column)], value)) << fields[column];
+            EXPECT_NEAR(value, expected[static_cast<std::size_t>(column - 1)], 1e-4) << column;
+        }
+    }
+}
+
+} // namespace
