@@ -89,6 +89,9 @@ TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const QRect& plac
     auto* group = Make<TRadioGroup>(parent, name, place);
     group->setTitle(caption);
     group->SetItems(items);
+    // The items are shown as written: an ampersand is no mnemonic here.
+    for (int i = 0; i < items.size(); ++i)
+        group->Button(i)->setText(QString(items[i]).replace('&', "&&"));
     return group;
 }
 
@@ -503,16 +506,16 @@ void TForm1::BuildBodyPropertyTab()
 
 void TForm1::BuildBodyComfortTab()
 {
-    Panel17 = Make<QGroupBox>(TabSheet4, "Panel17", QRect(4, 4, 419, 339));
-    Panel16 = Make<TGLPanel>(Panel17, "Panel16", QRect(5, 5, 409, 329));
+    Panel17 = Make<QGroupBox>(TabSheet4, "Panel17", QRect(4, 4, 419, 347));
+    Panel16 = Make<TGLPanel>(Panel17, "Panel16", QRect(5, 9, 409, 329));
     Panel16->setToolTip("Sensation and comfort");
-    Panel18 = Make<QGroupBox>(TabSheet4, "Panel18", QRect(429, 4, 419, 339));
-    Panel12 = Make<QGroupBox>(Panel18, "Panel12", QRect(4, 2, 411, 335), "Animation");
-    Image1 = Make<QLabel>(Panel12, "Image1", QRect(9, 10, 393, 321));
+    Panel18 = Make<QGroupBox>(TabSheet4, "Panel18", QRect(429, 4, 419, 347));
+    Panel12 = Make<QGroupBox>(Panel18, "Panel12", QRect(4, 2, 411, 343), "Animation");
+    Image1 = Make<QLabel>(Panel12, "Image1", QRect(9, 20, 393, 321));
     Image1->setPixmap(LoadPicture(AssetPath("Icon/comfortbody.bmp")));
-    RadioGroup4 = MakeRadioGroup(TabSheet4, "RadioGroup4", QRect(4, 350, 240, 110), "Sensations and comfort",
+    RadioGroup4 = MakeRadioGroup(TabSheet4, "RadioGroup4", QRect(4, 358, 240, 110), "Sensations and comfort",
                                  {"Thermal Sensation", "Dampness Sensation", "Comfort Value"});
-    GroupBox6 = Make<QGroupBox>(TabSheet4, "GroupBox6", QRect(250, 350, 598, 220), "Conclusions");
+    GroupBox6 = Make<QGroupBox>(TabSheet4, "GroupBox6", QRect(250, 358, 598, 212), "Conclusions");
     GroupBox6->installEventFilter(this);
     // Label15 .. Label22 in the right column, Label24, Label25, Label26, Label23 in the left.
     for (int i = 0; i < 12; ++i) {
