@@ -189,7 +189,8 @@ TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThem)
     MessageRecorder messages;
     Open(Dir.path());
     ASSERT_TRUE(messages.Shown.empty());
-    EXPECT_EQ(Window->ComboBox5->count(), 1);
+    ASSERT_EQ(Window->ComboBox5->count(), 1);
+    EXPECT_EQ(Window->ComboBox5->itemText(0), "The 1th layer Fabric");
 
     ShowQuantity(TForm1::TabBodyProperty, 0);
     const QImage curve = Grab(Window->Panel8);
