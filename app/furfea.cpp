@@ -182,7 +182,7 @@ void TFurFea::BuildToolBar()
     ToolButton2 = add("ToolButton2", "Save", "Save File", 2, &TFurFea::ToolButton2Click, true);
     ToolButton8 = add("ToolButton8", "Solver", "Run", 6, &TFurFea::ToolButton8Click, false);
     ToolButton10 = add("ToolButton10", "Stop", "Stop", 7, &TFurFea::ToolButton10Click, false);
-    ToolButton12 = add("ToolButton12", "2D/3D plot", "Visualize", 9, &TFurFea::ToolButton12Click, false);
+    ToolButton12 = add("ToolButton12", "2D/3D plot", "Visualize", 9, &TFurFea::ToolButton12Click, true);
     ToolButton14 = add("ToolButton14", "Animation", "About", 10, &TFurFea::ToolButton14Click, true);
     AVI = add("AVI", "Avi", "", 13, &TFurFea::AVIClick, false);
     ToolBar1->addSeparator();

@@ -1,11 +1,1204 @@
 #include "results/form1.h"
 
+#include <GL/gl.h>
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "results/form2.h"
+#include "results/form3.h"
+#include "results/form4.h"
+#include "results/io/resultfiles.h"
+#include "toolkit/application.h"
+#include "toolkit/filedialogs.h"
+#include "toolkit/glwidget.h"
+#include "toolkit/messages.h"
+#include "toolkit/radiogroup.h"
+
 TForm1* Form1 = nullptr;
+
+namespace {
+
+// Glyph lists of each panel's context: the window's font for titles, the smaller label font for
+// ticks.
+constexpr unsigned SystemGlyphs = 1000;
+constexpr unsigned LabelGlyphs = 2000;
+
+const char* const kNone = "None";
+
+const QStringList kFabricQuantities = {
+    "Water Vapor Concentration(kg/m^3)",       "Mean Water Vapor Concentration(kg/m^3)",
+    "Evaporation&Condensation Rate(kg/m^3/s^1)", "Relative Humidity(%)",
+    "Mean Moisture Sorption Rate(kg/m^3/s^1)", "Temperature(degree of C)",
+    "Liquid Volume Fraction(%)",
+};
+const QStringList kFiberQuantities = {
+    "Water Vapor Concentration(kg/m^3)",
+    "Moisture Sorption Rate(kg/m^3/s^1)",
+    "Moisture Content(kg/m^2)",
+};
+const QStringList kBodyQuantities = {
+    "temperature of skin(degree of C)",
+    "temperature of core(degree of C)",
+    "skin wetness",
+    "metabolism rate of human body(W/m^2)",
+    "relative humidity of skin(%)",
+    "blood flow volume of skin(l/hr^1/m^2)",
+    "sweating rate",
+    "evporative heat(W/m^2)",
+    "evporative heat from skin covered(W/m^2)",
+    "evaporative heat from skin uncovered(W/m^2)",
+    "dry heat loss from skin(W/m^2)",
+    "covective heat(W/m^2)",
+    "radioactive heat(W/m^2)",
+    "regulative heat loss by sweating(W/m^2)",
+    "heat loss by vaporized water diffusion(W/m^2)",
+    "temperature of body(degree of C)",
+    "ratio of skin-mass change with V_bld_sk(%)",
+};
+// First value column of each plot tab's quantity list.
+constexpr int kFirstColumn[3] = {3, 2, 1};
+
+template <class T, class... Args>
+T* Make(QWidget* parent, const char* name, const QRect& place, Args&&... args)
+{
+    T* control = new T(std::forward<Args>(args)..., parent);
+    control->setObjectName(name);
+    if (!place.isNull())
+        control->setGeometry(place);
+    return control;
+}
+
+TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const QRect& place, const QString& caption,
+                            const QStringList& items)
+{
+    auto* group = Make<TRadioGroup>(parent, name, place);
+    group->setTitle(caption);
+    group->SetItems(items);
+    // The items are shown as written: an ampersand is no mnemonic here.
+    for (int i = 0; i < items.size(); ++i)
+        group->Button(i)->setText(QString(items[i]).replace('&', "&&"));
+    return group;
+}
+
+// A status bar of fixed-width panels (the last one takes the rest).
+template <std::size_t N>
+QStatusBar* MakeStatusBar(QWidget* parent, const char* name, const QRect& place, std::array<QLabel*, N>& panels,
+                          const std::array<std::pair<const char*, int>, N>& captions)
+{
+    auto* bar = Make<QStatusBar>(parent, name, place);
+    bar->setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < N; ++i) {
+        panels[i] = new QLabel(captions[i].first, bar);
+        panels[i]->setObjectName(QString("%1Panel%2").arg(name).arg(i));
+        panels[i]->setMinimumWidth(captions[i].second);
+        bar->addWidget(panels[i], i + 1 == N ? 1 : 0);
+    }
+    return bar;
+}
+
+QLabel* HiddenLabel(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = Make<QLabel>(parent, name, QRect(0, 0, 10, 10), text);
+    label->hide();
+    return label;
+}
+
+std::filesystem::path FsPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString QtPath(const std::filesystem::path& path)
+{
+    return QFile::decodeName(path.string().c_str());
+}
+
+// A colour value (blue x 65536 + green x 256 + red) as fractions.
+void ColorFractions(int value, float rgb[3])
+{
+    rgb[0] = static_cast<float>(value & 0xFF) / 255.0f;
+    rgb[1] = static_cast<float>((value >> 8) & 0xFF) / 255.0f;
+    rgb[2] = static_cast<float>((value >> 16) & 0xFF) / 255.0f;
+}
+
+void Text(unsigned base, float x, float y, float z, const std::string& text)
+{
+    glRasterPos3f(x, y, z);
+    DrawBitmapText(base, text.c_str());
+}
+
+void Line(float x0, float y0, float z0, float x1, float y1, float z1)
+{
+    glVertex3f(x0, y0, z0);
+    glVertex3f(x1, y1, z1);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Construction.
 
 TForm1::TForm1(QWidget* owner) : TForm(owner)
 {
     setObjectName("Form1");
     SetCaption("MainWindow");
     SetClientSize(856, 650);
+    SetSizeable(true);
+    setMinimumSize(812, 612);
+    setMaximumSize(856, 650);
     SetPosition(TPosition::ScreenCenter);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+
+    BuildToolImages();
+    BuildMenu();
+    PageControl1 = Make<QTabWidget>(this, "PageControl1", QRect(0, 24, 856, 626));
+    PageControl1->setDocumentMode(true);
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName("TabSheet1");
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName("TabSheet2");
+    TabSheet3 = new QWidget;
+    TabSheet3->setObjectName("TabSheet3");
+    TabSheet4 = new QWidget;
+    TabSheet4->setObjectName("TabSheet4");
+    PageControl1->addTab(TabSheet1, "Fabric");
+    PageControl1->addTab(TabSheet2, "Fibers");
+    PageControl1->addTab(TabSheet3, "BodyProperty");
+    PageControl1->addTab(TabSheet4, "BodyComfort");
+
+    BuildFabricTab();
+    BuildFibersTab();
+    BuildBodyPropertyTab();
+    BuildBodyComfortTab();
+
+    Label2 = HiddenLabel(this, "Label2", kNone);
+    Label5 = HiddenLabel(this, "Label5", QString());
+    Label7 = HiddenLabel(this, "Label7", QString());
+    Label12 = HiddenLabel(this, "Label12", QString());
+    Label13 = HiddenLabel(this, "Label13", QString());
+    Label14 = HiddenLabel(this, "Label14", QString());
+
+    // A redraw is asked for, not polled: the timer only gathers the requests of one event.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, Guard([this] { Timer1Timer(); }));
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(10);
+
+    SetupPanel(TabFabric, Panel1, true, 1.15f);
+    SetupPanel(TabFibers, Panel5, true, 1.15f);
+    SetupPanel(TabBodyProperty, Panel8, false, 1.15f);
+    SetupPanel(TabBodyComfort, Panel16, false, 0.95f);
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, Guard([this] { PageControl1Change(); }));
+    PageControl1->setCurrentIndex(TabFabric);
+    SetSectionModeFromTab(TabFabric);
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+    for (PlotPanel& p : Panels) {
+        if (p.Panel && p.Panel->HasContext() && p.List) {
+            p.Panel->makeCurrent();
+            glDeleteLists(p.List, 1);
+            p.Panel->doneCurrent();
+        }
+    }
+}
+
+void TForm1::BuildToolImages()
+{
+    // Up, Down, Right, Left, Small, Large, Reset.
+    for (int i = 0; i < 7; ++i) {
+        QPixmap picture(ImageList2.Width, ImageList2.Height);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(20, 60, 140), 2.5));
+        p.setBrush(QColor(60, 120, 210));
+        p.translate(12, 12);
+        if (i < 4) {
+            static const int angle[4] = {0, 180, 90, 270};
+            p.rotate(angle[i]);
+            QPainterPath arrow;
+            arrow.moveTo(0, -9);
+            arrow.lineTo(8, 1);
+            arrow.lineTo(3, 1);
+            arrow.lineTo(3, 9);
+            arrow.lineTo(-3, 9);
+            arrow.lineTo(-3, 1);
+            arrow.lineTo(-8, 1);
+            arrow.closeSubpath();
+            p.drawPath(arrow);
+        } else if (i < 6) {
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(-2, -2), 7, 7);
+            p.drawLine(QPointF(3, 3), QPointF(9, 9));
+            p.drawLine(QPointF(-5, -2), QPointF(1, -2));
+            if (i == 5)
+                p.drawLine(QPointF(-2, -5), QPointF(-2, 1));
+        } else {
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(-8, -8, 16, 16), 90 * 16, 270 * 16);
+            p.setBrush(QColor(20, 60, 140));
+            p.drawPolygon(QPolygonF({QPointF(0, -12), QPointF(6, -8), QPointF(0, -4)}));
+        }
+        ImageList2.Add(picture);
+    }
+}
+
+void TForm1::BuildMenu()
+{
+    MainMenu1 = Make<QMenuBar>(this, "MainMenu1", QRect(0, 0, 856, 24));
+    File1 = MainMenu1->addAction("Open");
+    File1->setObjectName("File1");
+    Save2 = MainMenu1->addAction("Save");
+    Save2->setObjectName("Save2");
+    Help1 = MainMenu1->addAction("Help");
+    Help1->setObjectName("Help1");
+    Exit1 = MainMenu1->addAction("Exit");
+    Exit1->setObjectName("Exit1");
+    connect(File1, &QAction::triggered, this, Guard([this] { File1Click(); }));
+    connect(Save2, &QAction::triggered, this, Guard([this] { Save2Click(); }));
+    connect(Exit1, &QAction::triggered, this, Guard([this] { Exit1Click(); }));
+}
+
+namespace {
+
+// The names of one mesh tab's controls: the Fabric and the Fibers tab are built alike.
+struct MeshTabNames {
+    const char* ToolBar;
+    std::array<const char*, 7> Buttons;  // Up, Down, Right, Left, Small, Large, Reset
+    bool Hints;
+    const char* Panel;
+    int PanelWidth;
+    const char* FileLabel;
+    QString FileCaption;
+    const char* FileCombo;
+    const char* ImageGroup;
+    const char* DataLabel;
+    const char* Quantities;
+    const char* ShowButton;
+    const char* ColorButton;
+    const char* SectionGroup;
+    const char* TimeRadio;
+    const char* TimeCombo;
+    const char* SpaceRadio;
+    const char* SpaceCombo;
+    const char* SectionButton;
+    const char* ShowingPanel;
+    QString ShowingCaption;
+    const char* ShowingLabel;
+};
+
+struct MeshTab {
+    QToolBar* ToolBar;
+    std::array<QToolButton*, 7> Buttons;
+    TGLPanel* Panel;
+    QLabel* FileLabel;
+    QComboBox* FileCombo;
+    QGroupBox* ImageGroup;
+    QLabel* DataLabel;
+    TRadioGroup* Quantities;
+    QPushButton* ShowButton;
+    QPushButton* ColorButton;
+    QGroupBox* SectionGroup;
+    QRadioButton* TimeRadio;
+    QComboBox* TimeCombo;
+    QRadioButton* SpaceRadio;
+    QComboBox* SpaceCombo;
+    QPushButton* SectionButton;
+    QWidget* ShowingPanel;
+    QLabel* ShowingLabel;
+};
+
+MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& quantities, const TImageList& images)
+{
+    static const char* const hints[7] = {"Up", "Down", "Right", "Left", "Small", "Large", "Reset"};
+    MeshTab t;
+    t.ToolBar = Make<QToolBar>(page, n.ToolBar, QRect(4, 2, n.PanelWidth, 30));
+    t.ToolBar->setIconSize(QSize(images.Width, images.Height));
+    for (int i = 0; i < 7; ++i) {
+        auto* b = new QToolButton(t.ToolBar);
+        b->setObjectName(n.Buttons[static_cast<std::size_t>(i)]);
+        b->setIcon(images.Icon(i));
+        b->setAutoRaise(true);
+        if (n.Hints)
+            b->setToolTip(hints[i]);
+        t.ToolBar->addWidget(b);
+        t.Buttons[static_cast<std::size_t>(i)] = b;
+    }
+    t.Panel = Make<TGLPanel>(page, n.Panel, QRect(4, 34, n.PanelWidth, 513));
+    const int x = n.PanelWidth + 12, w = 852 - x - 4;
+    t.FileLabel = Make<QLabel>(page, n.FileLabel, QRect(x, 4, w, 20), n.FileCaption);
+    t.FileCombo = Make<QComboBox>(page, n.FileCombo, QRect(x, 24, w, 24));
+    t.ImageGroup = Make<QGroupBox>(page, n.ImageGroup, QRect(x, 54, w, 262), "3D Image");
+    t.DataLabel = Make<QLabel>(t.ImageGroup, n.DataLabel, QRect(8, 20, w - 16, 18), "Data In This File:");
+    t.Quantities = MakeRadioGroup(t.ImageGroup, n.Quantities, QRect(4, 38, w - 8, 186), QString(), quantities);
+    QFont small = t.Quantities->font();
+    small.setPixelSize(10);
+    t.Quantities->setFont(small);
+    t.ShowButton = Make<QPushButton>(t.ImageGroup, n.ShowButton, QRect(8, 228, (w - 24) / 2, 26), "Show Data");
+    t.ColorButton =
+        Make<QPushButton>(t.ImageGroup, n.ColorButton, QRect(16 + (w - 24) / 2, 228, (w - 24) / 2, 26), "Color Select");
+    t.SectionGroup = Make<QGroupBox>(page, n.SectionGroup, QRect(x, 322, w, 118), "2D Section");
+    t.TimeRadio = Make<QRadioButton>(t.SectionGroup, n.TimeRadio, QRect(8, 22, 86, 22), "TimePos");
+    t.TimeCombo = Make<QComboBox>(t.SectionGroup, n.TimeCombo, QRect(96, 22, w - 104, 24));
+    t.TimeCombo->setEditable(true);
+    t.TimeCombo->setEditText("0.0");
+    t.TimeCombo->setEnabled(false);
+    t.SpaceRadio = Make<QRadioButton>(t.SectionGroup, n.SpaceRadio, QRect(8, 52, 86, 22), "SpacePos");
+    t.SpaceRadio->setChecked(true);
+    t.SpaceCombo = Make<QComboBox>(t.SectionGroup, n.SpaceCombo, QRect(96, 52, w - 104, 24));
+    t.SectionButton = Make<QPushButton>(t.SectionGroup, n.SectionButton, QRect(8, 84, w - 16, 26), "Show 2D Data");
+    t.SectionButton->setEnabled(false);
+    t.ShowingPanel = Make<QGroupBox>(page, n.ShowingPanel, QRect(x, 446, w, 100), n.ShowingCaption);
+    t.ShowingLabel = Make<QLabel>(t.ShowingPanel, n.ShowingLabel, QRect(8, 22, w - 16, 70), "none");
+    t.ShowingLabel->setWordWrap(true);
+    t.ShowingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return t;
+}
+
+} // namespace
+
+void TForm1::BuildFabricTab()
+{
+    const MeshTabNames names{"ToolBar2",
+                             {"ToolButton3", "ToolButton4", "ToolButton5", "ToolButton6", "ToolButton7",
+                              "ToolButton8", "ToolButton1"},
+                             true, "Panel1", 569, "Label1", QString::fromUtf8("Current Fabric Number： "),
+                             "ComboBox5", "GroupBox1", "Label3", "RadioGroup1", "BitBtn1", "BitBtn2", "GroupBox2",
+                             "RadioButton1", "ComboBox1", "RadioButton2", "ComboBox2", "BitBtn3", "Panel4",
+                             "Showing Data:", "Label4"};
+    const MeshTab t = BuildMeshTab(TabSheet1, names, kFabricQuantities, ImageList2);
+    ToolBar2 = t.ToolBar;
+    ToolButton3 = t.Buttons[0];
+    ToolButton4 = t.Buttons[1];
+    ToolButton5 = t.Buttons[2];
+    ToolButton6 = t.Buttons[3];
+    ToolButton7 = t.Buttons[4];
+    ToolButton8 = t.Buttons[5];
+    ToolButton1 = t.Buttons[6];
+    Panel1 = t.Panel;
+    Label1 = t.FileLabel;
+    ComboBox5 = t.FileCombo;
+    GroupBox1 = t.ImageGroup;
+    Label3 = t.DataLabel;
+    RadioGroup1 = t.Quantities;
+    BitBtn1 = t.ShowButton;
+    BitBtn2 = t.ColorButton;
+    GroupBox2 = t.SectionGroup;
+    RadioButton1 = t.TimeRadio;
+    ComboBox1 = t.TimeCombo;
+    RadioButton2 = t.SpaceRadio;
+    ComboBox2 = t.SpaceCombo;
+    BitBtn3 = t.SectionButton;
+    Panel4 = t.ShowingPanel;
+    Label4 = t.ShowingLabel;
+    StatusBar1 = MakeStatusBar<5>(TabSheet1, "StatusBar1", QRect(0, 552, 856, 24), StatusBar1Panels,
+                                  {{{"FabricNumber:", 100}, {"X:Thickness", 60}, {"Y:Time", 80}, {"Z:", 180},
+                                    {"Current Directory:", 50}}});
+
+    for (int i = 0; i < 7; ++i)
+        connect(t.Buttons[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
+                Guard([this, i] { ToolButtonClick(TabFabric, static_cast<ViewStep>(i)); }));
+    connect(BitBtn1, &QPushButton::clicked, this, Guard([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, Guard([this] { BitBtn2Click(); }));
+    connect(BitBtn3, &QPushButton::clicked, this, Guard([this] { BitBtn3Click(); }));
+    connect(RadioButton1, &QRadioButton::clicked, this, Guard([this] { RadioButtonClick(TabFabric, 0); }));
+    connect(RadioButton2, &QRadioButton::clicked, this, Guard([this] { RadioButtonClick(TabFabric, 1); }));
+    RadioGroup1->OnClick = [this] {
+        try {
+            RadioGroup1Click();
+        } catch (...) {
+            ReportEscapedError(std::current_exception());
+        }
+    };
+    // The layer is read at the next redraw.
+    connect(ComboBox5, &QComboBox::currentIndexChanged, this, Guard([this] { RequestRepaint(); }));
+}
+
+void TForm1::BuildFibersTab()
+{
+    const MeshTabNames names{"ToolBar1",
+                             {"ToolButton2", "ToolButton9", "ToolButton10", "ToolButton11", "ToolButton12",
+                              "ToolButton13", "ToolButton14"},
+                             false, "Panel5", 577, "Label6", "Current Data File:   ", "ComboBox6", "GroupBox3",
+                             "Label8", "RadioGroup2", "BitBtn4", "BitBtn5", "GroupBox4", "RadioButton3",
+                             "ComboBox3", "RadioButton4", "ComboBox4", "BitBtn6", "Panel7",
+                             "      Showing Data:", "Label9"};
+    const MeshTab t = BuildMeshTab(TabSheet2, names, kFiberQuantities, ImageList2);
+    ToolBar1 = t.ToolBar;
+    ToolButton2 = t.Buttons[0];
+    ToolButton9 = t.Buttons[1];
+    ToolButton10 = t.Buttons[2];
+    ToolButton11 = t.Buttons[3];
+    ToolButton12 = t.Buttons[4];
+    ToolButton13 = t.Buttons[5];
+    ToolButton14 = t.Buttons[6];
+    Panel5 = t.Panel;
+    Label6 = t.FileLabel;
+    ComboBox6 = t.FileCombo;
+    GroupBox3 = t.ImageGroup;
+    Label8 = t.DataLabel;
+    RadioGroup2 = t.Quantities;
+    BitBtn4 = t.ShowButton;
+    BitBtn5 = t.ColorButton;
+    GroupBox4 = t.SectionGroup;
+    RadioButton3 = t.TimeRadio;
+    ComboBox3 = t.TimeCombo;
+    RadioButton4 = t.SpaceRadio;
+    ComboBox4 = t.SpaceCombo;
+    BitBtn6 = t.SectionButton;
+    Panel7 = t.ShowingPanel;
+    Label9 = t.ShowingLabel;
+    StatusBar2 = MakeStatusBar<4>(TabSheet2, "StatusBar2", QRect(0, 552, 856, 24), StatusBar2Panels,
+                                  {{{"X:Thickness", 60}, {"Y:Time", 80}, {"Z:", 180}, {"Current Directory:", 50}}});
+
+    for (int i = 0; i < 7; ++i)
+        connect(t.Buttons[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
+                Guard([this, i] { ToolButtonClick(TabFibers, static_cast<ViewStep>(i)); }));
+    ToolBar1->installEventFilter(this);
+    connect(BitBtn4, &QPushButton::clicked, this, Guard([this] { BitBtn4Click(); }));
+    connect(BitBtn5, &QPushButton::clicked, this, Guard([this] { BitBtn2Click(); }));
+    connect(BitBtn6, &QPushButton::clicked, this, Guard([this] { BitBtn3Click(); }));
+    connect(RadioButton3, &QRadioButton::clicked, this, Guard([this] { RadioButtonClick(TabFibers, 0); }));
+    connect(RadioButton4, &QRadioButton::clicked, this, Guard([this] { RadioButtonClick(TabFibers, 1); }));
+    connect(ComboBox6, &QComboBox::currentIndexChanged, this, Guard([this] { ComboBox6Change(); }));
+}
+
+void TForm1::BuildBodyPropertyTab()
+{
+    Panel8 = Make<TGLPanel>(TabSheet3, "Panel8", QRect(4, 4, 545, 529));
+    const int x = 557, w = 852 - x - 4;
+    Label10 = Make<QLabel>(TabSheet3, "Label10", QRect(x, 4, w, 20), "Current Data File:   ");
+    Label11 = Make<QLabel>(TabSheet3, "Label11", QRect(x, 24, w, 20));
+    GroupBox5 = Make<QGroupBox>(TabSheet3, "GroupBox5", QRect(x, 50, w, 470), "Data in this file");
+    RadioGroup3 = MakeRadioGroup(GroupBox5, "RadioGroup3", QRect(4, 20, w - 8, 408), QString(), kBodyQuantities);
+    QFont small = RadioGroup3->font();
+    small.setPixelSize(10);
+    RadioGroup3->setFont(small);
+    BitBtn7 = Make<QPushButton>(GroupBox5, "BitBtn7", QRect(8, 434, w - 16, 26), "Show Data");
+    StatusBar3 = MakeStatusBar<3>(TabSheet3, "StatusBar3", QRect(0, 552, 856, 24), StatusBar3Panels,
+                                  {{{"X:Time", 60}, {"Y:", 260}, {"Current Directory:", 50}}});
+    connect(BitBtn7, &QPushButton::clicked, this, Guard([this] { BitBtn7Click(); }));
+}
+
+void TForm1::BuildBodyComfortTab()
+{
+    Panel17 = Make<QGroupBox>(TabSheet4, "Panel17", QRect(4, 4, 419, 347));
+    Panel16 = Make<TGLPanel>(Panel17, "Panel16", QRect(5, 9, 409, 329));
+    Panel16->setToolTip("Sensation and comfort");
+    Panel18 = Make<QGroupBox>(TabSheet4, "Panel18", QRect(429, 4, 419, 347));
+    Panel12 = Make<QGroupBox>(Panel18, "Panel12", QRect(4, 2, 411, 343), "Animation");
+    Image1 = Make<QLabel>(Panel12, "Image1", QRect(9, 20, 393, 321));
+    Image1->setPixmap(LoadPicture(AssetPath("Icon/comfortbody.bmp")));
+    RadioGroup4 = MakeRadioGroup(TabSheet4, "RadioGroup4", QRect(4, 358, 240, 110), "Sensations and comfort",
+                                 {"Thermal Sensation", "Dampness Sensation", "Comfort Value"});
+    GroupBox6 = Make<QGroupBox>(TabSheet4, "GroupBox6", QRect(250, 358, 598, 212), "Conclusions");
+    GroupBox6->installEventFilter(this);
+    // Label15 .. Label22 in the right column, Label24, Label25, Label26, Label23 in the left.
+    for (int i = 0; i < 12; ++i) {
+        const int number = 15 + i;
+        QRect place;
+        if (number <= 22) {
+            place = QRect(330, 22 + 24 * (number - 15), 260, 20);
+        } else {
+            static const int row[4] = {3, 0, 1, 2};  // Label23 is the last of the left column
+            place = QRect(8, 22 + 40 * row[number - 23], 316, 20);
+        }
+        ConclusionLabels[static_cast<std::size_t>(i)] =
+            Make<QLabel>(GroupBox6, QString("Label%1").arg(number).toLatin1().constData(), place);
+    }
+}
+
+void TForm1::SetupPanel(int index, TGLPanel* panel, bool is3D, float halfExtent)
+{
+    PlotPanel& p = Panels[static_cast<std::size_t>(index)];
+    p.Panel = panel;
+    p.Is3D = is3D;
+    p.HalfExtent = halfExtent;
+    ResetView(p);
+    const bool comfort = index == TabBodyComfort;
+    panel->OnInitialize = [this, &p, index] {
+        // A new context: its glyph lists and plot list are made again.
+        QFont system("DejaVu Sans");
+        system.setPixelSize(12);
+        BuildBitmapFontLists(system, SystemGlyphs, 0, 255);
+        QFont label("DejaVu Sans");
+        label.setPixelSize(10);
+        BuildBitmapFontLists(label, LabelGlyphs, 0, 255);
+        p.List = 0;
+        // Only the plot State holds can be compiled again.
+        p.HasPlot = p.HasPlot && HasBuiltKey && BuiltKey.Tab == index;
+        p.ListDirty = p.HasPlot;
+        InitPlotGL(p, p.Panel->width(), p.Panel->height());
+    };
+    panel->OnResize = [this, &p](int w, int h) { InitPlotGL(p, w, h); };
+    panel->OnPaint = [this, &p, comfort] { PaintPanel(p, comfort); };
+    if (!comfort) {
+        panel->OnMouseDown = [this](QMouseEvent* e) {
+            MouseDownX = static_cast<int>(e->position().x());
+            MouseDownY = static_cast<int>(e->position().y());
+        };
+        if (is3D)
+            panel->OnMouseMove = [this, index](QMouseEvent* e) {
+                if (e->buttons() & Qt::LeftButton)
+                    DragStep(index, static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+            };
+        panel->installEventFilter(this);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tabs, lists and the folder.
+
+int TForm1::CurrentTab() const
+{
+    return PageControl1->currentIndex();
+}
+
+TForm1::PlotPanel& TForm1::PanelOf(int tab)
+{
+    return Panels[static_cast<std::size_t>(std::clamp(tab, 0, 3))];
+}
+
+TRadioGroup* TForm1::QuantityList(int tab) const
+{
+    switch (tab) {
+    case TabFabric: return RadioGroup1;
+    case TabFibers: return RadioGroup2;
+    case TabBodyProperty: return RadioGroup3;
+    default: return RadioGroup4;
+    }
+}
+
+std::filesystem::path TForm1::FileOfTab(int tab) const
+{
+    if (ResultDir.empty())
+        return {};
+    switch (tab) {
+    case TabFabric: return FindFileNoCase(ResultDir, kFabricFileName);
+    case TabFibers:
+        return Label7->text().isEmpty() ? std::filesystem::path() : ResultDir / FsPath(Label7->text());
+    case TabBodyProperty: return FindFileNoCase(ResultDir, kBodyFileName);
+    default: return FindFileNoCase(ResultDir, kComfortName);
+    }
+}
+
+void TForm1::SetPlotFile(const std::filesystem::path& file)
+{
+    Label5->setText(QtPath(file));
+}
+
+void TForm1::PageControl1Change()
+{
+    const int tab = CurrentTab();
+    PlotPanel& panel = PanelOf(tab);
+    PlotIs3D = panel.Is3D ? 1 : 0;
+    ResetView(panel);
+    if (tab != TabBodyComfort) {
+        // The files of the folder that was opened, whatever the directory window shows now.
+        SetPlotFile(FileOfTab(tab));
+        SetSectionModeFromTab(tab);
+    } else {
+        Timer2->start();
+    }
+    RequestRepaint();
+}
+
+void TForm1::OpenResultFolder(const ResultFolder& folder)
+{
+    if (folder.FabricsFound) {
+        ResultDir = folder.Folder;
+        DataOpened = true;
+        Warned.clear();
+        LayerCount = folder.LayerCount;
+        RowsPerLayer = folder.RowsPerLayer;
+        const QString dir = QtPath(folder.Folder);
+        StatusBar1Panels[4]->setText("Current Directory:" + dir);
+        StatusBar2Panels[3]->setText("Current Directory:" + dir);
+        StatusBar3Panels[2]->setText("Current Directory:" + dir);
+        const QString shown = QtPath(folder.Folder);
+        Label2->setText(shown + "/" + kFabricFileName);
+        Label11->setText(shown + "/" + kBodyFileName);
+        Label13->setText(QtPath(FindFileNoCase(ResultDir, kFabricsName)));
+        Label12->setText(QtPath(FindFileNoCase(ResultDir, kBodyPropertyName)));
+        Label14->setText(QtPath(FindFileNoCase(ResultDir, kComfortName)));
+        {
+            const QSignalBlocker block5(ComboBox5), block6(ComboBox6);
+            ComboBox5->clear();
+            for (int i = 1; i <= folder.LayerCount; ++i)
+                ComboBox5->addItem(QString("The %1th layer Fabric").arg(i));
+            ComboBox6->clear();
+            for (const std::string& name : folder.FiberFiles)
+                ComboBox6->addItem(QFile::decodeName(name.c_str()));
+            ComboBox5->setCurrentIndex(ComboBox5->count() > 0 ? 0 : -1);
+            ComboBox6->setCurrentIndex(ComboBox6->count() > 0 ? 0 : -1);
+        }
+        Label7->setText(ComboBox6->currentText());
+        PageControl1->setTabVisible(TabFibers, folder.FiberFilesFound);
+        PageControl1->setTabVisible(TabBodyProperty, folder.BodyPropertyFound);
+        // The plots of the folder before are gone.
+        for (PlotPanel& p : Panels)
+            p.HasPlot = false;
+        HasBuiltKey = false;
+    }
+    for (TRadioGroup* list : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4}) {
+        const auto handler = std::move(list->OnClick);
+        list->SetItemIndex(-1);
+        list->OnClick = handler;
+    }
+    const QSignalBlocker block(PageControl1);
+    PageControl1->setCurrentIndex(TabFabric);
+    PlotIs3D = 1;
+    ResetView(PanelOf(TabFabric));
+    SetPlotFile(FileOfTab(TabFabric));
+    SetSectionModeFromTab(TabFabric);
+    for (PlotPanel& p : Panels)
+        p.Panel->update();
+    RequestRepaint();
+}
+
+void TForm1::ComboBox6Change()
+{
+    Label7->setText(ComboBox6->currentText());
+}
+
+void TForm1::FillPositionLists()
+{
+    QStringList texts;
+    for (const std::string& t : State.Data.PositionTexts)
+        texts << QString::fromStdString(t);
+    // A reload of the same positions keeps the user's choice.
+    for (QComboBox* list : {ComboBox2, ComboBox4}) {
+        QStringList current;
+        for (int i = 0; i < list->count(); ++i)
+            current << list->itemText(i);
+        if (current == texts)
+            continue;
+        const QSignalBlocker block(list);
+        list->clear();
+        list->addItems(texts);
+        list->setCurrentIndex(texts.isEmpty() ? -1 : 0);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Loading and redrawing.
+
+void TForm1::RequestRepaint()
+{
+    NeedsRepaint = true;
+    Timer1->start();
+}
+
+void TForm1::Timer1Timer()
+{
+    if (!NeedsRepaint && !State.NeedsRepaint)
+        return;
+    NeedsRepaint = false;
+    State.NeedsRepaint = false;
+    const int tab = CurrentTab();
+    if (DataOpened && tab != TabBodyComfort && QuantityList(tab)->ItemIndex() >= 0) {
+        ValueColumn = QuantityList(tab)->ItemIndex() + kFirstColumn[tab];
+        PlotIs3D = tab == TabBodyProperty ? 0 : 1;
+        LoadResultFileAndBuildPlot();
+    }
+    PanelOf(tab).Panel->update();
+}
+
+bool TForm1::LoadResultFileAndBuildPlot()
+{
+    const int tab = CurrentTab();
+    if (tab == TabBodyComfort)
+        return false;
+    PlotPanel& panel = PanelOf(tab);
+    const std::filesystem::path file = FsPath(Label5->text());
+    const std::shared_ptr<const PlotTable> table = Tables.Get(file);
+    if (!table) {
+        // Said once per file, not at every redraw, until the file is read again.
+        panel.HasPlot = false;
+        panel.Panel->update();
+        if (Warned.insert(file).second)
+            ShowMessage(kLackOfDataFiles);
+        return false;
+    }
+    Warned.erase(file);
+
+    PlotKey key;
+    key.Table = table;
+    key.Tab = tab;
+    key.Request.Source = tab == TabFabric ? PlotSource::Fabric : tab == TabFibers ? PlotSource::Fiber : PlotSource::Body;
+    key.Request.ValueColumn = ValueColumn;
+    if (tab == TabFabric) {
+        key.Request.Layer = ComboBox5->currentIndex();
+        key.Request.LayerCount = LayerCount;
+        key.Request.RowsPerLayer = RowsPerLayer;
+    }
+    key.Gradient = State.Gradient;
+    key.FixedLabels = FixedPointValueLabels(RadioGroup1->ItemIndex(), RadioGroup3->ItemIndex());
+    key.ValueTitle = (tab == TabFabric ? Label4 : Label9)->text().toStdString();
+    key.PosTitle = tab == TabBodyProperty && RadioGroup3->ItemIndex() >= 0
+                       ? kBodyQuantities[RadioGroup3->ItemIndex()].toStdString()
+                       : std::string("Thickness (cm)");
+    if (HasBuiltKey && key == BuiltKey && panel.HasPlot)
+        return true;
+
+    State.Data = SelectPlotRows(*table, key.Request);
+    State.Ticks = MakePlotTicks(State.Data, key.FixedLabels);
+    State.TimeTitle = "Time (min.)";
+    State.PosTitle = key.PosTitle;
+    State.ValueTitle = key.ValueTitle;
+    FillPositionLists();
+    BuiltKey = key;
+    HasBuiltKey = true;
+    panel.HasPlot = true;
+    panel.ListDirty = true;
+    panel.Panel->update();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Buttons.
+
+void TForm1::RadioGroup1Click()
+{
+    if (Label2->text() == kNone && RadioGroup1->ItemIndex() >= 0)
+        ShowMessage(kOpenDataDirectoryFirst);
+}
+
+void TForm1::ShowData(int tab)
+{
+    TRadioGroup* list = QuantityList(tab);
+    const int item = list->ItemIndex();
+    const QString text = item >= 0 ? list->Items()[item] : QString();
+    switch (tab) {
+    case TabFabric:
+        Label4->setText(text);
+        break;
+    case TabFibers:
+        Label9->setText(text);
+        break;
+    default:
+        break;
+    }
+    SetPlotFile(FileOfTab(tab));
+    ValueColumn = item + kFirstColumn[tab];
+    PlotIs3D = tab == TabBodyProperty ? 0 : 1;
+    LoadResultFileAndBuildPlot();
+    switch (tab) {
+    case TabFabric:
+        StatusBar1Panels[3]->setText("Z:" + text);
+        BitBtn3->setEnabled(true);
+        break;
+    case TabFibers:
+        StatusBar2Panels[2]->setText("Z:" + text);
+        BitBtn6->setEnabled(true);
+        break;
+    default:
+        StatusBar3Panels[1]->setText("Y:" + text);
+        break;
+    }
+}
+
+void TForm1::BitBtn1Click()
+{
+    if (Label2->text() == kNone) {
+        ShowMessage(kOpenDataDirectoryFirst);
+        return;
+    }
+    if (RadioGroup1->ItemIndex() < 0 || CurrentTab() != TabFabric)
+        return;
+    ShowData(TabFabric);
+}
+
+void TForm1::BitBtn4Click()
+{
+    if (RadioGroup2->ItemIndex() < 0 || !DataOpened || CurrentTab() != TabFibers)
+        return;
+    ShowData(TabFibers);
+}
+
+void TForm1::BitBtn7Click()
+{
+    if (RadioGroup3->ItemIndex() < 0 || !DataOpened || CurrentTab() != TabBodyProperty)
+        return;
+    ShowData(TabBodyProperty);
+}
+
+void TForm1::BitBtn2Click()
+{
+    if (!Form2)
+        return;
+    Form2->Execute(State);
+    RequestRepaint();
+}
+
+void TForm1::SetSectionModeFromTab(int tab)
+{
+    if (tab == TabFabric)
+        State.SectionMode = RadioButton1->isChecked() ? 0 : 1;
+    else if (tab == TabFibers)
+        State.SectionMode = RadioButton3->isChecked() ? 0 : 1;
+}
+
+void TForm1::BitBtn3Click()
+{
+    const int tab = CurrentTab();
+    SetSectionModeFromTab(tab);
+    const bool fabric = tab == TabFabric;
+    State.ChosenTime = (fabric ? ComboBox1 : ComboBox3)->currentText().toStdString();
+    State.ChosenPosition = (fabric ? ComboBox2 : ComboBox4)->currentText().toStdString();
+    if (Form3)
+        Form3->ShowModal();
+    RequestRepaint();
+}
+
+void TForm1::RadioButtonClick(int tab, int mode)
+{
+    QComboBox* time = tab == TabFabric ? ComboBox1 : ComboBox3;
+    QComboBox* space = tab == TabFabric ? ComboBox2 : ComboBox4;
+    time->setEnabled(mode == 0);
+    space->setEnabled(mode != 0);
+    State.SectionMode = mode;
+}
+
+void TForm1::File1Click()
+{
+    if (!Form4)
+        Form4 = new TForm4(MainForm());
+    Form4->ShowFor(this);
+}
+
+void TForm1::Exit1Click()
+{
+    Close();
+}
+
+// ---------------------------------------------------------------------------------------------
+// View steps.
+
+QMatrix4x4 TForm1::ViewOf(int tab) const
+{
+    return Panels[static_cast<std::size_t>(std::clamp(tab, 0, 3))].View;
+}
+
+void TForm1::ResetView(PlotPanel& panel)
+{
+    panel.View.setToIdentity();
+    ResetPlotView(panel);
+}
+
+void TForm1::ResetPlotView(PlotPanel& panel)
+{
+    if (&panel == &Panels[TabBodyComfort]) {
+        panel.View.translate(-0.75f, -0.6f, 0);
+    } else if (!panel.Is3D) {
+        panel.View.translate(-0.4f, -0.5f, 0);
+    } else {
+        panel.View.translate(-0.6f, -0.3f, 0);
+        panel.View.rotate(-60, 1, 0, 0);
+        panel.View.rotate(-60, 0, 0, 1);
+    }
+}
+
+void TForm1::ApplyStep(PlotPanel& panel, ViewStep step)
+{
+    switch (step) {
+    case StepUp: panel.View.rotate(10, 1, 2, 0); break;
+    case StepDown: panel.View.rotate(-10, 1, 2, 0); break;
+    case StepRight: panel.View.rotate(-10, 0, 0, 1); break;
+    case StepLeft: panel.View.rotate(10, 0, 0, 1); break;
+    case StepSmall: panel.View.scale(0.8f); break;
+    case StepLarge: panel.View.scale(1.25f); break;
+    case StepReset: ResetView(panel); break;
+    }
+    panel.Panel->update();
+}
+
+bool TForm1::StepAllowed(int tab, ViewStep step) const
+{
+    const bool opened = Label2->text() != kNone;
+    if (tab == TabFabric)
+        return opened && RadioGroup1->ItemIndex() >= 0;
+    return RadioGroup2->ItemIndex() >= 0 && (step != StepReset || opened);
+}
+
+void TForm1::ToolButtonClick(int tab, ViewStep step)
+{
+    if (!StepAllowed(tab, step))
+        return;
+    ApplyStep(PanelOf(tab), step);
+}
+
+void TForm1::DragStep(int tab, int x, int y)
+{
+    const int dx = x - MouseDownX, dy = y - MouseDownY;
+    ViewStep step;
+    if (std::abs(dx) > std::abs(dy))
+        step = dx > 0 ? StepLeft : StepRight;
+    else
+        step = dy > 0 ? StepUp : StepDown;
+    ToolButtonClick(tab, step);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == Panel1)
+            ToolButtonClick(TabFabric, StepReset);
+        else if (watched == Panel5)
+            ToolButtonClick(TabFibers, StepReset);
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == ToolBar1) {
+            const auto* e = static_cast<QMouseEvent*>(event);
+            MouseDownX = static_cast<int>(e->position().x());
+            MouseDownY = static_cast<int>(e->position().y());
+        } else if (watched == GroupBox6) {
+            try {
+                BitBtn1Click();
+            } catch (...) {
+                ReportEscapedError(std::current_exception());
+            }
+        }
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving.
+
+QImage TForm1::PanelPicture()
+{
+    TGLPanel* panel = PanelOf(CurrentTab()).Panel;
+    QImage picture = panel->grabFramebuffer();
+    // The file holds the panel as the user sees it, at its logical size.
+    if (picture.size() != panel->size())
+        picture = picture.scaled(panel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+void TForm1::Save2Click()
+{
+    const bool comfort = CurrentTab() == TabBodyComfort;
+    const QImage picture = PanelPicture();
+    const QString name = FileDialogs().SaveFileName(this, "Save", comfort ? QString() : QString("inputfilename.bmp"),
+                                                    "Bitmaps (*.bmp)|*.bmp");
+    if (!name.isEmpty() && !picture.save(name, "BMP"))
+        AppMessageBox(QString("Cannot create file \"%1\".").arg(name), "Error");
+    RequestRepaint();
+}
+
+// ---------------------------------------------------------------------------------------------
+// OpenGL.
+
+void TForm1::InitPlotGL(PlotPanel& panel, int width, int height)
+{
+    glClearColor(1, 1, 1, 1);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    const float a = static_cast<float>(width) / static_cast<float>(std::max(1, height));
+    const float s = panel.HalfExtent;
+    glViewport(0, 0, width, std::max(1, height));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (a <= 1)
+        glOrtho(-s / a, s / a, -s, s, -2 * s, 2 * s);
+    else
+        glOrtho(-s, s, -s / a, s / a, -2 * s, 2 * s);
+    glMatrixMode(GL_MODELVIEW);
+    glColor3f(0, 0, 0);
+}
+
+void TForm1::DrawPlotAxes(bool is3D, bool comfortTab)
+{
+    if (comfortTab)
+        glClearColor(0, 0, 0, 1);
+    else
+        glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (comfortTab)
+        glColor3f(0.9f, 0.9f, 0.9f);
+    else
+        glColor3f(0, 0, 0);
+
+    glBegin(GL_LINES);
+    Line(0, 0, 0, 1.2f, 0, 0);
+    Line(1.17f, -0.02f, 0, 1.2f, 0, 0);
+    Line(1.17f, 0.02f, 0, 1.2f, 0, 0);
+    for (int i = 0; i <= 5; ++i)
+        Line(0.2f * i, 0, 0, 0.2f * i, -0.05f, 0);
+    if (!is3D) {
+        Line(0, 0, 0, 0, 1.2f, 0);
+        Line(-0.02f, 1.17f, 0, 0, 1.2f, 0);
+        Line(0.02f, 1.17f, 0, 0, 1.2f, 0);
+        for (int i = 0; i <= 5; ++i)
+            Line(0, 0.2f * i, 0, -0.05f, 0.2f * i, 0);
+    } else {
+        Line(1, 0, 0, 1, 1.2f, 0);
+        Line(0.97f, 1.17f, 0, 1, 1.2f, 0);
+        Line(1.03f, 1.17f, 0, 1, 1.2f, 0);
+        Line(0, 0, 0, 0, 0, 1.2f);
+        Line(0, -0.02f, 1.17f, 0, 0, 1.2f);
+        Line(0, 0.02f, 1.17f, 0, 0, 1.2f);
+        for (int i = 0; i <= 5; ++i) {
+            Line(1, 0.2f * i, 0, 1.05f, 0.2f * i, 0);
+            Line(0, 0, 0.2f * i, -0.05f, 0, 0.2f * i);
+        }
+    }
+    // The small axis triad.
+    if (!is3D) {
+        Line(-0.9f, -0.9f, 0, -0.8f, -0.9f, 0);
+        Line(-0.82f, -0.91f, 0, -0.8f, -0.9f, 0);
+        Line(-0.82f, -0.89f, 0, -0.8f, -0.9f, 0);
+        Line(-0.9f, -0.9f, 0, -0.9f, -0.8f, 0);
+        Line(-0.91f, -0.82f, 0, -0.9f, -0.8f, 0);
+        Line(-0.89f, -0.82f, 0, -0.9f, -0.8f, 0);
+    } else {
+        Line(0.9f, -0.8f, 0, 1.0f, -0.8f, 0);
+        Line(0.98f, -0.81f, 0, 1.0f, -0.8f, 0);
+        Line(0.98f, -0.79f, 0, 1.0f, -0.8f, 0);
+        Line(0.9f, -0.8f, 0, 0.9f, -0.7f, 0);
+        Line(0.89f, -0.72f, 0, 0.9f, -0.7f, 0);
+        Line(0.91f, -0.72f, 0, 0.9f, -0.7f, 0);
+        Line(0.9f, -0.8f, 0, 0.9f, -0.8f, 0.1f);
+        Line(0.9f, -0.81f, 0.08f, 0.9f, -0.8f, 0.1f);
+        Line(0.9f, -0.79f, 0.08f, 0.9f, -0.8f, 0.1f);
+    }
+    glEnd();
+    if (!is3D) {
+        Text(SystemGlyphs, -0.8f, -0.9f, 0, "X");
+        Text(SystemGlyphs, -0.9f, -0.8f, 0, "Y");
+    } else {
+        Text(SystemGlyphs, 1.05f, -0.8f, 0, "X");
+        Text(SystemGlyphs, 0.9f, -0.68f, 0, "Y");
+        Text(SystemGlyphs, 0.9f, -0.8f, 0.12f, "Z");
+    }
+
+    if (!comfortTab) {
+        glPushAttrib(GL_LINE_BIT | GL_CURRENT_BIT);
+        glEnable(GL_LINE_STIPPLE);
+        glLineStipple(1, 0x0F0F);
+        glColor3f(0.8f, 0.8f, 0.8f);
+        glBegin(GL_LINES);
+        for (int i = 0; i <= 5; ++i)
+            Line(0.2f * i, 0, 0, 0.2f * i, 1, 0);
+        for (int i = 1; i <= 5; ++i)
+            Line(0, 0.2f * i, 0, 1, 0.2f * i, 0);
+        if (is3D) {
+            for (int i = 0; i <= 5; ++i)
+                Line(0, 0, 0.2f * i, 0, 1, 0.2f * i);
+            for (int i = 1; i <= 5; ++i)
+                Line(0, 0.2f * i, 0, 0, 0.2f * i, 1);
+            for (int i = 0; i <= 5; ++i) {
+                Line(0.2f * i, 1, 0, 0.2f * i, 1, 1);
+                Line(0, 1, 0.2f * i, 1, 1, 0.2f * i);
+            }
+        }
+        glEnd();
+        glPopAttrib();
+        glColor3f(0, 0, 0);
+    }
+}
+
+void TForm1::CompilePlot(PlotPanel& panel)
+{
+    if (panel.List)
+        glDeleteLists(panel.List, 1);
+    panel.List = glGenLists(1);
+    panel.ListDirty = false;
+    const PlotData& d = State.Data;
+    const int n = d.RowCount();
+    glNewList(panel.List, GL_COMPILE);
+    if (!panel.Is3D) {
+        glColor3f(0, 0, 0);
+        glBegin(GL_LINE_STRIP);
+        for (const PlotPoint& p : d.Points)
+            glVertex3f((p.Time - d.TimeStart) / d.TimeRange, (p.Value - d.ValueMin) / d.ValueRange, 0);
+        glEnd();
+    } else if (d.NodesPerBlock > 0) {
+        float c1[3], c2[3];
+        ColorFractions(State.Gradient.Color1, c1);
+        ColorFractions(State.Gradient.Color2, c2);
+        const int axis = State.Gradient.Axis;
+        auto vertex = [&](const PlotPoint& p) {
+            const float x = (p.Position - d.PosStart) / d.PosRange;
+            const float y = (p.Time - d.TimeStart) / d.TimeRange;
+            const float z = (p.Value - d.ValueMin) / d.ValueRange;
+            const float f = axis == 0 ? z : axis == 1 ? y : x;
+            glColor3f(c1[0] + f * (c2[0] - c1[0]), c1[1] + f * (c2[1] - c1[1]), c1[2] + f * (c2[2] - c1[2]));
+            glVertex3f(x, y, z);
+        };
+        const int b = d.NodesPerBlock, blocks = n / b;
+        for (int t = 0; t < blocks; ++t) {
+            glBegin(GL_LINE_STRIP);
+            for (int j = 0; j < b; ++j)
+                vertex(d.Points[static_cast<std::size_t>(t * b + j)]);
+            glEnd();
+        }
+        for (int j = 0; j < b; ++j) {
+            glBegin(GL_LINE_STRIP);
+            for (int t = 0; t < blocks; ++t)
+                vertex(d.Points[static_cast<std::size_t>(t * b + j)]);
+            glEnd();
+        }
+    }
+    // Tick labels and titles.
+    glColor3f(0, 0, 0);
+    const PlotTicks& ticks = State.Ticks;
+    for (int i = 0; i < 6; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const float at = 0.2f * i;
+        if (!panel.Is3D) {
+            Text(LabelGlyphs, at, -0.1f, 0, ticks.Time[k]);
+            Text(LabelGlyphs, -0.2f, at, 0, ticks.Value[k]);
+        } else {
+            Text(LabelGlyphs, at, -0.2f, 0, ticks.Position[k]);
+            Text(LabelGlyphs, 1.15f, at, 0, ticks.Time[k]);
+            Text(LabelGlyphs, -0.1f, -0.17f, at, ticks.Value[k]);
+        }
+    }
+    if (!panel.Is3D) {
+        Text(SystemGlyphs, 0.5f, -0.2f, 0, State.TimeTitle);
+        Text(SystemGlyphs, -0.15f, 1.23f, 0, State.PosTitle);
+    } else {
+        Text(SystemGlyphs, 0.4f, -0.6f, 0, State.PosTitle);
+        Text(SystemGlyphs, 1.3f, 0.4f, 0, State.TimeTitle);
+        Text(SystemGlyphs, -0.2f, 0, 1.2f, State.ValueTitle);
+    }
+    glEndList();
+}
+
+void TForm1::PaintPanel(PlotPanel& panel, bool comfortTab)
+{
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(panel.View.constData());
+    DrawPlotAxes(panel.Is3D, comfortTab);
+    if (!panel.HasPlot)
+        return;
+    if (panel.ListDirty || !panel.List)
+        CompilePlot(panel);
+    glCallList(panel.List);
 }

@@ -1,0 +1,377 @@
+// The plot window under a real (software) OpenGL context: a result folder opened through the
+// directory window, curves and meshes where the projection puts them, the colour gradient, the
+// view steps, saving a panel, and a redraw that reads nothing when nothing changed.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QToolButton>
+#include <cmath>
+#include <fstream>
+#include <memory>
+
+#include "results/form1.h"
+#include "results/form2.h"
+#include "results/form4.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "toolkit/colorbox.h"
+#include "toolkit/folderbrowser.h"
+#include "toolkit/glwidget.h"
+#include "toolkit/radiogroup.h"
+
+namespace {
+
+void Settle()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 60) {
+        QApplication::processEvents();
+        QThread::msleep(2);
+    }
+}
+
+void WriteText(const QString& path, const std::string& text)
+{
+    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
+    out << text;
+}
+
+// "Fabrics.dat" of one layer: blocks at times 0, 5, 10 of three nodes (positions 0, 0.001,
+// 0.002); column 3 = 10 - 4 block + node, so the largest value lies at the first time and the
+// last position, the smallest at the last time and the first position.
+std::string MeshFabrics()
+{
+    std::string text;
+    for (int b = 0; b < 3; ++b)
+        for (int n = 0; n < 3; ++n)
+            text += std::to_string(5 * b) + "\t" + std::to_string(0.001 * n) + "\t0\t" +
+                    std::to_string(10 - 4 * b + n) + "\t0\t0\t0\t0\t0\t0\n";
+    return text;
+}
+
+// "BodyProperty.dat" whose skin temperature (column 1) runs straight from 30 at time 0 to 40 at
+// time 10: the curve passes through plot point (0.5, 0.5).
+std::string LineBody()
+{
+    std::string text;
+    for (int t = 0; t <= 10; t += 5) {
+        text += std::to_string(t) + "\t" + std::to_string(30 + t);
+        for (int c = 2; c < 18; ++c)
+            text += "\t1";
+        text += "\n";
+    }
+    return text;
+}
+
+// Where a plot point lands on a panel: the view start (2D: shifted by (-0.4, -0.5); 3D: shifted
+// by (-0.6, -0.3, 0), turned -60 degrees about x, then -60 about z, the last applied first) and
+// the orthographic box of half extent 1.15 over the panel's longer side.
+QPoint ProjectPlot(double x, double y, double z, bool is3D, int width, int height)
+{
+    double wx = x, wy = y, wz = z;
+    if (is3D) {
+        const double c = std::cos(-M_PI / 3), s = std::sin(-M_PI / 3);
+        const double rx = c * wx - s * wy, ry = s * wx + c * wy;  // about z
+        wx = rx;
+        wy = c * ry - s * wz;  // about x
+        wx -= 0.6;
+        wy -= 0.3;
+    } else {
+        wx -= 0.4;
+        wy -= 0.5;
+    }
+    const double a = double(width) / height, e = 1.15;
+    const double hx = a > 1 ? e : e / a, hy = a > 1 ? e / a : e;
+    return {static_cast<int>((wx + hx) / (2 * hx) * width), static_cast<int>((1 - (wy + hy) / (2 * hy)) * height)};
+}
+
+// Counts the pixels around p that pass a test.
+template <class Test>
+int Around(const QImage& image, QPoint p, int radius, Test test)
+{
+    int n = 0;
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (image.valid(p.x() + dx, p.y() + dy) && test(image.pixel(p.x() + dx, p.y() + dy)))
+                ++n;
+    return n;
+}
+bool RedDominant(QRgb c) { return qRed(c) > 120 && qRed(c) > 2 * qBlue(c) && qRed(c) > 2 * qGreen(c); }
+bool BlueDominant(QRgb c) { return qBlue(c) > 120 && qBlue(c) > 2 * qRed(c) && qBlue(c) > 2 * qGreen(c); }
+bool GreenDominant(QRgb c) { return qGreen(c) > 120 && qGreen(c) > 2 * qRed(c) && qGreen(c) > 2 * qBlue(c); }
+bool Black(QRgb c) { return qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80; }
+
+class ScriptedColors : public ColorDialogService {
+public:
+    ScriptedColors() : Previous(SetColorDialogService(this)) {}
+    ~ScriptedColors() override { SetColorDialogService(Previous); }
+    QColor Answer;
+    QColor ChooseColor(QWidget*, const QColor&) override { return Answer; }
+
+private:
+    ColorDialogService* Previous;
+};
+
+void Pick(TColorBox* box, const QString& name)
+{
+    const int index = box->findText(name);
+    ASSERT_GE(index, 0) << name.toStdString();
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+class PlotWindowTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ASSERT_TRUE(Dir.isValid());
+        WriteText(Dir.filePath("Fabrics.dat"), MeshFabrics());
+        WriteText(Dir.filePath("BodyProperty.dat"), LineBody());
+        WriteText(Dir.filePath("simulation.sdf"), "");
+        Window = std::make_unique<TForm1>();
+        Window->Show();
+        // The colour window keeps its choice between runs; every test starts from blue to red.
+        Form2->ColorBox1->SetSelected(FromWinColor(kColorBlue));
+        Form2->ColorBox2->SetSelected(FromWinColor(kColorRed));
+        Form2->RadioButton1->setChecked(true);
+        Settle();
+    }
+    void TearDown() override
+    {
+        Form4->Close();
+        Window.reset();
+    }
+    void Open(const QString& folder)
+    {
+        Form4->FolderBrowser->SetDirectory(folder);
+        Form4->ShowFor(Window.get());
+        Form4->Button1->click();
+        Settle();
+    }
+    void ShowQuantity(int tab, int item)
+    {
+        Window->PageControl1->setCurrentIndex(tab);
+        Settle();
+        TRadioGroup* list = tab == TForm1::TabFabric ? Window->RadioGroup1 : tab == TForm1::TabFibers ? Window->RadioGroup2
+                                                                                                         : Window->RadioGroup3;
+        list->SetItemIndex(item);
+        QPushButton* show = tab == TForm1::TabFabric ? Window->BitBtn1 : tab == TForm1::TabFibers ? Window->BitBtn4
+                                                                                                     : Window->BitBtn7;
+        show->click();
+        Settle();
+    }
+    QImage Grab(TGLPanel* panel)
+    {
+        return panel->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir Dir;
+    std::unique_ptr<TForm1> Window;
+};
+
+TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThem)
+{
+    MessageRecorder messages;
+    Open(Dir.path());
+    ASSERT_TRUE(messages.Shown.empty());
+    ASSERT_EQ(Window->ComboBox5->count(), 1);
+    EXPECT_EQ(Window->ComboBox5->itemText(0), "The 1th layer Fabric");
+
+    ShowQuantity(TForm1::TabBodyProperty, 0);
+    const QImage curve = Grab(Window->Panel8);
+    const QPoint mid = ProjectPlot(0.5, 0.5, 0, false, curve.width(), curve.height());
+    EXPECT_GT(Around(curve, mid, 1, Black), 0) << mid.x() << "," << mid.y();
+    // Beside the curve the panel is white.
+    EXPECT_EQ(Around(curve, ProjectPlot(0.3, 0.9, 0, false, curve.width(), curve.height()), 2, Black), 0);
+
+    ShowQuantity(TForm1::TabFabric, 0);
+    QImage mesh = Grab(Window->Panel1);
+    const QPoint high = ProjectPlot(1, 0, 1, true, mesh.width(), mesh.height());   // value 12
+    const QPoint low = ProjectPlot(0, 1, 0, true, mesh.width(), mesh.height());    // value 2
+    EXPECT_GT(Around(mesh, high, 2, RedDominant), 0);
+    EXPECT_GT(Around(mesh, low, 2, BlueDominant), 0);
+
+    // Along the time axis the gradient runs the other way for these two corners.
+    ScopedModalHook hook([](TForm& form) {
+        auto* colors = dynamic_cast<TForm2*>(&form);
+        EXPECT_NE(colors, nullptr);
+        if (colors) {
+            colors->RadioButton2->setChecked(true);
+            colors->BitBtn1->click();
+        }
+        return mrOk;
+    });
+    Window->BitBtn2->click();
+    Settle();
+    mesh = Grab(Window->Panel1);
+    EXPECT_GT(Around(mesh, high, 2, BlueDominant), 0);
+    EXPECT_GT(Around(mesh, low, 2, RedDominant), 0);
+}
+
+TEST_F(PlotWindowTest, ViewStepsBuildUpUntilResetAndADragStepsOncePerMove)
+{
+    MessageRecorder messages;
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabFabric, 0);
+    const QImage fresh = Grab(Window->Panel1);
+
+    for (int i = 0; i < 3; ++i)
+        Window->ToolButton8->click();
+    Settle();
+    EXPECT_NE(Grab(Window->Panel1), fresh);
+    Window->ToolButton1->click();
+    Settle();
+    EXPECT_EQ(Grab(Window->Panel1), fresh);
+
+    // Three "Left" steps by button ...
+    for (int i = 0; i < 3; ++i)
+        Window->ToolButton6->click();
+    Settle();
+    const QImage left3 = Grab(Window->Panel1);
+    Window->ToolButton1->click();
+    // ... and by a drag of three moves to the right of the press point (further right than down).
+    const QPointF press(100, 100);
+    QMouseEvent down(QEvent::MouseButtonPress, press, Window->Panel1->mapToGlobal(press), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Window->Panel1, &down);
+    for (int i = 1; i <= 3; ++i) {
+        const QPointF at(100 + 10 * i, 100 + 3 * i);
+        QMouseEvent move(QEvent::MouseMove, at, Window->Panel1->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(Window->Panel1, &move);
+    }
+    Settle();
+    EXPECT_EQ(Grab(Window->Panel1), left3);
+}
+
+TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpened)
+{
+    MessageRecorder messages;
+    messages.Expect("Please Open The Data Directionay!");
+    Window->RadioGroup1->SetItemIndex(2);  // clicking a quantity already says so
+    messages.Expect("Please Open The Data Directionay!");
+    Window->BitBtn1->click();
+    const QMatrix4x4 view = Window->ViewOf(TForm1::TabFabric);
+    Window->ToolButton8->click();
+    EXPECT_EQ(Window->ViewOf(TForm1::TabFabric), view);
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+TEST_F(PlotWindowTest, ColourWindowGradientAndCancelKeepsThePickedColour)
+{
+    const auto squares = TForm2::GradientColors(kColorBlue, kColorRed);
+    EXPECT_EQ(FromWinColor(squares[1]), QColor(28, 0, 227));
+    EXPECT_EQ(FromWinColor(squares[8]), QColor(224, 0, 31));
+    EXPECT_EQ(squares[9], kColorRed);
+    for (int c : TForm2::GradientColors(kColorRed, kColorRed))
+        EXPECT_EQ(c, kColorRed);
+
+    MessageRecorder messages;
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabFabric, 0);
+    ScriptedColors chooser;
+    chooser.Answer = QColor(0, 200, 0);
+    ScopedModalHook hook([](TForm& form) {
+        auto* colors = dynamic_cast<TForm2*>(&form);
+        if (colors) {
+            Pick(colors->ColorBox2, "Custom...");
+            EXPECT_EQ(colors->Shapes[9]->palette().color(QPalette::Window), QColor(0, 200, 0));
+            colors->BitBtn2->click();
+        }
+        return mrCancel;
+    });
+    Window->BitBtn2->click();
+    Settle();
+    EXPECT_EQ(Form2->ColorBox2->Selected(), QColor(0, 200, 0));
+    const QImage mesh = Grab(Window->Panel1);
+    EXPECT_GT(Around(mesh, ProjectPlot(1, 0, 1, true, mesh.width(), mesh.height()), 2, GreenDominant), 0);
+}
+
+TEST_F(PlotWindowTest, SaveWritesThePanelAsABitmapUnderTheNameAsTyped)
+{
+    MessageRecorder messages;
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabBodyProperty, 0);
+    ScriptedFileDialogs files;
+    const QString name = Dir.filePath("plot-without-extension");
+    files.Answer(name);
+    Window->Save2->trigger();
+    EXPECT_EQ(files.LastDir, "inputfilename.bmp");
+    QImage saved(name, "BMP");
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), Window->Panel8->size());
+    EXPECT_TRUE(Black(saved.pixel(ProjectPlot(0, 0.6, 0, false, saved.width(), saved.height()))));  // y axis
+    EXPECT_EQ(saved.pixel(5, 5), qRgb(255, 255, 255));
+
+    const QString unwritable = Dir.filePath("missing/folder/plot.bmp");
+    files.Answer(unwritable);
+    messages.Expect(QString("Cannot create file \"%1\".").arg(unwritable), "Error");
+    Window->Save2->trigger();
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+TEST_F(PlotWindowTest, RedrawsOfAnUnchangedFileReadNothingAndBrowsingChangesNothing)
+{
+    MessageRecorder messages;
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabFabric, 0);
+    const int parses = Window->Tables.Parses();
+    const QString plotted = Window->Label5->text();
+    for (int i = 0; i < 5; ++i) {
+        Window->RequestRepaint();
+        Settle();
+    }
+    EXPECT_EQ(Window->Tables.Parses(), parses);
+
+    // Browsing elsewhere and cancelling leaves the opened folder's file plotted.
+    QTemporaryDir other;
+    WriteText(other.filePath("Fabrics.dat"), "");
+    WriteText(other.filePath("fabric1_fiber_1.dat"), "0\t0\t1\n");
+    Form4->ShowFor(Window.get());
+    Form4->FolderBrowser->SetDirectory(other.path());
+    Settle();
+    EXPECT_EQ(Form4->ListBox1->count(), 2);
+    Form4->Button2->click();
+    Settle();
+    EXPECT_EQ(Window->Label5->text(), plotted);
+    EXPECT_EQ(Window->ComboBox6->count(), 0);
+
+    // An empty "Fabrics.dat" opens nothing.
+    messages.Expect("Lack Of Data Files!");
+    Open(other.path());
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Window->Label5->text(), plotted);
+}
+
+TEST_F(PlotWindowTest, AMissingFileIsReportedOnceNotAtEveryRedraw)
+{
+    MessageRecorder messages;
+    WriteText(Dir.filePath("fabric1_fiber_1.dat"), "0\t0\t1\t1\t1\n");
+    Open(Dir.path());
+    EXPECT_TRUE(Window->PageControl1->isTabVisible(TForm1::TabFibers));
+    QFile::remove(Dir.filePath("BodyProperty.dat"));
+    messages.Expect("Lack Of Data Files!");
+    ShowQuantity(TForm1::TabBodyProperty, 1);
+    for (int i = 0; i < 3; ++i) {
+        Window->RequestRepaint();
+        Settle();
+    }
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+} // namespace
