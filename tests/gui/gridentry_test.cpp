@@ -187,4 +187,45 @@ TEST_F(GridEntryTest, ASpeedButtonActsOnTheValueStillBeingTyped)
     });
 }
 
+TEST_F(GridEntryTest, TheRateBoxStoresWhatIsTypedAndRefusesWhatIsNotAPositiveNumber)
+{
+    MessageRecorder messages;
+    const QString badRate = "The input of Metobolic Rate is not correct. Please try it again!";
+    const QStringList refused = {"1e999", "1,5", "-5", "0", ""};
+    for (int i = 0; i < refused.size(); ++i)
+        messages.Expect(badRate, "Input Error");
+    RunModal(ActivityFrm, [&] {
+        TRateSpinEdit* box = ActivityFrm->CSpinEdit1;
+        ActivityFrm->RadioGroup->SetItemIndex(3);
+        // Types over the box's text, then appends with the button.
+        auto arrange = [box](const QString& text) {
+            Click(box->Edit());
+            Press(Qt::Key_A, Qt::ControlModifier);
+            Press(Qt::Key_Delete);
+            Type(text);
+            Click(ActivityFrm->ArrangeBtn);
+        };
+        const int before = ActivityFrm->ListBox->count();
+        for (const QString& text : refused) {
+            arrange(text);
+            EXPECT_EQ(ActivityFrm->ListBox->count(), before) << text.toStdString();
+        }
+        arrange("999999");
+        arrange("1.5e2");
+        ASSERT_EQ(ActivityFrm->ListBox->count(), before + 2);
+        EXPECT_EQ(ActivityFrm->EntryRate(before), 999999);
+        EXPECT_EQ(ActivityFrm->EntryRate(before + 1), 150);
+
+        // The arrows step by one from what the box shows.
+        Click(box->Edit());
+        Press(Qt::Key_Up);
+        EXPECT_EQ(box->Edit()->text(), "151");
+        Press(Qt::Key_Down);
+        Press(Qt::Key_Down);
+        EXPECT_EQ(box->Edit()->text(), "149");
+        ActivityFrm->reject();
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
 } // namespace
