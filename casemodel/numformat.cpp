@@ -1,5 +1,6 @@
 #include "casemodel/numformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -34,10 +35,13 @@ std::size_t NumberPrefix(std::string_view text)
     return i;
 }
 
-// Rough power of ten of a well-formed number text, to tell overflow from underflow.
-long DecimalMagnitude(std::string_view number)
+// Rough power of ten of a well-formed number text, to tell overflow from underflow. The exponent
+// saturates: any exponent beyond a billion over- or underflows a double whatever the digits in
+// front of it are, and an exponent of any length must not overflow the count.
+long long DecimalMagnitude(std::string_view number)
 {
-    long magnitude = 0;
+    constexpr long long ExponentLimit = 1000000000;
+    long long magnitude = 0;
     std::size_t i = 0;
     bool seenDigit = false;
     bool afterPoint = false;
@@ -48,8 +52,18 @@ long DecimalMagnitude(std::string_view number)
         if (!afterPoint && (seenDigit || c != '0')) { ++magnitude; seenDigit = true; }
         if (afterPoint && !seenDigit) { if (c == '0') --magnitude; else seenDigit = true; }
     }
-    if (i < number.size())
-        magnitude += std::strtol(std::string(number.substr(i + 1)).c_str(), nullptr, 10);
+    if (i < number.size()) {
+        bool negative = false;
+        long long exponent = 0;
+        for (++i; i < number.size(); ++i) {
+            const char c = number[i];
+            if (c == '-' || c == '+')
+                negative = c == '-';
+            else
+                exponent = std::min(exponent * 10 + (c - '0'), ExponentLimit);
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
     return magnitude;
 }
 

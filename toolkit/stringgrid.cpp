@@ -1,6 +1,39 @@
 #include "toolkit/stringgrid.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+// Tells the grid which editor is open, and takes Enter away from the editor before it can travel
+// on to the window.
+class TStringGrid::Delegate : public QStyledItemDelegate {
+public:
+    explicit Delegate(TStringGrid* grid) : QStyledItemDelegate(grid), Grid(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        Grid->EditorOpened(editor);
+        return editor;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && watched == Grid->Editor) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                Grid->CommitEdit();
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
+private:
+    TStringGrid* Grid;
+};
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
 {
@@ -10,6 +43,7 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     SetDefaultColWidth(64);
     SetDefaultRowHeight(24);
+    setItemDelegate(new Delegate(this));
     SetEditing(false);
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (Updating)
@@ -98,8 +132,47 @@ void TStringGrid::Refresh(int col, int row)
     Updating = false;
 }
 
+bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // Rows that are being rebuilt move the current cell; that is no reason to open an editor.
+    if (Updating)
+        return false;
+    return QTableWidget::edit(index, trigger, event);
+}
+
+void TStringGrid::EditorOpened(QWidget* editor)
+{
+    Editor = editor;
+    // Buttons made since the last editor opened are taken in too; a connection is made once.
+    for (QAbstractButton* button : window()->findChildren<QAbstractButton*>())
+        connect(button, &QAbstractButton::pressed, this, &TStringGrid::CommitEdit, Qt::UniqueConnection);
+}
+
+void TStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // However the editor ends (Enter, Escape, focus moving away), it is no longer open.
+    if (editor == Editor)
+        Editor = nullptr;
+    QTableWidget::closeEditor(editor, hint);
+}
+
+void TStringGrid::CommitEdit()
+{
+    if (!Editor)
+        return;
+    commitData(Editor);
+    closeEditor(Editor, QAbstractItemDelegate::SubmitModelCache);
+}
+
+void TStringGrid::DiscardEdit()
+{
+    if (Editor)
+        closeEditor(Editor, QAbstractItemDelegate::RevertModelCache);
+}
+
 void TStringGrid::Rebuild()
 {
+    DiscardEdit();
     Updating = true;
     setColumnCount(Cols);
     setRowCount(Rows);

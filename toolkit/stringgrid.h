@@ -1,6 +1,14 @@
 #pragma once
 // A string grid: Cells[col][row] texts, column and row counts, fixed rows and columns drawn as
 // headers. Cell texts survive when the row or column count shrinks and grows again.
+//
+// An editable grid opens its cell editor as soon as a cell becomes current. The text typed there
+// belongs to the cell only once it is committed, so the grid commits it before anything can read
+// the cells: Enter commits the cell (and goes no further, so it never presses the window's default
+// button), and any button of the grid's window commits it when pressed, whether by mouse, by Enter
+// on the default button, by Space or by code. Rebuilding the rows closes an open editor first, so
+// no editor outlives the cell it was opened for.
+#include <QPointer>
 #include <QTableWidget>
 #include <functional>
 #include <map>
@@ -36,7 +44,17 @@ public:
     // Runs after the user changed a cell's text.
     std::function<void(int col, int row)> OnCellEdited;
 
+    // Stores the text of the open cell editor in its cell and closes the editor.
+    void CommitEdit();
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
+    class Delegate;
+    void EditorOpened(QWidget* editor);
+    void DiscardEdit();
     void Rebuild();
     void Refresh(int col, int row);
     int Cols = 5;
@@ -46,4 +64,5 @@ private:
     bool Editing = false;
     bool Updating = false;
     std::map<std::pair<int, int>, QString> Texts;
+    QPointer<QWidget> Editor;
 };

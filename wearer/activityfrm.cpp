@@ -208,7 +208,7 @@ bool TActivityFrm::AppendActivity(const QString& name, QLineEdit* rateEdit, int 
         return false;
     }
     bool ok = false;
-    const double rate = GetEditValue(rateEdit, "Metobolic Rate", ok);
+    const double rate = GetRateValue(rateEdit, ok);
     if (!ok)
         return false;
     AddEntry(name, rate, activityIndex);

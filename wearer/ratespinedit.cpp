@@ -1,36 +1,52 @@
 #include "wearer/ratespinedit.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
+#include "app/commonfuc.h"
 #include "casemodel/numformat.h"
 
-TRateSpinEdit::TRateSpinEdit(QWidget* parent) : QDoubleSpinBox(parent)
+namespace {
+
+// The number the box shows; the arrows start from 0 when it shows none.
+double ShownRate(const QLineEdit* edit)
 {
-    setDecimals(9);  // the value keeps what is typed; the text never shows trailing zeros
-    setRange(0, 100000);
-    setSingleStep(1);
+    double rate = 0;
+    return TryStrToFloat(Trim(edit->text().toStdString()), rate) ? rate : 0;
+}
+
+} // namespace
+
+// A plain abstract spin box has no value of its own and no validator beyond "acceptable", so it
+// never rewrites its text when the focus leaves it; only the arrows change the text.
+TRateSpinEdit::TRateSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
+{
     setValue(0);
 }
 
-QString TRateSpinEdit::textFromValue(double value) const
+void TRateSpinEdit::setValue(double value)
 {
-    return QString::fromStdString(FloatToStr(value));
+    lineEdit()->setText(QString::fromStdString(FloatToStr(value)));
 }
 
-double TRateSpinEdit::valueFromText(const QString& text) const
+void TRateSpinEdit::stepBy(int steps)
 {
-    double value = 0;
-    return TryStrToFloat(Trim(text.toStdString()), value) ? value : 0;
+    setValue(std::max(0.0, ShownRate(lineEdit()) + steps));
+    selectAll();
 }
 
-QValidator::State TRateSpinEdit::validate(QString& text, int&) const
+QAbstractSpinBox::StepEnabled TRateSpinEdit::stepEnabled() const
 {
-    double value = 0;
-    if (TryStrToFloat(Trim(text.toStdString()), value))
-        return value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
-    // Half-typed numbers ("", "1.", "2E") may still become one.
-    for (QChar c : text)
-        if (!c.isDigit() && !QString(".eE+- ").contains(c))
-            return QValidator::Invalid;
-    return QValidator::Intermediate;
+    return ShownRate(lineEdit()) > 0 ? StepUpEnabled | StepDownEnabled : StepUpEnabled;
+}
+
+double GetRateValue(QLineEdit* edit, bool& ok)
+{
+    const double rate = GetEditValueQuiet(edit, ok);
+    ok = ok && rate > 0;
+    if (!ok) {
+        ShowEditValueError("Metobolic Rate");
+        return 0;
+    }
+    return rate;
 }

@@ -57,6 +57,26 @@ TEST(TryStrToFloat, AcceptsOnlySignDigitsOnePointAndExponent)
     }
 }
 
+TEST(TryStrToFloat, ExponentsOfAnyLengthOverflowOrUnderflowLikeShortOnes)
+{
+    double v = -1;
+    EXPECT_FALSE(TryStrToFloat("1e400", v));
+    for (const char* tooLarge : {"1e99999999999999999999", "-1e99999999999999999999",
+                                 "0.001e9223372036854775807", "12e0000000000000000000000000000000400",
+                                 "1e+999999999999999999999999999999999999999"}) {
+        EXPECT_FALSE(TryStrToFloat(tooLarge, v)) << tooLarge;
+    }
+    for (const char* tooSmall : {"1e-400", "1e-99999999999999999999", "0.001e-9223372036854775808",
+                                 "-5e-999999999999999999999999999999999999999"}) {
+        v = -1;
+        EXPECT_TRUE(TryStrToFloat(tooSmall, v)) << tooSmall;
+        EXPECT_EQ(v, 0) << tooSmall;
+    }
+    // A zero stays zero however large its exponent.
+    EXPECT_TRUE(TryStrToFloat("0e99999999999999999999", v));
+    EXPECT_EQ(v, 0);
+}
+
 TEST(ParseLeadingNumber, TakesTheNumberAtTheStart)
 {
     double v = -1;
