@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -168,10 +169,11 @@ void TFurFea::BuildToolBar()
         b->setIconSize(QSize(32, 32));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
-        b->setFixedSize(60, 52);
         QFont small = b->font();
-        small.setPixelSize(11);  // the captions fit the 60-pixel buttons, as on the desktop
+        small.setPixelSize(11);
         b->setFont(small);
+        // 60 pixels as on the desktop, wider where a caption would be cut.
+        b->setFixedSize(std::max(60, QFontMetrics(small).horizontalAdvance(caption) + 12), 52);
         connect(b, &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
         QAction* a = ToolBar1->addWidget(b);
         a->setVisible(visible);
