@@ -2,7 +2,8 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
-  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core)
+  libgl-dev libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev)
 
 ensure_packages() {
   local missing=()
