@@ -492,7 +492,15 @@ void TFrmMain::CompileSceneLists()
 
 void TFrmMain::LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment)
 {
-    // The environment is taken whatever becomes of the frame files.
+    // Everything is read before anything is taken over: a load that fails leaves the frames,
+    // the lists and the picture of the earlier load exactly as they were.
+    PlayerResults results = LoadPlayerResults(folder, environment);
+    const QString message = QString::fromStdString(results.Message);
+    if (results.Result != PlayerResults::Loaded) {
+        AppMessageBox(message, "Error");
+        return;
+    }
+
     IsFemale = environment.IsFemale() ? 1 : 0;
     GarmentCount = static_cast<int>(environment.Garments.size());
     GarmentLayerCount.clear();
@@ -503,32 +511,18 @@ void TFrmMain::LoadResultData(const std::filesystem::path& folder, const Environ
     }
     EnvStages = environment.Stages;
     EnvStageCount = static_cast<int>(EnvStages.size());
-
-    PlayerResults results = LoadPlayerResults(folder, environment);
     for (int q = 0; q < 3; ++q) {
         RangeMin[q] = results.Ranges[static_cast<std::size_t>(q)].Min;
         RangeMax[q] = results.Ranges[static_cast<std::size_t>(q)].Max;
-    }
-    const QString message = QString::fromStdString(results.Message);
-    if (results.Result == PlayerResults::BodyFailed) {
-        BodyLoaded = 0;
-        AppMessageBox(message, "Error");
-        return;
     }
     BodyFrames = std::move(results.Body.Frames);
     FrameCount = static_cast<int>(BodyFrames.size());
     FrameStep = results.Body.FrameStep;
     BodyLoaded = 1;
-    // After a fabric failure the reader hands over no layers and no layer flags: the layers of an
-    // earlier load do not belong to the new frames.
     LayerFrames = std::move(results.Fabric.Layers);
     NodesPerFrame = results.Fabric.NodesPerFrame;
     MaxLayerSeen = results.Fabric.MaxLayerSeen;
     LayerPresent = results.Fabric.LayerPresent;
-    if (results.Result == PlayerResults::FabricFailed) {
-        AppMessageBox(message, "Error");
-        return;
-    }
 
     BuildBodySceneList();
     // The layer list belonged to a garment of the list being replaced.
