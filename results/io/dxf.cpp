@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <map>
@@ -114,20 +115,22 @@ void DXF::FreeTokens()
 
 int DXF::ReadDxfFile(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
+    // A folder or a device opens as a stream too, but has no text of a model and no size that
+    // could be trusted: only a regular file is a model file.
+    std::error_code ec;
+    const bool regular = std::filesystem::is_regular_file(fileName, ec);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(fileName, ec) : 0;
+    std::ifstream in;
+    if (regular && !ec)
+        in.open(fileName, std::ios::binary);
+    if (!regular || ec || !in) {
         std::printf("file not open\n");
         return -1;
     }
-    std::string text;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > 0) {
-        text.resize(static_cast<std::size_t>(size));
-        in.read(text.data(), size);
-        text.resize(static_cast<std::size_t>(in.gcount()));
-    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    // A file that shrank while it was read is taken as far as it went.
+    text.resize(static_cast<std::size_t>(in.gcount()));
     ReadDxfText(text);
     return 0;
 }
@@ -430,7 +433,9 @@ DxfModel LoadDxfModel(DXF& reader, const std::string& fileName)
         model.Status = DxfLoadStatus::ReadFailed;
         return model;
     }
-    if (reader.BuildTriangles() != 0) {
+    // A damaged file (empty, cut off, faces naming points it lacks) may build without a single
+    // triangle: that is no model either, and must not leave a body part out unnoticed.
+    if (reader.BuildTriangles() != 0 || reader.TriangleCount == 0) {
         model.Status = DxfLoadStatus::BuildFailed;
         return model;
     }

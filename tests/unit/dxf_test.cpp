@@ -251,6 +251,31 @@ TEST(DxfFile, MissingFileFailsAndTheConstructorBuildsAtOnce)
     EXPECT_TRUE(built.Vertices.empty());
 }
 
+TEST(DxfFile, OnlyRegularFilesAreReadAndModelsWithoutTrianglesFailToLoad)
+{
+    ClearDxfModelCache();
+    TempFolder folder;
+    const fs::path directory = folder.Path / "man.dxf";
+    fs::create_directory(directory);
+    DXF reader;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(reader.ReadDxfFile(directory.string()), -1);
+    EXPECT_EQ(LoadDxfModel(reader, directory.string()).Status, DxfLoadStatus::ReadFailed);
+    EXPECT_EQ(reader.ReadDxfFile("/dev/null"), -1);
+
+    // Empty, garbage, cut off inside its first entity, and faces naming points that do not exist.
+    int n = 0;
+    for (const std::string& text : {std::string(), std::string("hello\nworld\n\x01\x02"), std::string("0\n3DFA"),
+                                    Polyline + Points(3) + Face(1, 2, 9) + End}) {
+        const std::string path = folder.Write("m" + std::to_string(n++) + ".dxf", text);
+        const DxfModel model = LoadDxfModel(reader, path);
+        EXPECT_EQ(model.Status, DxfLoadStatus::BuildFailed) << text;
+        EXPECT_EQ(model.Mesh, nullptr);
+    }
+    testing::internal::GetCapturedStdout();
+    ClearDxfModelCache();
+}
+
 TEST(DxfDamaged, TruncatedAndOddFilesStayInsideTheirData)
 {
     DXF dxf;
