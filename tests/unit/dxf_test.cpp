@@ -1,6 +1,7 @@
 // The DXF model reader: entities, polyface meshes, repeated use, and damaged files.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -368,6 +369,23 @@ TEST(DxfNormals, FaceNormalAndSmoothCornersWithCreases)
     s = SmoothNormals(edge);
     EXPECT_NEAR(s[0].z, 1, 1e-6);
     EXPECT_NEAR(s[3].x, -1, 1e-6);
+}
+
+TEST(DxfNormals, ManyCornersOnOnePointTakeNoLongerThanOthers)
+{
+    // 16,000 faces without coordinates: 48,000 corners on the origin, a file of 144 KB.
+    std::string text;
+    for (int i = 0; i < 16000; ++i)
+        text += "0\n3DFACE\n";
+    DXF dxf;
+    ASSERT_EQ(Build(dxf, text), 0);
+    ASSERT_EQ(dxf.TriangleCount, 16000);
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<DxfPoint> normals = SmoothNormals(dxf.Triangles);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 1.0);
+    ASSERT_EQ(normals.size(), 48000u);
+    EXPECT_FLOAT_EQ(normals[47999].z, 1);
 }
 
 TEST(DxfCache, ParsesEachFileOnceAndRetriesAFailure)
