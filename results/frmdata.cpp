@@ -97,13 +97,8 @@ void TFrmData::BtnOkClick()
     // Read by full path from the chosen folder: the process's current directory stays as it is.
     const std::filesystem::path folder(QFile::encodeName(FolderBrowser->Directory()).toStdString());
     const EnvironmentRead environment = ReadEnvironment(folder);
-    if (environment.Error == kNoStagesError) {
-        // The player falls back to one stage of zeros; nothing else of the folder is loaded.
-        Target->EnvStages = environment.Data.Stages;
-        Target->EnvStageCount = static_cast<int>(environment.Data.Stages.size());
-        AppMessageBox(kNoStagesError, "Error");
-        return;
-    }
+    // A folder whose environment fails loads nothing: the player keeps its earlier results
+    // whole rather than old frames under a new environment.
     if (!environment.Ok()) {
         AppMessageBox(QString::fromStdString(environment.Error), "Error");
         return;

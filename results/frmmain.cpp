@@ -4,6 +4,8 @@
 #include <GL/glu.h>
 
 #include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -213,25 +215,31 @@ void TFrmMain::resizeEvent(QResizeEvent* event)
 
 void TFrmMain::LoadModels()
 {
-    // A file that cannot be read or built is reported and skipped: the other models still load,
-    // so one bad file does not leave the window empty. Each file is parsed once per process.
-    for (int i = 0; i < ModelCount; ++i) {
-        const QString path = AssetPath(ModelFiles[i]);
-        const DxfModel m = LoadDxfModel(*Model, path.toLocal8Bit().toStdString());
-        switch (m.Status) {
-        case DxfLoadStatus::Ok:
-            Models[i] = m.Mesh;
-            break;
-        case DxfLoadStatus::ReadFailed:
-            Models[i].reset();
-            AppMessageBox("Error reading DXF file:" + path, "Information");
-            break;
-        case DxfLoadStatus::BuildFailed:
-            Models[i].reset();
-            AppMessageBox("Error loading facets from " + path, "Information");
-            break;
+    // A file that cannot be read or built is skipped: the other models still load, so one bad
+    // file does not leave the window empty. Each file is parsed once per process. What failed
+    // goes into one message, shown once per run: every player (the hidden one at start-up and
+    // each "Animation") loads the models, and the same problem must not ask again each time.
+    static QString reported;
+    QStringList problems;
+    const QString folder = AssetPath("model");
+    if (!QFileInfo(folder).isDir()) {
+        Models.fill(nullptr);
+        problems << "Error reading DXF files: the folder " + folder + " does not exist";
+    } else {
+        for (int i = 0; i < ModelCount; ++i) {
+            const QString path = AssetPath(ModelFiles[i]);
+            const DxfModel m = LoadDxfModel(*Model, QFile::encodeName(path).toStdString());
+            Models[i] = m.Status == DxfLoadStatus::Ok ? m.Mesh : nullptr;
+            if (m.Status == DxfLoadStatus::ReadFailed)
+                problems << "Error reading DXF file:" + path;
+            else if (m.Status == DxfLoadStatus::BuildFailed)
+                problems << "Error loading facets from " + path;
         }
     }
+    const QString message = problems.join('\n');
+    if (message != reported && !message.isEmpty())
+        AppMessageBox(message, "Information");
+    reported = message;
 }
 
 void TFrmMain::LoadTexture()
@@ -492,7 +500,15 @@ void TFrmMain::CompileSceneLists()
 
 void TFrmMain::LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment)
 {
-    // The environment is taken whatever becomes of the frame files.
+    // Everything is read before anything is taken over: a load that fails leaves the frames,
+    // the lists and the picture of the earlier load exactly as they were.
+    PlayerResults results = LoadPlayerResults(folder, environment);
+    const QString message = QString::fromStdString(results.Message);
+    if (results.Result != PlayerResults::Loaded) {
+        AppMessageBox(message, "Error");
+        return;
+    }
+
     IsFemale = environment.IsFemale() ? 1 : 0;
     GarmentCount = static_cast<int>(environment.Garments.size());
     GarmentLayerCount.clear();
@@ -503,32 +519,18 @@ void TFrmMain::LoadResultData(const std::filesystem::path& folder, const Environ
     }
     EnvStages = environment.Stages;
     EnvStageCount = static_cast<int>(EnvStages.size());
-
-    PlayerResults results = LoadPlayerResults(folder, environment);
     for (int q = 0; q < 3; ++q) {
         RangeMin[q] = results.Ranges[static_cast<std::size_t>(q)].Min;
         RangeMax[q] = results.Ranges[static_cast<std::size_t>(q)].Max;
-    }
-    const QString message = QString::fromStdString(results.Message);
-    if (results.Result == PlayerResults::BodyFailed) {
-        BodyLoaded = 0;
-        AppMessageBox(message, "Error");
-        return;
     }
     BodyFrames = std::move(results.Body.Frames);
     FrameCount = static_cast<int>(BodyFrames.size());
     FrameStep = results.Body.FrameStep;
     BodyLoaded = 1;
-    // After a fabric failure the reader hands over no layers and no layer flags: the layers of an
-    // earlier load do not belong to the new frames.
     LayerFrames = std::move(results.Fabric.Layers);
     NodesPerFrame = results.Fabric.NodesPerFrame;
     MaxLayerSeen = results.Fabric.MaxLayerSeen;
     LayerPresent = results.Fabric.LayerPresent;
-    if (results.Result == PlayerResults::FabricFailed) {
-        AppMessageBox(message, "Error");
-        return;
-    }
 
     BuildBodySceneList();
     // The layer list belonged to a garment of the list being replaced.

@@ -136,9 +136,8 @@ public:
     // and nothing to cut (after a result load, so the body shows before the first playback).
     void BuildBodySceneList();
     // Takes over the result files of folder: the environment that the data window read there,
-    // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A body
-    // file that fails leaves nothing to play (BodyLoaded 0); a fabric file that fails leaves the
-    // new frames without layers.
+    // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A load
+    // that fails changes nothing: the player keeps what it had.
     void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment);
     // Asks for a redraw.
     void Redraw();

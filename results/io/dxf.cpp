@@ -1,14 +1,16 @@
 #include "results/io/dxf.h"
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <map>
 #include <mutex>
-#include <unordered_map>
 #include <string_view>
 
 #include "casemodel/numformat.h"
@@ -114,20 +116,22 @@ void DXF::FreeTokens()
 
 int DXF::ReadDxfFile(const std::string& fileName)
 {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) {
-        std::printf("file not open\n");
+    // A folder or a device opens as a stream too, but has no text of a model and no size that
+    // could be trusted: only a regular file is a model file.
+    std::error_code ec;
+    const bool regular = std::filesystem::is_regular_file(fileName, ec);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(fileName, ec) : 0;
+    std::ifstream in;
+    if (regular && !ec)
+        in.open(fileName, std::ios::binary);
+    if (!regular || ec || !in) {
+        Diagnostic = "file not open";
         return -1;
     }
-    std::string text;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size > 0) {
-        text.resize(static_cast<std::size_t>(size));
-        in.read(text.data(), size);
-        text.resize(static_cast<std::size_t>(in.gcount()));
-    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    // A file that shrank while it was read is taken as far as it went.
+    text.resize(static_cast<std::size_t>(in.gcount()));
     ReadDxfText(text);
     return 0;
 }
@@ -312,7 +316,7 @@ void DXF::ConvertFaces()
     for (int f = 0; f < FaceCount; ++f) {
         const std::int32_t* v = Faces[f].Vertex;
         if (!valid(v[0]) || !valid(v[1]) || !valid(v[2]) || !(v[3] == -1 || valid(v[3]))) {
-            std::printf("Invalid face index: %d\n", f);
+            Diagnostic = "Invalid face index: " + std::to_string(f);
             return;
         }
         const DxfPoint& p1 = Vertices[v[0] - 1];
@@ -346,22 +350,6 @@ DxfPoint CalcNormal(const DxfTriangle& t)
 
 namespace {
 
-struct PointKey {
-    float x, y, z;
-    bool operator==(const PointKey& o) const { return x == o.x && y == o.y && z == o.z; }
-};
-struct PointHash {
-    std::size_t operator()(const PointKey& k) const
-    {
-        std::uint32_t b[3];
-        std::memcpy(b, &k, sizeof b);
-        std::size_t h = b[0];
-        h = h * 0x9E3779B97F4A7C15ull ^ b[1];
-        h = h * 0x9E3779B97F4A7C15ull ^ b[2];
-        return h ^ (h >> 29);
-    }
-};
-
 DxfPoint Unit(double x, double y, double z)
 {
     const double l = std::sqrt(x * x + y * y + z * z);
@@ -369,6 +357,27 @@ DxfPoint Unit(double x, double y, double z)
         return {0, 0, 1};
     return {float(x / l), float(y / l), float(z / l)};
 }
+
+// The bits of a coordinate, with -0 and 0 the same, so equal points sort together.
+std::uint32_t KeyBits(float v)
+{
+    if (v == 0)
+        v = 0;
+    std::uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+
+// One corner of the mesh: where it is, which way its triangle faces, and its place in the result.
+struct CornerKey {
+    std::array<std::uint32_t, 6> Key;  // position, then facing
+    std::uint32_t Triangle;
+    std::uint32_t Index;  // triangle x 3 + corner
+};
+
+// Beyond this many facings at one point there is no smooth surface to show (only a spike or a
+// damaged file makes them), and comparing each with each would cost the square of their number.
+constexpr std::size_t kMaxFacingsPerPoint = 256;
 
 } // namespace
 
@@ -381,31 +390,69 @@ std::vector<DxfPoint> SmoothNormals(const std::vector<DxfTriangle>& triangles)
         faceNormal[i] = CalcNormal(triangles[i]);
         faceUnit[i] = Unit(faceNormal[i].x, faceNormal[i].y, faceNormal[i].z);
     }
-    // Corners sharing a position, as lists of (triangle, corner).
-    std::unordered_map<PointKey, std::vector<std::uint32_t>, PointHash> shared;
-    shared.reserve(n * 2);
+    // Sorted by position and then by facing, the corners of one point form one run, and within
+    // it the corners whose triangles face the same way share one result. So the cost grows with
+    // the corners and the facings met at each point, not with the corners that share a point.
+    std::vector<CornerKey> corners;
+    corners.reserve(n * 3);
     for (std::size_t i = 0; i < n; ++i)
         for (int c = 0; c < 3; ++c) {
             const DxfPoint& p = triangles[i].Corner[c];
-            shared[{p.x, p.y, p.z}].push_back(static_cast<std::uint32_t>(i));
+            const DxfPoint& u = faceUnit[i];
+            corners.push_back({{KeyBits(p.x), KeyBits(p.y), KeyBits(p.z), KeyBits(u.x), KeyBits(u.y), KeyBits(u.z)},
+                               static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(i * 3 + c)});
         }
+    std::sort(corners.begin(), corners.end(),
+              [](const CornerKey& a, const CornerKey& b) { return a.Key < b.Key; });
+    const auto samePoint = [](const CornerKey& a, const CornerKey& b) {
+        return std::equal(a.Key.begin(), a.Key.begin() + 3, b.Key.begin());
+    };
+
+    // One facing met at a point: its direction, the summed area-weighted normals of its corners,
+    // and its run of corners.
+    struct Facing {
+        DxfPoint Unit;
+        double X = 0, Y = 0, Z = 0;
+        std::size_t First = 0, Last = 0;
+    };
+    std::vector<Facing> facings;
     std::vector<DxfPoint> normals(n * 3);
     const float crease = 0.5f;  // cos 60 degrees
-    for (std::size_t i = 0; i < n; ++i)
-        for (int c = 0; c < 3; ++c) {
-            const DxfPoint& p = triangles[i].Corner[c];
-            const DxfPoint& own = faceUnit[i];
+    for (std::size_t first = 0; first < corners.size();) {
+        std::size_t last = first;
+        facings.clear();
+        while (last < corners.size() && samePoint(corners[first], corners[last])) {
+            if (facings.empty() || corners[last].Key != corners[facings.back().First].Key) {
+                facings.push_back(Facing());
+                facings.back().Unit = faceUnit[corners[last].Triangle];
+                facings.back().First = last;
+            }
+            Facing& f = facings.back();
+            const DxfPoint& w = faceNormal[corners[last].Triangle];
+            f.X += w.x;
+            f.Y += w.y;
+            f.Z += w.z;
+            f.Last = ++last;
+        }
+        for (const Facing& own : facings) {
             double x = 0, y = 0, z = 0;
-            for (std::uint32_t j : shared[{p.x, p.y, p.z}]) {
-                const DxfPoint& u = faceUnit[j];
-                if (u.x * own.x + u.y * own.y + u.z * own.z >= crease) {
-                    x += faceNormal[j].x;
-                    y += faceNormal[j].y;
-                    z += faceNormal[j].z;
+            if (facings.size() <= kMaxFacingsPerPoint) {
+                // The triangles at this point that face within 60 degrees of this one.
+                for (const Facing& other : facings) {
+                    const DxfPoint& u = other.Unit;
+                    if (u.x * own.Unit.x + u.y * own.Unit.y + u.z * own.Unit.z >= crease) {
+                        x += other.X;
+                        y += other.Y;
+                        z += other.Z;
+                    }
                 }
             }
-            normals[i * 3 + c] = (x == 0 && y == 0 && z == 0) ? own : Unit(x, y, z);
+            const DxfPoint normal = (x == 0 && y == 0 && z == 0) ? own.Unit : Unit(x, y, z);
+            for (std::size_t k = own.First; k < own.Last; ++k)
+                normals[corners[k].Index] = normal;
         }
+        first = last;
+    }
     return normals;
 }
 
@@ -430,7 +477,9 @@ DxfModel LoadDxfModel(DXF& reader, const std::string& fileName)
         model.Status = DxfLoadStatus::ReadFailed;
         return model;
     }
-    if (reader.BuildTriangles() != 0) {
+    // A damaged file (empty, cut off, faces naming points it lacks) may build without a single
+    // triangle: that is no model either, and must not leave a body part out unnoticed.
+    if (reader.BuildTriangles() != 0 || reader.TriangleCount == 0) {
         model.Status = DxfLoadStatus::BuildFailed;
         return model;
     }

@@ -69,8 +69,8 @@ public:
     DXF(const DXF&) = delete;
     DXF& operator=(const DXF&) = delete;
 
-    // 0 on success; -1 when the file cannot be opened (after writing "file not open" to the
-    // standard output). Replaces the token list.
+    // 0 on success; -1 when the file cannot be opened or is no regular file (after writing
+    // "file not open" to the standard output). Replaces the token list.
     int ReadDxfFile(const std::string& fileName);
     // 0 on success, -1 when an entity reader fails. Replaces the triangle list.
     int BuildTriangles();
@@ -83,6 +83,8 @@ public:
     std::vector<DxfFace> Faces;
     int VertexCount = 0;
     int FaceCount = 0;
+    // What went wrong last, for whoever reports it ("file not open", "Invalid face index: n").
+    std::string Diagnostic;
 
     // Tokenises text that is already in memory (what ReadDxfFile does after reading the file).
     void ReadDxfText(const std::string& text);
@@ -123,7 +125,8 @@ struct DxfModel {
     std::shared_ptr<const DxfMesh> Mesh;  // set when Status is Ok
 };
 // Returns the cached mesh of the file, or reads and builds it with `reader` and caches the
-// result when it succeeds (a failure is not kept, so a repaired file loads next time).
+// result when it succeeds (a failure is not kept, so a repaired file loads next time). A file
+// that builds no triangle is a BuildFailed.
 DxfModel LoadDxfModel(DXF& reader, const std::string& fileName);
 // Forgets every cached model.
 void ClearDxfModelCache();

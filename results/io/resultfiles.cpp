@@ -8,6 +8,7 @@
 #include <limits>
 #include <system_error>
 
+#include "casemodel/records.h"
 #include "casemodel/textfile.h"
 
 namespace fs = std::filesystem;
@@ -44,28 +45,70 @@ struct ColumnSlots {
 constexpr ColumnSlots kBodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}};
 constexpr ColumnSlots kFabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}};
 
+// How a numeric field reads: no number at all (it counts as 0), a number a result file can
+// hold, or one it never holds (not finite, or beyond what temperatures, humidities and rates
+// reach), which marks the file as damaged.
+enum class FieldKind { NoNumber, Usable, Unusable };
+
+// The decimal order of magnitude of a number text that a double cannot hold: positive when it
+// overflowed, not positive when it underflowed.
+long long OrderOfMagnitude(const char* s, const char* stop)
+{
+    long long order = 0;
+    bool point = false, significant = false;
+    const char* c = s;
+    for (; c != stop && *c != 'e' && *c != 'E'; ++c) {
+        if (*c == '.') {
+            point = true;
+        } else if (*c >= '0' && *c <= '9') {
+            if (*c != '0')
+                significant = true;
+            if (!point && significant)
+                ++order;
+            else if (point && !significant)
+                --order;
+        }
+    }
+    if (c != stop) {
+        ++c;
+        const bool negative = c != stop && *c == '-';
+        if (c != stop && (*c == '-' || *c == '+'))
+            ++c;
+        long long exponent = 0;
+        for (; c != stop && *c >= '0' && *c <= '9'; ++c)
+            exponent = std::min(exponent * 10 + (*c - '0'), 1000000000LL);  // saturated
+        order += negative ? -exponent : exponent;
+    }
+    return order;
+}
+
 // The number at p by the rule of ResultNumber; returns where it ends, or p when no number
 // starts there (value 0 then).
-const char* ParseNumberAt(const char* p, const char* end, float& value)
+const char* ParseNumberAt(const char* p, const char* end, double& value, FieldKind& kind)
 {
     value = 0;
+    kind = FieldKind::NoNumber;
     const char* s = p;
     while (s != end && *s == ' ')
         ++s;
-    const bool plus = s != end && *s == '+';
-    if (plus)
+    // from_chars takes no plus sign, and after one no minus may follow.
+    if (s != end && *s == '+') {
         ++s;
-    // Only a digit or a point may follow the sign; this also keeps out "inf" and "nan".
-    const char* q = (!plus && s != end && *s == '-') ? s + 1 : s;
-    if (q == end || !((*q >= '0' && *q <= '9') || *q == '.'))
-        return p;
-    float v = 0;
+        if (s != end && *s == '-')
+            return p;
+    }
+    double v = 0;
     const auto [stop, ec] = std::from_chars(s, end, v);
     if (ec == std::errc::invalid_argument)
         return p;
-    // Beyond the range of a float reads as 0 (and so small that it is 0 anyway).
-    if (ec == std::errc())
-        value = v;
+    if (ec == std::errc::result_out_of_range) {
+        // So small that it is 0, or so large that no result file holds it.
+        kind = OrderOfMagnitude(s, stop) > 0 ? FieldKind::Unusable : FieldKind::Usable;
+        return stop;
+    }
+    value = v;
+    // "inf" and "nan" are numbers to from_chars, but never values of a result file.
+    kind = std::isfinite(v) && std::fabs(v) <= kResultValueLimit ? FieldKind::Usable : FieldKind::Unusable;
     return stop;
 }
 
@@ -76,29 +119,34 @@ const char* NextTab(const char* p, const char* end)
 }
 
 // ForEachTabField for the kept columns of a frame file, converting as it goes, so the digits
-// are read once: visit(column, slot, value, last).
+// are read once: visit(column, slot, value, last). Returns false, at the first kept field that
+// holds a number no result file holds.
 template <typename Visitor>
-void ForEachKeptNumber(std::string_view line, const ColumnSlots& slots, Visitor&& visit)
+bool ForEachKeptNumber(std::string_view line, const ColumnSlots& slots, Visitor&& visit)
 {
     const char* p = line.data();
     const char* const end = p + line.size();
     for (int column = 0; p != end; ++column) {
         const int slot = slots(column);
-        float value = 0;
+        double value = 0;
         const char* fieldEnd = nullptr;
         if (slot >= 0) {
-            const char* stop = ParseNumberAt(p, end, value);
+            FieldKind kind = FieldKind::NoNumber;
+            const char* stop = ParseNumberAt(p, end, value, kind);
+            if (kind == FieldKind::Unusable)
+                return false;
             fieldEnd = (stop != end && *stop == '\t') ? stop : NextTab(stop, end);
         } else {
             fieldEnd = NextTab(p, end);
         }
         const bool last = fieldEnd == end;
         if (slot >= 0)
-            visit(column, slot, value, last);
+            visit(column, slot, static_cast<float>(value), last);
         if (last)
-            return;
+            return true;
         p = fieldEnd + 1;
     }
+    return true;
 }
 
 // The lines of a text one after another, without their line ends (CR LF or LF).
@@ -176,9 +224,20 @@ bool EqualNoCase(std::string_view a, std::string_view b)
 
 float ResultNumber(std::string_view field)
 {
-    float value = 0;
-    ParseNumberAt(field.data(), field.data() + field.size(), value);
-    return value;
+    double value = 0;
+    FieldKind kind = FieldKind::NoNumber;
+    ParseNumberAt(field.data(), field.data() + field.size(), value, kind);
+    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value)
+                                                                                          : 0.0f;
+}
+
+bool ResultValue(std::string_view field, float& value)
+{
+    double v = 0;
+    FieldKind kind = FieldKind::NoNumber;
+    ParseNumberAt(field.data(), field.data() + field.size(), v, kind);
+    value = kind == FieldKind::Usable ? static_cast<float>(v) : 0.0f;
+    return kind != FieldKind::Unusable;
 }
 
 int ResultInteger(std::string_view field)
@@ -260,7 +319,8 @@ EnvironmentRead ReadEnvironmentFile(const fs::path& file)
             garment.LayerCount = ResultInteger(f[1]);
         if (f.size() > 2)
             garment.Style = ResultInteger(f[2]);
-        if (garment.LayerCount < 0 || garment.Style < 0 || garment.Style > 3)
+        // A garment has at most the layers a case can give it; the player lists every one.
+        if (garment.LayerCount < 0 || garment.LayerCount > LayersPerGarment || garment.Style < 0 || garment.Style > 3)
             return fail();
         env.Garments.push_back(garment);
     }
@@ -273,9 +333,13 @@ EnvironmentRead ReadEnvironmentFile(const fs::path& file)
         if (f.empty())
             continue;
         EnvStage stage;
-        if (f.size() > 1) stage.Temperature = ResultNumber(f[1]);
-        if (f.size() > 2) stage.Humidity = ResultNumber(f[2]);
-        if (f.size() > 3) stage.Duration = ResultNumber(f[3]);
+        bool usable = true;
+        if (f.size() > 1) usable = ResultValue(f[1], stage.Temperature) && usable;
+        if (f.size() > 2) usable = ResultValue(f[2], stage.Humidity) && usable;
+        if (f.size() > 3) usable = ResultValue(f[3], stage.Duration) && usable;
+        // A negative duration would make the stages start before each other.
+        if (!usable || stage.Duration < 0)
+            return fail();
         env.Stages.push_back(stage);
     }
     if (env.Stages.empty()) {
@@ -305,7 +369,7 @@ BodyRead ReadBodyFile(const fs::path& file)
     for (std::string_view line; cursor.Next(line);) {
         FrameRow row{};
         int matched = 0;
-        ForEachKeptNumber(line, kBodySlots, [&](int column, int slot, float value, bool last) {
+        const bool usable = ForEachKeptNumber(line, kBodySlots, [&](int column, int slot, float value, bool last) {
             row[static_cast<std::size_t>(slot)] = value;
             ++matched;
             if (column == 1 || column == 2)
@@ -315,6 +379,11 @@ BodyRead ReadBodyFile(const fs::path& file)
             else if (column == 4 && last)
                 humidity.Widen(value);  // only a line cut short after the metabolism column
         });
+        if (!usable || row[0] < 0) {
+            BodyRead failed;
+            failed.Error = kBodyFileError;
+            return failed;
+        }
         // Every line with a wanted field is a frame, even one of text (it reads as zeros).
         if (matched > 0)
             result.Frames.push_back(row);
@@ -340,113 +409,113 @@ BodyRead ReadBodyFile(const fs::path& file)
     return result;
 }
 
-FabricRead ReadFabricFile(const fs::path& file)
+FabricRead ReadFabricFile(const fs::path& file, int layerLimit)
 {
     FabricRead result;
     std::string text;
     if (!ReadOrFail(file, text, result, kFabricFileError))
         return result;
-    auto fail = [&result](std::string message) {
+    auto fail = [](std::string message) {
         FabricRead failed;
         failed.Error = std::move(message);
         return failed;
     };
+    const int limit = std::clamp(layerLimit, 0, kMaxFabricLayers);
 
-    // In a sound file every layer buffer grows by one row per row read, and a new layer index
-    // is at most the rows read before it. A damaged file that asks for more (a layer far above
-    // the rest, rows far beyond the blocks) must not make the reader allocate without end.
-    std::size_t rowsStored = 0;
-    std::size_t rowsAllocated = 0;
-
+    // The rows of one time block by layer. The first complete block fixes the layers and the
+    // nodes per layer; every later block must hold as many, except a last one cut short, which
+    // is dropped so the complete blocks still play.
+    std::vector<std::vector<FrameRow>> block(static_cast<std::size_t>(limit));
+    int nodes = 0;
+    int maxLayer = -1;
     ValueRange& humidity = result.Ranges[QuantityHumidity];
-    int nodesInFirstBlock = 1;
-    double referenceTime = -1.0;
-    bool counting = true;
-    std::size_t layer0Rows = 0;       // rows of layer 0 so far
-    std::size_t firstBlockRows = 0;   // rows of layer 0 in the first block (fixed by the first other row)
-    std::size_t otherRows = 0;        // rows of the other layers so far
-    int maxLayer = 0;
-    bool firstLine = true;
+    // Whether the block just read is whole: every layer 0 .. maxLayer with `nodes` rows and no
+    // other layer. The first block decides both numbers.
+    auto blockComplete = [&]() {
+        if (maxLayer < 0) {
+            int highest = -1;
+            for (int l = 0; l < limit; ++l)
+                if (!block[static_cast<std::size_t>(l)].empty())
+                    highest = l;
+            if (highest < 0)
+                return false;
+            nodes = static_cast<int>(block[0].size());
+            maxLayer = highest;
+        }
+        for (int l = 0; l < limit; ++l) {
+            const std::size_t expected = l <= maxLayer ? static_cast<std::size_t>(nodes) : 0;
+            if (block[static_cast<std::size_t>(l)].size() != expected)
+                return false;
+        }
+        return nodes > 0;
+    };
+    auto keepBlock = [&]() {
+        result.Layers.resize(static_cast<std::size_t>(maxLayer) + 1);
+        for (int l = 0; l <= maxLayer; ++l) {
+            std::vector<FrameRow>& rows = block[static_cast<std::size_t>(l)];
+            for (const FrameRow& row : rows)
+                humidity.Widen(row[3]);
+            std::vector<FrameRow>& buffer = result.Layers[static_cast<std::size_t>(l)];
+            buffer.insert(buffer.end(), rows.begin(), rows.end());
+            rows.clear();
+        }
+    };
+    bool blockOpen = false;
+    double blockEnd = 0;  // rows up to this time belong to the open block
 
     LineCursor cursor(text);
     std::string_view line;
+    bool firstLine = true;
     // An empty file reads as one empty line: too few columns.
     for (bool more = cursor.Next(line); more || firstLine; more = cursor.Next(line)) {
         if (!more)
             line = std::string_view();
         FrameRow row{};
         int matched = 0;
-        bool hasTime = false;
-        ForEachKeptNumber(line, kFabricSlots, [&](int column, int slot, float value, bool last) {
-            if (column == 6) {
-                if (last)
-                    value *= 0.01f;  // only a line cut short after the humidity column
-                humidity.Widen(value);
-            }
-            if (column == 0)
-                hasTime = true;
+        const bool usable = ForEachKeptNumber(line, kFabricSlots, [&](int column, int slot, float value, bool last) {
+            if (column == 6 && last)
+                value *= 0.01f;  // only a line cut short after the humidity column
             row[static_cast<std::size_t>(slot)] = value;
             ++matched;
         });
-
-        // The first time block is the run of rows whose time stays within 0.001 of the first;
-        // it ends with the first later time once layer 0 has rows.
-        if (counting && hasTime) {
-            if (row[0] <= referenceTime) {
-                ++nodesInFirstBlock;
-            } else {
-                referenceTime = static_cast<double>(row[0]) + 0.001;
-                if (layer0Rows > 0)
-                    counting = false;
-            }
-        }
-
-        if (matched > 1) {
-            const double truncated = std::trunc(static_cast<double>(row[2]));
-            if (truncated < 0 || truncated > static_cast<double>(rowsStored))
-                return fail(kFabricFileError);
-            ++rowsStored;
-            const int layer = static_cast<int>(truncated);
-            if (layer > maxLayer)
-                maxLayer = layer;
-            if (static_cast<std::size_t>(layer) >= result.Layers.size())
-                result.Layers.resize(static_cast<std::size_t>(layer) + 1);
-            std::size_t index = 0;
-            if (layer == 0) {
-                index = layer0Rows++;
-            } else {
-                // Every layer has as many nodes as layer 0: node n of block t goes to row
-                // t x b + n, b being the layer-0 rows of the first block.
-                if (firstBlockRows == 0)
-                    firstBlockRows = layer0Rows;
-                if (firstBlockRows == 0)
-                    return fail(kFabricFileError);  // a block that does not start with layer 0
-                index = otherRows % firstBlockRows + (layer0Rows - firstBlockRows);
-                ++otherRows;
-            }
-            std::vector<FrameRow>& buffer = result.Layers[static_cast<std::size_t>(layer)];
-            if (index >= buffer.size()) {
-                rowsAllocated += index + 1 - buffer.size();
-                if (rowsAllocated > 2 * rowsStored + 64)
-                    return fail(kFabricFileError);
-                buffer.resize(index + 1);
-            }
-            buffer[index] = row;
-        }
-
+        if (!usable)
+            return fail(kFabricFileError);
         if (firstLine) {
             firstLine = false;
             if (matched < 5)
                 return fail(CountMessage(kFabricColumnsError, matched));
         }
-    }
+        if (matched <= 1)
+            continue;
 
-    // The highest layer index decides, so a file cut off inside its last block keeps the layers
-    // its complete blocks have.
+        // A block is the run of rows whose time stays within 0.001 of its first row's.
+        if (row[0] < 0)
+            return fail(kFabricFileError);
+        if (!blockOpen || row[0] > blockEnd) {
+            if (blockOpen) {
+                if (!blockComplete())
+                    return fail(kFabricFileError);
+                keepBlock();
+            }
+            blockOpen = true;
+            blockEnd = static_cast<double>(row[0]) + 0.001;
+        }
+        const double layer = std::trunc(static_cast<double>(row[2]));
+        if (layer < 0 || layer >= limit)
+            return fail(kFabricFileError);
+        block[static_cast<std::size_t>(layer)].push_back(row);
+    }
+    // The last block: kept when complete, dropped when cut short, unless it is the only one.
+    const bool onlyBlock = maxLayer < 0;
+    if (blockComplete())
+        keepBlock();
+    else if (onlyBlock)
+        return fail(kFabricFileError);
+
     result.MaxLayerSeen = maxLayer;
     for (int l = 0; l < 5; ++l)
         result.LayerPresent[static_cast<std::size_t>(l)] = l <= maxLayer ? 1 : 0;
-    result.NodesPerFrame = nodesInFirstBlock / (maxLayer + 1);
+    result.NodesPerFrame = nodes;
     return result;
 }
 
@@ -466,7 +535,12 @@ PlayerResults LoadPlayerResults(const fs::path& folder, const EnvironmentData& e
     }
     result.Ranges = result.Body.Ranges;
 
-    result.Fabric = ReadFabricFile(FindFileNoCase(folder, kFabricFileName));
+    // The fabric layers are the garments' layers, as many as the player has layer flags for.
+    long long garmentLayers = 0;
+    for (const GarmentEntry& garment : environment.Garments)
+        garmentLayers += garment.LayerCount;
+    const int layerLimit = static_cast<int>(std::min<long long>(garmentLayers, kMaxFabricLayers));
+    result.Fabric = ReadFabricFile(FindFileNoCase(folder, kFabricFileName), layerLimit);
     if (!result.Fabric.Ok()) {
         result.Result = PlayerResults::FabricFailed;
         result.Message = result.Fabric.Error;

@@ -29,6 +29,12 @@ inline constexpr const char* kFabricFileName = "Fabrics.dat";
 
 // --- Fields and numbers ---
 
+// Temperatures, humidities, rates and times in minutes stay far below this; a value beyond it
+// (or one that is not finite) marks a damaged file.
+inline constexpr double kResultValueLimit = 1e6;
+// The fabric layers the player shows (it has a layer flag for each).
+inline constexpr int kMaxFabricLayers = 5;
+
 // The field rule of "BodyProperty.dat" and "Fabrics.dat": every TAB ends a field (so two TABs in a
 // row make an empty field that still counts), and the text after the last TAB is a field only when
 // it is not empty. Calls visit(index, text, last) for each field in order; last is true only for
@@ -50,6 +56,9 @@ void ForEachTabField(std::string_view line, Visitor&& visit)
 // optional point and exponent, anything after that ignored. A field that is no number, or whose
 // value does not fit the 32-bit floats the frames are kept in, reads as 0.
 float ResultNumber(std::string_view field);
+// A value of a result file: true with the number (0 for a field that is no number), false for
+// a number that no result file holds: not finite, or beyond +-kResultValueLimit.
+bool ResultValue(std::string_view field, float& value);
 // An integer field: only the leading digits count ("2.7" reads 2); no number reads as 0.
 int ResultInteger(std::string_view field);
 
@@ -105,8 +114,8 @@ struct EnvironmentData {
 
 struct EnvironmentRead {
     // Empty on success. kEnvironmentFileError when the file is missing or badly formatted (nothing
-    // of it is to be used); kNoStagesError when it has no stage row: Data.Stages then holds the
-    // one stage of zeros that the player falls back to, and nothing else is to be loaded.
+    // of it is to be used); kNoStagesError when it has no stage row (Data.Stages then holds one
+    // stage of zeros), and nothing of the folder is to be loaded.
     std::string Error;
     EnvironmentData Data;
     bool Ok() const { return Error.empty(); }
@@ -155,7 +164,8 @@ std::filesystem::path FindFileNoCase(const std::filesystem::path& folder, std::s
 
 EnvironmentRead ReadEnvironmentFile(const std::filesystem::path& file);
 BodyRead ReadBodyFile(const std::filesystem::path& file);
-FabricRead ReadFabricFile(const std::filesystem::path& file);
+// layerLimit: the layers the file may hold (the garments' layers), at most kMaxFabricLayers.
+FabricRead ReadFabricFile(const std::filesystem::path& file, int layerLimit = kMaxFabricLayers);
 
 // "Environment.dat" of a result folder.
 EnvironmentRead ReadEnvironment(const std::filesystem::path& folder);

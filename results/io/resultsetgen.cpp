@@ -4,8 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <sstream>
 #include <system_error>
 
+#include "casemodel/firingrate.h"
+#include "casemodel/bodycalc.h"
+#include "casemodel/casefile.h"
 #include "casemodel/numformat.h"
 #include "casemodel/psychro.h"
 
@@ -297,6 +301,48 @@ TextOut ComfortText(const std::vector<WearerState>& frames)
     return out;
 }
 
+// The body section of the wearer, written by the case-file writer itself so it holds what the
+// application's Save writes: an adult of 70 kg and 175 cm (weight in g, area in cm2), the
+// thermoregulation constants a new wearer starts with, and the skin and core temperatures the
+// results start from, in kelvin.
+std::string BodyText(const ResultSetShape& shape)
+{
+    CaseModel wearer;
+    wearer.BodyDefined = true;
+    BodyParameters& b = wearer.Body;
+    b.Cswr_max = 4.0 / 15.0;
+    b.Cswr_reg = 1.7e-2 / 3600;
+    b.Cswr_pow = 10.7;
+    b.Cshv_reg = 0.00046366;
+    b.Cbld_dia = 0.02;
+    b.Cbld_strt = 1e-5;
+    b.cp_bld = 0.277957;
+    b.Density_bld = 1.06;
+    b.Vbld_skneu = 0.00063;
+    b.Vbld_skmax = 0.009;
+    b.Vbld_skmin = 5e-5;
+    b.cp_bm = 0.834588;
+    b.k_b = 0.000126192;
+    b.abs_sk = 0.77;
+    b.RH_sk = 0.354;
+    b.T_skneu = kNeutralSkin + KelvinOffset;
+    b.T_crneu = kNeutralCore + KelvinOffset;
+    b.T_bmneu = 0.2 * b.T_skneu + 0.8 * b.T_crneu;
+    b.T_sk = b.T_skneu;
+    b.T_cr = b.T_crneu;
+    WearerMeasures measures;
+    measures.WeightKg = 70;
+    measures.HeightCm = 175;
+    measures.IsMale = shape.BodyModel == 0;
+    measures.IsFemale = !measures.IsMale;
+    measures.Age = 1;
+    ApplyWearer(measures, b);
+    wearer.FiringRate = DefaultFiringRates();
+    std::ostringstream text;
+    WriteBodySection(text, wearer);
+    return text.str();
+}
+
 // A small case file of the same wearer, garments and stages, as the case that produced the
 // results would have been saved.
 TextOut CaseText(const ResultSetShape& shape)
@@ -304,17 +350,7 @@ TextOut CaseText(const ResultSetShape& shape)
     TextOut out;
     auto line = [&out](const std::string& s) { out.Text(s); out.EndLine(); };
     auto v = [](double x) { return "$" + FormatG6(x) + "$"; };
-    const bool female = shape.BodyModel != 0;
-    line("whether define body: $1$");
-    line("Cswr_max: $500$ Cswr_reg: $100$ Cshv_reg: $19.4$ Cswr_pow: $1$");
-    line("Vbld_skmax: $90$ Vbld_skmin: $0.5$ Vbld_skneu: $6.3$ Cbld_dia: $50$");
-    line("Cbld_strt: $0.5$ Density_bld: $1060$ T_skneu: $33.7$ T_crneu: $36.8$");
-    line("T_bmneu: $36.49$ cp_bld: $3850$ cp_bm: $3500$");
-    line(std::string("IsMale: $") + (female ? "0" : "1") + "$ IsFemale: $" + (female ? "1" : "0") + "$Age: $1$Race: $0$");
-    line("W_d of humanbody: $70$ A_d of humanbody: $1.8$Weight of humanbody: $175$");
-    line("Skin Temperature: $33.7$ Core Temperature: $36.8$abs_sk: $0.98$k_b: $0.0005$RH_sk: $0.4$");
-    for (int i = 0; i < 5; ++i)
-        line("FR: $1$ FR: $1$ FR: $1$ FR: $1$");
+    out.Text(BodyText(shape));
     line("fluid types: $0$");
     line("fiber types: $0$");
     line("Membrane types: $0$");

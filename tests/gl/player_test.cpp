@@ -460,6 +460,66 @@ TEST(PlayerWindow, MissingTextureAndModelAreReportedAndTheRestLoads)
     EXPECT_EQ(Name(p.At(Chest.x, Chest.y, Chest.z)), Name(Hue::Red));
 }
 
+TEST(PlayerWindow, ModelProblemsAreReportedInOneMessageOncePerStart)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir().mkpath(dir.path() + "/textures"));
+    ASSERT_TRUE(QFile::copy(AppDir() + "textures/fabric.bmp", dir.path() + "/textures/fabric.bmp"));
+    SetAssetRoot(dir.path());
+    const QString root = dir.path() + "/";
+
+    // No model folder: one message names it, a second player asks nothing, and the player
+    // shows the room without a body.
+    std::unique_ptr<TFrmMain> first, second;
+    {
+        MessageRecorder messages;
+        messages.Expect("Error reading DXF files: the folder " + root + "model does not exist", "Information");
+        first = std::make_unique<TFrmMain>();
+    }
+    {
+        MessageRecorder messages;
+        second = std::make_unique<TFrmMain>();
+    }
+    for (int i = 0; i < TFrmMain::ModelCount; ++i)
+        EXPECT_EQ(second->ModelMesh(i), nullptr);
+    Player p;
+    p.Window = std::move(second);
+    p.Window->Show();
+    QApplication::processEvents();
+    p.Dress(0, 1, true);
+    p.Grab();
+    EXPECT_EQ(Name(p.At(Chest.x, Chest.y, Chest.z)), Name(Hue::Dark));
+    int grid = 0;  // the room's blue lines on the back wall, left of where the body would be
+    for (int x = 320; x < 420; ++x)
+        grid += HueOf(p.Picture.pixel(x, p.Picture.height() / 2)) == Hue::Blue;
+    EXPECT_GT(grid, 3);
+
+    // A folder in place of one model and an empty file in place of another: one message for
+    // both, and the other models load.
+    ASSERT_TRUE(QDir().mkpath(root + "model/core.dxf"));
+    for (const char* file : TFrmMain::ModelFiles)
+        if (QString(file) != "model/core.dxf") {
+            ASSERT_TRUE(QFile::copy(AppDir() + file, root + file));
+        }
+    {
+        QFile empty(root + "model/brief1.dxf");
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }
+    {
+        MessageRecorder messages;
+        messages.Expect("Error reading DXF file:" + root + "model/core.dxf\nError loading facets from " + root
+                            + "model/brief1.dxf",
+                        "Information");
+        first = std::make_unique<TFrmMain>();
+    }
+    SetAssetRoot(QString());
+    EXPECT_EQ(first->ModelMesh(0), nullptr);
+    EXPECT_EQ(first->ModelMesh(3), nullptr);
+    EXPECT_NE(first->ModelMesh(1), nullptr);
+    EXPECT_NE(first->ModelMesh(23), nullptr);
+}
+
 using AnimationTest = AppTest;
 
 TEST_F(AnimationTest, AnimationButtonOpensANewPlayerThatGoesAwayWhenClosed)

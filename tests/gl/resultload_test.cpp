@@ -298,18 +298,37 @@ TEST_F(ResultLoadTest, ANewLoadReplacesTheSceneAndGarmentsOfAnEarlierOne)
     EXPECT_TRUE(Yellow(At(0, ChestY, SurfaceZ)));
 }
 
-TEST_F(ResultLoadTest, DamagedFilesGiveTheirMessageAndThePlayerKeepsWorking)
+TEST_F(ResultLoadTest, DamagedFilesGiveTheirMessageAndLeaveThePlayerAsItWas)
 {
     const ResultSetShape shape = ShapeOf(ResultSetSize::Realistic);
     LoadGood(Player, MakeSet("good", shape));
-    auto expectEarlierLoadKept = [&](const char* what) {
+    // A garment chosen, as during a playback.
+    Player->ListBox1->setCurrentRow(1);
+    Player->ListBox2->addItems({"Layer1", "Layer2", "Layer3"});
+    const std::vector<TFrameRow> frames = Player->BodyFrames;
+    const LayerBuffers layers = Player->LayerFrames;
+    const std::vector<EnvStage> stages = Player->EnvStages;
+    const float rangeMin = Player->RangeMin[0], rangeMax = Player->RangeMax[0];
+    const QImage before = Grab(Player);
+    auto expectUnchanged = [&](const char* what) {
         SCOPED_TRACE(what);
         EXPECT_EQ(Player->BodyLoaded, 1);
         EXPECT_EQ(Player->FrameCount, shape.Frames);
+        EXPECT_TRUE(Player->BodyFrames == frames);
+        EXPECT_TRUE(Player->LayerFrames == layers);
+        EXPECT_EQ(Player->NodesPerFrame, shape.NodesPerLayer);
+        EXPECT_EQ(Player->LayerPresent, (std::array<int, 5>{1, 1, 1, 1, 1}));
+        EXPECT_EQ(Player->EnvStageCount, 3);
+        EXPECT_EQ(Player->EnvStages.size(), stages.size());
+        EXPECT_EQ(Player->EnvStages[1].Temperature, stages[1].Temperature);
+        EXPECT_EQ(Player->RangeMin[0], rangeMin);
+        EXPECT_EQ(Player->RangeMax[0], rangeMax);
         EXPECT_EQ(Player->GarmentCount, 2);
-        EXPECT_EQ(Player->ListBox1->count(), 2);
-        Grab(Player);
-        EXPECT_TRUE(Yellow(At(0, ChestY, SurfaceZ)));
+        EXPECT_EQ(Player->GarmentLayerCount, (std::vector<int>{2, 3}));
+        EXPECT_EQ(Items(Player->ListBox1), (QStringList{"Garment1", "Garment2"}));
+        EXPECT_EQ(Player->ListBox1->currentRow(), 1);
+        EXPECT_EQ(Items(Player->ListBox2), (QStringList{"Layer1", "Layer2", "Layer3"}));
+        EXPECT_TRUE(Grab(Player) == before);
         EXPECT_TRUE(RoomShows());
     };
 
@@ -320,53 +339,37 @@ TEST_F(ResultLoadTest, DamagedFilesGiveTheirMessageAndThePlayerKeepsWorking)
         Load(Player, MakeSet("other", ResultSetSize::Minimal));
         EXPECT_TRUE(FrmData->isVisible());
     }
-    expectEarlierLoadKept("answered No");
+    expectUnchanged("answered No");
 
     // No "Environment.dat": its message, the window stays open for another folder.
     LoadDamaged("Environment.dat", nullptr, "No data or incorrect format in environment data file!");
     EXPECT_TRUE(FrmData->isVisible());
-    expectEarlierLoadKept("environment missing");
+    expectUnchanged("environment missing");
 
-    // An "Environment.dat" without stages: one stage of zeros and nothing else loaded.
+    // An "Environment.dat" without stages: its message, nothing of the folder is loaded.
     LoadDamaged("Environment.dat", "title\n1\nGarments\n1\nNo\tLayers\tStyle\n1\t2\t0\nStage\tT\tRH\tTime\n\n",
                 "Incorrect Env. temperature!");
     EXPECT_TRUE(FrmData->isVisible());
-    ASSERT_EQ(Player->EnvStages.size(), 1u);
-    EXPECT_EQ(Player->EnvStageCount, 1);
-    EXPECT_EQ(Player->EnvStages[0].Temperature, 0);
-    EXPECT_EQ(Player->EnvStages[0].Time, 0);
-    EXPECT_EQ(Player->IsFemale, 0);
-    expectEarlierLoadKept("no stages");
+    expectUnchanged("no stages");
 
-    // A broken "BodyProperty.dat": its message, the window closes, nothing left to play, and
-    // the player still draws what it showed.
-    {
-        LoadDamaged("BodyProperty.dat", "0\t33.5\t37\t0.1\t58\t60\r\n1\t33.6\t37\t0.1\t58\t60\r\n",
-                    "Too few data column in body data file! There is only 4");
-        EXPECT_FALSE(FrmData->isVisible());
-        EXPECT_EQ(Player->BodyLoaded, 0);
-        EXPECT_EQ(Player->RangeMin[0], 10000);
-        EXPECT_EQ(Player->RangeMax[0], 0);
-        Grab(Player);
-        EXPECT_TRUE(Yellow(At(0, ChestY, SurfaceZ)));
-        EXPECT_TRUE(RoomShows());
-    }
+    // A broken "BodyProperty.dat": its message, the window closes.
+    LoadDamaged("BodyProperty.dat", "0\t33.5\t37\t0.1\t58\t60\r\n1\t33.6\t37\t0.1\t58\t60\r\n",
+                "Too few data column in body data file! There is only 4");
+    EXPECT_FALSE(FrmData->isVisible());
+    expectUnchanged("body columns");
 
-    // A broken "Fabrics.dat": the body loads, no layer is left, no success is reported.
-    {
-        LoadDamaged("Fabrics.dat", "0\t0.1\t0\n", "Too few data column in fabric data file! There is only 3");
-        EXPECT_FALSE(FrmData->isVisible());
-        EXPECT_EQ(Player->BodyLoaded, 1);
-        EXPECT_EQ(Player->FrameCount, ShapeOf(ResultSetSize::Minimal).Frames);
-        EXPECT_TRUE(Player->LayerFrames.empty());
-        EXPECT_EQ(Player->LayerPresent, (std::array<int, 5>{}));
-        Grab(Player);
-        EXPECT_TRUE(RoomShows());
-    }
+    // A broken "Fabrics.dat" (a body that loads, other garments): its message, nothing taken over.
+    LoadDamaged("Fabrics.dat", "0\t0.1\t0\n", "Too few data column in fabric data file! There is only 3");
+    expectUnchanged("fabric columns");
+    LoadDamaged("Fabrics.dat", "0\t0\t7\t1\t1\t0\t50\t0\t30\t0\n", "No data or incorrect format in fabric data file!");
+    expectUnchanged("stray fabric layer");
 
     // And a good folder loads again afterwards.
-    LoadGood(Player, MakeSet("again", shape));
-    expectEarlierLoadKept("loaded again");
+    ResultSetShape other = ShapeOf(ResultSetSize::Minimal);
+    LoadGood(Player, MakeSet("again", other));
+    EXPECT_EQ(Items(Player->ListBox1), (QStringList{"Garment1"}));
+    EXPECT_EQ(Player->ListBox2->count(), 0);
+    EXPECT_EQ(Player->FrameCount, other.Frames);
 }
 
 // Answers Yes and closes the given player while the question is open.

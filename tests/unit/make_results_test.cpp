@@ -162,6 +162,34 @@ TEST(MakeResults, WearerRespondsToTheStages)
     EXPECT_NEAR(column(39, 2), 37.0f, 0.3f);
 }
 
+TEST(MakeResults, SampleCaseCarriesTheWearerInTheUnitsTheApplicationStores)
+{
+    TempFolder dir;
+    const ResultSetShape shape = ShapeOf(ResultSetSize::Realistic);
+    ASSERT_EQ(WriteResultSet(dir.Path(), shape), "");
+    CaseFileContents caseFile;
+    std::string why;
+    ASSERT_TRUE(ParseCaseFile(Contents(dir.Path() / "simulation.sdf"), caseFile, true, &why)) << why;
+    ASSERT_TRUE(caseFile.HasBody);
+    const BodyParameters& body = caseFile.Body;
+    // A man of 70 kg and 175 cm: weight in g, height in cm, DuBois area in cm2.
+    EXPECT_TRUE(body.IsMale);
+    EXPECT_DOUBLE_EQ(body.W_d, 70000);
+    EXPECT_DOUBLE_EQ(body.Height, 175);
+    EXPECT_NEAR(body.A_d, 18500, 500);
+    // Temperatures in kelvin: the skin and core the results start from.
+    EXPECT_NEAR(body.T_sk - KelvinOffset, 33.9, 0.05);
+    EXPECT_NEAR(body.T_cr - KelvinOffset, 36.95, 0.05);
+    EXPECT_NEAR(body.T_skneu - KelvinOffset, 33.9, 0.05);
+    EXPECT_NEAR(body.T_crneu - KelvinOffset, 36.95, 0.05);
+    EXPECT_GT(body.RH_sk, 0);
+    EXPECT_LT(body.RH_sk, 1);
+    // The stages keep their air in degrees Celsius and their humidity as a fraction.
+    ASSERT_EQ(caseFile.Stages.size(), 3u);
+    EXPECT_DOUBLE_EQ(caseFile.Stages[1]->InnerT_a, 35);
+    EXPECT_DOUBLE_EQ(caseFile.Stages[1]->InnerRH, 0.6);
+}
+
 TEST(MakeResults, SameSizeGivesTheSameFilesAndUnwritableFolderIsReported)
 {
     TempFolder a, b;

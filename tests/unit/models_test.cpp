@@ -210,10 +210,10 @@ protected:
         ASSERT_TRUE(modelgen::WriteModelFiles(Folder.string(), &Counts));
         DXF reader;
         for (const char* name : Files) {
-            testing::internal::CaptureStdout();
+            reader.Diagnostic.clear();
             const int read = reader.ReadDxfFile((Folder / name).string());
             const int built = reader.BuildTriangles();
-            Diagnostics[name] = testing::internal::GetCapturedStdout();
+            Diagnostics[name] = reader.Diagnostic;
             Read[name] = read == 0 && built == 0;
             Mesh[name] = reader.Triangles;
         }

@@ -240,12 +240,6 @@ TEST(BodyFile, MissingEmptyAndDamagedFilesFailCleanly)
     const BodyRead damaged = ReadBodyFile(dir.Write("garbage", garbage));
     EXPECT_FALSE(damaged.Ok());
     EXPECT_TRUE(damaged.Frames.empty());
-    // Values beyond the frames' range read as 0 and keep the ranges finite.
-    const BodyRead huge = ReadBodyFile(dir.Write("huge", BodyLine(0, 33, 37, 58, 6) + "1\t1e300\t-1e300\t9\t1e45\t9\t1e39\n"));
-    ASSERT_TRUE(huge.Ok());
-    EXPECT_EQ(huge.Frames[1], (FrameRow{1, 0, 0, 0, 0}));
-    EXPECT_FLOAT_EQ(huge.Ranges[QuantityTemperature].Min, 0);
-    EXPECT_FLOAT_EQ(huge.Ranges[QuantityTemperature].Max, 37);
 }
 
 TEST(FabricFile, ThreeLayersOfSixNodes)
@@ -333,6 +327,79 @@ TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
     for (int i = 0; i < 20000; ++i)
         garbage += static_cast<char>((i * 104729 + 7) % 256);
     EXPECT_FALSE(ReadFabricFile(dir.Write("g", garbage)).Ok());
+}
+
+TEST(FabricFile, StrayLayerOrIncompleteFirstBlockGivesTheFormatMessage)
+{
+    TempFolder dir;
+    // Two garments of 2 and 3 layers: the fabric file may hold the layers 0 .. 4.
+    const std::string bodyText = BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7);
+    dir.Write("Environment.dat", "t\n0\n\n2\n\n1\t2\t1\n2\t3\t2\nheading\n1\t25\t50\t10\n");
+    dir.Write("BodyProperty.dat", bodyText);
+    // Two blocks of five layers of eight nodes, one row of the second block naming layer 24.
+    std::string stray = FabricBlocks(2, 5, 8);
+    const std::string sound = FabricLine(0.5, 0.01, 3, 131, 27);
+    ASSERT_NE(stray.find(sound), std::string::npos);
+    stray.replace(stray.find(sound), sound.size(), FabricLine(0.5, 0.01, 24, 131, 27));
+    dir.Write("Fabrics.dat", stray);
+    PlayerResults results = LoadPlayerResults(dir.Path(), ReadEnvironment(dir.Path()).Data);
+    EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
+    EXPECT_EQ(results.Message, kFabricFileError);
+
+    // Layer 2 is beyond one garment of two layers; layer 5 beyond what the player shows.
+    TempFolder small;
+    small.Write("Environment.dat", "t\n0\n\n1\n\n1\t2\t1\nheading\n1\t25\t50\t10\n");
+    small.Write("BodyProperty.dat", bodyText);
+    small.Write("Fabrics.dat", FabricBlocks(2, 3, 8));
+    results = LoadPlayerResults(small.Path(), ReadEnvironment(small.Path()).Data);
+    EXPECT_EQ(results.Message, kFabricFileError);
+    EXPECT_EQ(ReadFabricFile(dir.Write("b", FabricBlocks(2, 6, 8))).Error, kFabricFileError);
+
+    // A file cut off inside its first block: layer 1 has one row of two.
+    const char* cutFirst =
+        "0\t0\t0\t1\t1\t0\t50\t0\t30\t0\n"
+        "0\t0.1\t0\t1\t1\t0\t51\t0\t31\t0\n"
+        "0\t0\t1\t1\t1\t0\t52\t0\t32\t0\n";
+    EXPECT_EQ(ReadFabricFile(dir.Write("c", cutFirst)).Error, kFabricFileError);
+    // The same block followed by a sound one: the first block still decides.
+    const std::string second =
+        "1\t0\t0\t1\t1\t0\t50\t0\t30\t0\n1\t0.1\t0\t1\t1\t0\t51\t0\t31\t0\n"
+        "1\t0\t1\t1\t1\t0\t52\t0\t32\t0\n1\t0.1\t1\t1\t1\t0\t53\t0\t33\t0\n";
+    EXPECT_EQ(ReadFabricFile(dir.Write("d", cutFirst + second)).Error, kFabricFileError);
+    // A damaged block in the middle is no cut-off end either.
+    EXPECT_EQ(ReadFabricFile(dir.Write("e", FabricBlocks(1, 2, 2) + cutFirst + second)).Error, kFabricFileError);
+}
+
+TEST(ResultValues, UnusableNumbersNegativeTimesAndDurationsGiveTheFormatMessage)
+{
+    TempFolder dir;
+    const std::string head = "t\n0\n\n1\n\n1\t2\t0\nheading\n";
+    for (const char* stage : {"1\t1e7\t50\t10\n", "1\t25\t1e400\t10\n", "1\t25\tnan\t10\n", "1\t25\t50\t-10\n",
+                              "1\t25\t50\tinf\n", "1\t-2e6\t50\t10\n"}) {
+        const EnvironmentRead read = ReadEnvironmentFile(dir.Write("env", head + stage));
+        EXPECT_EQ(read.Error, kEnvironmentFileError) << stage;
+        EXPECT_TRUE(read.Data.Stages.empty()) << stage;
+    }
+    EXPECT_TRUE(ReadEnvironmentFile(dir.Write("env", head + "1\t-20\t50\t0\n")).Ok());
+
+    const std::string good = BodyLine(0, 33, 37, 58, 6);
+    for (const std::string& line : {BodyLine(1, 1e300, 37, 58, 6), BodyLine(1, 33, 37, 58, 2e6),
+                                    BodyLine(-1, 33, 37, 58, 6), std::string("1\t33\t-inf\t9\t58\t9\t6\n"),
+                                    std::string("1\tNaN\t37\t9\t58\t9\t6\n")}) {
+        const BodyRead read = ReadBodyFile(dir.Write("body", good + line));
+        EXPECT_EQ(read.Error, kBodyFileError) << line;
+        EXPECT_TRUE(read.Frames.empty()) << line;
+    }
+    // Columns the player does not keep are not its concern.
+    EXPECT_TRUE(ReadBodyFile(dir.Write("body", good + "1\t33\t37\t1e300\t58\t9\t6\n")).Ok());
+
+    const std::string blocks = FabricBlocks(2, 2, 2);
+    for (const std::string& line : {FabricLine(1, 0, 0, 1e7, 30), FabricLine(1, 0, 0, 50, -1e9),
+                                    FabricLine(-1, 0, 0, 50, 30), std::string("1\t0\t0\t1\t1\t0\tinf\t0\t30\t0\n")}) {
+        const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line));
+        EXPECT_EQ(read.Error, kFabricFileError) << line;
+        EXPECT_TRUE(read.Layers.empty()) << line;
+    }
 }
 
 TEST(ResultFolder, FindsNamesWithoutRegardToCase)
