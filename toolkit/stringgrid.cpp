@@ -1,6 +1,10 @@
 #include "toolkit/stringgrid.h"
 
+#include <QChildEvent>
+#include <QEvent>
 #include <QHeaderView>
+
+#include "casemodel/numformat.h"
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
 {
@@ -107,4 +111,87 @@ void TStringGrid::Rebuild()
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Cols; ++c)
             Refresh(c, r);
+}
+
+void TStringGrid::SetNumberedRows(int dataRows)
+{
+    SetRowCount(FixedR + (dataRows < 0 ? 0 : dataRows));
+    for (int r = FixedR; r < Rows; ++r) {
+        SetCell(0, r, QString::number(r - FixedR + 1));
+        for (int c = 1; c < Cols; ++c)
+            SetCell(c, r, QString());
+    }
+}
+
+void TStringGrid::SetPointRows(const std::vector<double>& x, const std::vector<double>& y)
+{
+    SetNumberedRows(static_cast<int>(x.size()));
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const int r = FixedR + static_cast<int>(i);
+        SetCell(1, r, QString::fromStdString(FloatToStr(x[i])));
+        if (i < y.size())
+            SetCell(2, r, QString::fromStdString(FloatToStr(y[i])));
+    }
+}
+
+int TStringGrid::ReadPointColumns(std::vector<double>& x, std::vector<double>& y, bool columnByColumn,
+                                  int* column) const
+{
+    const int n = Rows - FixedR;
+    x.assign(static_cast<std::size_t>(n > 0 ? n : 0), 0.0);
+    y = x;
+    // True when the cell holds a number; otherwise notes where reading stopped.
+    auto read = [&](int col, int row) {
+        std::vector<double>& into = col == 1 ? x : y;
+        if (TryStrToFloat(Trim(Cell(col, row).toStdString()), into[static_cast<std::size_t>(row - FixedR)]))
+            return true;
+        if (column)
+            *column = col;
+        return false;
+    };
+    if (columnByColumn) {
+        for (int col = 1; col <= 2; ++col)
+            for (int r = FixedR; r < Rows; ++r)
+                if (!read(col, r))
+                    return r - FixedR + 1;
+        return 0;
+    }
+    for (int r = FixedR; r < Rows; ++r)
+        if (!read(1, r) || !read(2, r))
+            return r - FixedR + 1;
+    return 0;
+}
+
+namespace {
+
+// Cell editors come and go; each one gets the grid's key handler once it is ready to be shown.
+class CellEditorKeys : public QObject {
+public:
+    CellEditorKeys(QWidget* viewport, KeyPressHandler handler) : QObject(viewport), Handler(std::move(handler))
+    {
+        viewport->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* editor = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+                SetOnKeyPress(editor, Handler);
+        return false;
+    }
+
+private:
+    KeyPressHandler Handler;
+};
+
+} // namespace
+
+void TStringGrid::SetOnCellKeyPress(KeyPressHandler handler)
+{
+    for (QObject* child : viewport()->children())
+        if (auto* old = dynamic_cast<CellEditorKeys*>(child))
+            delete old;
+    new CellEditorKeys(viewport(), handler);
+    SetOnKeyPress(this, std::move(handler));
 }
