@@ -185,8 +185,13 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     RegainLabel->setObjectName("RegainLabel");
     RHLabel = new QLabel("N", GroupBox2);
     RHLabel->setObjectName("RHLabel");
-    RegainLabel->hide();
-    RHLabel->hide();
+    for (QLabel* label : {RegainLabel, RHLabel}) {
+        // Hidden labels keep their room, so the chart does not move when they come and go.
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+        label->hide();
+    }
     PointNumText = new QLineEdit(" ", GroupBox2);
     PointNumText->setObjectName("PointNumText");
     PointNumText->setFixedWidth(60);

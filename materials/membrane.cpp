@@ -179,8 +179,13 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
         {TrTable, "TrTable"}};
     for (const auto& [object, name] : names)
         object->setObjectName(name);
-    for (QLabel* label : {Label7, Label8, Label9, Label10})
+    for (QLabel* label : {Label7, Label8, Label9, Label10}) {
+        // Hidden labels keep their room, so the charts do not move when they come and go.
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
         label->hide();
+    }
 
     MemComboBox = new QComboBox(this);
     MemComboBox->setObjectName("MemComboBox");

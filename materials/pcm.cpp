@@ -87,6 +87,7 @@ TPCM::TPCM(QWidget* owner) : TForm(owner)
     GroupBox2->setObjectName("GroupBox2");
     DBGrid1 = new QTableWidget(0, 8, GroupBox2);
     DBGrid1->setObjectName("DBGrid1");
+    DBGrid1->setHorizontalHeaderLabels({"Name", "Radius", "Density", "K_ml", "K_ms", "Ramda_m", "T_p", "h_T"});
     DBGrid1->verticalHeader()->hide();
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setFixedHeight(110);
