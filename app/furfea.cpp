@@ -397,7 +397,11 @@ void TFurFea::FormActivate()
 void TFurFea::CreateDirectory1Click() {}
 void TFurFea::Exit1Click() { close(); }
 void TFurFea::DefineModelClick() { ModelFrm->ShowModal(); }
-void TFurFea::DefineFluidClick() { Fluid->ShowModal(); }
+void TFurFea::DefineFluidClick()
+{
+    if (Fluid->ShowModal() == mrOk && Case.FluidDefined)
+        MarkTreeNode(tnScenario);
+}
 
 void TFurFea::DefineBodyClick()
 {

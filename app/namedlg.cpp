@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "toolkit/application.h"
+#include "toolkit/messages.h"
 
 TNameDlg* NameDlg = nullptr;
 
@@ -68,4 +69,22 @@ TNameDlg::TNameDlg(QWidget* owner) : TPromptDlg(owner, "Please input a name ", 2
 QString TNameDlg::Name() const
 {
     return Edit1->text().trimmed();
+}
+
+bool AskRecordName(QString& name)
+{
+    for (;;) {
+        if (NameDlg->ShowModal() != mrOk)
+            return false;
+        const QString typed = NameDlg->Name();
+        if (typed.isEmpty())
+            continue;
+        if (typed.contains('$') || typed.contains('\r') || typed.contains('\n')) {
+            AppMessageBox("The name can not hold \"$\" or a line break. Please try it again!", "Input Error",
+                          MB_OK);
+            continue;
+        }
+        name = typed;
+        return true;
+    }
 }

@@ -37,3 +37,8 @@ public:
 };
 
 extern TNameDlg* NameDlg;
+
+// Asks with the name dialog for the name of a new record until one is given: an empty name asks
+// again, and so does a name holding "$" or a line break (which the case file cannot carry),
+// after saying so. False when the user cancels.
+bool AskRecordName(QString& name);

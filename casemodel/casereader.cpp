@@ -230,6 +230,9 @@ void ReadFiberSection(CaseLineReader& in, CaseFileContents& file)
         f->TherConductivity = in.Number(3);
         ReadCountedPoints(in, f->Regain);
         ReadCountedPoints(in, f->RegainRH);
+        // The dialogs show a curve point by point from both arrays.
+        if (f->Regain.Length() != f->RegainRH.Length())
+            in.Fail("the fibre \"" + f->Name + "\" has unequal regain value and humidity counts");
         file.Fibers.push_back(f);
     }
 }
@@ -249,6 +252,9 @@ void ReadMembraneSection(CaseLineReader& in, CaseFileContents& file)
         ReadCountedPoints(in, m->WvpTemperatures);
         ReadCountedPoints(in, m->TrValues);
         ReadCountedPoints(in, m->TrTemperatures);
+        if (m->WvpValues.Length() != m->WvpTemperatures.Length() ||
+            m->TrValues.Length() != m->TrTemperatures.Length())
+            in.Fail("the membrane \"" + m->Name + "\" has unequal value and temperature counts");
         file.Membranes.push_back(m);
     }
     // Fabrics without a membrane on a side refer to "OP"; the case always holds one.

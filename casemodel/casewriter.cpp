@@ -86,6 +86,8 @@ public:
                    ") is outside its list");
     }
 
+    const std::string& RecordName() const { return Record; }
+
     [[noreturn]] void Refuse(const std::string& what)
     {
         throw ECaseFileWrite("The data file cannot be saved: " + what + ".");
@@ -200,6 +202,15 @@ void FluidLines(std::string& out, const CaseModel& model)
     }
 }
 
+template <class T>
+bool Listed(const TList<T>& list, const std::string& name)
+{
+    for (const auto& record : list)
+        if (record->Name == name)
+            return true;
+    return false;
+}
+
 void FiberLines(std::string& out, const CaseModel& model)
 {
     SdfWriter w(out);
@@ -245,6 +256,15 @@ void FabricLines(std::string& out, const CaseModel& model)
     for (std::size_t i = 0; i < model.Fabrics.size(); ++i) {
         const FabricType& f = *model.Fabrics[i];
         w.SetRecord("fabric", i + 1, &f.Name);
+        // The reader finds a fabric's fibres and membranes by name in the lists written before;
+        // a name missing there would give a file that does not load.
+        for (const auto& fiber : f.Fibers)
+            if (!Listed(model.Fibers, fiber->Name))
+                w.Refuse("the fiber \"" + fiber->Name + "\" of " + w.RecordName() + " is not in the fiber list");
+        for (const auto& membrane : f.Membranes)
+            if (!Listed(model.Membranes, membrane->Name))
+                w.Refuse("the membrane \"" + membrane->Name + "\" of " + w.RecordName() +
+                         " is not in the membrane list");
         w.Line("fabric type" + std::to_string(i) + " $%$", {f.Name});
         w.Line("Porosity: $%$ Emissivity: $%$ TortuosGas: $%$", {f.Porosity, f.Emissivity, f.TortuosGas});
         w.Line("Thickness: $%$ CapAngle: $%$ TortuosLqd: $%$ ContactAngle: $%$Conductivity: $%$ "

@@ -1,7 +1,11 @@
 #pragma once
+// The two fluids of the case: the gas in the pores of the fabrics and the liquid that wets them.
+// The twelve edits are the dialog's only state and keep their text between openings.
 #include "toolkit/forms.h"
 #include "casemodel/records.h"
+class QGroupBox;
 class QLineEdit;
+class QPushButton;
 
 class TFluid : public TForm {
     Q_OBJECT
@@ -12,6 +16,18 @@ public:
     // liquid column. Sets no flag.
     void LoadFluidList(const TList<FluidType>& fluids);
 
+    // Reads one column into the record, property by property, stopping at the first edit that
+    // is empty or not a number (its message shown); true when all six were read.
+    bool GetGasValue(FluidType& fluid);
+    bool GetLiquidValue(FluidType& fluid);
+
+    void OKBtnClick();
+    void btnExitClick();
+    void btnClearClick();
+    void DefaultClick();
+    void ClearFluidFields();
+
+    QGroupBox* GroupBox1;
     // The gas column and the liquid column ("L"), one edit per property.
     QLineEdit* DensityText;
     QLineEdit* DynaVisText;
@@ -25,6 +41,13 @@ public:
     QLineEdit* SurTensionLText;
     QLineEdit* DiffuseCoeLText;
     QLineEdit* TherConducLText;
+    QPushButton* Default;
+    QPushButton* btnClear;
+    QPushButton* OKBtn;
+    QPushButton* btnExit;
+
+private:
+    bool GetColumnValue(bool liquid, FluidType& fluid);
 };
 
 extern TFluid* Fluid;

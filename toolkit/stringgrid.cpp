@@ -1,6 +1,7 @@
 #include "toolkit/stringgrid.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
@@ -34,6 +35,8 @@ protected:
 private:
     TStringGrid* Grid;
 };
+
+#include "casemodel/numformat.h"
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
 {
@@ -143,6 +146,9 @@ bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
 void TStringGrid::EditorOpened(QWidget* editor)
 {
     Editor = editor;
+    // Cell editors come and go; each one gets the grid's key handler.
+    if (CellKeyPress)
+        SetOnKeyPress(editor, CellKeyPress);
     // Buttons made since the last editor opened are taken in too; a connection is made once.
     for (QAbstractButton* button : window()->findChildren<QAbstractButton*>())
         connect(button, &QAbstractButton::pressed, this, &TStringGrid::CommitEdit, Qt::UniqueConnection);
@@ -180,4 +186,59 @@ void TStringGrid::Rebuild()
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Cols; ++c)
             Refresh(c, r);
+}
+
+void TStringGrid::SetNumberedRows(int dataRows)
+{
+    SetRowCount(FixedR + (dataRows < 0 ? 0 : dataRows));
+    for (int r = FixedR; r < Rows; ++r) {
+        SetCell(0, r, QString::number(r - FixedR + 1));
+        for (int c = 1; c < Cols; ++c)
+            SetCell(c, r, QString());
+    }
+}
+
+void TStringGrid::SetPointRows(const std::vector<double>& x, const std::vector<double>& y)
+{
+    SetNumberedRows(static_cast<int>(x.size()));
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const int r = FixedR + static_cast<int>(i);
+        SetCell(1, r, QString::fromStdString(FloatToStr(x[i])));
+        if (i < y.size())
+            SetCell(2, r, QString::fromStdString(FloatToStr(y[i])));
+    }
+}
+
+int TStringGrid::ReadPointColumns(std::vector<double>& x, std::vector<double>& y, bool columnByColumn,
+                                  int* column) const
+{
+    const int n = Rows - FixedR;
+    x.assign(static_cast<std::size_t>(n > 0 ? n : 0), 0.0);
+    y = x;
+    // True when the cell holds a number; otherwise notes where reading stopped.
+    auto read = [&](int col, int row) {
+        std::vector<double>& into = col == 1 ? x : y;
+        if (TryStrToFloat(Trim(Cell(col, row).toStdString()), into[static_cast<std::size_t>(row - FixedR)]))
+            return true;
+        if (column)
+            *column = col;
+        return false;
+    };
+    if (columnByColumn) {
+        for (int col = 1; col <= 2; ++col)
+            for (int r = FixedR; r < Rows; ++r)
+                if (!read(col, r))
+                    return r - FixedR + 1;
+        return 0;
+    }
+    for (int r = FixedR; r < Rows; ++r)
+        if (!read(1, r) || !read(2, r))
+            return r - FixedR + 1;
+    return 0;
+}
+
+void TStringGrid::SetOnCellKeyPress(KeyPressHandler handler)
+{
+    CellKeyPress = handler;
+    SetOnKeyPress(this, std::move(handler));
 }

@@ -13,6 +13,9 @@
 #include <functional>
 #include <map>
 #include <utility>
+#include <vector>
+
+#include "toolkit/keyfilter.h"
 
 class TStringGrid : public QTableWidget {
     Q_OBJECT
@@ -65,4 +68,20 @@ private:
     bool Updating = false;
     std::map<std::pair<int, int>, QString> Texts;
     QPointer<QWidget> Editor;
+    KeyPressHandler CellKeyPress;
+
+public:
+    // Point tables: a fixed header row, the row number in the fixed column 0, x in column 1 and
+    // y in column 2.
+    // dataRows numbered rows below the header with empty x and y cells.
+    void SetNumberedRows(int dataRows);
+    // One numbered row per point, x and y as edit texts; a y missing for an x stays empty.
+    void SetPointRows(const std::vector<double>& x, const std::vector<double>& y);
+    // The numbers in columns 1 and 2 of every data row, trimmed, read strictly. columnByColumn
+    // reads all of column 1 before column 2, else row by row. Returns 0, or the first data row
+    // (from 1) whose cell is empty or not a number; column then tells which of the two it was.
+    int ReadPointColumns(std::vector<double>& x, std::vector<double>& y, bool columnByColumn,
+                         int* column = nullptr) const;
+    // Hands every character typed into the grid or into its cell editors to the handler.
+    void SetOnCellKeyPress(KeyPressHandler handler);
 };

@@ -94,15 +94,17 @@ inline std::shared_ptr<FiberType> MakeFiber(const std::string& name, double diam
     return f;
 }
 
-// Cotton (0 and 3 points), Wool (8 and 9), Polyester (16 and 0).
+// Cotton (3 points), Wool (9: a second line of points), Polyester (16: two full lines).
 inline void SetGoldenFibers(CaseModel& m)
 {
     m.Fibers.clear();
-    m.Fibers.push_back(MakeFiber("Cotton", 0.0015, 1.54, 0.9, 0.2, 0, 0.00061, {}, Points({0, 0.5, 1})));
+    m.Fibers.push_back(MakeFiber("Cotton", 0.0015, 1.54, 0.9, 0.2, 0, 0.00061, Points({0, 0.045, 0.24}),
+                                 Points({0, 0.5, 1})));
     m.Fibers.push_back(MakeFiber("Wool", 0.002, 1.31, 0.95, 0.25, 80, 0.00046,
-                                 Points({0.01, 0.02, 0.03, 0.04, 0.05, 0.06, 0.07, 0.08}),
+                                 Points({0.01, 0.02, 0.03, 0.04, 0.05, 0.06, 0.07, 0.08, 0.09}),
                                  Points({0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9})));
-    m.Fibers.push_back(MakeFiber("Polyester", 0.0012, 1.38, 0.9, 0.2, 75, 0.00033, Counting(16, 1), {}));
+    m.Fibers.push_back(MakeFiber("Polyester", 0.0012, 1.38, 0.9, 0.2, 75, 0.00033, Counting(16, 1),
+                                 Counting(16, 0.0625)));
 }
 
 inline std::shared_ptr<MembraneType> MembraneNamed(const CaseModel& m, const std::string& name)

@@ -276,6 +276,16 @@ TEST(CaseFileReader, DamagedFilesChangeNothing)
     ExpectRefused(std::string(12, 'x') + "\r\n" + Replace(text, "whether define body: ", ""), "a line without values");
     // A lone CR would come back in a name that cannot be saved.
     ExpectRefused(Replace(text, "fiber1: $Wool$", "fiber1: $Wo\rol$"), "carriage return inside a name");
+    // A curve is shown point by point from both of its arrays.
+    ExpectRefused(Replace(text, "FiberRegain RH point: $3$\r\n$0$ $0.5$ $1$ \r\n",
+                          "FiberRegain RH point: $2$\r\n$0$ $0.5$ \r\n"),
+                  "fibre with fewer humidities than regain values");
+    ExpectRefused(Replace(text, "Membrane WVP temperature points: $3$\r\n$283.16$ $293.16$ $303.16$ \r\n",
+                          "Membrane WVP temperature points: $2$\r\n$283.16$ $293.16$ \r\n"),
+                  "membrane with fewer WVP temperatures than values");
+    ExpectRefused(Replace(text, "Membrane TR value points: $9$\r\n$0.25$ $0.5$ $0.75$ $1$ $1.25$ $1.5$ $1.75$ $2$ \r\n$2.25$ \r\n",
+                          "Membrane TR value points: $8$\r\n$0.25$ $0.5$ $0.75$ $1$ $1.25$ $1.5$ $1.75$ $2$ \r\n"),
+                  "membrane with fewer TR values than temperatures");
 }
 
 TEST(CaseFileReader, AFibreListedTwiceGivesEachFabricOneFibrePerRatio)

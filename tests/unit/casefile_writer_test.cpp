@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <sstream>
@@ -52,6 +53,29 @@ TEST(CaseFileWriter, PointArraysBreakAfterEveryEighthValue)
     CaseFixture c = FreshCase();
     SetGoldenFibers(c.Model);
     EXPECT_EQ(Section([&](std::ostream& o) { WriteFiberSection(o, c.Model); }), GoldenFile("fiber_points.sdf"));
+}
+
+// A fabric names its fibres and membranes; a file naming one its lists lack would not load.
+TEST(CaseFileWriter, RefusesAFabricWhoseFiberOrMembraneIsNotInTheCaseLists)
+{
+    for (const std::string missing : {"Wool", "Goretex"}) {
+        CaseFixture c = RichCase();
+        auto& fibers = c.Model.Fibers;
+        auto& membranes = c.Model.Membranes;
+        fibers.erase(std::remove_if(fibers.begin(), fibers.end(), [&](const auto& f) { return f->Name == missing; }),
+                     fibers.end());
+        membranes.erase(std::remove_if(membranes.begin(), membranes.end(),
+                                       [&](const auto& m) { return m->Name == missing; }),
+                        membranes.end());
+        try {
+            c.Text();
+            ADD_FAILURE() << missing << " was written";
+        } catch (const ECaseFileWrite& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find("\"" + missing + "\""), std::string::npos) << what;
+            EXPECT_NE(what.find("fabric 2 \"Treated\""), std::string::npos) << what;
+        }
+    }
 }
 
 TEST(CaseFileWriter, FabricLinesFollowTheirOptions)

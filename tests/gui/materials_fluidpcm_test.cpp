@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+
+#include "app/furfea.h"
+#include "materials/fabricform.h"
+#include "materials/fiber.h"
+#include "materials/fluid.h"
+#include "materials/membrane.h"
+#include "materials/pcm.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "toolkit/forms.h"
+
+namespace {
+
+QString FieldMessage(const QString& name)
+{
+    return "The input of " + name + " is not correct. Please try it again!";
+}
+
+// Opens the fluid dialog from the main window's menu and presses OK in it.
+int OpenFluidAndPressOk()
+{
+    ScopedModalHook hook([](TForm& form) {
+        if (&form == Fluid)
+            Fluid->OKBtn->click();
+        return int(mrNone);
+    });
+    FurFea->DefineFluidClick();
+    return Fluid->ModalResult();
+}
+
+using FluidTest = AppTest;
+
+TEST_F(FluidTest, TheRecordsFieldOrderDecidesTheFirstMessageAndAFailedOkKeepsTheFluids)
+{
+    const auto before = FurFea->Case.Fluids;
+    const auto gasBefore = *before[0];
+    Fluid->DefaultClick();
+    // Specific heat is shown above dynamic viscosity but read after it.
+    Fluid->SpecHeatText->clear();
+    Fluid->DynaVisText->setText(".");
+    {
+        MessageRecorder messages;
+        messages.Expect(FieldMessage("DynaViscosity of Gas"), "Input Error");
+        messages.Expect("You should define both gas and liquid!", "Information");
+        EXPECT_EQ(OpenFluidAndPressOk(), mrNone);
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    Fluid->DefaultClick();
+    Fluid->SurTensionLText->clear();
+    Fluid->DensityLText->clear();
+    {
+        MessageRecorder messages;
+        messages.Expect(FieldMessage("Density of Liquid"), "Input Error");
+        messages.Expect("You should define both gas and liquid!", "Information");
+        OpenFluidAndPressOk();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    Fluid->DefaultClick();
+    Fluid->DiffuseCoeText->setText("0.0");
+    {
+        MessageRecorder messages;
+        messages.Expect("The DiffuseCoeff of gas can not be 0!", "Information");
+        OpenFluidAndPressOk();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    EXPECT_EQ(FurFea->Case.Fluids, before);
+    EXPECT_EQ(FurFea->Case.Fluids[0]->DiffuseCoeff, gasBefore.DiffuseCoeff);
+    EXPECT_FALSE(FurFea->Case.FluidDefined);
+
+    // The liquid may have no diffusion; OK then replaces both fluids.
+    Fluid->DefaultClick();
+    Fluid->DensityText->setText("0.0012");
+    MessageRecorder messages;
+    EXPECT_EQ(OpenFluidAndPressOk(), mrOk);
+    ASSERT_EQ(FurFea->Case.Fluids.size(), 2u);
+    EXPECT_EQ(FurFea->Case.Fluids[0]->Name, "Gas");
+    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[0]->Density, 0.0012);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[0]->TherConductivity, 6.214e-05);
+    EXPECT_EQ(FurFea->Case.Fluids[1]->Name, "Liquid");
+    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[1]->DiffuseCoeff, 0);
+    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[1]->SurfaceTension, 0.07);
+    EXPECT_TRUE(FurFea->Case.FluidDefined);
+}
+
+using PCMTest = AppTest;
+
+TEST_F(PCMTest, AFailedOkStoresNothingAndASuccessfulOneReturnsToTheFabricDialog)
+{
+    PCMType stored;
+    stored.Name = "Paraffin";
+    stored.Radius = 1, stored.Density = 2, stored.K_ml = 3, stored.K_ms = 4;
+    stored.Ramda_m = 5, stored.T_p = 6, stored.h_T = 7;
+    FurFea->Case.PCM = stored;
+    auto same = [](const PCMType& a, const PCMType& b) {
+        return a.Name == b.Name && a.Radius == b.Radius && a.Density == b.Density && a.K_ml == b.K_ml &&
+               a.K_ms == b.K_ms && a.Ramda_m == b.Ramda_m && a.T_p == b.T_p && a.h_T == b.h_T;
+    };
+
+    PCM->DefaultClick();
+    PCM->txtT_p->clear();
+    {
+        MessageRecorder messages;
+        messages.Expect("Melting Point is not correct! Please input it again.", "Input Error");
+        messages.Expect("No PCM is defined!", "Information");
+        PCM->OKBtn->click();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    EXPECT_TRUE(same(FurFea->Case.PCM, stored));
+    EXPECT_FALSE(FurFea->Case.PCMDefined);
+
+    // A melting point below zero can be given.
+    PCM->txtT_p->setText("-5");
+    MessageRecorder messages;
+    ScopedModalHook hook([](TForm& form) {
+        if (&form == PCM)
+            PCM->OKBtn->click();
+        return int(mrNone);
+    });
+    EXPECT_EQ(PCM->ShowModal(), mrOk);
+    const PCMType& p = FurFea->Case.PCM;
+    EXPECT_EQ(p.Name, "Paraffin");
+    EXPECT_DOUBLE_EQ(p.Radius, 0.0005);
+    EXPECT_DOUBLE_EQ(p.Density, 0.779);
+    EXPECT_DOUBLE_EQ(p.Ramda_m, 58.1);
+    EXPECT_DOUBLE_EQ(p.T_p, -5);
+    EXPECT_DOUBLE_EQ(p.K_ml, 0.0007134);
+    EXPECT_DOUBLE_EQ(p.K_ms, 0.0007134);
+    EXPECT_DOUBLE_EQ(p.h_T, 0.015);
+    EXPECT_TRUE(FurFea->Case.PCMDefined);
+    EXPECT_TRUE(FabricForm->isVisible());
+}
+
+// Escape or the title bar's close in a dialog opened from the fabric dialog brings the fabric
+// dialog back with lists made from the case as it is now.
+using MaterialDialogsTest = AppTest;
+
+TEST_F(MaterialDialogsTest, EscapeAndCloseBringTheFabricDialogBackWithFreshLists)
+{
+    MessageRecorder messages;
+    const std::function<void()> openers[] = {[] { FurFea->Fiber1Click(); }, [] { FurFea->Membrane1Click(); },
+                                             [] { PCM->ShowModal(); }};
+    for (bool escape : {true, false}) {
+        for (const auto& open : openers) {
+            FabricForm->hide();
+            auto fiber = std::make_shared<FiberType>();
+            fiber->Name = "Fiber " + std::to_string(FurFea->Case.Fibers.size() + 1);
+            FurFea->Case.Fibers.push_back(fiber);
+            ScopedModalHook hook([&](TForm& form) {
+                if (escape) {
+                    QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                    QApplication::sendEvent(&form, &key);
+                } else {
+                    form.close();
+                }
+                return int(mrNone);
+            });
+            open();
+            EXPECT_TRUE(FabricForm->isVisible());
+            ASSERT_EQ(FabricForm->FiberListBox->count(), static_cast<int>(FurFea->Case.Fibers.size()));
+            EXPECT_EQ(FabricForm->FiberListBox->item(FabricForm->FiberListBox->count() - 1)->text(),
+                      QString::fromStdString(fiber->Name));
+        }
+    }
+    EXPECT_FALSE(FurFea->Case.FiberDefined);
+    EXPECT_FALSE(FurFea->Case.PCMDefined);
+}
+
+} // namespace

@@ -1,0 +1,468 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "app/furfea.h"
+#include "app/namedlg.h"
+#include "casemodel/casefile.h"
+#include "materials/fiber.h"
+#include "materials/membrane.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "toolkit/chart.h"
+#include "toolkit/forms.h"
+#include "toolkit/stringgrid.h"
+
+namespace {
+
+// Answers the name dialog with the scripted names in order; an empty one cancels it.
+class NameAnswers {
+public:
+    NameAnswers(std::initializer_list<QString> names)
+        : Names(names), Hook([this](TForm& form) { return Answer(form); })
+    {
+    }
+    bool AllUsed() const { return Names.empty(); }
+
+private:
+    int Answer(TForm& form)
+    {
+        EXPECT_EQ(&form, NameDlg);
+        if (&form != NameDlg || Names.empty()) {
+            ADD_FAILURE() << "the name dialog was not expected";
+            return mrCancel;
+        }
+        const QString name = Names.front();
+        Names.pop_front();
+        if (name.isEmpty())
+            return mrCancel;
+        NameDlg->Edit1->setText(name);
+        return mrOk;
+    }
+    std::deque<QString> Names;
+    ScopedModalHook Hook;
+};
+
+QString FieldMessage(const QString& name)
+{
+    return "The input of " + name + " is not correct. Please try it again!";
+}
+
+void SelectLibraryFiber(int index)
+{
+    Fiber->FiberComboBox->setCurrentIndex(index);
+    emit Fiber->FiberComboBox->activated(index);
+}
+
+void SelectPreset(int index)
+{
+    Membrane->MemComboBox->setCurrentIndex(index);
+    emit Membrane->MemComboBox->activated(index);
+}
+
+void ClickItem(QListWidget* list, int row)
+{
+    list->setCurrentRow(row);
+    emit list->itemClicked(list->item(row));
+}
+
+std::shared_ptr<FiberType> CaseFiber(const std::string& name)
+{
+    for (const auto& f : FurFea->Case.Fibers)
+        if (f->Name == name)
+            return f;
+    return nullptr;
+}
+
+std::shared_ptr<MembraneType> CaseMembrane(const std::string& name)
+{
+    for (const auto& m : FurFea->Case.Membranes)
+        if (m->Name == name)
+            return m;
+    return nullptr;
+}
+
+// A fabric of the case made of the fibre, with the membrane inside and "OP" outside.
+std::shared_ptr<FabricType> AddFabric(const std::string& name, std::shared_ptr<FiberType> fiber,
+                                      std::shared_ptr<MembraneType> inner)
+{
+    auto fabric = std::make_shared<FabricType>();
+    fabric->Name = name;
+    if (fiber) {
+        fabric->Fibers = {fiber};
+        fabric->MassRatios = TDoubleDynArray{1.0};
+    }
+    fabric->Membranes = {inner ? inner : MakeDefaultMembrane(), MakeDefaultMembrane()};
+    FurFea->Case.Fabrics.push_back(fabric);
+    return fabric;
+}
+
+// Adds what the fibre dialog shows under the name, which the name dialog answers; when the
+// name exists, the overwrite question is answered Yes.
+void AddFiberNamed(const QString& name, bool exists = false)
+{
+    Fiber->NewCheckBox->setChecked(true);
+    NameAnswers names{name};
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the fiber?", "Information", IDYES);
+    if (exists)
+        messages.Expect(name + " has existed. Do you want to overwrite it?", "Information", IDYES);
+    Fiber->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed()) << name.toStdString();
+}
+
+void AddMembraneNamed(const QString& name, bool exists = false)
+{
+    Membrane->NewCheckBox->setChecked(true);
+    NameAnswers names{name};
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the membrane?", "Information", IDYES);
+    if (exists)
+        messages.Expect(name + " has existed,do you want to overwrite it?", "Information", IDYES);
+    Membrane->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed()) << name.toStdString();
+}
+
+bool IsBlack(const TChartImage* chart, int x, int y) { return chart->Picture().pixel(x, y) == qRgb(0, 0, 0); }
+
+using FiberDialogTest = AppTest;
+
+TEST_F(FiberDialogTest, ALibraryFibreFillsItsValuesAndCurveAndIsAddedUnderItsName)
+{
+    SelectLibraryFiber(4);
+    EXPECT_EQ(Fiber->DiameterText->text(), "0.00204");
+    EXPECT_EQ(Fiber->VaporDiffText->text(), "5.8E-9");
+    EXPECT_EQ(Fiber->PointNumText->text(), "16");
+    EXPECT_EQ(Fiber->FiberRegainTable->RowCount(), 17);
+    EXPECT_EQ(Fiber->FiberRegainTable->Cell(1, 6), "0.333");
+    EXPECT_EQ(Fiber->FiberRegainTable->Cell(2, 16), "0.38");
+    EXPECT_TRUE(Fiber->RegainLabel->isVisibleTo(Fiber));
+
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the fiber?", "Information", IDYES);
+    Fiber->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed());
+    const auto wool = CaseFiber("Wool");
+    ASSERT_TRUE(wool);
+    EXPECT_DOUBLE_EQ(wool->Diameter, 0.00204);
+    EXPECT_DOUBLE_EQ(wool->TherConductivity, 0.00012428);
+    ASSERT_EQ(wool->Regain.Length(), 16);
+    ASSERT_EQ(wool->RegainRH.Length(), 16);
+    EXPECT_DOUBLE_EQ(wool->Regain[15], 0.38);
+    EXPECT_DOUBLE_EQ(wool->RegainRH[5], 0.333);
+    ASSERT_EQ(Fiber->FiberListBox->count(), 1);
+    EXPECT_EQ(Fiber->FiberListBox->item(0)->text(), "Wool");
+    // Ready for the next fibre.
+    EXPECT_TRUE(Fiber->DiameterText->text().isEmpty());
+    EXPECT_FALSE(Fiber->RegainLabel->isVisibleTo(Fiber));
+}
+
+TEST_F(FiberDialogTest, OverwritingAFibreAFabricUsesChangesTheFabricsOwnRecord)
+{
+    SelectLibraryFiber(4);
+    AddFiberNamed("Blend");
+    const auto blend = CaseFiber("Blend");
+    const auto fabric = AddFabric("Shirting", blend, nullptr);
+
+    Fiber->DefaultClick();
+    Fiber->NewCheckBox->setChecked(true);
+    NameAnswers names{"Blend", "Blend"};
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the fiber?", "Information", IDYES);
+    messages.Expect("Blend has existed. Do you want to overwrite it?", "Information", IDNO);
+    messages.Expect("Blend has existed. Do you want to overwrite it?", "Information", IDYES);
+    Fiber->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
+
+    ASSERT_EQ(FurFea->Case.Fibers.size(), 1u);
+    EXPECT_EQ(FurFea->Case.Fibers[0], blend);
+    EXPECT_EQ(fabric->Fibers[0], blend);
+    EXPECT_DOUBLE_EQ(fabric->Fibers[0]->Diameter, 0.00216);  // cotton's
+    EXPECT_DOUBLE_EQ(fabric->Fibers[0]->Regain[15], 0.24);
+    EXPECT_EQ(Fiber->FiberListBox->count(), 1);
+}
+
+TEST_F(FiberDialogTest, AFibreInUseIsNotDeletedAndDeletingAnUnusedOneLeavesACaseThatLoads)
+{
+    Fiber->DefaultClick();
+    AddFiberNamed("Used");
+    Fiber->DefaultClick();
+    AddFiberNamed("Spare");
+    AddFabric("Shirting", CaseFiber("Used"), nullptr);
+
+    MessageRecorder messages;
+    messages.Expect("The fiber Used is used by the fabric Shirting and can not be deleted!", "Information");
+    ClickItem(Fiber->FiberListBox, 0);
+    Fiber->btnDelete->click();
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Fiber->FiberListBox->count(), 2);
+
+    ClickItem(Fiber->FiberListBox, 1);
+    Fiber->btnDelete->click();
+    ASSERT_EQ(Fiber->FiberListBox->count(), 1);
+    EXPECT_EQ(Fiber->FiberListBox->item(0)->text(), "Used");
+    ASSERT_EQ(FurFea->Case.Fibers.size(), 1u);
+    EXPECT_EQ(FurFea->Case.Fibers[0]->Name, "Used");
+
+    CaseFileContents contents;
+    EXPECT_TRUE(ParseCaseFile(CaseFileText(FurFea->Case), contents, true));
+}
+
+TEST_F(FiberDialogTest, ANameTheCaseFileCannotCarryIsRefusedAndAskedAgain)
+{
+    Fiber->DefaultClick();
+    Fiber->NewCheckBox->setChecked(true);
+    NameAnswers names{"Cotton $2", "Cotton 2"};
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the fiber?", "Information", IDYES);
+    messages.Expect("The name can not hold \"$\" or a line break. Please try it again!", "Input Error");
+    Fiber->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
+    ASSERT_EQ(FurFea->Case.Fibers.size(), 1u);
+    EXPECT_EQ(FurFea->Case.Fibers[0]->Name, "Cotton 2");
+}
+
+TEST_F(FiberDialogTest, PointNumberMustCountTheRowsAndNewTableStaysInItsRange)
+{
+    Fiber->DefaultClick();
+    for (const char* count : {"17", "15", "16.4"}) {
+        Fiber->PointNumText->setText(count);
+        MessageRecorder messages;
+        messages.Expect(FieldMessage("Point Number"), "Input Error");
+        Fiber->btnAddtoList->click();
+        EXPECT_TRUE(messages.AllConsumed()) << count;
+    }
+    EXPECT_TRUE(FurFea->Case.Fibers.empty());
+
+    for (const char* count : {"0", "100000", "2.5"}) {
+        Fiber->PointNumText->setText(count);
+        MessageRecorder messages;
+        messages.Expect("The Point Number is not correct. Please try it again!", "Input Error");
+        Fiber->btnNewTable->click();
+        EXPECT_TRUE(messages.AllConsumed()) << count;
+        EXPECT_EQ(Fiber->FiberRegainTable->RowCount(), 17) << count;
+    }
+
+    Fiber->PointNumText->setText("3");
+    Fiber->btnNewTable->click();
+    ASSERT_EQ(Fiber->FiberRegainTable->RowCount(), 4);
+    EXPECT_EQ(Fiber->FiberRegainTable->Cell(0, 3), "3");
+    EXPECT_EQ(Fiber->FiberRegainTable->Cell(1, 2), "");
+    Fiber->FiberRegainTable->SetCell(1, 1, "0.1");
+    Fiber->FiberRegainTable->SetCell(1, 2, "0.5");
+    Fiber->FiberRegainTable->SetCell(1, 3, "0.9");
+    Fiber->FiberRegainTable->SetCell(2, 1, "0.01");
+    MessageRecorder messages;
+    messages.Expect("The number in 2th row 2th col is not correct. Please try it again!", "Input Error");
+    Fiber->btnPreview->click();
+    messages.Expect("The input of 2th number 0.5 is not correct. Please try it again!", "Input Error");
+    Fiber->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+TEST_F(FiberDialogTest, TheRegainChartEndsAtTheLastPointAndAFibreWithoutPointsShowsItsAxesOnly)
+{
+    Fiber->DefaultClick();
+    const TChartImage* chart = Fiber->FiberRegainChart;
+    ASSERT_EQ(chart->PictureWidth(), 250);
+    ASSERT_EQ(chart->PictureHeight(), 170);
+    // Point 16 of cotton: x = 20 + 16 * ((250 - 20 - 3) div 16), y = 155 - 0.24 * 155.
+    EXPECT_TRUE(IsBlack(chart, 244, 118));
+    EXPECT_EQ(chart->Picture().pixel(244, 60), ScrollBarColor().rgb());
+
+    auto empty = std::make_shared<FiberType>();
+    empty->Name = "Bare";
+    Fiber->LoadFiberList({empty});
+    EXPECT_EQ(Fiber->PointNumText->text(), "0");
+    EXPECT_EQ(Fiber->FiberRegainTable->RowCount(), 1);
+    int curvePixels = 0;
+    for (int x = 23; x < chart->PictureWidth(); ++x)
+        for (int y = 0; y < chart->PictureHeight() - 17; ++y)
+            curvePixels += IsBlack(chart, x, y);
+    EXPECT_EQ(curvePixels, 0);
+    EXPECT_TRUE(IsBlack(chart, 20, 10));  // the axis is there
+}
+
+using MembraneDialogTest = AppTest;
+
+TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecordAndOPIsAnExistingName)
+{
+    SelectPreset(1);
+    AddMembraneNamed("Ventile");
+    const auto ventile = CaseMembrane("Ventile");
+    ASSERT_TRUE(ventile);
+    EXPECT_DOUBLE_EQ(ventile->WvpValues[5], 1547);
+    EXPECT_DOUBLE_EQ(ventile->TrTemperatures[1], 275.66);
+    const auto fabric = AddFabric("Shell", nullptr, ventile);
+
+    SelectPreset(7);
+    Membrane->NewCheckBox->setChecked(true);
+    {
+        NameAnswers names{"Ventile"};
+        MessageRecorder messages;
+        messages.Expect("Are you sure to select the membrane?", "Information", IDYES);
+        messages.Expect("Ventile has existed,do you want to overwrite it?", "Information", IDYES);
+        Membrane->btnAddtoList->click();
+        EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
+    }
+    EXPECT_EQ(fabric->Membranes[0], ventile);
+    EXPECT_DOUBLE_EQ(ventile->Thickness, 0.65);
+    EXPECT_DOUBLE_EQ(ventile->TrValues[3], 4180);
+    EXPECT_EQ(Membrane->MemListBox->count(), 1);
+
+    // "OP" is not listed but its name is taken: with the box unchecked the preset's name is used.
+    Membrane->NewCheckBox->setChecked(false);
+    SelectPreset(0);
+    NameAnswers names{"Open"};
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the membrane?", "Information", IDYES);
+    messages.Expect("OP has existed,do you want to overwrite it?", "Information", IDNO);
+    Membrane->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
+    ASSERT_EQ(Membrane->MemListBox->count(), 2);
+    EXPECT_EQ(Membrane->MemListBox->item(1)->text(), "Open");
+}
+
+TEST_F(MembraneDialogTest, NeitherOPNorAMembraneInUseIsDeleted)
+{
+    SelectPreset(2);
+    AddMembraneNamed("Diaplax");
+    AddFabric("Shell", nullptr, CaseMembrane("Diaplax"));
+    Membrane->LoadMembraneList(FurFea->Case.Membranes);  // lists "OP" as a loaded case does
+    ASSERT_EQ(Membrane->MemListBox->count(), 2);
+
+    MessageRecorder messages;
+    messages.Expect("The membrane OP can not be deleted!", "Information");
+    messages.Expect("The membrane Diaplax is used by the fabric Shell and can not be deleted!", "Information");
+    for (int row : {0, 1}) {
+        ClickItem(Membrane->MemListBox, row);
+        Membrane->btnDelete->click();
+    }
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(FurFea->Case.Membranes.size(), 2u);
+    EXPECT_EQ(Membrane->MemListBox->count(), 2);
+}
+
+TEST_F(MembraneDialogTest, PointNumbersMustCountTheirRowsAndNewTableStaysInItsRange)
+{
+    Membrane->DefaultClick();
+    Membrane->TPointNumText->setText("3");
+    Membrane->btnTrNew->click();
+    for (int r = 1; r <= 3; ++r) {
+        Membrane->TrTable->SetCell(1, r, QString::number(280 + r));
+        Membrane->TrTable->SetCell(2, r, "0");
+    }
+    Membrane->TPointNumText->setText("4");
+    {
+        MessageRecorder messages;
+        messages.Expect(FieldMessage("TR Point Number"), "Input Error");
+        Membrane->btnAddtoList->click();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    Membrane->WPointNumText->setText("0");
+    {
+        MessageRecorder messages;
+        messages.Expect("The Wvp Point Number is not correct. Please try it again.", "Input Error!");
+        Membrane->btnWvpNew->click();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    EXPECT_EQ(Membrane->WvpTable->RowCount(), 7);
+
+    // Six WVP points and three TR points make a membrane.
+    Membrane->WPointNumText->setText("6");
+    Membrane->TPointNumText->setText("3");
+    AddMembraneNamed("Mixed");
+    const auto mixed = CaseMembrane("Mixed");
+    ASSERT_TRUE(mixed);
+    EXPECT_EQ(mixed->WvpValues.Length(), 6);
+    EXPECT_EQ(mixed->WvpTemperatures.Length(), 6);
+    EXPECT_EQ(mixed->TrValues.Length(), 3);
+    EXPECT_DOUBLE_EQ(mixed->TrTemperatures[2], 283);
+}
+
+TEST_F(MembraneDialogTest, AFlatThermalResistanceIsDrawnAlongTheTopOfTheChart)
+{
+    SelectPreset(7);
+    const TChartImage* chart = Membrane->TRImage;
+    ASSERT_EQ(chart->PictureWidth(), 200);
+    ASSERT_EQ(chart->PictureHeight(), 150);
+    // Points at x = 2 + i * ((200 - 2 - 3) div 6), all at 150 - 15 - (150 - 18).
+    for (int x : {34, 100, 194})
+        EXPECT_TRUE(IsBlack(chart, x, 3)) << x;
+    EXPECT_FALSE(IsBlack(chart, 20, 3));  // the line starts at the first point
+    EXPECT_TRUE(Membrane->Label10->isVisibleTo(Membrane));
+}
+
+// Through the dialogs, not only through the reader and the writer: a loaded library shown,
+// each record clicked and added again under its own name, saves to the bytes it came from.
+using MaterialLibrariesTest = AppTest;
+
+TEST_F(MaterialLibrariesTest, ALoadedLibraryAddedAgainThroughTheDialogsSavesTheSameBytes)
+{
+    CaseModel model;
+    model.InitFreshCase();
+    for (const char* name : {"Cotton", "Wool"}) {
+        auto f = std::make_shared<FiberType>();
+        f->Name = name;
+        f->Diameter = name[0] == 'C' ? 0.00216 : 0.00204;
+        f->Density = 1.5, f->Emissivity = 0.9, f->VaporDiff = 5.8e-9, f->LiqConAngle = 80, f->TherConductivity = 0.0002;
+        f->Regain = TDoubleDynArray{0, 0.1, name[0] == 'C' ? 0.24 : 0.38};
+        f->RegainRH = TDoubleDynArray{0, 0.5, 1};
+        model.Fibers.push_back(f);
+    }
+    for (const char* name : {"Ventile", "Laminate"}) {
+        auto m = std::make_shared<MembraneType>();
+        m->Name = name;
+        m->Thickness = name[0] == 'V' ? 0.15 : 0.55;
+        m->WvpValues = TDoubleDynArray{320, 500, 1547};
+        m->WvpTemperatures = TDoubleDynArray{273.16, 293.16, 318.16};
+        m->TrValues = TDoubleDynArray{name[0] == 'V' ? 10.0 : 20.0};
+        m->TrTemperatures = TDoubleDynArray{300};
+        model.Membranes.push_back(m);
+    }
+    const std::string text = CaseFileText(model);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("library.sdf");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    }
+    ScriptedFileDialogs dialogs;
+    dialogs.Answer(path);
+    MessageRecorder messages;
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    ASSERT_TRUE(messages.AllConsumed());
+
+    ASSERT_EQ(Fiber->FiberListBox->count(), 2);
+    EXPECT_EQ(Fiber->FiberListBox->item(1)->text(), "Wool");
+    EXPECT_EQ(Fiber->DiameterText->text(), "0.00204");
+    ASSERT_EQ(Membrane->MemListBox->count(), 3);
+    EXPECT_EQ(Membrane->MemListBox->item(0)->text(), "OP");
+    EXPECT_EQ(Membrane->ThicknessText->text(), "0.55");
+    EXPECT_EQ(Membrane->TrTable->Cell(2, 1), "20");
+
+    for (int row = 0; row < Fiber->FiberListBox->count(); ++row) {
+        ClickItem(Fiber->FiberListBox, row);
+        AddFiberNamed(Fiber->FiberListBox->item(row)->text(), true);
+    }
+    for (int row = 0; row < Membrane->MemListBox->count(); ++row) {
+        ClickItem(Membrane->MemListBox, row);
+        AddMembraneNamed(Membrane->MemListBox->item(row)->text(), true);
+    }
+    EXPECT_EQ(Fiber->FiberListBox->count(), 2);
+    EXPECT_EQ(Membrane->MemListBox->count(), 3);
+    EXPECT_EQ(CaseFileText(FurFea->Case), text);
+}
+
+} // namespace
