@@ -181,6 +181,9 @@ TColumnArea::TColumnArea(QWidget* parent, std::initializer_list<const char*> cap
     ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrollBox->setWidget(Columns);
+    // The columns stand on the dialog's own background.
+    ScrollBox->viewport()->setAutoFillBackground(false);
+    Columns->setAutoFillBackground(false);
     Fit(0);
     const int scrollBar = ScrollBox->horizontalScrollBar()->sizeHint().height();
     ScrollBox->setFixedSize(ColumnPitch * Visible + 6, ColumnTop + PanelHeight + scrollBar + 2);

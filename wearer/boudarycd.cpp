@@ -178,9 +178,10 @@ TBoudaryCD::TBoudaryCD(QWidget* owner) : TForm(owner)
 
 TBoudaryCD::~TBoudaryCD() = default;
 
+// The pages are made on the form, so their captions are measured in its bold font.
 QWidget* TBoudaryCD::BuildHumanBodyPage()
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     QGroupBox* state = MakeGroup(page, "Human Body State");
     QGroupBox* transfer = MakeGroup(page, "Transfer Coeffcient");
     for (const StageEdit& e : StageEdits) {
@@ -206,7 +207,7 @@ QWidget* TBoudaryCD::BuildHumanBodyPage()
 
 QWidget* TBoudaryCD::BuildEnvironmentPage()
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     QGroupBox* outer = MakeGroup(page, nullptr);
     for (const StageEdit& e : StageEdits)
         if (e.Place == Group::Environment)
@@ -221,7 +222,7 @@ QWidget* TBoudaryCD::BuildEnvironmentPage()
 
 QWidget* TBoudaryCD::BuildFabricLayersPage()
 {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     auto* group = new QGroupBox("Microclimate in the interlayers", page);
 
     ColumnArea = std::make_unique<TColumnArea>(
