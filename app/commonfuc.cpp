@@ -1,6 +1,11 @@
 #include "app/commonfuc.h"
 
+#include <QFrame>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "casemodel/numformat.h"
 #include "toolkit/keyfilter.h"
@@ -11,9 +16,13 @@ namespace {
 constexpr char Backspace = 8;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Column controls are 80 x 20 and stack at 21-pixel steps below the title.
+// Column controls are 80 x 20 and stack at 21-pixel steps below the title; columns stand 82
+// pixels apart, 3 pixels from the top of their scroll box.
 constexpr int ColumnWidth = 80;
 constexpr int RowHeight = 20;
+constexpr int RowPitch = 21;
+constexpr int ColumnPitch = 82;
+constexpr int ColumnTop = 3;
 
 QLabel* MakeTitle(QWidget* parent, int left, const QString& text)
 {
@@ -96,6 +105,8 @@ double GetEditValueQuiet(QLineEdit* edit, bool& ok)
     return ok ? value : 0;
 }
 
+QString EditText(double value) { return QString::fromStdString(FloatToStr(value)); }
+
 void ShowEditValueError(const QString& name)
 {
     AppMessageBox("The input of " + name + " is not correct. Please try it again!", "Input Error", MB_OK);
@@ -150,4 +161,63 @@ TControlLayerPanel::TControlLayerPanel(QWidget* parent, int number)
 TControlLayerPanel::~TControlLayerPanel()
 {
     DeleteExisting(Label, CoverEdit, RatioHeatEdit, RatioMassEdit);
+}
+
+QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(88);
+    return button;
+}
+
+TColumnArea::TColumnArea(QWidget* parent, std::initializer_list<const char*> captions, int panelHeight,
+                         int visible)
+    : Captions(new QWidget(parent)), ScrollBox(new QScrollArea(parent)), Columns(new QWidget),
+      PanelHeight(panelHeight), Visible(visible)
+{
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ScrollBox->setWidget(Columns);
+    // The columns stand on the dialog's own background.
+    ScrollBox->viewport()->setAutoFillBackground(false);
+    Columns->setAutoFillBackground(false);
+    Fit(0);
+    const int scrollBar = ScrollBox->horizontalScrollBar()->sizeHint().height();
+    ScrollBox->setFixedSize(ColumnPitch * Visible + 6, ColumnTop + PanelHeight + scrollBar + 2);
+
+    int width = 0;
+    int top = ColumnTop + RowPitch;
+    for (const char* text : captions) {
+        auto* label = new QLabel(text, Captions);
+        width = std::max(width, label->sizeHint().width() + 12);
+        label->move(0, top);
+        top += RowPitch;
+    }
+    for (auto* label : Captions->findChildren<QLabel*>())
+        label->resize(width, RowHeight);
+    Captions->setFixedSize(width, ScrollBox->height());
+}
+
+QFrame* TColumnArea::AddPanel(int i)
+{
+    auto* panel = new QFrame(Columns);
+    panel->setFrameShape(QFrame::NoFrame);
+    panel->setGeometry(ColumnPitch * i + 3, ColumnTop, ColumnPitch, PanelHeight);
+    panel->show();
+    return panel;
+}
+
+void TColumnArea::Clear()
+{
+    for (QFrame* panel : Columns->findChildren<QFrame*>(Qt::FindDirectChildrenOnly))
+        delete panel;
+    Fit(0);
+}
+
+void TColumnArea::Fit(int count)
+{
+    Columns->resize(ColumnPitch * std::max(count, Visible) + 3, ColumnTop + PanelHeight);
 }

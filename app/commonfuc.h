@@ -7,9 +7,13 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <initializer_list>
 
 #include "casemodel/commonfuc.h"
 
+class QFrame;
+class QPushButton;
+class QScrollArea;
 class QWidget;
 
 // Key filters, for SetOnKeyPress: each may replace the typed key by 0 (discarded).
@@ -30,6 +34,8 @@ double GetEditValue(QLineEdit* edit, const QString& name, bool& ok);
 double GetEditValueQuiet(QLineEdit* edit, bool& ok);
 // The same rule on a text (grid cells).
 double GetTextValue(const QString& text, const QString& name, bool& ok);
+// A number as an edit shows it (up to 15 significant digits, "2E-20", "0.0001434").
+QString EditText(double value);
 // The message of GetEditValue alone, for a number that was read but is out of its range.
 void ShowEditValueError(const QString& name);
 
@@ -70,4 +76,32 @@ public:
     QPointer<QLineEdit> CoverEdit;
     QPointer<QLineEdit> RatioHeatEdit;
     QPointer<QLineEdit> RatioMassEdit;
+};
+
+// A named dialog button of at least 88 pixels that Enter does not press unless it is made the
+// default button.
+QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& caption);
+
+// The scroll box that holds a dialog's run-time columns, each on a borderless panel of its own
+// 82 pixels from the last, and at its left the row captions, lined up with the column rows.
+class TColumnArea {
+public:
+    // captions: one per row of a column below its title; panelHeight: the height of a column;
+    // visible: how many columns show before the box scrolls.
+    TColumnArea(QWidget* parent, std::initializer_list<const char*> captions, int panelHeight, int visible);
+
+    QWidget* Captions;
+    QScrollArea* ScrollBox;
+    QWidget* Columns;  // the inside of the scroll box
+
+    // A new panel for column i (0-based), shown.
+    QFrame* AddPanel(int i);
+    // Deletes every panel.
+    void Clear();
+    // Makes the inside as wide as `count` columns need.
+    void Fit(int count);
+
+private:
+    int PanelHeight;
+    int Visible;
 };

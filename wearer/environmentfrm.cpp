@@ -152,6 +152,18 @@ void TEnvironmentFrm::FormShow()
     }
     FitRows();
 
+    // The boundary dialog writes the stages' temperatures and humidities back into the case;
+    // only cells whose value changed that way are refilled, so typing not yet confirmed stays.
+    const EnvironmentTable& stored = c.Environment;
+    for (int i = 0; i < std::min(Rows, std::clamp(stored.StageCount, 0, MaxStages)); ++i) {
+        const std::size_t s = static_cast<std::size_t>(i);
+        if (stored.Temperature[s] != ShownTemperature[s])
+            TemperatureTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.Temperature[s])));
+        if (stored.RH[s] != ShownRH[s])
+            RHTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.RH[s])));
+    }
+    RememberShownValues();
+
     // The schedule has been taken over. When it has another number of entries than the rows
     // the stored values were read for, those values no longer cover every stage: the
     // environment counts as undefined until OK has read all rows.
@@ -202,6 +214,7 @@ bool TEnvironmentFrm::ValidateEnvironment()
     stored.RH = rh;
     stored.Wind = wind;
     stored.StageCount = Rows;
+    RememberShownValues();
     return true;
 }
 
@@ -249,5 +262,12 @@ void TEnvironmentFrm::LoadEnvironmentGrids()
     Rows = n;
     CheckedRows = n;
     PlaceChoice = stored.Place;
+    RememberShownValues();
     c.Activity.ScheduleChanged = false;
+}
+
+void TEnvironmentFrm::RememberShownValues()
+{
+    ShownTemperature = TheCase().Environment.Temperature;
+    ShownRH = TheCase().Environment.RH;
 }

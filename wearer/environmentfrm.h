@@ -67,6 +67,11 @@ private:
     int CheckedRows = 0;
     // The places picked since the last OK, stored by the next one.
     std::array<double, MaxStages> PlaceChoice{};
+    // The case's temperatures and humidities as the cells were last filled from or read into;
+    // values changed since then by another window are shown at the next showing.
+    std::array<double, MaxStages> ShownTemperature{};
+    std::array<double, MaxStages> ShownRH{};
+    void RememberShownValues();
 };
 
 extern TEnvironmentFrm* EnvironmentFrm;

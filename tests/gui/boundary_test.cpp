@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+
+#include "app/commonfuc.h"
+#include "casemodel/stagebuilder.h"
+#include "tests/gui/stagecase.h"
+#include "tests/support/appfixture.h"
+#include "toolkit/stringgrid.h"
+#include "wearer/boudarycd.h"
+#include "wearer/environmentfrm.h"
+
+namespace {
+
+class BoundaryTest : public AppTest {};
+
+TBoudaryCD& Dialog() { return *BoudaryCD; }
+
+void ClickStage(int row)
+{
+    QListWidget* list = Dialog().StageListBox;
+    list->setCurrentRow(row);
+    emit list->itemClicked(list->item(row));
+}
+
+TMicroPanel& Column(std::size_t i) { return *Dialog().MicroPanels.at(i); }
+
+void FillColumn(std::size_t i, int inner, int outer, double first)
+{
+    Column(i).InnerContactBox->setCurrentIndex(inner);  // 0 "true", 1 "false"
+    Column(i).OuterContactBox->setCurrentIndex(outer);
+    double value = first;
+    for (QLineEdit* edit : Column(i).CoefficientEdits())
+        edit->setText(QString::number(value++));
+}
+
+// Every field of the dialog with a value of its own.
+void FillStage()
+{
+    TBoudaryCD& d = Dialog();
+    d.H_cUEdit->setText("1");
+    d.H_cCEdit->setText("2");
+    d.H_rUEdit->setText("3");
+    d.H_rCEdit->setText("4");
+    d.Mettxt->setText("5");
+    d.VelocityEdit->setText("6");
+    if (!d.CoolDownCheckBox->isChecked())
+        d.CoolDownCheckBox->click();
+    d.CoolDownTimeText->setText("7");
+    d.AirTempText2->setText("8");
+    d.TherRadiationText2->setText("9");
+    d.RHText2->setText("57");
+    d.VFLText2->setText("11");
+    FillColumn(0, 0, 1, 12);
+    FillColumn(1, 1, 0, 22);
+    FillColumn(2, 1, 1, 32);
+}
+
+void OpenBoundary(const std::function<void()>& script)
+{
+    Drive(BoudaryCD, [] { FurFea->DefineBoundaryCondition1Click(); }, script);
+}
+
+TEST_F(BoundaryTest, TheOpenerListsTheStagesAndShowsTheLastOneSelected)
+{
+    DefineStagedCase(3);
+    OpenBoundary([] {
+        QListWidget* list = Dialog().StageListBox;
+        ASSERT_EQ(list->count(), 3);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(list->item(i)->text(), QString("Stage%1").arg(i + 1));
+        EXPECT_EQ(list->currentRow(), 2);
+        EXPECT_EQ(Dialog().AirTempText2->text(), "22");
+        EXPECT_EQ(Dialog().RHText2->text(), "52");
+        ASSERT_EQ(Dialog().MicroPanels.size(), 3u);
+        EXPECT_EQ(Column(2).Hm0Edit->text(), "0.019359");
+        EXPECT_EQ(Column(2).InnerContactBox->currentText(), "true");
+
+        ClickStage(0);
+        EXPECT_EQ(Dialog().AirTempText2->text(), "20");
+        EXPECT_EQ(Dialog().VelocityEdit->text(), "0.5");
+    });
+
+    // Reopened with two stages: two entries, and still one column per microclimate.
+    FurFea->Case.Activity.StageCount = 2;
+    FurFea->Case.Environment.StageCount = 2;
+    FurFea->Case.StagesDirty = true;
+    OpenBoundary([] {
+        EXPECT_EQ(Dialog().StageListBox->count(), 2);
+        EXPECT_EQ(Dialog().MicroPanels.size(), 3u);
+        EXPECT_EQ(Dialog().ScrollBox1->widget()->findChildren<QComboBox*>().size(), 6);
+        EXPECT_EQ(Dialog().AirTempText2->text(), "21");
+    });
+}
+
+TEST_F(BoundaryTest, UpdateStoresEveryValueUnderItsOwnKeyAndWritesTheEnvironmentBack)
+{
+    DefineStagedCase(3);
+    FurFea->Case.ControlStale = false;
+    OpenBoundary([] {
+        FillStage();
+        Dialog().UpdateBtn->click();
+        EXPECT_EQ(Dialog().AirTempText2->text(), "");
+        EXPECT_EQ(Dialog().H_cUEdit->text(), "");
+        EXPECT_EQ(Column(1).Hc0Edit->text(), "");
+        EXPECT_EQ(Dialog().Mettxt->text(), "5") << "the metabolic rate is not blanked";
+        EXPECT_TRUE(FurFea->Case.ControlStale);
+
+        ClickStage(2);
+        EXPECT_EQ(Dialog().RHText2->text(), "57");
+        Dialog().OKBtn->click();
+    });
+    EXPECT_TRUE(TreeNodeMarked(tnBoundary));
+    EXPECT_FALSE(FurFea->ImgBc0->isHidden());
+
+    const CaseModel& c = FurFea->Case;
+    EXPECT_EQ(c.Activity.MetabolicRate[2], 5);
+    EXPECT_EQ(c.Environment.Temperature[2], 8);
+    EXPECT_EQ(c.Environment.Wind[2], 2.5) << "the wind is not written back";
+    EXPECT_EQ(c.Environment.Temperature[0], 20);
+
+    Drive(EnvironmentFrm, [] { FurFea->EnvironmentBtnClick(); }, [] {
+        EXPECT_EQ(EnvironmentFrm->TemperatureTable->Cell(0, 2), "8");
+        EXPECT_EQ(EnvironmentFrm->RHTable->Cell(0, 2), "57");
+        EXPECT_EQ(EnvironmentFrm->RHTable->Cell(0, 1), "51");
+    });
+
+    const QStringList expected = {
+        "InnerT_a: $33$ OuterT_a: $8$ActivityIndex: $2$Wind: $6$Door: $1$",
+        "InnerG_rad: $0$ OuterG_rad: $9$ InnerRH: $0.06$ OuterRH: $0.57$",
+        "InnerVFL: $2E-20$ OuterVFL: $11$MR: $5$StageTime: $1800$",
+        "h_cC: $2$ h_cU: $1$ h_rC: $4$ h_rU: $3$",
+        "Cool Down: $1$ Cool Down time: $7$",
+        "Microclimate count: $3$",
+        "InnerContact: $true$ OuterContact: $false$ hc0: $12$ hc1: $13$ hm0: $14$ hm1: $15$ hph: $16$",
+        "InnerContact: $false$ OuterContact: $true$ hc0: $22$ hc1: $23$ hm0: $24$ hm1: $25$ hph: $26$",
+        "InnerContact: $false$ OuterContact: $false$ hc0: $32$ hc1: $33$ hm0: $34$ hm1: $35$ hph: $36$",
+    };
+    EXPECT_EQ(LinesAfter(SavedLines(), "Stage Name: $Stage3$", 9), expected.join("\n").toStdString());
+}
+
+TEST_F(BoundaryTest, ARefusedUpdateChangesNothingAnywhere)
+{
+    DefineStagedCase(3);
+    FurFea->Case.ControlStale = false;
+    MessageRecorder messages;
+    messages.Expect("The input of H_cC is not correct. Please try it again!", "Input Error")
+        .Expect("The input of Inner contact is not correct. Please try it again!", "Input Error");
+    OpenBoundary([] {
+        const CaseModel before = FurFea->Case;
+        const StageType stage = *before.Stages[2];
+        const FabricMicroclimate layer = *before.Stages[2]->Microclimates[1];
+        FillStage();
+        Dialog().H_cCEdit->clear();
+        Dialog().UpdateBtn->click();
+        FillStage();
+        Column(1).InnerContactBox->setCurrentText("");
+        Dialog().UpdateBtn->click();
+        EXPECT_EQ(Dialog().focusWidget(), Column(1).InnerContactBox.data());
+
+        const StageType& now = *FurFea->Case.Stages[2];
+        EXPECT_EQ(now.h_cU, stage.h_cU);
+        EXPECT_EQ(now.MR, stage.MR);
+        EXPECT_EQ(now.CoolDown, stage.CoolDown);
+        EXPECT_EQ(now.Microclimates[0]->hc0, 13.7);
+        EXPECT_EQ(now.Microclimates[1]->InnerContact, layer.InnerContact);
+        EXPECT_EQ(FurFea->Case.Activity.MetabolicRate[2], before.Activity.MetabolicRate[2]);
+        EXPECT_EQ(FurFea->Case.Environment.Temperature[2], before.Environment.Temperature[2]);
+        EXPECT_FALSE(FurFea->Case.ControlStale);
+        EXPECT_EQ(Dialog().H_cUEdit->text(), "1") << "the edits keep what was typed";
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+TEST_F(BoundaryTest, ContactBoxesShowALoadedTextAsItIsAndTakeNoTyping)
+{
+    DefineStagedCase(1);
+    BuildStageList(FurFea->Case);
+    FurFea->Case.Stages[0]->Microclimates[0]->InnerContact = "True ";
+    OpenBoundary([] {
+        QComboBox* box = Column(0).InnerContactBox;
+        EXPECT_EQ(box->currentText(), "True ");
+        for (int key : {int(Qt::Key_X), int(Qt::Key_Backspace), int(Qt::Key_Delete)}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_X ? "x" : "");
+            QApplication::sendEvent(box->lineEdit() ? static_cast<QWidget*>(box->lineEdit()) : box, &press);
+        }
+        EXPECT_EQ(box->currentText(), "True ");
+    });
+}
+
+TEST_F(BoundaryTest, StagesWithFewerMicroclimatesThanColumnsAreShownAndUpdated)
+{
+    // A loaded case: stage 2 has two microclimates where stage 1 has three.
+    DefineStagedCase(2);
+    BuildStageList(FurFea->Case);
+    FurFea->Case.Stages[1]->Microclimates.pop_back();
+    OpenBoundary([] {
+        ASSERT_EQ(Dialog().MicroPanels.size(), 3u);
+        EXPECT_EQ(Column(2).Hc0Edit->text(), "");
+        EXPECT_FALSE(Column(2).Hc0Edit->isEnabled());
+        FillStage();
+        Dialog().UpdateBtn->click();
+        ClickStage(0);
+        EXPECT_TRUE(Column(2).Hc0Edit->isEnabled());
+        EXPECT_EQ(Column(2).Hc0Edit->text(), "13.7");
+    });
+    const StageType& second = *FurFea->Case.Stages[1];
+    ASSERT_EQ(second.Microclimates.size(), 2u);
+    EXPECT_EQ(second.Microclimates[1]->hph, 26);
+    EXPECT_EQ(second.h_rC, 4);
+}
+
+TEST_F(BoundaryTest, OkNeedsStagesAndTheEnvironmentDefaultNeedsTheBodyModel)
+{
+    MessageRecorder messages;
+    messages.Expect("No stage is defined!", "Information");
+    OpenBoundary([] {
+        Dialog().OKBtn->click();
+        EXPECT_TRUE(Dialog().isVisible());
+        for (std::uint8_t code : {ModelNone, ModelPCM, ModelBody}) {
+            FurFea->Case.ModelCode = code;
+            Dialog().AirTempText2->setText("30");
+            Dialog().EDefault->click();
+            EXPECT_EQ(Dialog().AirTempText2->text() == "30", code != ModelBody) << int(code);
+        }
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_FALSE(TreeNodeMarked(tnBoundary));
+}
+
+} // namespace

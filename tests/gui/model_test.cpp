@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <functional>
+
+#include "app/furfea.h"
+#include "tests/support/appfixture.h"
+#include "toolkit/forms.h"
+#include "wearer/definebodyfrm.h"
+#include "wearer/modelfrm.h"
+
+namespace {
+
+class ModelTest : public AppTest {};
+
+// Opens the dialog from the menu command, runs the script in it and returns which dialogs the
+// command opened.
+std::vector<TForm*> Opened(const std::function<void()>& command, const std::function<void()>& script = {})
+{
+    std::vector<TForm*> opened;
+    ScopedModalHook hook([&](TForm& form) {
+        opened.push_back(&form);
+        if (&form == ModelFrm && script)
+            script();
+        return int(mrCancel);
+    });
+    command();
+    return opened;
+}
+
+TEST_F(ModelTest, OkWithoutChangesKeepsTheModels)
+{
+    FurFea->Case.RoomModel = true;
+    ASSERT_EQ(FurFea->Case.ModelCode, ModelBody);
+    Opened([] { FurFea->DefineModelClick(); }, [] { ModelFrm->OKBtn->click(); });
+    EXPECT_EQ(FurFea->Case.ModelCode, ModelBody);
+    EXPECT_TRUE(FurFea->Case.RoomModel);
+    const auto opened = Opened([] { FurFea->DefineBodyClick(); });
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], DefineBodyFrm);
+
+    FurFea->Case.ModelCode = ModelBodyAndPCM;
+    Opened([] { FurFea->DefineModelClick(); }, [] { ModelFrm->OKBtn->click(); });
+    EXPECT_EQ(FurFea->Case.ModelCode, ModelBodyAndPCM);
+}
+
+TEST_F(ModelTest, TheBoxesGiveTheCodeUntilTheBoundaryConditionsExist)
+{
+    Opened([] { FurFea->DefineModelClick(); }, [] {
+        ModelFrm->PPTRBox->setChecked(false);
+        ModelFrm->PCMBox->setChecked(true);
+        ModelFrm->SelfHeatBox->setChecked(true);
+        ModelFrm->OKBtn->click();
+    });
+    EXPECT_EQ(FurFea->Case.ModelCode, ModelPCM);
+    EXPECT_TRUE(FurFea->Case.SelfHeatingModel);
+
+    FurFea->Case.BoundaryDefined = true;
+    Opened([] { FurFea->DefineModelClick(); }, [] {
+        for (QCheckBox* box : {ModelFrm->PPTRBox, ModelFrm->PCMBox, ModelFrm->RoomBox, ModelFrm->SelfHeatBox})
+            EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+        ModelFrm->btnExit->click();
+    });
+    EXPECT_EQ(FurFea->Case.ModelCode, ModelPCM);
+}
+
+} // namespace
