@@ -42,6 +42,8 @@ public:
     // Missing when the file is no regular file or cannot be read (the series is then empty).
     Result Load(const std::filesystem::path& file);
     const ComfortSeries& Series() const { return Current; }
+    // Whether the last load found the file.
+    bool Found() const { return Table != nullptr; }
     int Parses() const { return Cache.Parses(); }
     // Forgets the file, so the next load counts as a change.
     void Reset();
