@@ -532,8 +532,9 @@ void TForm1::BuildBodyComfortTab()
         if (number <= 22) {
             place = QRect(330, 22 + 24 * (number - 15), 260, 20);
         } else {
-            static const int row[4] = {3, 0, 1, 2};  // Label23 is the last of the left column
-            place = QRect(8, 22 + 40 * row[number - 23], 316, 20);
+            // Label23 is the last of the left column, level with the first class line.
+            static const int row[4] = {3, 0, 1, 2};
+            place = QRect(8, 22 + 24 * row[number - 23], 316, 20);
         }
         ConclusionLabels[static_cast<std::size_t>(i)] =
             Make<QLabel>(GroupBox6, QString("Label%1").arg(number).toLatin1().constData(), place);

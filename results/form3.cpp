@@ -120,6 +120,7 @@ TForm3::TForm3(QWidget* owner) : TForm(owner)
     for (std::size_t i = 0; i < StatusBar1Panels.size(); ++i) {
         StatusBar1Panels[i] = new QLabel(captions[i], StatusBar1);
         StatusBar1Panels[i]->setObjectName(QString("StatusBar1Panel%1").arg(i));
+        StatusBar1Panels[i]->setMinimumWidth(i == 0 ? 100 : 220);
         StatusBar1->addWidget(StatusBar1Panels[i], i == 2 ? 1 : 0);
     }
 }
