@@ -19,12 +19,12 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "casemodel/formatfloat.h"
 #include "results/form2.h"
 #include "results/form3.h"
 #include "results/form4.h"
 #include "results/io/resultfiles.h"
 #include "toolkit/application.h"
-#include "toolkit/filedialogs.h"
 #include "toolkit/glwidget.h"
 #include "toolkit/messages.h"
 #include "toolkit/radiogroup.h"
@@ -202,6 +202,7 @@ TForm1::TForm1(QWidget* owner) : TForm(owner)
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(10);
+    connect(Timer2, &QTimer::timeout, this, Guard([this] { Timer2Timer(); }));
 
     SetupPanel(TabFabric, Panel1, true, 1.15f);
     SetupPanel(TabFibers, Panel5, true, 1.15f);
@@ -515,6 +516,13 @@ void TForm1::BuildBodyComfortTab()
     Image1->setPixmap(LoadPicture(AssetPath("Icon/comfortbody.bmp")));
     RadioGroup4 = MakeRadioGroup(TabSheet4, "RadioGroup4", QRect(4, 358, 240, 110), "Sensations and comfort",
                                  {"Thermal Sensation", "Dampness Sensation", "Comfort Value"});
+    RadioGroup4->OnClick = [this] {
+        try {
+            RadioGroup4Click();
+        } catch (...) {
+            ReportEscapedError(std::current_exception());
+        }
+    };
     GroupBox6 = Make<QGroupBox>(TabSheet4, "GroupBox6", QRect(250, 358, 598, 212), "Conclusions");
     GroupBox6->installEventFilter(this);
     // Label15 .. Label22 in the right column, Label24, Label25, Label26, Label23 in the left.
@@ -524,8 +532,9 @@ void TForm1::BuildBodyComfortTab()
         if (number <= 22) {
             place = QRect(330, 22 + 24 * (number - 15), 260, 20);
         } else {
-            static const int row[4] = {3, 0, 1, 2};  // Label23 is the last of the left column
-            place = QRect(8, 22 + 40 * row[number - 23], 316, 20);
+            // Label23 is the last of the left column, level with the first class line.
+            static const int row[4] = {3, 0, 1, 2};
+            place = QRect(8, 22 + 24 * row[number - 23], 316, 20);
         }
         ConclusionLabels[static_cast<std::size_t>(i)] =
             Make<QLabel>(GroupBox6, QString("Label%1").arg(number).toLatin1().constData(), place);
@@ -549,12 +558,21 @@ void TForm1::SetupPanel(int index, TGLPanel* panel, bool is3D, float halfExtent)
         label.setPixelSize(10);
         BuildBitmapFontLists(label, LabelGlyphs, 0, 255);
         p.List = 0;
-        // Only the plot State holds can be compiled again.
-        p.HasPlot = p.HasPlot && HasBuiltKey && BuiltKey.Tab == index;
+        // Only the plot State holds can be compiled again; the chart keeps its samples.
+        if (index != TabBodyComfort)
+            p.HasPlot = p.HasPlot && HasBuiltKey && BuiltKey.Tab == index;
         p.ListDirty = p.HasPlot;
-        InitPlotGL(p, p.Panel->width(), p.Panel->height());
+        if (index == TabBodyComfort)
+            InitComfortGL(p.Panel->width(), p.Panel->height());
+        else
+            InitPlotGL(p, p.Panel->width(), p.Panel->height());
     };
-    panel->OnResize = [this, &p](int w, int h) { InitPlotGL(p, w, h); };
+    panel->OnResize = [this, &p, index](int w, int h) {
+        if (index == TabBodyComfort)
+            InitComfortGL(w, h);
+        else
+            InitPlotGL(p, w, h);
+    };
     panel->OnPaint = [this, &p, comfort] { PaintPanel(p, comfort); };
     if (!comfort) {
         panel->OnMouseDown = [this](QMouseEvent* e) {
@@ -663,6 +681,11 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
         for (PlotPanel& p : Panels)
             p.HasPlot = false;
         HasBuiltKey = false;
+        ComfortFile.Reset();
+        ChartQuantity = -1;
+        ComfortWarned = false;
+        for (QLabel* label : ConclusionLabels)
+            label->clear();
     }
     for (TRadioGroup* list : {RadioGroup1, RadioGroup2, RadioGroup3, RadioGroup4}) {
         const auto handler = std::move(list->OnClick);
@@ -726,6 +749,64 @@ void TForm1::Timer1Timer()
         LoadResultFileAndBuildPlot();
     }
     PanelOf(tab).Panel->update();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The comfort chart.
+
+void TForm1::RadioGroup4Click()
+{
+    // Another quantity may have a file again: say it once more if not.
+    ComfortWarned = false;
+}
+
+ComfortFileWatch::Result TForm1::LoadComfortFile()
+{
+    std::filesystem::path file = FsPath(Label14->text());
+    ComfortFileWatch::Result read = ComfortFile.Load(file);
+    if (read == ComfortFileWatch::Missing && !ResultDir.empty()) {
+        // The file may have been written after the folder was opened, in any letter case.
+        const std::filesystem::path found = FindFileNoCase(ResultDir, kComfortName);
+        if (!found.empty() && found != file) {
+            Label14->setText(QtPath(found));
+            read = ComfortFile.Load(found);
+        }
+    }
+    if (read == ComfortFileWatch::Missing && !ComfortWarned) {
+        // Set before the box opens: the timer goes on ticking inside its loop.
+        ComfortWarned = true;
+        ShowMessage(kNoComfortFile);
+    }
+    return read;
+}
+
+void TForm1::Timer2Timer()
+{
+    const int quantity = RadioGroup4->ItemIndex();
+    if (quantity < 0 || !TabSheet4->isVisible())
+        return;
+    LoadComfortFile();
+    // Compared after the read, which may have shown a box whose loop ran ticks of its own.
+    if (ComfortFile.Parses() == ChartParses && ComfortFile.Found() == ChartFound &&
+        RadioGroup4->ItemIndex() == ChartQuantity)
+        return;
+    ChartQuantity = RadioGroup4->ItemIndex();
+    ChartParses = ComfortFile.Parses();
+    ChartFound = ComfortFile.Found();
+    PlotPanel& panel = PanelOf(TabBodyComfort);
+    panel.HasPlot = ChartFound && ChartQuantity >= 0;
+    panel.ListDirty = true;
+    ShowComfortConclusions(ChartFound);
+    panel.Panel->update();
+}
+
+void TForm1::ShowComfortConclusions(bool fileRead)
+{
+    ComfortConclusions texts;
+    if (fileRead)
+        texts = MakeComfortConclusions(SummarizeComfort(ComfortFile.Series(), ChartQuantity), ChartQuantity);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ConclusionLabels[i]->setText(QString::fromStdString(texts[i]));
 }
 
 bool TForm1::LoadResultFileAndBuildPlot()
@@ -828,7 +909,9 @@ void TForm1::BitBtn1Click()
         ShowMessage(kOpenDataDirectoryFirst);
         return;
     }
-    if (RadioGroup1->ItemIndex() < 0 || CurrentTab() != TabFabric)
+    // Also reached by a click on the comfort tab's conclusions: the Fabric plot is then drawn
+    // when its tab is shown again.
+    if (RadioGroup1->ItemIndex() < 0)
         return;
     ShowData(TabFabric);
 }
@@ -870,8 +953,10 @@ void TForm1::BitBtn3Click()
     const bool fabric = tab == TabFabric;
     State.ChosenTime = (fabric ? ComboBox1 : ComboBox3)->currentText().toStdString();
     State.ChosenPosition = (fabric ? ComboBox2 : ComboBox4)->currentText().toStdString();
+    State.SectionQuantity = (fabric ? Label4 : Label9)->text().toStdString();
+    State.SectionFile = (fabric ? Label2 : Label7)->text().toStdString();
     if (Form3)
-        Form3->ShowModal();
+        Form3->Execute(State);
     RequestRepaint();
 }
 
@@ -991,22 +1076,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 QImage TForm1::PanelPicture()
 {
-    TGLPanel* panel = PanelOf(CurrentTab()).Panel;
-    QImage picture = panel->grabFramebuffer();
-    // The file holds the panel as the user sees it, at its logical size.
-    if (picture.size() != panel->size())
-        picture = picture.scaled(panel->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return picture.convertToFormat(QImage::Format_RGB32);
+    return ViewPicture(PanelOf(CurrentTab()).Panel);
 }
 
 void TForm1::Save2Click()
 {
     const bool comfort = CurrentTab() == TabBodyComfort;
-    const QImage picture = PanelPicture();
-    const QString name = FileDialogs().SaveFileName(this, "Save", comfort ? QString() : QString("inputfilename.bmp"),
-                                                    "Bitmaps (*.bmp)|*.bmp");
-    if (!name.isEmpty() && !picture.save(name, "BMP"))
-        AppMessageBox(QString("Cannot create file \"%1\".").arg(name), "Error");
+    SavePictureAsBitmap(this, PanelPicture(), comfort ? QString() : QString("inputfilename.bmp"));
     RequestRepaint();
 }
 
@@ -1015,21 +1091,13 @@ void TForm1::Save2Click()
 
 void TForm1::InitPlotGL(PlotPanel& panel, int width, int height)
 {
-    glClearColor(1, 1, 1, 1);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    const float a = static_cast<float>(width) / static_cast<float>(std::max(1, height));
-    const float s = panel.HalfExtent;
     glViewport(0, 0, width, std::max(1, height));
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    if (a <= 1)
-        glOrtho(-s / a, s / a, -s, s, -2 * s, 2 * s);
-    else
-        glOrtho(-s, s, -s / a, s / a, -2 * s, 2 * s);
-    glMatrixMode(GL_MODELVIEW);
-    glColor3f(0, 0, 0);
+    SetUpPlotView(panel.HalfExtent, width, height);
+}
+
+void TForm1::InitComfortGL(int width, int height)
+{
+    InitPlotGL(PanelOf(TabBodyComfort), width, height);
 }
 
 void TForm1::DrawPlotAxes(bool is3D, bool comfortTab)
@@ -1191,11 +1259,74 @@ void TForm1::CompilePlot(PlotPanel& panel)
     glEndList();
 }
 
+void TForm1::DrawComfortChart(PlotPanel& panel)
+{
+    if (ChartQuantity < 0)
+        return;
+    glColor3f(0.9f, 0.9f, 0.9f);
+    const float timeEnd = ComfortFile.Series().TimeEnd;
+    for (int i = 0; i <= 5; ++i) {
+        Text(LabelGlyphs, 0.2f * i, -0.1f, 0, FormatFloat("#0.##", 0.2 * i * timeEnd));
+        Text(LabelGlyphs, -0.15f, 0.2f * i, 0, FormatFloat("#0.##", 20.0 * i));
+    }
+    Text(SystemGlyphs, 1.22f, -0.13f, 0, "Time (min.)");
+    Text(SystemGlyphs, -0.15f, 1.23f, 0, "Sensation(0~100)");
+    if (!panel.HasPlot)
+        return;
+    if (panel.ListDirty || !panel.List)
+        CompileComfortChart(panel);
+    glCallList(panel.List);
+}
+
+void TForm1::CompileComfortChart(PlotPanel& panel)
+{
+    if (panel.List)
+        glDeleteLists(panel.List, 1);
+    panel.List = glGenLists(1);
+    panel.ListDirty = false;
+    const int quantity = ChartQuantity;
+    const std::vector<ComfortClass>& classes = ComfortClasses(quantity);
+    const ComfortSeries& series = ComfortFile.Series();
+    glNewList(panel.List, GL_COMPILE);
+    // Each class's band over the whole width, its colour running from the lower to the upper edge.
+    float lower = 0;
+    for (std::size_t k = 0; k < classes.size(); ++k) {
+        const ComfortClass& c = classes[k];
+        const float upper = k + 1 == classes.size() ? 1.0f : c.Bound / 100.0f;
+        glBegin(GL_QUAD_STRIP);
+        glColor3fv(c.LowerColor);
+        glVertex3f(0, lower, 0);
+        glVertex3f(1, lower, 0);
+        glColor3fv(c.UpperColor);
+        glVertex3f(0, upper, 0);
+        glVertex3f(1, upper, 0);
+        glEnd();
+        lower = upper;
+    }
+    // The time axis starts at 0; without a positive end time there is no scale to draw on.
+    if (series.TimeEnd > 0) {
+        glColor3f(0, 0, 0);
+        glBegin(GL_LINE_STRIP);
+        for (const ComfortSample& sample : series.Samples)
+            glVertex3f(sample.Time / series.TimeEnd, 0.01f * ComfortValueOf(sample, quantity), 0.1f);
+        glEnd();
+    }
+    glColor3f(0.9f, 0.9f, 0.9f);
+    Text(SystemGlyphs, 0.35f, 1.3f, 0, ComfortTitle(quantity));
+    for (const ComfortClass& c : classes)
+        Text(SystemGlyphs, 1.01f, c.LabelY, 0, c.Name);
+    glEndList();
+}
+
 void TForm1::PaintPanel(PlotPanel& panel, bool comfortTab)
 {
     glMatrixMode(GL_MODELVIEW);
     glLoadMatrixf(panel.View.constData());
     DrawPlotAxes(panel.Is3D, comfortTab);
+    if (comfortTab) {
+        DrawComfortChart(panel);
+        return;
+    }
     if (!panel.HasPlot)
         return;
     if (panel.ListDirty || !panel.List)

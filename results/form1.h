@@ -16,6 +16,7 @@
 #include <set>
 #include <string>
 
+#include "results/io/comfortfile.h"
 #include "results/plotstate.h"
 #include "toolkit/forms.h"
 #include "toolkit/pictures.h"
@@ -156,6 +157,14 @@ public:
     bool DataOpened = false;
     std::filesystem::path ResultDir;  // the folder handed over by "Open"
     PlotTableCache Tables;
+    // The comfort chart: the file it follows (its samples are those of the last read), the
+    // quantity drawn, and whether "No files!" was said for this folder and quantity.
+    ComfortFileWatch ComfortFile;
+    int ChartQuantity = -1;
+    bool ComfortWarned = false;
+    // What the chart was drawn from: a tick that finds the same draws nothing.
+    int ChartParses = -1;
+    bool ChartFound = false;
 
     // ---- operations
     void OpenResultFolder(const ResultFolder& folder) override;
@@ -167,10 +176,15 @@ public:
     QMatrix4x4 ViewOf(int tab) const;
     // The picture of the current tab's panel at its logical size.
     QImage PanelPicture();
+    // Reads the comfort file named by Label14 when it changed; says "No files!" once when it
+    // cannot be read.
+    ComfortFileWatch::Result LoadComfortFile();
 
     // ---- handlers
     void PageControl1Change();
     void Timer1Timer();
+    void Timer2Timer();
+    void RadioGroup4Click();
     void BitBtn1Click();
     void RadioGroup1Click();
     void BitBtn4Click();
@@ -236,7 +250,11 @@ private:
     // OpenGL, with the panel's context current.
     void InitPlotGL(PlotPanel& panel, int width, int height);
     void ResetPlotView(PlotPanel& panel);
+    void InitComfortGL(int width, int height);
     void DrawPlotAxes(bool is3D, bool comfortTab);
+    void DrawComfortChart(PlotPanel& panel);
+    void CompileComfortChart(PlotPanel& panel);
+    void ShowComfortConclusions(bool fileRead);
     void PaintPanel(PlotPanel& panel, bool comfortTab);
     void CompilePlot(PlotPanel& panel);
 

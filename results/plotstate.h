@@ -32,6 +32,9 @@ struct PlotState {
     int SectionMode = 0;
     std::string ChosenTime = "0.0";
     std::string ChosenPosition;
+    // The quantity and the file of the tab the section is taken on, for the 2D image's titles.
+    std::string SectionQuantity;
+    std::string SectionFile;
     // Set by any window that changed what the plot shows; the plot window redraws and clears it.
     bool NeedsRepaint = true;
 };

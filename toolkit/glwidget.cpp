@@ -119,3 +119,21 @@ void DrawBitmapText(unsigned base, const char* text)
     glListBase(base);
     glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
 }
+
+void SetUpPlotView(float halfExtent, int width, int height)
+{
+    glClearColor(1, 1, 1, 1);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    const float a = static_cast<float>(width) / static_cast<float>(height > 0 ? height : 1);
+    const float s = halfExtent;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (a <= 1)
+        glOrtho(-s / a, s / a, -s, s, -2 * s, 2 * s);
+    else
+        glOrtho(-s, s, -s / a, s / a, -2 * s, 2 * s);
+    glMatrixMode(GL_MODELVIEW);
+    glColor3f(0, 0, 0);
+}

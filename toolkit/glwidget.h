@@ -45,5 +45,8 @@ private:
 // (drawn with glBitmap at the current raster position, advancing it), so text is drawn with
 // glListBase(base) and glCallLists. Build them with the context current; they live with it.
 void BuildBitmapFontLists(const QFont& font, unsigned base, int first, int count);
+// The plots' view: white background, depth test, and an orthographic box of the given half
+// extent along the shorter side of a width x height picture; black drawing colour.
+void SetUpPlotView(float halfExtent, int width, int height);
 // Draws Latin-1 text at the current raster position with the glyph lists of `base`.
 void DrawBitmapText(unsigned base, const char* text);

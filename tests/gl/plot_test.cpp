@@ -25,6 +25,7 @@
 #include "results/form2.h"
 #include "results/form4.h"
 #include "tests/support/appfixture.h"
+#include "tests/support/glpixels.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 #include "toolkit/colorbox.h"
@@ -34,21 +35,7 @@
 
 namespace {
 
-void Settle()
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 60) {
-        QApplication::processEvents();
-        QThread::msleep(2);
-    }
-}
 
-void WriteText(const QString& path, const std::string& text)
-{
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out << text;
-}
 
 // "Fabrics.dat" of one layer: blocks at times 0, 5, 10 of three nodes (positions 0, 0.001,
 // 0.002); column 3 = 10 - 4 block + node, so the largest value lies at the first time and the
@@ -99,17 +86,6 @@ QPoint ProjectPlot(double x, double y, double z, bool is3D, int width, int heigh
     return {static_cast<int>((wx + hx) / (2 * hx) * width), static_cast<int>((1 - (wy + hy) / (2 * hy)) * height)};
 }
 
-// Counts the pixels around p that pass a test.
-template <class Test>
-int Around(const QImage& image, QPoint p, int radius, Test test)
-{
-    int n = 0;
-    for (int dy = -radius; dy <= radius; ++dy)
-        for (int dx = -radius; dx <= radius; ++dx)
-            if (image.valid(p.x() + dx, p.y() + dy) && test(image.pixel(p.x() + dx, p.y() + dy)))
-                ++n;
-    return n;
-}
 bool RedDominant(QRgb c) { return qRed(c) > 120 && qRed(c) > 2 * qBlue(c) && qRed(c) > 2 * qGreen(c); }
 bool BlueDominant(QRgb c) { return qBlue(c) > 120 && qBlue(c) > 2 * qRed(c) && qBlue(c) > 2 * qGreen(c); }
 bool GreenDominant(QRgb c) { return qGreen(c) > 120 && qGreen(c) > 2 * qRed(c) && qGreen(c) > 2 * qBlue(c); }

@@ -1,0 +1,188 @@
+#include "results/io/comfortfile.h"
+
+#include <charconv>
+#include <limits>
+#include <system_error>
+
+#include "casemodel/numformat.h"
+
+namespace {
+
+constexpr int kTimeColumn = 0;
+constexpr int kThermalColumn = 7;
+constexpr int kDampnessColumn = 8;
+constexpr int kComfortColumn = 9;
+
+constexpr float kNoBound = std::numeric_limits<float>::infinity();
+
+} // namespace
+
+ComfortSeries ReadComfortSeries(const PlotTable& table)
+{
+    ComfortSeries series;
+    const int lines = table.LineCount();
+    series.Samples.reserve(static_cast<std::size_t>(lines));
+    for (int i = 0; i < lines; ++i) {
+        const int tabs = table.TabFields(i);
+        if (tabs == 0)
+            continue;
+        ComfortSample s;
+        s.Time = table.Field(i, kTimeColumn);
+        s.Thermal = table.Field(i, kThermalColumn);
+        s.Dampness = table.Field(i, kDampnessColumn);
+        if (tabs == kComfortColumn)
+            s.Comfort = table.FieldOrTrailing(i, kComfortColumn);
+        series.Samples.push_back(s);
+    }
+    if (!series.Samples.empty())
+        series.TimeEnd = series.Samples.back().Time;
+    return series;
+}
+
+ComfortFileWatch::Result ComfortFileWatch::Load(const std::filesystem::path& file)
+{
+    std::shared_ptr<const PlotTable> table = Cache.Get(file);
+    if (!table) {
+        Table.reset();
+        Current = ComfortSeries();
+        return Missing;
+    }
+    if (table == Table)
+        return Unchanged;
+    Table = std::move(table);
+    Current = ReadComfortSeries(*Table);
+    return Changed;
+}
+
+void ComfortFileWatch::Reset()
+{
+    Cache.Clear();
+    Table.reset();
+    Current = ComfortSeries();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+const std::vector<ComfortClass>& ComfortClasses(int quantity)
+{
+    static const std::vector<ComfortClass> thermal = {
+        {"Cold", 23, {0, 0, 1}, {0, 0.9f, 1}, 0.1f},
+        {"Cool", 45, {0, 1, 1}, {0.7f, 1, 1}, 0.32f},
+        {"Neutral", 55, {0.7f, 1, 0.7f}, {0.5f, 1, 0.5f}, 0.48f},
+        {"Warm", 73, {1, 1, 0.7f}, {1, 1, 0}, 0.61f},
+        {"Hot", kNoBound, {1, 0.8f, 0.5f}, {1, 0, 0}, 0.84f},
+    };
+    static const std::vector<ComfortClass> dampness = {
+        {"Dry", 22, {1, 0, 0}, {1, 0.5f, 0.5f}, 0.1f},
+        {"Slightly Damp", 47, {1, 1, 0}, {1, 1, 0.7f}, 0.32f},
+        {"Damp", 70, {0.9f, 1, 1}, {0, 1, 1}, 0.56f},
+        {"Very Damp", kNoBound, {0, 0.9f, 1}, {0, 0, 1}, 0.812f},
+    };
+    static const std::vector<ComfortClass> comfort = {
+        {"Uncomfortable", 30, {1, 0, 0}, {1, 0.8f, 0.5f}, 0.14f},
+        {"Acceptable", 78, {0.8f, 1, 0.8f}, {0.5f, 1, 0.2f}, 0.5f},
+        {"Comfortable", kNoBound, {0, 0.9f, 1}, {0, 0, 1}, 0.86f},
+    };
+    static const std::vector<ComfortClass> none;
+    switch (quantity) {
+    case ThermalSensation: return thermal;
+    case DampnessSensation: return dampness;
+    case ComfortValue: return comfort;
+    default: return none;
+    }
+}
+
+const char* ComfortTitle(int quantity)
+{
+    switch (quantity) {
+    case ThermalSensation: return "Thermal Sensation";
+    case DampnessSensation: return "Dampness Sensation";
+    case ComfortValue: return "Comfort Value";
+    default: return "";
+    }
+}
+
+float ComfortValueOf(const ComfortSample& sample, int quantity)
+{
+    switch (quantity) {
+    case ThermalSensation: return sample.Thermal;
+    case DampnessSensation: return sample.Dampness;
+    default: return sample.Comfort;
+    }
+}
+
+int ComfortClassOf(int quantity, float value)
+{
+    const std::vector<ComfortClass>& classes = ComfortClasses(quantity);
+    int k = 0;
+    while (k + 1 < static_cast<int>(classes.size()) && !(value <= classes[static_cast<std::size_t>(k)].Bound))
+        ++k;
+    return k;
+}
+
+ComfortSummary SummarizeComfort(const ComfortSeries& series, int quantity)
+{
+    ComfortSummary s;
+    const std::size_t classes = ComfortClasses(quantity).size();
+    s.Counts.assign(classes, 0);
+    s.Percent.assign(classes, 0);
+    s.TimeEnd = series.TimeEnd;
+    s.HasSamples = !series.Samples.empty();
+    if (!s.HasSamples || classes == 0)
+        return s;
+    const ComfortSample& first = series.Samples.front();
+    s.Highest = s.Lowest = ComfortValueOf(first, quantity);
+    s.HighestTime = s.LowestTime = first.Time;
+    for (const ComfortSample& sample : series.Samples) {
+        const float v = ComfortValueOf(sample, quantity);
+        // A later equal value does not replace the first one.
+        if (v > s.Highest) {
+            s.Highest = v;
+            s.HighestTime = sample.Time;
+        }
+        if (v < s.Lowest) {
+            s.Lowest = v;
+            s.LowestTime = sample.Time;
+        }
+        ++s.Counts[static_cast<std::size_t>(ComfortClassOf(quantity, v))];
+    }
+    const double total = static_cast<double>(series.Samples.size());
+    for (std::size_t k = 0; k < classes; ++k)
+        s.Percent[k] = static_cast<int>(100.0 * s.Counts[k] / total + 0.5);
+    return s;
+}
+
+std::string ComfortTimeText(float time)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, time);
+    double shortest = time;
+    if (ec == std::errc())
+        std::from_chars(buffer, end, shortest);
+    return FloatToStr(shortest);
+}
+
+ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int quantity)
+{
+    ComfortConclusions labels;
+    const std::vector<ComfortClass>& classes = ComfortClasses(quantity);
+    if (classes.empty())
+        return labels;
+    if (summary.HasSamples) {
+        labels[0] = ComfortTimeText(summary.TimeEnd) + " min.";
+        labels[1] = ComfortTimeText(summary.HighestTime) + " min.";
+        labels[2] = ComfortTimeText(summary.LowestTime) + " min.";
+    }
+    // Label18 onwards: the highest class first.
+    for (std::size_t line = 0; line < classes.size(); ++line) {
+        const std::size_t k = classes.size() - 1 - line;
+        labels[3 + line] = std::string(classes[k].Name) + "    " + std::to_string(summary.Percent[k]) + "%";
+    }
+    static const char* const words[] = {"thermal", "dampness", "comfort"};
+    const std::string word = words[quantity];
+    labels[8] = "The percentage of " + word + " sensation:";
+    labels[9] = "The whole time of wearing clothing:  ";
+    labels[10] = "The highest " + word + " sensation:  ";
+    labels[11] = "The lowest " + word + " sensation:  ";
+    return labels;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The comfort file as the sensation and comfort chart reads it, its classes and the conclusions
+// the chart writes under it. Plain C++: the plot window only draws and shows what these return.
+//
+// "Comfort.dat" holds one sample per line, fields separated by TABs, no heading: column 0 the
+// time in minutes, columns 7, 8 and 9 the thermal sensation, the dampness sensation and the
+// comfort value on a 0 .. 100 scale. Columns 1 to 6 are not read. The comfort value is the text
+// after the ninth TAB and counts only on a line of exactly nine TABs (the ten-column layout of
+// the comfort evaluation); the other columns count only when a TAB ends them. A line without
+// any TAB is no sample; a field that is no number reads as 0.
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "results/io/plotfiles.h"
+
+inline constexpr const char* kNoComfortFile = "No files!";
+
+struct ComfortSample {
+    float Time = 0;  // min
+    float Thermal = 0;
+    float Dampness = 0;
+    float Comfort = 0;
+};
+
+struct ComfortSeries {
+    std::vector<ComfortSample> Samples;
+    float TimeEnd = 0;  // time of the last sample, 0 without samples
+};
+
+ComfortSeries ReadComfortSeries(const PlotTable& table);
+inline ComfortSeries ParseComfortText(std::string_view text) { return ReadComfortSeries(PlotTable(text)); }
+
+// Follows one comfort file: it is parsed again only when its size or modification time changed,
+// so a chart that checks it a hundred times a second costs a file status each time.
+class ComfortFileWatch {
+public:
+    enum Result { Missing, Unchanged, Changed };
+    // Missing when the file is no regular file or cannot be read (the series is then empty).
+    Result Load(const std::filesystem::path& file);
+    const ComfortSeries& Series() const { return Current; }
+    // Whether the last load found the file.
+    bool Found() const { return Table != nullptr; }
+    int Parses() const { return Cache.Parses(); }
+    // Forgets the file, so the next load counts as a change.
+    void Reset();
+
+private:
+    PlotTableCache Cache;
+    std::shared_ptr<const PlotTable> Table;
+    ComfortSeries Current;
+};
+
+// --- Classes ---
+
+enum ComfortQuantity { ThermalSensation = 0, DampnessSensation = 1, ComfortValue = 2 };
+
+struct ComfortClass {
+    const char* Name;
+    float Bound;          // values up to this one (inclusive) are of the class; the last has none
+    float LowerColor[3];  // band colour at its lower edge
+    float UpperColor[3];  // and at its upper edge
+    float LabelY;         // where the chart writes the class name
+};
+
+// The classes of a quantity from the lowest to the highest (empty for another index). Each
+// class's band on the chart runs from the bound below it (0 for the first) to its own (1 for
+// the last), on the 0 .. 1 scale of the values divided by 100.
+const std::vector<ComfortClass>& ComfortClasses(int quantity);
+const char* ComfortTitle(int quantity);  // "Thermal Sensation", ...
+float ComfortValueOf(const ComfortSample& sample, int quantity);
+// Index of the class of a value; values beyond the scale count in the lowest or highest.
+int ComfortClassOf(int quantity, float value);
+
+// What the conclusions say about a quantity over the samples.
+struct ComfortSummary {
+    bool HasSamples = false;
+    float TimeEnd = 0;
+    float Highest = 0, HighestTime = 0;  // the first sample with the extreme value
+    float Lowest = 0, LowestTime = 0;
+    std::vector<int> Counts;   // samples per class, lowest class first
+    std::vector<int> Percent;  // rounded share per class, 0 without samples
+};
+ComfortSummary SummarizeComfort(const ComfortSeries& series, int quantity);
+
+// The texts of the conclusion labels Label15 .. Label26 (index = label number - 15): the three
+// times, the class lines from the highest class down (name, four blanks, percentage, "%"),
+// then the left column. Lines a quantity has no class for are empty, and so are the times
+// without samples.
+using ComfortConclusions = std::array<std::string, 12>;
+ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int quantity);
+
+// A time as the labels write it: the shortest text that reads back as the same float, in the
+// general format.
+std::string ComfortTimeText(float time);

@@ -1,0 +1,126 @@
+// The sensation and comfort chart of the plot window under a real (software) OpenGL context:
+// where the curve lies, the conclusions it fills, the message for a missing file, and a chart
+// that follows its file without reading it again while it is unchanged.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QThread>
+#include <fstream>
+#include <memory>
+
+#include "results/form1.h"
+#include "results/form4.h"
+#include "results/io/resultsetgen.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/glpixels.h"
+#include "tests/support/messagerecorder.h"
+#include "toolkit/folderbrowser.h"
+#include "toolkit/glwidget.h"
+#include "toolkit/radiogroup.h"
+
+namespace {
+
+
+
+// A line as the comfort evaluation writes it: time, six signals, thermal, dampness, comfort.
+std::string Sample(double time, double thermal)
+{
+    return std::to_string(time) + "\t0\t0\t0\t0\t0\t0\t" + std::to_string(thermal) + "\t50\t50\n";
+}
+
+// Where a point of the chart's unit square lands on the 409 x 329 panel: shifted by
+// (-0.75, -0.6), in the orthographic box of half extent 0.95 along the longer side (x).
+QPoint ProjectChart(double x, double y, int width, int height)
+{
+    const double a = double(width) / height, hx = 0.95, hy = 0.95 / a;
+    const double wx = x - 0.75, wy = y - 0.6;
+    return {static_cast<int>((wx + hx) / (2 * hx) * width), static_cast<int>((1 - (wy + hy) / (2 * hy)) * height)};
+}
+
+bool Black(QRgb c) { return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
+bool ColdBand(QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; }
+
+class ComfortChartTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        ASSERT_TRUE(Dir.isValid());
+        ASSERT_EQ(WriteResultSet(QFile::encodeName(Dir.path()).toStdString(), ShapeOf(ResultSetSize::Minimal)), "");
+        Window = std::make_unique<TForm1>();
+        Window->Show();
+        Settle(60);
+    }
+    void TearDown() override
+    {
+        Form4->Close();
+        Window.reset();
+    }
+    void OpenOnChart()
+    {
+        Form4->FolderBrowser->SetDirectory(Dir.path());
+        Form4->ShowFor(Window.get());
+        Form4->Button1->click();
+        Settle(60);
+        Window->PageControl1->setCurrentIndex(TForm1::TabBodyComfort);
+        Settle(30);
+    }
+    QString Label(int number) const { return Window->ConclusionLabels[static_cast<std::size_t>(number - 15)]->text(); }
+
+    QTemporaryDir Dir;
+    std::unique_ptr<TForm1> Window;
+};
+
+TEST_F(ComfortChartTest, TheThermalCurveCrossesTheMiddleOfItsBands)
+{
+    MessageRecorder messages;
+    WriteText(Dir.filePath("Comfort.dat"), Sample(0, 0) + Sample(10, 100));
+    OpenOnChart();
+    Window->RadioGroup4->SetItemIndex(0);
+    Settle(60);
+    const QImage chart = Window->Panel16->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(chart.size(), QSize(409, 329));
+    EXPECT_GT(Around(chart, ProjectChart(0.5, 0.5, chart.width(), chart.height()), 1, Black), 0);
+    EXPECT_EQ(Around(chart, ProjectChart(0.2, 0.5, chart.width(), chart.height()), 2, Black), 0);
+    EXPECT_GT(Around(chart, ProjectChart(0.9, 0.1, chart.width(), chart.height()), 1, ColdBand), 0);
+    EXPECT_EQ(Label(15), "10 min.");
+    EXPECT_EQ(Label(18), "Hot    50%");
+    EXPECT_EQ(Label(22), "Cold    50%");
+}
+
+TEST_F(ComfortChartTest, AMissingFileIsSaidOnceAndTheChartFollowsTheFileOnceItIsThere)
+{
+    MessageRecorder messages;
+    QFile::remove(Dir.filePath("Comfort.dat"));
+    OpenOnChart();
+    messages.Expect("No files!");
+    Window->RadioGroup4->SetItemIndex(0);
+    Settle(1000);
+    EXPECT_EQ(messages.Shown.size(), 1u);
+
+    // An empty file: a chart without samples.
+    WriteText(Dir.filePath("Comfort.dat"), "");
+    Settle(40);
+    EXPECT_EQ(Label(15), "");
+    EXPECT_EQ(Label(20), "Neutral    0%");
+
+    WriteText(Dir.filePath("Comfort.dat"), Sample(0, 50) + Sample(5, 60));
+    Settle(40);
+    EXPECT_EQ(Label(15), "5 min.");
+    const int parses = Window->ComfortFile.Parses();
+    Settle(200);
+    EXPECT_EQ(Window->ComfortFile.Parses(), parses);
+    WriteText(Dir.filePath("Comfort.dat"), Sample(8, 20), std::ios::app);
+    Settle(40);
+    EXPECT_EQ(Window->ComfortFile.Parses(), parses + 1);
+    EXPECT_EQ(Label(15), "8 min.");
+    EXPECT_EQ(messages.Shown.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "results/io/comfortfile.h"
+#include "tests/unit/tempfolder.h"
+
+namespace {
+
+// A ten-column line: time, six signals of 0, thermal, dampness, comfort.
+std::string Line(double time, double thermal, double dampness = 0, double comfort = 0)
+{
+    return std::to_string(time) + "\t1\t2\t3\t4\t5\t6\t" + std::to_string(thermal) + "\t" +
+           std::to_string(dampness) + "\t" + std::to_string(comfort) + "\n";
+}
+
+ComfortSeries Thermal(const std::vector<float>& values)
+{
+    ComfortSeries series;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        series.Samples.push_back({static_cast<float>(i + 1), values[i], 0, 0});
+    series.TimeEnd = series.Samples.empty() ? 0 : series.Samples.back().Time;
+    return series;
+}
+
+ComfortConclusions Conclude(const ComfortSeries& series, int quantity)
+{
+    return MakeComfortConclusions(SummarizeComfort(series, quantity), quantity);
+}
+
+TEST(ComfortClasses, BoundsBelongToTheLowerClass)
+{
+    struct Case {
+        int Quantity;
+        float Value;
+        const char* Class;
+    };
+    const Case cases[] = {
+        {ThermalSensation, 23, "Cold"},     {ThermalSensation, 23.01f, "Cool"},
+        {ThermalSensation, 73, "Warm"},     {ThermalSensation, 73.01f, "Hot"},
+        {ThermalSensation, -5, "Cold"},     {ThermalSensation, 150, "Hot"},
+        {DampnessSensation, 22, "Dry"},     {DampnessSensation, 70, "Damp"},
+        {ComfortValue, 30, "Uncomfortable"}, {ComfortValue, 78, "Acceptable"},
+    };
+    for (const Case& c : cases) {
+        const int k = ComfortClassOf(c.Quantity, c.Value);
+        EXPECT_STREQ(ComfortClasses(c.Quantity)[static_cast<std::size_t>(k)].Name, c.Class) << c.Value;
+    }
+}
+
+TEST(ComfortConclusionsTest, PercentagesAreRoundedSharesOfTheSamples)
+{
+    const ComfortConclusions three = Conclude(Thermal({10, 20, 23, 30}), ThermalSensation);
+    EXPECT_EQ(three[3], "Hot    0%");
+    EXPECT_EQ(three[4], "Warm    0%");
+    EXPECT_EQ(three[5], "Neutral    0%");
+    EXPECT_EQ(three[6], "Cool    25%");
+    EXPECT_EQ(three[7], "Cold    75%");
+
+    // One third each is 33; one eighth (12.5) is 13. Lines the quantity has no class for stay empty.
+    ComfortSeries thirds;
+    for (float v : {10.0f, 50.0f, 90.0f})
+        thirds.Samples.push_back({1, 0, 0, v});
+    const ComfortConclusions comfort = Conclude(thirds, ComfortValue);
+    EXPECT_EQ(comfort[3], "Comfortable    33%");
+    EXPECT_EQ(comfort[5], "Uncomfortable    33%");
+    EXPECT_EQ(comfort[6], "");
+    EXPECT_EQ(comfort[7], "");
+    const ComfortConclusions eighth = Conclude(Thermal({90, 10, 10, 10, 10, 10, 10, 10}), ThermalSensation);
+    EXPECT_EQ(eighth[3], "Hot    13%");
+    EXPECT_EQ(eighth[7], "Cold    88%");
+    EXPECT_EQ(Conclude(Thermal({10}), DampnessSensation)[7], "");
+}
+
+TEST(ComfortConclusionsTest, ExtremesNameTheirFirstOccurrence)
+{
+    const ComfortConclusions labels = Conclude(Thermal({40, 70, 20, 70, 20, 50}), ThermalSensation);
+    EXPECT_EQ(labels[0], "6 min.");
+    EXPECT_EQ(labels[1], "2 min.");  // 70 first at time 2
+    EXPECT_EQ(labels[2], "3 min.");  // 20 first at time 3
+    EXPECT_EQ(labels[10], "The highest thermal sensation:  ");
+}
+
+TEST(ComfortConclusionsTest, NoSamplesGiveEmptyTimesAndZeroPercentages)
+{
+    const ComfortSeries empty = ParseComfortText("");
+    EXPECT_EQ(empty.TimeEnd, 0);
+    const ComfortConclusions labels = Conclude(empty, ThermalSensation);
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(labels[i], "") << i;
+    EXPECT_EQ(labels[3], "Hot    0%");
+    EXPECT_EQ(labels[7], "Cold    0%");
+    EXPECT_EQ(labels[9], "The whole time of wearing clothing:  ");
+}
+
+TEST(ComfortFileRead, TheComfortValueNeedsExactlyNineTabs)
+{
+    const std::string nine = Line(1, 40, 30, 80);
+    // Eight TABs: the text after the last is no field that a TAB ends, so neither dampness nor comfort.
+    const std::string eight = "2\t1\t2\t3\t4\t5\t6\t41\t31\n";
+    const std::string eleven = "3\t1\t2\t3\t4\t5\t6\t42\t32\t82\t9";  // ten TABs
+    const std::string noTab = "a comment without any field separator\n";
+    const std::string last = "4\t1\t2\t3\t4\t5\t6\t43\t33\t83";  // no final line end
+    const ComfortSeries series = ParseComfortText(nine + eight + noTab + eleven + "\r\n" + last);
+    ASSERT_EQ(series.Samples.size(), 4u);
+    const ComfortSample& a = series.Samples[0];
+    EXPECT_EQ(a.Time, 1);
+    EXPECT_EQ(a.Thermal, 40);
+    EXPECT_EQ(a.Dampness, 30);
+    EXPECT_EQ(a.Comfort, 80);
+    EXPECT_EQ(series.Samples[1].Thermal, 41);
+    EXPECT_EQ(series.Samples[1].Dampness, 0);
+    EXPECT_EQ(series.Samples[1].Comfort, 0);
+    EXPECT_EQ(series.Samples[2].Thermal, 42);
+    EXPECT_EQ(series.Samples[2].Comfort, 0);
+    EXPECT_EQ(series.Samples[3].Comfort, 83);
+    EXPECT_EQ(series.TimeEnd, 4);
+}
+
+TEST(ComfortFileRead, TheWatchParsesOnlyWhenTheFileChanges)
+{
+    TempFolder folder;
+    const auto file = folder.Path() / "Comfort.dat";
+    ComfortFileWatch watch;
+    EXPECT_EQ(watch.Load(file), ComfortFileWatch::Missing);
+    folder.Write("Comfort.dat", Line(1, 40));
+    EXPECT_EQ(watch.Load(file), ComfortFileWatch::Changed);
+    const int parses = watch.Parses();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(watch.Load(file), ComfortFileWatch::Unchanged);
+    EXPECT_EQ(watch.Parses(), parses);
+    folder.Write("Comfort.dat", Line(1, 40) + Line(2, 60));
+    EXPECT_EQ(watch.Load(file), ComfortFileWatch::Changed);
+    EXPECT_EQ(watch.Parses(), parses + 1);
+    EXPECT_EQ(watch.Series().Samples.size(), 2u);
+}
+
+} // namespace
