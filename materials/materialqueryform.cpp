@@ -116,6 +116,7 @@ void TQueryFormBase::RunQuery(const TBoundStatement& statement)
     if (!OpenMaterialDatabase(db))
         return;
     Query1->setQuery(RunStatement(db, statement));
+    DBGrid1->resizeColumnsToContents();
 }
 
 QStringList TQueryFormBase::CurrentRowTexts(int count) const

@@ -29,13 +29,13 @@ std::vector<QLineEdit*> AddParameterRows(QWidget* parent, QGridLayout* grid, int
     int row = firstRow;
     for (const TParameterRow& r : rows) {
         grid->addWidget(new QLabel(r.Label, parent), row, 0);
-        grid->addWidget(ReadOnlyEdit(parent, r.Key, 190), row, 1);
+        grid->addWidget(ReadOnlyEdit(parent, r.Key, 220), row, 1);
         auto* value = new QLineEdit(parent);
         value->setObjectName(r.EditName);
         value->setFixedWidth(120);
         grid->addWidget(value, row, 2);
         if (r.Unit)
-            grid->addWidget(ReadOnlyEdit(parent, r.Unit, 110), row, 3);
+            grid->addWidget(ReadOnlyEdit(parent, r.Unit, 140), row, 3);
         values.push_back(value);
         ++row;
     }
