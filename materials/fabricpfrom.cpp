@@ -1,11 +1,114 @@
 #include "materials/fabricpfrom.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <iterator>
+
+#include "materials/recordpform.h"
+#include "toolkit/application.h"
+
 TFabricPFrom* FabricPFrom = nullptr;
+
+namespace {
+
+struct FabricRow {
+    TParameterRow Row;
+    QString TFabricRecordValues::*Field;
+};
+
+const FabricRow Rows[] = {
+    {{"Thickness :", "Thichness", "cm", "ThicknessEdit"}, &TFabricRecordValues::Thickness},
+    {{"Max distributed capillary radius:", "Max distributed capillary radius", "cm", "MaxCapRadiusEdit"},
+     &TFabricRecordValues::MaxCapillaryRadius},
+    {{"Capillary angle:", "Capillary angle", "deg", "CapAngleEdit"}, &TFabricRecordValues::CapillaryAngle},
+    {{"Porosity :", "Porosity", "-", "PorosityEdit"}, &TFabricRecordValues::Porosity},
+    {{"Tortuous liquid:", "Tortuous liquid", "-", "TortuousLiquidEdit"}, &TFabricRecordValues::TortuousLiquid},
+    {{"Tortuous gas:", "Tortuous gas", "-", "TortuousGasEdit"}, &TFabricRecordValues::TortuousGas},
+    {{"Emissivity :", "Emissivity", nullptr, "EmissivityEdit"}, &TFabricRecordValues::Emissivity},
+};
+
+std::vector<TParameterRow> ParameterRows()
+{
+    std::vector<TParameterRow> rows;
+    for (const FabricRow& r : Rows)
+        rows.push_back(r.Row);
+    return rows;
+}
+
+} // namespace
 
 TFabricPFrom::TFabricPFrom(QWidget* owner) : TForm(owner)
 {
     setObjectName("FabricPFrom");
     SetCaption("Fabric");
-    SetClientSize(480, 420);
+
+    std::vector<QLineEdit*> basic;
+    GroupBox1 = BasicDataGroup(this, "Fabric Basic Data",
+                               {"FabricID:", "FabricName:", "FabricType:", "FabricPicture:", "Company:"}, basic);
+    GroupBox1->setObjectName("GroupBox1");
+    Edit1 = basic[0];
+    Edit2 = basic[1];
+    Edit3 = basic[2];
+    Edit4 = basic[3];
+    Edit5 = basic[4];
+    auto* fibers = new QGroupBox("Fiber List", this);
+    ListBox1 = new QListWidget(fibers);
+    ListBox1->setObjectName("ListBox1");
+    auto* fiberLayout = new QVBoxLayout(fibers);
+    fiberLayout->addWidget(ListBox1);
+
+    GroupBox2 = new QGroupBox("Basic Parameters", this);
+    GroupBox2->setObjectName("GroupBox2");
+    auto* grid = new QGridLayout(GroupBox2);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    ValueEdits = AddParameterRows(GroupBox2, grid, 0, ParameterRows());
+
+    Button1 = RecordButton(this, "Button1", "Ok");
+    Button2 = RecordButton(this, "Button2", "Select");
+    auto* top = new QHBoxLayout;
+    top->addWidget(GroupBox1, 1);
+    top->addWidget(fibers);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button1);
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(10, 10, 10, 10);
+    main->addLayout(top);
+    main->addWidget(GroupBox2);
+    main->addLayout(buttons);
+
+    connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
+    SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::MainFormCenter);
+}
+
+void TFabricPFrom::PutRecord(const QStringList& basic, const std::map<QString, QString>& values)
+{
+    ShowTexts({Edit1, Edit2, Edit3, Edit4, Edit5}, basic);
+    ShowParameterValues(ParameterRows(), ValueEdits, values);
+}
+
+TFabricRecordValues TFabricPFrom::SelectedValues() const
+{
+    TFabricRecordValues selected;
+    for (std::size_t i = 0; i < std::size(Rows); ++i)
+        selected.*Rows[i].Field = ValueEdits[i]->text().trimmed();
+    return selected;
+}
+
+void TFabricPFrom::Button1Click() { Close(); }
+
+void TFabricPFrom::Button2Click()
+{
+    if (FabricRecordReceiver())
+        FabricRecordReceiver()(SelectedValues());
+    CloseAfterSelect(*this);
 }

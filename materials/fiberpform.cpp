@@ -1,11 +1,135 @@
 #include "materials/fiberpform.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <iterator>
+
+#include "materials/recordpform.h"
+#include "toolkit/application.h"
+#include "toolkit/stringgrid.h"
+
 TFiberPForm* FiberPForm = nullptr;
+
+namespace {
+
+// The relative humidity at which the database's regain value holds (standard atmosphere).
+const char* const RegainRH = "0.65";
+const char* const RegainKey = "Regain value";
+
+struct FiberRow {
+    TParameterRow Row;
+    QString TFiberRecordValues::*Field;  // nullptr: not handed on
+};
+
+const FiberRow Rows[] = {
+    {{"Diameter:", "Diameter", "cm", "DiameterEdit"}, &TFiberRecordValues::Diameter},
+    {{"Volume density :", "Volume density", "g.cm-3", "DensityEdit"}, &TFiberRecordValues::Density},
+    {{"Liquid contact angle :", "Liquid contact angle", "deg", "ContactAngleEdit"},
+     &TFiberRecordValues::LiquidContactAngle},
+    {{"Regain value :", RegainKey, "at 65 % RH", "RegainEdit"}, nullptr},
+    {{"Diffusion coefficient :", "Diffusion coefficient", "cm2.s-1", "DiffusionEdit"},
+     &TFiberRecordValues::VaporDiffusion},
+    {{"Thermal conductivity of fiber :", "Thermal conductivity", "cal.s-1.cm-1.deg-1", "ConductivityEdit"},
+     &TFiberRecordValues::ThermalConductivity},
+    {{"Emissivity :", "Emissivity", nullptr, "EmissivityEdit"}, &TFiberRecordValues::Emissivity},
+};
+
+std::vector<TParameterRow> ParameterRows()
+{
+    std::vector<TParameterRow> rows;
+    for (const FiberRow& r : Rows)
+        rows.push_back(r.Row);
+    return rows;
+}
+
+} // namespace
 
 TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
 {
     setObjectName("FiberPForm");
     SetCaption("Fiber");
-    SetClientSize(480, 420);
+
+    std::vector<QLineEdit*> basic;
+    GroupBox1 = BasicDataGroup(this, "Fiber Basic Data",
+                               {"FiberID:", "FiberName:", "FiberType:", "FiberPicture:", "Company:"}, basic);
+    GroupBox1->setObjectName("GroupBox1");
+    Edit1 = basic[0];
+    Edit2 = basic[1];
+    Edit3 = basic[2];
+    Edit4 = basic[3];
+    Edit5 = basic[4];
+
+    GroupBox2 = new QGroupBox("Parameters", this);
+    GroupBox2->setObjectName("GroupBox2");
+    auto* grid = new QGridLayout(GroupBox2);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    ValueEdits = AddParameterRows(GroupBox2, grid, 0, ParameterRows());
+    const int tableRow = int(std::size(Rows));
+    grid->addWidget(new QLabel("Regain:", GroupBox2), tableRow, 0, Qt::AlignTop);
+    FiberRegainTable = new TStringGrid(GroupBox2);
+    FiberRegainTable->setObjectName("FiberRegainTable");
+    FiberRegainTable->SetColCount(3);
+    FiberRegainTable->SetRowCount(2);
+    FiberRegainTable->SetFixedRows(1);
+    FiberRegainTable->SetFixedCols(1);
+    FiberRegainTable->SetDefaultRowHeight(20);
+    FiberRegainTable->SetColWidth(0, 25);
+    FiberRegainTable->SetColWidth(1, 65);
+    FiberRegainTable->SetColWidth(2, 72);
+    FiberRegainTable->SetCell(1, 0, " RH");
+    FiberRegainTable->SetCell(2, 0, " Regain");
+    FiberRegainTable->SetCell(0, 1, "1");
+    FiberRegainTable->setFixedSize(170, 48);
+    grid->addWidget(FiberRegainTable, tableRow, 1, 1, 2);
+
+    Button1 = RecordButton(this, "Button1", "Exit");
+    Button2 = RecordButton(this, "Button2", "Select");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button1);
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(10, 10, 10, 10);
+    main->addWidget(GroupBox1);
+    main->addWidget(GroupBox2);
+    main->addLayout(buttons);
+
+    connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
+    SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::MainFormCenter);
+}
+
+void TFiberPForm::PutRecord(const QStringList& basic, const std::map<QString, QString>& values)
+{
+    ShowTexts({Edit1, Edit2, Edit3, Edit4, Edit5}, basic);
+    ShowParameterValues(ParameterRows(), ValueEdits, values);
+    const auto regain = values.find(RegainKey);
+    const bool hasRegain = regain != values.end() && !regain->second.isEmpty();
+    FiberRegainTable->SetCell(1, 1, hasRegain ? RegainRH : "");
+    FiberRegainTable->SetCell(2, 1, hasRegain ? regain->second : "");
+}
+
+TFiberRecordValues TFiberPForm::SelectedValues() const
+{
+    TFiberRecordValues selected;
+    for (std::size_t i = 0; i < std::size(Rows); ++i)
+        if (Rows[i].Field)
+            selected.*Rows[i].Field = ValueEdits[i]->text().trimmed();
+    return selected;
+}
+
+void TFiberPForm::Button1Click() { Close(); }
+
+void TFiberPForm::Button2Click()
+{
+    if (FiberRecordReceiver())
+        FiberRecordReceiver()(SelectedValues());
+    CloseAfterSelect(*this);
 }

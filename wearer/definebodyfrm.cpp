@@ -236,3 +236,24 @@ void TDefineBodyFrm::PutBodyValue(const BodyParameters& body)
     TheCase().BodyDefined = true;
     ReportStepConfirmed(TCaseStep::BodyShown);
 }
+
+void TDefineBodyFrm::PutBodyModel(const TBodyModelChoice& model)
+{
+    if (!model.Race.isEmpty()) {
+        // The database writes the race as this dialog's items do, or "Caucasian" for the first;
+        // any other text is "Other", the last item.
+        const QStringList races = RadioGroup3->Items();
+        int index = races.indexOf(model.Race);
+        if (model.Race == "Caucasian")
+            index = 0;
+        RadioGroup3->SetItemIndex(index >= 0 ? index : int(races.size()) - 1);
+    }
+    if (model.Age)
+        RadioGroup2->SetItemIndex(*model.Age < 18 ? 0 : (*model.Age <= 60 ? 1 : 2));
+    if (model.Sex == 0 || model.Sex == 1)
+        RadioGroup1->SetItemIndex(model.Sex);
+    if (!model.Weight.isEmpty())
+        W_dText->setText(model.Weight);
+    if (model.Height)
+        HeightText->setText(QString::fromStdString(FloatToStr(*model.Height)));
+}

@@ -2,6 +2,7 @@
 // The wearer: weight, height, sex, age class and race. Its OK also confirms the physiology, so a
 // body is never confirmed without thermoregulation values.
 #include <QPixmap>
+#include <optional>
 
 #include "toolkit/forms.h"
 #include "casemodel/bodycalc.h"
@@ -13,6 +14,16 @@ class QLineEdit;
 class QPushButton;
 class TRadioGroup;
 
+// A body model chosen from the material database, as far as the database has it: an empty text,
+// no value or sex -1 leaves the dialog's own.
+struct TBodyModelChoice {
+    QString Race;                // a race text of the database
+    std::optional<double> Age;   // years
+    int Sex = -1;                // 0 male, 1 female
+    QString Weight;              // kg, as the database writes it
+    std::optional<double> Height;  // cm
+};
+
 class TDefineBodyFrm : public TForm {
     Q_OBJECT
 public:
@@ -20,6 +31,9 @@ public:
 
     // Fills the dialog from a loaded body block (and the physiology dialog with it).
     void PutBodyValue(const BodyParameters& body);
+    // Shows a body model chosen from the material database. The sex counts as chosen by the
+    // user (a change of sex starts a new garment list, as a click does).
+    void PutBodyModel(const TBodyModelChoice& model);
     // Reads the dialog; stores weight (g), DuBois area, height, sex, age and race into the block
     // only when weight and height are valid.
     bool GetValue(BodyParameters& body);

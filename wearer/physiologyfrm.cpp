@@ -231,6 +231,19 @@ void TPhysiologyFrm::PutDefaultValues()
         SlotEdit(slot)->setText(NumberText(FiringRateSlots[slot].Default));
 }
 
+void TPhysiologyFrm::PutBodyModelValues(const std::vector<std::pair<double BodyParameters::*, QString>>& values)
+{
+    PutDefaultValues();
+    for (const auto& [field, text] : values) {
+        if (text.isEmpty())
+            continue;
+        for (const BodyRow& r : BodyRows)
+            if (r.Field == field)
+                (this->*r.Edit)->setText(text);
+    }
+    Defined = true;
+}
+
 void TPhysiologyFrm::ClearPhysiologyEdits()
 {
     for (int i = 0; i < ClearedBodyRows; ++i)

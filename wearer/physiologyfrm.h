@@ -2,6 +2,10 @@
 // The wearer's thermoregulation constants, starting skin and core state and the thermoreceptor
 // firing-rate coefficients. The body dialog confirms it on its own OK, so its reading also runs
 // while it is not shown.
+#include <QString>
+#include <utility>
+#include <vector>
+
 #include "toolkit/forms.h"
 #include "casemodel/records.h"
 
@@ -20,6 +24,10 @@ public:
     // Puts the default values into all 39 edits.
     void PutDefaultValues();
     void DefaultClick();
+    // Shows the defaults with the values of a body model from the material database over them
+    // (texts in the edits' units, by the field of the block they stand for; empty texts keep the
+    // default). They count as confirmed: the body dialog's OK keeps them.
+    void PutBodyModelValues(const std::vector<std::pair<double BodyParameters::*, QString>>& values);
     // Empties the coefficient edits and the constants (rows 1 to 14 of the body table); the
     // starting state, conductance and absorptivity keep their text.
     void ClearPhysiologyEdits();

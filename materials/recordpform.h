@@ -1,0 +1,42 @@
+#pragma once
+// What the three record windows of the material database share: the group of basic data (one
+// labelled edit per field of the found row) and the parameter rows, each a row of edits: the
+// database's name of the value, the value itself (the edit "Select" copies from) and its unit.
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+class QWidget;
+
+struct TParameterRow {
+    const char* Label;     // "Thickness :"
+    const char* Key;       // the DataName or column the value comes from
+    const char* Unit;      // nullptr: the row has no unit edit
+    const char* EditName;  // object name of the value edit
+};
+
+// Adds the rows below `firstRow` of the grid; returns the value edits in the rows' order.
+std::vector<QLineEdit*> AddParameterRows(QWidget* parent, QGridLayout* grid, int firstRow,
+                                         const std::vector<TParameterRow>& rows);
+
+// A group with the edits Edit1, Edit2, ... labelled in this order; the edits in `edits`.
+QGroupBox* BasicDataGroup(QWidget* parent, const QString& caption, const std::vector<const char*>& labels,
+                          std::vector<QLineEdit*>& edits);
+
+// Puts texts into edits in order (missing texts empty the edit).
+void ShowTexts(const std::vector<QLineEdit*>& edits, const QStringList& texts);
+// Puts each row's stored value (by its key) into the row's value edit; empty where none is stored.
+void ShowParameterValues(const std::vector<TParameterRow>& rows, const std::vector<QLineEdit*>& edits,
+                         const std::map<QString, QString>& values);
+// A button of a record window.
+QPushButton* RecordButton(QWidget* parent, const char* name, const QString& caption);
+class TForm;
+// After "Select": ends the record window's modal run with OK (its query window then closes too),
+// or closes it when it is not shown modally.
+void CloseAfterSelect(TForm& form);

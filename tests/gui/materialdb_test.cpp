@@ -1,0 +1,516 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cmath>
+#include <functional>
+
+#include "casemodel/numformat.h"
+#include "materials/bodypform.h"
+#include "materials/bodyqueryform.h"
+#include "materials/fabricpfrom.h"
+#include "materials/fabricqueryform.h"
+#include "materials/fiberpform.h"
+#include "materials/fiberqueryform.h"
+#include "materials/materialdb.h"
+#include "materials/materialselect.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "toolkit/application.h"
+#include "toolkit/radiogroup.h"
+#include "wearer/definebodyfrm.h"
+#include "wearer/physiologyfrm.h"
+
+namespace {
+
+const QString ScriptFolder = QStringLiteral(VANTORA_TEST_DATA "/../../assets/db");
+const QString Connection = "materialdb_test";
+const QString CannotOpen = "The material database db/MYMAT.db cannot be opened!";
+
+// Rows whose values make text and numeric order differ, a company with an apostrophe, a child
+// and a model for the copying tests, beside the seed.
+const char* const TestRows = R"(
+insert into FabricBasicData values ('T1', 'Fleece', 'Knit', '', 'O''Brien Mills');
+insert into FabricBasicData values ('T2', 'Poplin', 'Woven', '', 'Acme');
+insert into FabricBasicData values ('T3', 'Felt', 'Nonwoven', '', 'Acme');
+insert into FabricOtherData values ('T1', 'Thichness', '2'), ('T1', 'Porosity', '0.9'),
+    ('T1', 'Emissivity', '0.95');
+insert into FabricOtherData values ('T2', 'Thichness', '0.25'), ('T2', 'Porosity', '0.6');
+insert into FabricOtherData values ('T3', 'Thichness', '12'), ('T3', 'Porosity', '');
+insert into HumanModelGeneralData (ModelID, ModelNation, ModelGender, ModelAge, Weight, DuboisArea,
+    CpBlood, TSkNeu) values ('B1', 'Asian', '1', '30', '70', '18481.43', '0.9', '33.5');
+insert into HumanModelGeneralData (ModelID, ModelNation, ModelGender, ModelAge, Weight)
+    values ('C1', 'Other', '2', '9', '30');
+insert into HumanModelGeneralData (ModelID, ModelNation, ModelGender, ModelAge, Weight, DuboisArea)
+    values ('X1', 'Asian', '2', 'abc', '55', '16000');
+)";
+
+// An in-memory database built from the shipped scripts, with the test rows when asked.
+QSqlDatabase BuildDatabase(const QString& name, bool withTestRows)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
+    db.setDatabaseName(":memory:");
+    EXPECT_TRUE(db.open());
+    QString error;
+    EXPECT_TRUE(BuildMaterialDatabase(db, ScriptFolder, error)) << error.toStdString();
+    if (withTestRows) {
+        EXPECT_TRUE(RunSqlScript(db, TestRows, error)) << error.toStdString();
+    }
+    return db;
+}
+
+void DropDatabase(const QString& name)
+{
+    QSqlDatabase::database(name, false).close();
+    QSqlDatabase::removeDatabase(name);
+}
+
+QSet<QString> FoundIds(TQueryFormBase* form)
+{
+    QSet<QString> ids;
+    for (int row = 0; row < form->ResultCount(); ++row)
+        ids << form->Query1->record(row).value(0).toString();
+    return ids;
+}
+
+int RowCount(const QString& table)
+{
+    QSqlQuery q(QSqlDatabase::database(Connection, false));
+    q.exec("select count(*) from " + table);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+// Makes the result row of an ID current, as a click on it does.
+void PickRow(TQueryFormBase* form, const QString& id)
+{
+    for (int row = 0; row < form->ResultCount(); ++row)
+        if (form->Query1->record(row).value(0).toString() == id) {
+            form->DBGrid1->setCurrentIndex(form->Query1->index(row, 0));
+            return;
+        }
+    ADD_FAILURE() << "no result row " << id.toStdString();
+}
+
+// Runs `script` while the query window is shown modally, `onRecord` while a record window is;
+// the query window's modal result.
+int RunQueryWindow(TForm* query, const std::function<void()>& script,
+                   const std::function<void(TForm&)>& onRecord)
+{
+    ScopedModalHook hook([&](TForm& form) {
+        if (&form == query)
+            script();
+        else
+            onRecord(form);
+        return int(mrNone);
+    });
+    return query->ShowModal();
+}
+
+class MaterialDbTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        BuildDatabase(Connection, true);
+        UseMaterialDatabase(Connection);
+    }
+    void TearDown() override
+    {
+        for (TQueryFormBase* form : std::initializer_list<TQueryFormBase*>{FabricQueryForm, FiberQueryForm, BodyQueryForm})
+            form->ClearResults();
+        UseMaterialDatabase(QString());
+        DropDatabase(Connection);
+    }
+
+    QSet<QString> FabricQuery(const QString& type, const QString& company, const TTextRange& thickness,
+                              const TTextRange& porosity)
+    {
+        TFabricQueryForm* f = FabricQueryForm;
+        f->Button2Click();
+        f->ComboBox1->setEditText(type);
+        f->Edit1->setText(company);
+        f->Edit2->setText(thickness.From);
+        f->Edit3->setText(thickness.To);
+        f->Edit8->setText(porosity.From);
+        f->Edit9->setText(porosity.To);
+        f->Button1Click();
+        return FoundIds(f);
+    }
+};
+
+using Ids = QSet<QString>;
+
+TEST_F(MaterialDbTest, FabricQueryMeetsEachConditionAndComparesNumericBoundsAsNumbers)
+{
+    EXPECT_EQ(FabricQuery("", "", {}, {}), (Ids{"T1", "T2", "T3"}));
+    EXPECT_EQ(FabricQuery("Knit", "", {}, {}), (Ids{"T1"}));
+    EXPECT_EQ(FabricQuery("", "cme", {}, {}), (Ids{"T2", "T3"}));
+    EXPECT_EQ(FabricQuery("", "O'Brien", {}, {}), (Ids{"T1"}));
+    // As texts "2" lies above "10" and "12" between "0.5" and "13".
+    EXPECT_EQ(FabricQuery("", "", {"0.5", "10"}, {}), (Ids{"T1"}));
+    EXPECT_EQ(FabricQuery("", "", {"", "0.5"}, {}), (Ids{"T2"}));
+    // A fabric without a stored porosity never meets a porosity range.
+    EXPECT_EQ(FabricQuery("", "", {}, {"0", ""}), (Ids{"T1", "T2"}));
+    EXPECT_EQ(FabricQuery("Acme", "Acme", {}, {}), Ids{});
+    EXPECT_EQ(FabricQuery("", "Acme", {"0.1", ""}, {"", "0.7"}), (Ids{"T2"}));
+}
+
+TEST_F(MaterialDbTest, TypedTextNeverBecomesSql)
+{
+    EXPECT_EQ(FabricQuery("", "x' or '1'='1", {}, {}), Ids{});
+    EXPECT_EQ(FabricQuery("x' or '1'='1", "", {}, {}), Ids{});
+    // Not a number: compared as a text, which every stored thickness lies above.
+    EXPECT_EQ(FabricQuery("", "", {"'; drop table FabricBasicData; --", ""}, {}), (Ids{"T1", "T2", "T3"}));
+    EXPECT_EQ(FabricQuery("'; drop table FabricBasicData; --", "", {}, {}), Ids{});
+    EXPECT_EQ(RowCount("FabricBasicData"), 3);
+    EXPECT_EQ(RowCount("FabricOtherData"), 7);
+
+    BodyQueryForm->Button2Click();
+    BodyQueryForm->ComboBox1->setEditText("Asian' or '1'='1");
+    BodyQueryForm->Edit1->setText("0' or '1'='1");
+    BodyQueryForm->Button1Click();
+    EXPECT_EQ(FoundIds(BodyQueryForm), Ids{});
+    EXPECT_EQ(RowCount("HumanModelGeneralData"), 13);
+}
+
+TEST_F(MaterialDbTest, FiberQueryRangesOverTheSeededFibres)
+{
+    TFiberQueryForm* f = FiberQueryForm;
+    f->Edit2->setText("0.001");
+    f->Edit3->setText("0.00114");
+    f->Button1Click();
+    EXPECT_EQ(FoundIds(f), (Ids{"FB03", "FB04", "FB06", "FB07"}));
+    f->Button2Click();
+    f->Edit4->setText("1.3");
+    f->Edit5->setText("1.4");
+    f->ComboBox1->setEditText("Natural protein");
+    f->Button1Click();
+    EXPECT_EQ(FoundIds(f), (Ids{"FB02", "FB07"}));
+}
+
+TEST_F(MaterialDbTest, BodyQueryComparesAgesAsNumbersAndClearDropsTheSexCondition)
+{
+    TBodyQueryForm* f = BodyQueryForm;
+    f->Edit1->setText("18");
+    f->Button1Click();
+    const Ids found = FoundIds(f);
+    EXPECT_FALSE(found.contains("C1"));  // age 9, above "18" as a text
+    EXPECT_FALSE(found.contains("X1"));  // no age
+    EXPECT_TRUE(found.contains("B1"));
+    EXPECT_EQ(found.size(), 11);
+
+    f->Button2Click();
+    f->ComboBox1->setEditText("Asian");
+    f->RadioButton2->click();
+    f->Button1Click();
+    EXPECT_EQ(FoundIds(f), (Ids{"HM06", "X1"}));
+
+    f->Button2Click();
+    EXPECT_FALSE(f->RadioButton1->isChecked());
+    EXPECT_FALSE(f->RadioButton2->isChecked());
+    f->ComboBox1->setEditText("Asian");
+    f->Button1Click();
+    EXPECT_EQ(FoundIds(f), (Ids{"HM05", "HM06", "B1", "X1"}));
+}
+
+TEST_F(MaterialDbTest, TypeListsOfferEachStoredValueOnceSortedAndKeepTheTypedText)
+{
+    BodyQueryForm->ComboBox1->setEditText("As");
+    BodyQueryForm->ComboBox1DropDown();
+    QStringList items;
+    for (int i = 0; i < BodyQueryForm->ComboBox1->count(); ++i)
+        items << BodyQueryForm->ComboBox1->itemText(i);
+    EXPECT_EQ(items, (QStringList{"African-American", "Asian", "Caucasian people", "Hispanic",
+                                  "Mexican-American", "Other"}));
+    EXPECT_EQ(BodyQueryForm->ComboBox1->currentText(), "As");
+
+    FabricQueryForm->ComboBox1DropDown();
+    FabricQueryForm->ComboBox1DropDown();  // a second drop-down does not add the types again
+    EXPECT_EQ(FabricQueryForm->ComboBox1->count(), 3);
+}
+
+TEST_F(MaterialDbTest, BodyRecordSelectFillsBothDialogsAndClosesTheQuery)
+{
+    PhysiologyFrm->ClearPhysiologyEdits();
+    DefineBodyFrm->RadioGroup1->SetItemIndex(1);
+    DefineBodyFrm->SexChanged = false;
+    bool recordShown = false;
+    const int result = RunQueryWindow(
+        BodyQueryForm,
+        [] {
+            BodyQueryForm->ComboBox1->setEditText("Asian");
+            BodyQueryForm->Button1Click();
+            PickRow(BodyQueryForm, "B1");
+            BodyQueryForm->DBGrid1DblClick();
+        },
+        [&](TForm& form) {
+            auto* record = dynamic_cast<TBodyPForm*>(&form);
+            ASSERT_NE(record, nullptr);
+            recordShown = true;
+            EXPECT_EQ(record->Edit1->text(), "B1");
+            EXPECT_EQ(record->Edit3->text(), "Asian");
+            EXPECT_TRUE(record->RadioButton1->isChecked());
+            record->Button1->click();
+        });
+    EXPECT_TRUE(recordShown);
+    EXPECT_EQ(result, mrOk);
+
+    EXPECT_EQ(DefineBodyFrm->W_dText->text(), "70");
+    double height = 0;
+    ASSERT_TRUE(TryStrToFloat(DefineBodyFrm->HeightText->text().toStdString(), height));
+    EXPECT_NEAR(height, 175.0, 0.001);
+    EXPECT_EQ(DefineBodyFrm->RadioGroup1->ItemIndex(), 0);
+    EXPECT_TRUE(DefineBodyFrm->SexChanged);
+    EXPECT_EQ(DefineBodyFrm->RadioGroup2->ItemIndex(), 1);
+    EXPECT_EQ(DefineBodyFrm->RadioGroup3->ItemIndex(), 4);
+    // The model's values over the defaults; the blood's specific heat is the model's.
+    EXPECT_EQ(PhysiologyFrm->Cp_bldEdit->text(), "0.9");
+    EXPECT_EQ(PhysiologyFrm->T_skneuEdit->text(), "33.5");
+    EXPECT_EQ(PhysiologyFrm->T_crneuEdit->text(), "37.1");
+    EXPECT_EQ(PhysiologyFrm->Warm_Skin_KsText1->text(), "1.16");
+    EXPECT_TRUE(PhysiologyFrm->Defined);
+}
+
+TEST_F(MaterialDbTest, BodyRecordWithAnAgeThatIsNoNumberCopiesNothing)
+{
+    PhysiologyFrm->ClearPhysiologyEdits();
+    DefineBodyFrm->W_dText->setText("80");
+    MessageRecorder messages;
+    messages.Expect("The input of ModelAge is not correct. Please try it again!", "Input Error");
+    const int result = RunQueryWindow(
+        BodyQueryForm,
+        [] {
+            BodyQueryForm->Button1Click();
+            PickRow(BodyQueryForm, "X1");
+            BodyQueryForm->DBGrid1DblClick();
+        },
+        [](TForm& form) { static_cast<TBodyPForm&>(form).Button1Click(); });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_NE(result, mrOk);
+    EXPECT_EQ(DefineBodyFrm->W_dText->text(), "80");
+    EXPECT_EQ(PhysiologyFrm->Cswr_maxEdit->text(), "");
+    EXPECT_FALSE(PhysiologyFrm->Defined);
+}
+
+TEST_F(MaterialDbTest, BodyModelAgeClassesRaceTextsAndMissingHeight)
+{
+    const std::pair<double, int> ages[] = {{17.9, 0}, {18, 1}, {60, 1}, {60.5, 2}};
+    for (const auto& [age, index] : ages) {
+        TBodyModelChoice choice;
+        choice.Age = age;
+        DefineBodyFrm->PutBodyModel(choice);
+        EXPECT_EQ(DefineBodyFrm->RadioGroup2->ItemIndex(), index) << age;
+    }
+    const std::pair<const char*, int> races[] = {
+        {"Caucasian", 0}, {"Caucasian people", 0}, {"Mexican-American", 3}, {"asian", 5}};
+    for (const auto& [race, index] : races) {
+        DefineBodyFrm->PutBodyModel({race, {}, -1, {}, {}});
+        EXPECT_EQ(DefineBodyFrm->RadioGroup3->ItemIndex(), index) << race;
+    }
+
+    // Weight 0: no height can be derived and the dialog keeps its own.
+    DefineBodyFrm->HeightText->setText("181");
+    TBodyPForm record;
+    QSqlRecord row = QSqlDatabase::database(Connection, false).record("HumanModelGeneralData");
+    row.setValue("ModelID", "Z");
+    row.setValue("Weight", "0");
+    row.setValue("DuboisArea", "18000");
+    record.PutRecord(row);
+    record.Button1Click();
+    EXPECT_EQ(DefineBodyFrm->HeightText->text(), "181");
+    EXPECT_EQ(DefineBodyFrm->W_dText->text(), "0");
+}
+
+TEST_F(MaterialDbTest, FibreAndFabricSelectHandTheStoredValuesToTheReceiver)
+{
+    TFiberRecordValues fiber;
+    int fibersReceived = 0;
+    const auto previousFiber = SetFiberRecordReceiver([&](const TFiberRecordValues& v) {
+        fiber = v;
+        ++fibersReceived;
+    });
+    const int result = RunQueryWindow(
+        FiberQueryForm,
+        [] {
+            FiberQueryForm->Button1Click();
+            PickRow(FiberQueryForm, "FB01");
+            FiberQueryForm->DBGrid1DblClick();
+        },
+        [](TForm& form) { static_cast<TFiberPForm&>(form).Button2->click(); });
+    SetFiberRecordReceiver(previousFiber);
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(fibersReceived, 1);
+    EXPECT_EQ(fiber.Diameter, "0.001149");
+    EXPECT_EQ(fiber.Density, "1.52");
+    EXPECT_EQ(fiber.Emissivity, "0.77");
+    EXPECT_EQ(fiber.LiquidContactAngle, "");  // none stored: the fibre dialog keeps its own
+
+    TFabricRecordValues fabric;
+    const auto previousFabric = SetFabricRecordReceiver([&](const TFabricRecordValues& v) { fabric = v; });
+    RunQueryWindow(
+        FabricQueryForm,
+        [] {
+            FabricQueryForm->Button1Click();
+            PickRow(FabricQueryForm, "T1");
+            FabricQueryForm->DBGrid1DblClick();
+        },
+        [](TForm& form) { static_cast<TFabricPFrom&>(form).Button2->click(); });
+    SetFabricRecordReceiver(previousFabric);
+    EXPECT_EQ(fabric.Thickness, "2");
+    EXPECT_EQ(fabric.Porosity, "0.9");
+    EXPECT_EQ(fabric.Emissivity, "0.95");
+    EXPECT_EQ(fabric.TortuousGas, "");
+}
+
+// Opens the program's own connection from a folder (no test connection in use).
+class MaterialDbFileTest : public AppTest {
+protected:
+    void TearDown() override
+    {
+        FabricQueryForm->ClearResults();
+        CloseMaterialDatabase();
+        SetAssetRoot(QString());
+    }
+};
+
+TEST_F(MaterialDbFileTest, AMissingOrUnreadableFileGivesTheMessageAndIsNotCreated)
+{
+    QTemporaryDir folder;
+    SetAssetRoot(folder.path());
+    CloseMaterialDatabase();
+    {
+        MessageRecorder messages;
+        messages.Expect(CannotOpen, "Error");
+        messages.Expect(CannotOpen, "Error");
+        FabricQueryForm->Button1Click();
+        FabricQueryForm->ComboBox1DropDown();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    EXPECT_EQ(FabricQueryForm->ResultCount(), 0);
+    EXPECT_FALSE(QFile::exists(folder.path() + "/db/MYMAT.db"));
+
+    QDir(folder.path()).mkdir("db");
+    QFile junk(folder.path() + "/db/MYMAT.db");
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    MessageRecorder messages;
+    messages.Expect(CannotOpen, "Error");
+    BodyQueryForm->Button1Click();
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+TEST_F(MaterialDbFileTest, TheBuiltDatabaseOpensReadOnlyWithTheSeed)
+{
+    CloseMaterialDatabase();
+    FiberQueryForm->Button1Click();
+    EXPECT_EQ(FiberQueryForm->ResultCount(), 8);
+    QSqlDatabase db;
+    ASSERT_TRUE(OpenMaterialDatabase(db));
+    QSqlQuery write(db);
+    EXPECT_FALSE(write.exec("delete from FiberBasicData"));
+    FiberQueryForm->ClearResults();
+}
+
+// --- The seed -------------------------------------------------------------------------------
+
+double Number(const QString& text, const std::string& what)
+{
+    double value = 0;
+    EXPECT_TRUE(TryStrToFloat(text.toStdString(), value)) << what << ": '" << text.toStdString() << "'";
+    return value;
+}
+
+void ExpectWithin(double value, double low, double high, const std::string& what)
+{
+    EXPECT_TRUE(value >= low && value <= high) << what << " = " << value;
+}
+
+TEST(MaterialDbSeed, EveryCopiedValueIsANumberInAPlausibleRangeAndUnit)
+{
+    const QString name = "materialdb_seed";
+    {
+        QSqlDatabase db = BuildDatabase(name, false);
+        struct Range {
+            const char* Key;
+            double Low;
+            double High;
+        };
+        const Range fiberRanges[] = {{"Diameter", 5e-4, 5e-3},           {"Volume density", 0.8, 1.6},
+                                     {"Emissivity", 0, 1},               {"Liquid contact angle", 0, 180},
+                                     {"Regain value", 0, 0.5},           {"Diffusion coefficient", 1e-12, 1e-3},
+                                     {"Thermal conductivity", 1e-5, 1e-2}};
+        const Range fabricRanges[] = {{"Thichness", 0.005, 5}, {"Porosity", 0, 1}, {"Emissivity", 0, 1},
+                                      {"Capillary angle", 0, 90}, {"Tortuous liquid", 1, 10},
+                                      {"Tortuous gas", 1, 10}, {"Max distributed capillary radius", 1e-6, 1}};
+        const std::pair<const TMaterialTables*, const Range*> tables[] = {{&FiberTables, fiberRanges},
+                                                                           {&FabricTables, fabricRanges}};
+        for (const auto& [t, ranges] : tables) {
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(QString("select %1, DataName, DataValue from %2").arg(t->Id, t->Other)));
+            while (q.next()) {
+                const std::string what = (q.value(0).toString() + " " + q.value(1).toString()).toStdString();
+                const Range* range = nullptr;
+                for (int i = 0; i < 7; ++i)
+                    if (q.value(1).toString() == ranges[i].Key)
+                        range = &ranges[i];
+                ASSERT_NE(range, nullptr) << "unknown key " << what;
+                ExpectWithin(Number(q.value(2).toString(), what), range->Low, range->High, what);
+            }
+        }
+
+        QSqlQuery bodies(db);
+        ASSERT_TRUE(bodies.exec("select * from HumanModelGeneralData"));
+        int count = 0;
+        while (bodies.next()) {
+            ++count;
+            const QSqlRecord r = bodies.record();
+            const std::string id = r.value("ModelID").toString().toStdString();
+            const double weight = Number(r.value("Weight").toString(), id + " Weight");
+            const double area = Number(r.value("DuboisArea").toString(), id + " DuboisArea");
+            ExpectWithin(weight, 40, 150, id + " weight");
+            ExpectWithin(std::pow(area / (71.84 * std::pow(weight, 0.425)), 1 / 0.725), 140, 200, id + " height");
+            ExpectWithin(Number(r.value("ModelAge").toString(), id + " age"), 18, 100, id + " age");
+            EXPECT_TRUE(r.value("ModelGender").toString() == "1" || r.value("ModelGender").toString() == "2") << id;
+            for (const char* column : {"TSkNeu", "TCrNeu"})
+                if (!r.value(column).toString().isEmpty())
+                    ExpectWithin(Number(r.value(column).toString(), id + column), 30, 40, id + " " + column);
+            for (int i = 8; i < r.count(); ++i)
+                if (!r.value(i).toString().isEmpty()) {
+                    EXPECT_GT(Number(r.value(i).toString(), id + " " + r.fieldName(i).toStdString()), 0);
+                }
+        }
+        EXPECT_GE(count, 10);
+    }
+    DropDatabase(name);
+}
+
+TEST(MaterialDbSeed, EveryTableWithRowsNamesItsSources)
+{
+    QFile file(ScriptFolder + "/seed.sql");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    // Each insert has, above it, a comment naming its table followed by "-- Sources:".
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!lines[i].startsWith("INSERT INTO", Qt::CaseInsensitive))
+            continue;
+        const QString table = lines[i].section(' ', 2, 2);
+        bool named = false;
+        bool sourced = false;
+        for (int j = i - 1; j >= 0 && !named; --j) {
+            named = lines[j].startsWith("-- ") && lines[j].contains(table);
+            sourced = sourced || lines[j].startsWith("-- Sources:");
+        }
+        EXPECT_TRUE(named && sourced) << table.toStdString();
+    }
+}
+
+} // namespace
