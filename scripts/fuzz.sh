@@ -29,6 +29,10 @@ for reader in casefile caseroundtrip; do
   seed "$reader" "$ROOT"/tests/data/*.sdf "$SAMPLE/simulation.sdf"
 done
 seed plotfile "$SAMPLE"/*.dat
+seed environment "$SAMPLE/Environment.dat"
+seed bodyproperty "$SAMPLE/BodyProperty.dat"
+seed fabrics "$SAMPLE/Fabrics.dat"
+seed comfortfile "$SAMPLE/Comfort.dat"
 seed comfortinput "$ROOT"/tests/fuzz/seeds/comfortinput/*
 # The smallest generated models.
 seed dxf $(ls -S "$BIN"/model/*.dxf 2>/dev/null | tail -3)

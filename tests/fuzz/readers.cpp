@@ -3,11 +3,17 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 #include "casemodel/casefile.h"
 #include "casemodel/firingrate.h"
 #include "results/io/comforteval.h"
+#include "results/io/comfortfile.h"
 #include "results/io/dxf.h"
 #include "results/io/plotfiles.h"
+#include "results/io/resultfiles.h"
 
 namespace {
 
@@ -15,6 +21,21 @@ namespace {
 {
     std::fprintf(stderr, "reader promise broken: %s\n", what);
     std::abort();
+}
+
+// The player's readers take a path: the bytes become a file of the reader's own name in a folder
+// of this process.
+std::filesystem::path AsFile(std::string_view bytes, const char* name)
+{
+    static const std::filesystem::path folder = [] {
+        auto f = std::filesystem::temp_directory_path() / ("vantora-fuzz-" + std::to_string(getpid()));
+        std::filesystem::create_directories(f);
+        return f;
+    }();
+    const std::filesystem::path file = folder / name;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file;
 }
 
 std::string FreshCaseWith(CaseFileContents& contents)
@@ -84,6 +105,19 @@ void DxfModelFile(std::string_view bytes)
         SmoothNormals(reader.Triangles);
 }
 
+void EnvironmentFile(std::string_view bytes) { ReadEnvironmentFile(AsFile(bytes, "Environment.dat")); }
+
+void BodyFile(std::string_view bytes) { ReadBodyFile(AsFile(bytes, "BodyProperty.dat")); }
+
+void FabricFile(std::string_view bytes) { ReadFabricFile(AsFile(bytes, "Fabrics.dat")); }
+
+void ComfortFile(std::string_view bytes)
+{
+    const ComfortSeries series = ParseComfortText(bytes);
+    for (int quantity = 0; quantity < 3; ++quantity)
+        SummarizeComfort(series, quantity);
+}
+
 } // namespace
 
 const std::vector<FuzzReader>& FuzzReaders()
@@ -94,6 +128,10 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"comfortinput", ComfortInput},
         {"plotfile", PlotFile},
         {"dxf", DxfModelFile},
+        {"environment", EnvironmentFile},
+        {"bodyproperty", BodyFile},
+        {"fabrics", FabricFile},
+        {"comfortfile", ComfortFile},
     };
     return readers;
 }
