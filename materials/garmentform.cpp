@@ -286,7 +286,12 @@ void TGarmentForm::AddGarmentEntry(int style, int fitting)
     e.Fitting->setObjectName(QString("Fitting%1").arg(n));
     e.Fitting->setTitle("Fitting");
     e.Fitting->SetItems({"Loose fit", "Just fit", "Tight fit"});
-    e.Fitting->layout()->setContentsMargins(3, 2, 2, 2);
+    // The three choices have to fit the group's 73 pixels.
+    QFont small = e.Fitting->font();
+    small.setPixelSize(10);
+    e.Fitting->setFont(small);
+    e.Fitting->layout()->setContentsMargins(2, 2, 0, 2);
+    e.Fitting->layout()->setSpacing(0);
     e.Fitting->setGeometry(panel->x() + panel->width() + 5, GarmentPitch * n, 73, 81);
     // Looked up by control, not by position: the garment's place changes with Up and Down.
     TRadioGroup* group = e.Fitting;
