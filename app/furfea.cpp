@@ -554,7 +554,14 @@ void TFurFea::StepConfirmed(TCaseStep step)
         MarkTreeNode(tnHumanBody, "Human Body ");
         break;
     case TCaseStep::Clothing:
-        MarkTreeNode(tnGarment);
+        // Reported on every layer OK and on every change that undoes the clothing: the garment
+        // step shows as done only while the clothing is.
+        if (Case.ClothingDefined) {
+            MarkStepDone(stGarment, stSimulation);
+            MarkTreeNode(tnGarment);
+        } else {
+            SetStepPicture(stGarment, false);
+        }
         break;
     case TCaseStep::Boundary:
         MarkTreeNode(tnBoundary);

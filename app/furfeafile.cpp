@@ -11,6 +11,7 @@
 
 #include "app/openlinkfrm.h"
 #include "casemodel/casefile.h"
+#include "casemodel/garmentstyles.h"
 #include "casemodel/stagebuilder.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
@@ -144,7 +145,7 @@ void TFurFea::Load1Click()
         const QByteArray bytes = file.readAll();
         if (file.error() == QFileDevice::NoError)
             parsed = ParseCaseFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                   contents, DefineBodyFrm->IsMale, &why);
+                                   contents, WearerIsMale(Case), &why);
     }
     if (!parsed) {
         // The user gets the one message; the reason goes to the log for whoever looks into it.

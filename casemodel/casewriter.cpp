@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "casemodel/casefile.h"
+#include "casemodel/garmentstyles.h"
 #include "casemodel/numformat.h"
 
 namespace {
@@ -392,7 +393,7 @@ void AllLines(std::string& text, const CaseModel& model)
     FiberLines(text, model);
     MembraneLines(text, model);
     FabricLines(text, model);
-    GarmentLines(text, model.Layers, model.GarmentList, model.BodyDefined && model.Body.IsMale);
+    GarmentLines(text, model.Layers, model.GarmentList, WearerIsMale(model));
     StageLines(text, model, model.Activity, model.Environment);
     ControlLines(text, model);
 }

@@ -1,13 +1,81 @@
 #pragma once
+// The fabric-layer dialog: per garment a group with its picture and, per layer, a check box that
+// enables the layer's button and the button that picks the layer's fabric in the fabric dialog.
+// It edits its own copy of the layer rows; OK checks them and makes them the case's.
+#include <memory>
+#include <vector>
+
+#include "casemodel/records.h"
 #include "toolkit/forms.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
 
 class TFabricLayerFrm : public TForm {
     Q_OBJECT
 public:
     explicit TFabricLayerFrm(QWidget* owner = nullptr);
 
-    // The loaded view of the case's layer rows.
+    // The interactive view: one "Fabric layer" group per garment with layers 0 to 2. Runs only
+    // when the garment list changed; a new list starts with no layer filled.
+    void BuildLayerRows();
+    // The loaded view of the case's layer rows: "Top" (layers 0 to 2) and "Bottom" (3 to 5).
     void BuildLayerGrid();
+
+    // The layer whose button was pressed last gets this fabric. The fabric dialog's OK calls it
+    // with the fabric it picked and then shows this dialog again.
+    void SetLayerFabric(std::shared_ptr<FabricType> fabric);
+    // The fabric the layer whose button was pressed last holds now (none: nullptr).
+    std::shared_ptr<FabricType> CurrentLayerFabric() const;
+
+    void LayerButtonClick(QPushButton* button);
+    void OKBtnClick();
+    void btnExitClick();
+
+    // The rows as this dialog edits them, one per garment in the garment list's order.
+    std::vector<GarmentLayerRow> Rows;
+    int GarmentCount = 0;
+    int CurrentRow = 0;
+    int CurrentLayer = 0;
+
+    // One garment's group: its picture and its one ("Fabric layer") or two ("Top", "Bottom")
+    // inner groups of three check boxes and three buttons.
+    struct LayerGroup {
+        QGroupBox* Outer;
+        QLabel* Picture;
+        std::vector<QGroupBox*> Inner;
+        std::vector<QCheckBox*> Boxes;      // in layer order
+        std::vector<QPushButton*> Buttons;  // in layer order
+    };
+    std::vector<LayerGroup> LayerGroups;
+
+    QScrollArea* ScrollBox1;
+    QPushButton* OKBtn;
+    QPushButton* btnExit;
+
+protected:
+    void FormShow() override;
+
+private:
+    void BuildGroups(bool loaded);
+    void ClearGroups();
+    // What the stage list is built from: styles, fits, coverages and which of the first three
+    // layers hold a fabric.
+    struct StageInputs {
+        std::vector<int> Styles, Fits;
+        std::vector<double> Coverages;
+        std::vector<std::array<bool, 3>> Layers;
+        bool operator==(const StageInputs& o) const
+        {
+            return Styles == o.Styles && Fits == o.Fits && Coverages == o.Coverages && Layers == o.Layers;
+        }
+    };
+    StageInputs CurrentStageInputs() const;
+    // The clothing the case's stage list was last built from or loaded with.
+    StageInputs ConfirmedInputs;
 };
 
 extern TFabricLayerFrm* FabricLayerFrm;

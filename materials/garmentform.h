@@ -1,7 +1,22 @@
 #pragma once
+// The garment dialog: the wearer is dressed from style pictures, in wearing order, each garment
+// with its fit. The styles, coverages and fits are the case's garment set; the dialog edits it
+// directly (there is no Cancel) and clears the confirmed clothing whenever the list changes, so
+// the fabric layers must be confirmed again for the new list.
+#include <QPixmap>
 #include <array>
+#include <vector>
 
+#include "casemodel/garmentstyles.h"
 #include "toolkit/forms.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class TRadioGroup;
 
 class TGarmentForm : public TForm {
     Q_OBJECT
@@ -9,22 +24,89 @@ public:
     explicit TGarmentForm(QWidget* owner = nullptr);
 
     // Rebuilds the garment list from the case's garments (after a load wrote their styles and
-    // fitting codes); the coverages follow the styles.
+    // fitting codes); the coverages follow the styles. A load is no change of the clothing.
     void LoadGarmentList();
+    // Rebuilds the Style List for the wearer's sex.
+    void BuildStyleList();
+    // Removes every garment.
+    void ClearGarmentList();
+    // Empties the garment list when it was made for the other sex than the wearer's now.
+    void MatchWearer();
 
-    // Fraction of the body surface that a style covers, by style index.
-    static constexpr std::array<double, 24> CoverageTableFemale = {
-        0.2, 0.25, 0.3, 0.4, 0.4, 0.5, 0.6, 0.7, 0.5, 0.6, 0.7, 0.8,
-        0.6, 0.7, 0.8, 0.9, 0.65, 0.75, 0.85, 0.92, 0.7, 0.8, 0.9, 0.95};
-    static constexpr std::array<double, 21> CoverageTableMale = {
-        0.3, 0.35, 0.5, 0.6, 0.7, 0.4, 0.55, 0.65, 0.75, 0.45, 0.6,
-        0.7, 0.8, 0.5, 0.65, 0.75, 0.85, 0.55, 0.7, 0.8, 0.9};
-    // The wearer's table entry (male when the body dialog says so); 0 outside the table.
-    static double StyleCoverage(int style);
+    // The picture of a style index of the wearer's range (an empty picture outside it).
+    QPixmap StylePicture(int style) const;
 
-    int CurrentStyle = -1;
+    void SelectBtnClick();
+    void UpBtnClick();
+    void DownBtnClick();
+    void DeleteBtnClick();
+    void BitBtn1Click();  // "Next  "
+    void BitBtn2Click();  // "Exit"
+    void PanelClick(int style);
+    void ImageClick(int style);
+    void Panel1Click(int garment);
+    void Image1Click(int garment);
+
+    static constexpr const std::array<double, FemaleStyleCount>& CoverageTableFemale = ::CoverageTableFemale;
+    static constexpr const std::array<double, MaleStyleCount>& CoverageTableMale = ::CoverageTableMale;
+
+    std::array<QPixmap, StylePictureCount> StyleBitmaps;
+    QPixmap FemaleBitmap;
+    QPixmap MaleBitmap;
+
+    int CurrentStyle = -1;      // style picked in the Style List
+    int SelectedGarment = -1;   // garment picked in the Garment List
     // The garment list changed since the fabric-layer dialog last built its groups.
     bool Changed = true;
+
+    // One garment of the Garment List.
+    struct GarmentEntry {
+        QFrame* Panel;
+        QLabel* Image;
+        TRadioGroup* Fitting;
+        QLabel* Number;
+    };
+    std::vector<QFrame*> StylePanels;
+    std::vector<QLabel*> StyleImages;
+    std::vector<GarmentEntry> GarmentEntries;
+
+    QLabel* Image1;
+    QLabel* Label1;  // "Style List"
+    QGroupBox* StyleGroupBox;
+    QScrollArea* ScrollBox1;
+    QLabel* Label2;  // "Choose garment  according to the wearing order"
+    QPushButton* SelectBtn;
+    QToolButton* UpBtn;
+    QToolButton* DeleteBtn;
+    QToolButton* DownBtn;
+    QLabel* Label3;  // "Garment List"
+    QGroupBox* SelectGarmentGroupBox;
+    QScrollArea* ScrollBox2;
+    QLabel* CoverLabel;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+
+private:
+    // The sex the Style List and the Garment List were made for.
+    bool ListMale = false;
+
+    void AddGarmentEntry(int style, int fitting);
+    void RemoveLastEntry();
+    // The entry shows garment n of the case (picture, number tag, fit).
+    void ShowGarment(int n);
+    void SwapGarments(int a, int b);
+    void SelectGarment(int n);
+    void ShowCoverage(double coverage);
+    void ShowLarge(const QPixmap& picture);
+    // The garment list changed: the layer dialog rebuilds its rows and the clothing is no longer
+    // confirmed.
+    void ListChanged();
+    bool ValidGarment(int n) const;
+    int GarmentCount() const { return static_cast<int>(GarmentEntries.size()); }
 };
 
 extern TGarmentForm* GarmentForm;

@@ -79,6 +79,10 @@ void TForm::closeEvent(QCloseEvent* event)
 
 int TForm::ShowModal()
 {
+    // A window already shown modeless is hidden first: it then comes back modal, placed and
+    // prepared by its show handler like any other opening, instead of staying modeless.
+    if (isVisible())
+        hide();
     Result = mrNone;
     InModalRun = true;
     if (modalHook) {

@@ -162,11 +162,23 @@ void TDefineBodyFrm::ApplySex(int index)
     IsFemale = index == 1;
     Image1->setPixmap(IsMale ? MalePicture : FemalePicture);
     RadioGroup1Tag = index;
+    // The garment styles follow the sex at once, not only after OK: the case keeps the one sex
+    // that the garments, the file's style check and its body line all go by.
+    BodyParameters& body = TheCase().Body;
+    body.IsMale = IsMale;
+    body.IsFemale = IsFemale;
 }
 
 void TDefineBodyFrm::RadioGroup1Click()
 {
     SexChanged = RadioGroup1->ItemIndex() != RadioGroup1Tag;
+    // Garments chosen for the other sex no longer fit the wearer: the clothing has to be
+    // defined again before the case can be saved.
+    CaseModel& c = TheCase();
+    if (SexChanged && c.GarmentList.GarmentCount > 0 && c.ClothingDefined) {
+        c.ClothingDefined = false;
+        ReportStepConfirmed(TCaseStep::Clothing);
+    }
     ApplySex(RadioGroup1->ItemIndex());
 }
 

@@ -47,8 +47,9 @@ public:
     bool Defined = false;     // OK succeeded at least once
     bool IsMale = false;
     bool IsFemale = true;
-    // The last click on the sex group changed the sex against the one applied before; the
-    // garment dialog then starts a new garment list.
+    // The last click on the sex group changed the sex against the one applied before. The
+    // garment dialog does not go by it: it compares the wearer's sex with the one its list was
+    // made for, so a case loaded afterwards keeps its garments.
     bool SexChanged = false;
     // The sex index last applied (the group's tag).
     int RadioGroup1Tag = 1;

@@ -1,0 +1,216 @@
+// The garment dialog driven as a user does: style pictures clicked, garments selected, fitted,
+// moved and deleted; the wearer's sex changed in the body dialog; a case loaded over a list.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <functional>
+
+#include "app/furfea.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/garmentform.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "tests/unit/casefile_cases.h"
+#include "toolkit/radiogroup.h"
+#include "wearer/definebodyfrm.h"
+
+namespace {
+
+void Click(QWidget* w)
+{
+    ASSERT_NE(w, nullptr);
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    const QPointF global = w->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+}
+
+// Runs the garment dialog from its step button with the script while it is shown.
+void RunGarmentDialog(const std::function<void()>& script)
+{
+    ScopedModalHook hook([&](TForm& form) {
+        if (&form == GarmentForm)
+            script();
+        return int(mrNone);
+    });
+    FurFea->GarmentBtnClick();
+}
+
+QWidget* Named(const QString& name) { return Control<QWidget>(GarmentForm, name); }
+
+// Clicks a style picture by its number (1 to 45) and selects it.
+void SelectPicture(int number)
+{
+    const int style = number >= FirstMalePicture ? number - FirstMalePicture : number - 1;
+    Click(Named(QString("StyleImage%1").arg(style)));
+    GarmentForm->SelectBtn->click();
+}
+
+void Fit(int garment, int item)
+{
+    Control<TRadioGroup>(GarmentForm, QString("Fitting%1").arg(garment))->Button(item)->click();
+}
+
+std::vector<int> Styles()
+{
+    const GarmentSet& g = FurFea->Case.GarmentList;
+    return std::vector<int>(g.StyleIndex.begin(), g.StyleIndex.begin() + g.GarmentCount);
+}
+
+std::vector<int> Fits()
+{
+    const GarmentSet& g = FurFea->Case.GarmentList;
+    return std::vector<int>(g.Fitting.begin(), g.Fitting.begin() + g.GarmentCount);
+}
+
+bool Selected(int garment)
+{
+    return Control<QFrame>(GarmentForm, QString("GarmentPanel%1").arg(garment))->palette().color(QPalette::Window) ==
+           QColor(192, 192, 192);
+}
+
+enum { Loose = 0, Just = 1, Tight = 2 };
+
+class GarmentDialogTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        FurFea->Case.ModelCode = 1;
+    }
+    void Wearer(int sex) { DefineBodyFrm->RadioGroup1->Button(sex)->click(); }
+};
+
+TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGarments)
+{
+    Wearer(0);
+    MessageRecorder messages;
+    RunGarmentDialog([&] {
+        // Men's styles only.
+        EXPECT_EQ(GarmentForm->StylePanels.size(), 21u);
+        // Select >> adds nothing before a style is picked.
+        GarmentForm->SelectBtn->click();
+        EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, 0);
+
+        SelectPicture(32);
+        Fit(0, Tight);
+        SelectPicture(25);
+        Fit(1, Loose);
+        SelectPicture(45);
+        Fit(2, Just);
+        Click(Named("GarmentImage1"));
+        GarmentForm->UpBtn->click();
+        EXPECT_EQ(Styles(), (std::vector<int>{0, 7, 20}));
+        EXPECT_EQ(Fits(), (std::vector<int>{Loose + 1, Tight + 1, Just + 1}));
+        const GarmentSet& g = FurFea->Case.GarmentList;
+        EXPECT_DOUBLE_EQ(g.Coverage[0], 0.3);
+        EXPECT_DOUBLE_EQ(g.Coverage[1], 0.65);
+        EXPECT_DOUBLE_EQ(g.Coverage[2], 0.9);
+        EXPECT_TRUE(Selected(0));
+        EXPECT_FALSE(Selected(1));
+        // The coverage text as the user reads it, without binary noise (0.55 x 100).
+        Click(Named("StyleImage17"));
+        EXPECT_EQ(GarmentForm->CoverLabel->text(), "Coverage(%): 55");
+
+        // A garment without fit stops "Next  ".
+        SelectPicture(42);
+        messages.Expect("Please specify the style of the clothing", "Input Error");
+        GarmentForm->BitBtn1->click();
+        EXPECT_TRUE(GarmentForm->isVisible());
+        // Deleting the last garment selects the one before it; the list keeps its order.
+        Click(Named("GarmentPanel3"));
+        GarmentForm->DeleteBtn->click();
+        EXPECT_EQ(GarmentForm->SelectedGarment, 2);
+        EXPECT_EQ(Styles(), (std::vector<int>{0, 7, 20}));
+        EXPECT_EQ(Fits(), (std::vector<int>{Loose + 1, Tight + 1, Just + 1}));
+
+        // Up to fifty garments; the fifty-first is refused.
+        while (FurFea->Case.GarmentList.GarmentCount < MaxGarments)
+            GarmentForm->SelectBtn->click();
+        messages.Expect("At most 50 garments can be worn!", "Information");
+        GarmentForm->SelectBtn->click();
+        EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, MaxGarments);
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+
+    // An emptied list is reported by "Next  ".
+    RunGarmentDialog([&] {
+        while (FurFea->Case.GarmentList.GarmentCount > 0) {
+            Click(Named("GarmentPanel0"));
+            GarmentForm->DeleteBtn->click();
+        }
+        EXPECT_EQ(GarmentForm->SelectedGarment, -1);
+        messages.Expect("you don't select any garment!", "Information");
+        GarmentForm->BitBtn1->click();
+        EXPECT_TRUE(GarmentForm->isVisible());
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
+{
+    QTemporaryDir folder;
+    MessageRecorder messages;
+    RunGarmentDialog([] {
+        SelectPicture(4);
+        Fit(0, Just);
+        SelectPicture(10);
+        Fit(1, Tight);
+        SelectPicture(12);
+        Fit(2, Loose);
+    });
+    FurFea->Case.ClothingDefined = true;
+    FurFea->Case.ActivityDefined = FurFea->Case.EnvironmentDefined = FurFea->Case.BodyDefined = true;
+
+    // Changing the sex undoes the clothing at once; going back keeps the garments.
+    Wearer(0);
+    EXPECT_FALSE(FurFea->Case.ClothingDefined);
+    messages.Expect("Please finish the clothing definition!", "Information");
+    FurFea->SaveAs1Click();
+    Wearer(1);
+    RunGarmentDialog([] { EXPECT_EQ(Styles(), (std::vector<int>{3, 9, 11})); });
+    Wearer(0);
+    RunGarmentDialog([] {
+        EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, 0);
+        EXPECT_EQ(GarmentForm->StylePanels.size(), 21u);
+        SelectPicture(25);
+        SelectPicture(26);
+        SelectPicture(27);
+        Click(Named("GarmentPanel2"));
+    });
+    ASSERT_EQ(GarmentForm->SelectedGarment, 2);
+
+    // A man's case with one garment: the stale selection must not reach past the list.
+    QFile file(folder.filePath("case.sdf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(GoldenFile("case_saved.sdf")));
+    file.close();
+    ScriptedFileDialogs dialogs;
+    dialogs.Answer(file.fileName());
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    EXPECT_EQ(GarmentForm->SelectedGarment, -1);
+    GarmentForm->UpBtn->click();
+    GarmentForm->DownBtn->click();
+    GarmentForm->DeleteBtn->click();
+    EXPECT_EQ(Styles(), std::vector<int>{3});
+    EXPECT_TRUE(FurFea->Case.ClothingDefined);
+
+    // The sex changed by hand before the load does not empty the loaded list.
+    RunGarmentDialog([] { EXPECT_EQ(Styles(), std::vector<int>{3}); });
+    EXPECT_TRUE(FurFea->Case.ClothingDefined);
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+} // namespace

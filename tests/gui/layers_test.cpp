@@ -1,0 +1,309 @@
+// The fabric-layer dialog in its two views, its OK against the case and the main window, and
+// the clothing chain from the garment list to the saved file.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidgetItem>
+#include <functional>
+
+#include "app/furfea.h"
+#include "materials/fabricform.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/garmentform.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "tests/unit/casefile_cases.h"
+#include "toolkit/radiogroup.h"
+
+namespace {
+
+QCheckBox* Box(int garment, int layer)
+{
+    return Control<QCheckBox>(FabricLayerFrm, QString("LayerBox%1_%2").arg(garment).arg(layer));
+}
+
+QPushButton* Button(int garment, int layer)
+{
+    return Control<QPushButton>(FabricLayerFrm, QString("LayerButton%1_%2").arg(garment).arg(layer));
+}
+
+bool SamePicture(const QIcon& icon, const QPixmap& picture)
+{
+    return icon.pixmap(picture.size()).toImage() == picture.toImage();
+}
+
+// Runs the layer dialog modally, as the "Garment..." command does, with the script.
+void RunLayerDialog(const std::function<void()>& script)
+{
+    ScopedModalHook hook([&](TForm& form) {
+        if (&form == FabricLayerFrm)
+            script();
+        return int(mrNone);
+    });
+    FurFea->Garment1Click();
+}
+
+class LayerDialogTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        CaseModel& m = FurFea->Case;
+        m.ModelCode = 1;
+        for (const char* name : {"Shell cloth", "Fleece"}) {
+            auto fabric = PlainFabric(name);
+            fabric->Membranes = {m.Membranes[0], m.Membranes[0]};
+            m.Fabrics.push_back(fabric);
+        }
+        FabricForm->LoadFabricList(m.Fabrics);
+    }
+
+    // A woman's garments with their fits, as the garment dialog leaves them.
+    void Garments(std::initializer_list<std::pair<int, int>> stylesAndFits)
+    {
+        GarmentSet& g = FurFea->Case.GarmentList;
+        g.GarmentCount = 0;
+        for (const auto& [style, fit] : stylesAndFits) {
+            g.StyleIndex[static_cast<std::size_t>(g.GarmentCount)] = style;
+            g.Fitting[static_cast<std::size_t>(g.GarmentCount)] = fit;
+            ++g.GarmentCount;
+        }
+        GarmentForm->LoadGarmentList();
+    }
+
+    // Ticks a layer and gives it a fabric through its button, as the fabric dialog's OK does.
+    void Fill(int garment, int layer, int fabric)
+    {
+        Box(garment, layer)->setChecked(true);
+        Button(garment, layer)->click();
+        FabricLayerFrm->SetLayerFabric(FurFea->Case.Fabrics[static_cast<std::size_t>(fabric)]);
+    }
+};
+
+TEST_F(LayerDialogTest, TheInteractiveViewIsSizedForItsGarmentsAndItsBoxesOnlyEnableButtons)
+{
+    Garments({{3, 1}});
+    RunLayerDialog([] {
+        EXPECT_EQ(FabricLayerFrm->width(), 315);
+        EXPECT_EQ(Control<QGroupBox>(FabricLayerFrm, "FabricLayer0")->title(), "Fabric layer");
+        // A button whose box is clear opens nothing.
+        Button(0, 1)->click();
+        FabricLayerFrm->LayerButtonClick(Button(0, 1));
+        EXPECT_FALSE(FabricForm->isVisible());
+        EXPECT_TRUE(FabricLayerFrm->isVisible());
+    });
+    Garments({{3, 1}, {5, 2}, {7, 3}});
+    RunLayerDialog([] {
+        EXPECT_EQ(FabricLayerFrm->width(), 570);
+        EXPECT_EQ(Control<QGroupBox>(FabricLayerFrm, "Garment2")->x(), 2 * 256 + 1);
+    });
+}
+
+TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
+{
+    MessageRecorder messages;
+    CaseModel& m = FurFea->Case;
+    RunLayerDialog([&] {
+        messages.Expect("you don't select any garment!", "Information");
+        FabricLayerFrm->OKBtn->click();
+        EXPECT_TRUE(FabricLayerFrm->isVisible());
+    });
+    EXPECT_FALSE(m.ClothingDefined);
+
+    Garments({{3, 1}, {5, 0}});
+    RunLayerDialog([&] {
+        Fill(0, 0, 0);
+    });
+    RunLayerDialog([&] {
+        // The tick and the fabric came back as they were left.
+        EXPECT_TRUE(Box(0, 0)->isChecked());
+        messages.Expect("Please specify the style of the clothing", "Input Error");
+        FabricLayerFrm->OKBtn->click();
+        m.GarmentList.Fitting[1] = 2;
+        messages.Expect("You do not finish the fabric definition!", "Information");
+        FabricLayerFrm->OKBtn->click();
+        EXPECT_TRUE(FabricLayerFrm->isVisible());
+        EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs2[stGarment]));
+        // Unticking keeps the fabric: the box only enables the button.
+        Fill(1, 2, 1);
+        Box(1, 2)->setChecked(false);
+        EXPECT_FALSE(Button(1, 2)->isEnabled());
+        FabricLayerFrm->OKBtn->click();
+    });
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_TRUE(m.ClothingDefined);
+    EXPECT_FALSE(FabricLayerFrm->isVisible());
+    ASSERT_EQ(m.Layers.Rows.size(), 2u);
+    EXPECT_EQ(m.Layers.Rows[1].Layers[2], m.Fabrics[1]);
+    EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs[stGarment]));
+    EXPECT_TRUE(SamePicture(FurFea->SimulationBtn->icon(), FurFea->Glyphs2[stSimulation]));
+    EXPECT_FALSE(FurFea->TreeNode(tnGarment)->icon(0).isNull());
+
+    // Stages built for this clothing keep their edits through an unchanged OK ...
+    m.StagesDirty = false;
+    RunLayerDialog([] { FabricLayerFrm->OKBtn->click(); });
+    EXPECT_FALSE(m.StagesDirty);
+    // ... and are rebuilt after another fit.
+    RunLayerDialog([&] {
+        m.GarmentList.Fitting[0] = 3;
+        FabricLayerFrm->OKBtn->click();
+    });
+    EXPECT_TRUE(m.StagesDirty);
+
+    // Another garment list drops every layer and undoes the clothing until the next OK.
+    ScopedModalHook hook([](TForm& form) {
+        if (&form == GarmentForm) {
+            GarmentForm->PanelClick(0);
+            GarmentForm->SelectBtn->click();
+        }
+        return int(mrNone);
+    });
+    FurFea->GarmentBtnClick();
+    EXPECT_FALSE(m.ClothingDefined);
+    EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs2[stGarment]));
+    RunLayerDialog([&] {
+        ASSERT_EQ(FabricLayerFrm->Rows.size(), 3u);
+        for (const GarmentLayerRow& row : FabricLayerFrm->Rows)
+            EXPECT_EQ(row.HasFabric, (std::array<bool, LayersPerGarment>{}));
+        EXPECT_FALSE(Box(0, 0)->isChecked());
+    });
+}
+
+// The garment section of a saved file.
+std::string GarmentLines(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::string text = f.readAll().toStdString();
+    const auto from = text.find("Garment Number");
+    const auto to = text.find("Stage count");
+    return from == std::string::npos || to == std::string::npos ? std::string() : text.substr(from, to - from);
+}
+
+TEST_F(LayerDialogTest, TheClothingChainEndsInTheFileAndALoadedBottomLayerCanBeChanged)
+{
+    QTemporaryDir folder;
+    CaseModel& m = FurFea->Case;
+    SetGoldenBody(m);
+    m.Activity.StageCount = m.Environment.StageCount = 1;
+    m.Activity.Duration[0] = 1800;
+    m.Activity.MetabolicRate[0] = 58.2;
+    m.ActivityDefined = m.EnvironmentDefined = true;
+    MessageRecorder messages;
+
+    // Pictures 32, 25 and 45 fitted tight, loose and just; the second moved up.
+    ScopedModalHook garments([](TForm& form) {
+        if (&form != GarmentForm)
+            return int(mrNone);
+        const int styles[] = {7, 0, 20};
+        const int fits[] = {2, 0, 1};  // tight, loose, just
+        for (int g = 0; g < 3; ++g) {
+            GarmentForm->PanelClick(styles[g]);
+            GarmentForm->SelectBtn->click();
+            Control<TRadioGroup>(GarmentForm, QString("Fitting%1").arg(g))->Button(fits[g])->click();
+        }
+        GarmentForm->Panel1Click(1);
+        GarmentForm->UpBtn->click();
+        GarmentForm->BitBtn1->click();
+        return int(mrNone);
+    });
+    FurFea->GarmentBtnClick();
+    ASSERT_TRUE(FabricLayerFrm->isVisible());
+    ASSERT_FALSE(GarmentForm->isVisible());
+
+    // "InterLayer" of garment 2 through the fabric dialog; the dialog comes back modal.
+    Box(1, 1)->setChecked(true);
+    Button(1, 1)->click();
+    EXPECT_TRUE(FabricForm->isVisible());
+    EXPECT_FALSE(FabricLayerFrm->isVisible());
+    EXPECT_EQ(FabricForm->FabricListBox->currentRow(), -1);
+    FabricLayerFrm->SetLayerFabric(m.Fabrics[1]);
+    FabricForm->hide();
+    RunLayerDialog([&] {
+        EXPECT_TRUE(Box(1, 1)->isChecked());
+        Fill(0, 0, 0);
+        Fill(2, 2, 0);
+        FabricLayerFrm->OKBtn->click();
+    });
+    ASSERT_TRUE(m.ClothingDefined);
+
+    ScriptedFileDialogs dialogs;
+    dialogs.Answer(folder.filePath("dressed"));
+    messages.Expect("Data file has been saved successfully!", "Information");
+    FurFea->SaveAs1Click();
+    auto layers = [](int filled, const std::string& fabric) {
+        std::string s;
+        for (int j = 0; j < LayersPerGarment; ++j)
+            s += std::to_string(j) + "layer Has Defined: " + (j == filled ? "$1$Fabric: $" + fabric + "$" : "$0$") + "\r\n";
+        return s;
+    };
+    EXPECT_EQ(GarmentLines(folder.filePath("dressed.sdf")),
+              "Garment Number: $3$\r\n"
+              "Clothing Style: $0$Clothing Fitting: $1$\r\n" + layers(0, "Shell cloth") +
+              "Clothing Style: $7$Clothing Fitting: $3$\r\n" + layers(1, "Fleece") +
+              "Clothing Style: $20$Clothing Fitting: $2$\r\n" + layers(2, "Shell cloth"));
+
+    // Loaded, a fabric in layer 4 shows in the second "Bottom" box, and its button changes it.
+    QFile file(folder.filePath("bottom.sdf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    std::string golden = GoldenFile("case_saved.sdf");
+    golden.replace(golden.find("4layer Has Defined: $0$"), 23, "4layer Has Defined: $1$Fabric: $Cotton twill$");
+    file.write(QByteArray::fromStdString(golden));
+    file.close();
+    dialogs.Answer(file.fileName());
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    EXPECT_EQ(Control<QGroupBox>(FabricLayerFrm, "Bottom0")->title(), "Bottom");
+    EXPECT_TRUE(Box(0, 4)->isChecked());
+    EXPECT_FALSE(Box(0, 3)->isChecked());
+    auto wool = PlainFabric("Wool");
+    wool->Membranes = {m.Membranes[0], m.Membranes[0]};
+    m.Fabrics.push_back(wool);
+    Button(0, 4)->click();
+    EXPECT_EQ(FabricLayerFrm->CurrentLayer, 4);
+    EXPECT_EQ(FabricForm->FabricListBox->currentRow(), 0);
+    FabricLayerFrm->SetLayerFabric(wool);
+    RunLayerDialog([] { FabricLayerFrm->OKBtn->click(); });
+    m.ActivityDefined = m.EnvironmentDefined = true;
+    m.Activity.ScheduleChanged = false;
+    dialogs.Answer(folder.filePath("again"));
+    messages.Expect("Data file has been saved successfully!", "Information");
+    FurFea->SaveAs1Click();
+    EXPECT_NE(GarmentLines(folder.filePath("again.sdf")).find("4layer Has Defined: $1$Fabric: $Wool$\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
+// A form that counts its show handler.
+class CountingForm : public TForm {
+public:
+    int Shown = 0;
+
+protected:
+    void FormShow() override { ++Shown; }
+};
+
+TEST(Forms, AModelessWindowRunModallyOpensAnewAsAModalOne)
+{
+    CountingForm form;
+    form.Show();
+    ASSERT_EQ(form.Shown, 1);
+    bool modal = false;
+    ScopedModalHook hook([&](TForm& f) {
+        modal = f.Modal() && f.isVisible();
+        return int(mrOk);
+    });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_EQ(form.Shown, 2);
+    EXPECT_TRUE(modal);
+}
+
+} // namespace
