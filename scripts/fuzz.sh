@@ -42,6 +42,8 @@ for reader in "$ROOT"/tests/fuzz/seeds/*/; do
 done
 
 status=0
+passed=0
+failed=0
 for target in "$FUZZ"/bin/fuzz_*; do
   reader="${target##*/fuzz_}"
   dict=()
@@ -51,11 +53,14 @@ for target in "$FUZZ"/bin/fuzz_*; do
   if "$target" -max_total_time="$EACH" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$FUZZ/artifacts/$reader-" "${dict[@]}" "$FUZZ/corpus/$reader" >"$log" 2>&1; then
     echo "fuzz $reader: $(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}') runs, no fault"
+    passed=$((passed + 1))
   else
     status=1
+    failed=$((failed + 1))
     echo "fuzz $reader: FAULT"
     tail -40 "$log"
     grep -h "Test unit written to" "$log" || true
   fi
 done
+echo "fuzz: $passed passed, $failed failed"
 exit $status
