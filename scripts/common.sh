@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev libxcb1-dev)
 
 ensure_packages() {
   local missing=()
