@@ -9,14 +9,20 @@
 int RunApplication(bool runLoop)
 {
     try {
-        CreateApplicationWindows();
+        CreateApplicationWindows([runLoop](QWidget* main) {
+            if (!runLoop)
+                return;
+            // The main window appears and paints first; what the user does meanwhile waits in
+            // the queue until every window exists.
+            main->show();
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
     } catch (...) {
         ReportEscapedError(std::current_exception());
         return 1;
     }
     int status = 0;
     if (runLoop) {
-        FurFea->show();
         status = QApplication::exec();
         DestroyApplicationWindows();
     }

@@ -118,12 +118,14 @@ const WindowEntry Windows[] = {
 
 std::size_t ApplicationWindowCount() { return std::size(Windows); }
 
-void CreateApplicationWindows()
+void CreateApplicationWindows(const std::function<void(QWidget* main)>& mainReady)
 {
     // The main window loads the step pictures; when one is missing nothing has been created yet.
     QWidget* main = Windows[0].Create(nullptr);
     SetMainForm(FurFea);
     try {
+        if (mainReady)
+            mainReady(main);
         for (std::size_t i = 1; i < std::size(Windows); ++i)
             Windows[i].Create(main);
     } catch (...) {
