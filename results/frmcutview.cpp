@@ -81,7 +81,7 @@ void TFrmCutView::DrawCrossSection()
     Image.fill(Qt::black);
     QPainter p(&Image);
     QFont small = font();
-    small.setPixelSize(13);
+    small.setPixelSize(12);
     p.setFont(small);
     const QPen black(Qt::black), white(Qt::white);
     const int c = Centre;
