@@ -1,7 +1,9 @@
 #include "results/frmcutview.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 #include "app/workflow.h"
@@ -58,8 +60,12 @@ TFrmCutView::TFrmCutView(QWidget* owner) : TForm(owner)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    // Bottom-left corner of the screen.
-    move(3, TheCase().ScreenHeight - height() - 20);
+    // Bottom-left corner of the screen (the case knows its height once the main window exists).
+    int screenHeight = TheCase().ScreenHeight;
+    if (screenHeight <= 0)
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            screenHeight = screen->geometry().height();
+    move(3, screenHeight - height() - 20);
 
     Image = QImage(PictureSize, PictureSize, QImage::Format_RGB32);
     Image.fill(Qt::black);
