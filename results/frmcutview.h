@@ -1,10 +1,42 @@
 #pragma once
+// The cross-section window ("Cross Section"): a schematic cut through the body and the clothing
+// of the 3D player at its current frame: the core disc, the skin ring and one ring per fabric
+// layer up to the chosen one, each layer split into sub-rings, one per node across its
+// thickness, in the player's colours. The picture is kept, so the window can repaint it after
+// the player has gone.
+#include <QImage>
+#include <QPointer>
+
 #include "toolkit/forms.h"
+
+class TFrmMain;
 
 class TFrmCutView : public TForm {
     Q_OBJECT
 public:
     explicit TFrmCutView(QWidget* owner = nullptr);
+
+    // Side of the square picture, and where its centre lies.
+    static constexpr int PictureSize = 430;
+    static constexpr int Centre = 215;
+
+    // Shows the window for a player and draws its current frame; from now on only that player
+    // draws here.
+    void ShowFor(TFrmMain* player);
+    // The player whose cross-section this is; null when none was shown or it has been closed.
+    TFrmMain* Player() const { return Owner.data(); }
+    // Draws the player's current frame into the kept picture and repaints. Keeps the picture
+    // when there is no player, nothing is playing, or the player shows the sweating rate.
+    void DrawCrossSection();
+    const QImage& Picture() const { return Image; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Guarded: the player may be closed while this window stays.
+    QPointer<TFrmMain> Owner;
+    QImage Image;
 };
 
 extern TFrmCutView* FrmCutView;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -18,11 +19,15 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
+#include "results/frmcutview.h"
 #include "results/frmdata.h"
 #include "toolkit/application.h"
+#include "toolkit/clock.h"
 #include "toolkit/glwidget.h"
 #include "toolkit/messages.h"
 #include "toolkit/pictures.h"
@@ -192,6 +197,30 @@ void TFrmMain::BuildControls()
     Timer2->setInterval(50);
 
     connect(SBtnOpen, &QToolButton::clicked, this, Guard([this] { SBtnOpenClick(); }));
+    // Clicks only: a button popped up by code runs no handler.
+    connect(SBtnRestore, &QToolButton::clicked, this, Guard([this] { SBtnRestoreClick(); }));
+    connect(SBtnMove, &QToolButton::clicked, this, Guard([this] { SBtnMoveClick(); }));
+    connect(SBtnZoomIn, &QToolButton::clicked, this, Guard([this] { SBtnZoomInClick(); }));
+    connect(SBtnRotate, &QToolButton::clicked, this, Guard([this] { SBtnRotateClick(); }));
+    // Check boxes also run their handlers when code changes them (closing the player unticks
+    // the cross-section, which closes it).
+    connect(CheckBox1, &QCheckBox::toggled, this, Guard([this] { CheckBox1Click(); }));
+    connect(CheckBox3, &QCheckBox::toggled, this, Guard([this] { CheckBox3Click(); }));
+    connect(CBCutview, &QCheckBox::toggled, this, Guard([this] { CBCutviewClick(); }));
+    connect(RBSweat, &QRadioButton::toggled, this, Guard([this](bool on) {
+                if (on)
+                    RBSweatClick();
+            }));
+    connect(BtnPause, &QPushButton::clicked, this, Guard([this] { BtnPauseClick(); }));
+    connect(BtnDisplay, &QPushButton::clicked, this, Guard([this] { BtnDisplayClick(); }));
+    connect(StepSpeed, &QLineEdit::textChanged, this, Guard([this] { StepSpeedChange(); }));
+    // A row chosen with the mouse or the keyboard; clearing a list (row -1) chooses nothing.
+    connect(ListBox1, &QListWidget::currentRowChanged, this, Guard([this] { ListBox1Click(); }));
+    connect(ListBox2, &QListWidget::currentRowChanged, this, Guard([this] { ListBox2Click(); }));
+    connect(Timer2, &QTimer::timeout, this, Guard([this] { Timer2Timer(); }));
+    GLPanel->OnMouseDown = [this](QMouseEvent* e) { FormMouseDown(e); };
+    GLPanel->OnMouseMove = [this](QMouseEvent* e) { FormMouseMove(e); };
+    GLPanel->OnMouseUp = [this](QMouseEvent* e) { FormMouseUp(e); };
 
     // The panels stay on top of the viewport.
     Panel1->raise();
@@ -384,17 +413,31 @@ void TFrmMain::ValueToColor(float v, float* rgba) const
     rgba[2] = b;
 }
 
-int TFrmMain::GetNodeColor(int layer, int node) const
+bool TFrmMain::NodeColor(int layer, int node, float* rgba) const
 {
+    // Field 4 is the fabric temperature, field 3 its humidity.
     const int field = 4 - ColorMode;
     const FrameRow* row = LayerNodeRow(LayerFrames, NodesPerFrame, layer, CurrentFrame, node);
-    if (!row || field < 0 || field > 4)
-        return 0;  // a node the data do not hold is drawn black
+    if (!row || field < 3 || field > 4) {
+        rgba[0] = rgba[1] = rgba[2] = 0;  // a node the data do not hold is drawn black
+        return false;
+    }
+    ValueToColor((*row)[static_cast<std::size_t>(field)], rgba);
+    return true;
+}
+
+int TFrmMain::GetNodeColor(int layer, int node) const
+{
     float c[4] = {0, 0, 0, 1};
-    ValueToColor((*row)[static_cast<std::size_t>(field)], c);
+    NodeColor(layer, node, c);
     const int r = static_cast<int>(c[0] * 255), g = static_cast<int>(c[1] * 255),
               b = static_cast<int>(c[2] * 255);
     return r + 256 * g + 65536 * b;
+}
+
+int TFrmMain::GarmentSlot() const
+{
+    return SlotStyle0 + std::clamp(SelectedStyle, 0, 3);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -403,8 +446,7 @@ int TFrmMain::GetNodeColor(int layer, int node) const
 void TFrmMain::BuildSceneLists()
 {
     // A garment chosen without a layer takes the body colour.
-    const float* cloth = LayerSelected ? ColorSlots[SlotStyle0 + std::clamp(SelectedStyle, 0, 3)]
-                                       : ColorSlots[SlotBody];
+    const float* cloth = LayerSelected ? ColorSlots[GarmentSlot()] : ColorSlots[SlotBody];
     SceneContent whole;
     whole.Defined = true;
     whole.Female = IsFemale != 0;
@@ -551,6 +593,349 @@ void TFrmMain::SBtnOpenClick()
         FrmData = new TFrmData(MainForm());
     FrmData->ShowFor(this);
     Redraw();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Playback.
+
+namespace {
+
+// An integer as the speed edit takes it: an optional sign and decimal digits, within the range
+// of int; nothing else (no blanks, no hex).
+bool ParseSpeed(const QString& text, int& value)
+{
+    const std::string s = text.toStdString();
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    if (i == s.size())
+        return false;
+    long long v = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9')
+            return false;
+        v = v * 10 + (s[i] - '0');
+        if (v > 2147483648LL)
+            return false;
+    }
+    if (negative)
+        v = -v;
+    if (v < INT_MIN || v > INT_MAX)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+} // namespace
+
+QString TFrmMain::TimeText(double minutes)
+{
+    // Rounded to the whole second first, so 1.9999 minutes carries into "02:00".
+    const bool negative = minutes < 0;
+    const double seconds = std::round(std::fabs(minutes) * 60);
+    if (!std::isfinite(seconds) || seconds > 1e15)
+        return "--:--";
+    const long long total = static_cast<long long>(seconds);
+    return QString::asprintf("%s%02lld:%02lld", negative && total ? "-" : "", total / 60, total % 60);
+}
+
+void TFrmMain::BtnDisplayClick()
+{
+    Timer2->stop();
+    LblTime->setText("00:00");
+    CurrentTime = PausedOffset = 0;
+    CurrentFrame = 0;
+
+    ColorMode = RBSweat->isChecked() ? 2 : RBHumidity->isChecked() ? 1 : 0;
+    const float low = RangeMin[ColorMode], high = RangeMax[ColorMode];
+    for (int k = 0; k < 5; ++k)
+        ColorThresholds[k] = low + static_cast<float>(k) * (high - low) * 0.25f;
+    if (ColorMode != 2)
+        SelectedLayer = 0;
+    ListBox1->clear();
+    ListBox2->clear();
+
+    if (!BodyLoaded) {
+        AppMessageBox("No data available!", "Information");
+        ViewState = 0;
+        return;
+    }
+    ViewState = 2;
+    Timer2->start();
+    BtnPause->setText("Pause");
+    StartClock = ClockSeconds();
+    // The sweating rate belongs to the skin: there is no garment to choose.
+    if (ColorMode != 2)
+        for (int g = 1; g <= GarmentCount; ++g)
+            ListBox1->addItem("Garment" + QString::number(g));
+}
+
+void TFrmMain::BtnPauseClick()
+{
+    if (ViewState <= 1 || CurrentTime <= 0)
+        return;
+    if (Timer2->isActive()) {
+        Timer2->stop();
+        BtnPause->setText("Restart");
+        PausedOffset = CurrentTime;
+    } else {
+        StartClock = ClockSeconds();
+        Timer2->start();
+        BtnPause->setText("Pause");
+    }
+}
+
+void TFrmMain::Timer2Timer()
+{
+    // Whole seconds, as minutes. The clock is monotonic; a test clock stepped back still gives
+    // no negative time.
+    const long long seconds = std::max(0LL, ClockSeconds() - StartClock);
+    const double time = static_cast<double>(PlaySpeed) * (static_cast<double>(seconds) / 60.0) + PausedOffset;
+    // Decided before any conversion to an integer: a huge speed or a tiny frame step ends the
+    // playback instead of overflowing the frame number.
+    const double frame = FrameStep > 0 ? time / FrameStep : 0.0;
+    if (!(frame < static_cast<double>(BodyFrames.size()))) {
+        // Past the last frame: the last picture and time stay.
+        Timer2->stop();
+        CurrentTime = PausedOffset = 0;
+        CurrentFrame = 0;
+        return;
+    }
+    CurrentTime = static_cast<float>(time);
+    CurrentFrame = frame > 0 ? static_cast<int>(frame) : 0;
+
+    const FrameRow& body = BodyFrames[static_cast<std::size_t>(CurrentFrame)];
+    const float t = body[0];
+    switch (ColorMode) {
+    case 0:
+        ValueToColor(body[1], SlotBody);  // skin temperature
+        ValueToColor(body[2], SlotCore);  // core temperature
+        break;
+    case 1:
+        ValueToColor(body[3], SlotBody);  // the humidity column of the body file
+        break;
+    default:
+        ValueToColor(body[4], SlotBody);  // the sweating column
+        break;
+    }
+    if (ColorMode != 2) {
+        if (ViewState >= 3)
+            NodeColor(ViewState - 3, 0, ColorSlots[GarmentSlot()]);
+        // The stage under way: the last one that started at or before the frame's time.
+        for (std::size_t i = EnvStages.size(); i-- > 0;)
+            if (EnvStages[i].Time <= t) {
+                ValueToColor(ColorMode == 0 ? EnvStages[i].Temperature : EnvStages[i].Humidity, SlotEnvironment);
+                break;
+            }
+    }
+    if (CBCutview->isChecked() && FrmCutView && FrmCutView->Player() == this && FrmCutView->isVisible())
+        FrmCutView->DrawCrossSection();
+    LblTime->setText(TimeText(t));
+
+    BuildSceneLists();
+    if (RotationY > 360)
+        RotationY = 0;
+    RotationY += 5;  // the model turns about its vertical axis as it plays
+    Redraw();
+}
+
+void TFrmMain::StepSpeedChange()
+{
+    const QString text = StepSpeed->text();
+    int speed = 0;
+    // A negative speed would run the time backwards into frames before the first.
+    if (!ParseSpeed(text, speed) || speed < 0)
+        throw std::runtime_error(("'" + text + "' is not a valid integer value").toStdString());
+    PlaySpeed = speed;
+    StartClock = ClockSeconds();
+    PausedOffset = CurrentTime;
+}
+
+void TFrmMain::ListBox1Click()
+{
+    const int g = ListBox1->currentRow();
+    if (g < 0 || g >= GarmentCount || g >= static_cast<int>(GarmentLayerCount.size())
+        || g >= static_cast<int>(GarmentStyle.size()))
+        return;
+    SelectedGarment = g;
+    ListBox2->clear();
+    for (int i = 1; i <= GarmentLayerCount[static_cast<std::size_t>(g)]; ++i)
+        ListBox2->addItem("Layer" + QString::number(i));
+    SelectedStyle = GarmentStyle[static_cast<std::size_t>(g)];
+    ViewState = 3;
+    LayerSelected = 0;  // drawn in the body colour until a layer is chosen
+}
+
+void TFrmMain::ListBox2Click()
+{
+    const int i = ListBox2->currentRow();
+    if (i < 0 || SelectedGarment < 0 || SelectedGarment >= static_cast<int>(GarmentLayerCount.size())
+        || i >= GarmentLayerCount[static_cast<std::size_t>(SelectedGarment)])
+        return;
+    // Layers are numbered over all garments, in the order of the fabric file.
+    int before = 0;
+    for (int g = 0; g < SelectedGarment; ++g)
+        before += GarmentLayerCount[static_cast<std::size_t>(g)];
+    SelectedLayer = i + 1 + before;
+    ViewState = SelectedLayer + 2;
+    LayerSelected = 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse modes and view controls.
+
+void TFrmMain::ReleaseModeButton()
+{
+    QToolButton* const buttons[4] = {SBtnRestore, SBtnMove, SBtnZoomIn, SBtnRotate};
+    if (MouseMode >= 1 && MouseMode <= 4)
+        buttons[MouseMode - 1]->setChecked(false);
+}
+
+void TFrmMain::ModeButtonClick(QToolButton* button, int mode)
+{
+    if (button->isChecked()) {
+        ReleaseModeButton();
+        MouseMode = mode;
+    } else {
+        MouseMode = 1;
+    }
+}
+
+void TFrmMain::SBtnMoveClick() { ModeButtonClick(SBtnMove, 2); }
+void TFrmMain::SBtnZoomInClick() { ModeButtonClick(SBtnZoomIn, 3); }
+void TFrmMain::SBtnRotateClick() { ModeButtonClick(SBtnRotate, 4); }
+
+void TFrmMain::SBtnRestoreClick()
+{
+    if (!SBtnRestore->isChecked())
+        return;
+    ReleaseModeButton();  // itself in mode 1
+    MouseMode = 1;
+    Dragging = 0;
+    unsetCursor();
+    Translation[0] = Translation[1] = Translation[2] = 0;
+    RotationX = RotationY = 0;
+    ZoomScale[0] = ZoomScale[1] = ZoomScale[2] = 1;
+    LastMouseX = LastMouseY = 0;
+    Redraw();
+}
+
+void TFrmMain::FormMouseDown(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton || MouseMode <= 1)
+        return;
+    Dragging = 1;
+    setCursor(Qt::SizeAllCursor);
+    const QPoint p = event->position().toPoint();
+    LastMouseX = p.x();
+    LastMouseY = p.y();
+}
+
+void TFrmMain::FormMouseMove(QMouseEvent* event)
+{
+    if (!Dragging)
+        return;
+    const QPoint p = event->position().toPoint();
+    const float dx = static_cast<float>(p.x() - LastMouseX), dy = static_cast<float>(p.y() - LastMouseY);
+    const float d = DragThreshold;
+    switch (MouseMode) {
+    case 2:
+        if (dx > d) Translation[0] += MoveStep;
+        if (dx < -d) Translation[0] -= MoveStep;
+        if (dy > d) Translation[1] -= MoveStep;  // screen y runs down
+        if (dy < -d) Translation[1] += MoveStep;
+        break;
+    case 3:
+        if (dy > d)
+            for (float& z : ZoomScale) z *= ZoomFactor;
+        if (-dy > d)
+            for (float& z : ZoomScale) z /= ZoomFactor;
+        break;
+    case 4:
+        if (dx > d) RotationY += 5;
+        if (dx < -d) RotationY -= 5;
+        if (dy > d) RotationX += 5;
+        if (dy < -d) RotationX -= 5;
+        break;
+    default:
+        break;
+    }
+    // Also when no step was taken: a slow drag never adds up to a step.
+    LastMouseX = p.x();
+    LastMouseY = p.y();
+    Redraw();
+}
+
+void TFrmMain::FormMouseUp(QMouseEvent*)
+{
+    Dragging = 0;
+    unsetCursor();
+}
+
+void TFrmMain::CheckBox1Click()
+{
+    Wireframe = CheckBox1->isChecked() ? 0 : 1;
+    Redraw();
+}
+
+void TFrmMain::CheckBox3Click()
+{
+    CutPlaneOn = CheckBox3->isChecked() ? 1 : 0;
+    BuildSceneLists();
+    Redraw();
+}
+
+void TFrmMain::CBCutviewClick()
+{
+    if (CBCutview->isChecked()) {
+        if (!FrmCutView)
+            FrmCutView = new TFrmCutView(MainForm());
+        FrmCutView->ShowFor(this);
+    } else {
+        CloseCutView();
+    }
+}
+
+void TFrmMain::RBSweatClick()
+{
+    // The cross-section has nothing to show for the sweating rate.
+    CBCutview->setChecked(false);
+    CloseCutView();
+}
+
+void TFrmMain::CloseCutView()
+{
+    // The one cross-section window may show another player by now; that one keeps it.
+    if (FrmCutView && FrmCutView->Player() == this)
+        FrmCutView->Close();
+}
+
+void TFrmMain::changeEvent(QEvent* event)
+{
+    TForm::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guard([this] { FormActivate(); })();
+}
+
+void TFrmMain::FormActivate()
+{
+    if (!FrmCutView) {
+        if (!FrmData)
+            FrmData = new TFrmData(MainForm());
+        FrmCutView = new TFrmCutView(MainForm());
+    }
+    if (FrmCutView->isVisible() && FrmCutView->Player() == this)
+        FrmCutView->DrawCrossSection();
+}
+
+void TFrmMain::FormClose()
+{
+    CBCutview->setChecked(false);
+    CloseCutView();
+    Timer2->stop();
+    // The window goes once it is closed.
+    setAttribute(Qt::WA_DeleteOnClose);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -4,7 +4,6 @@
 // legend. The models are read once per process and compiled into display lists 600..623 of each
 // player's context; the two scene lists 803 (the part the cut plane may open) and 804 (the rest)
 // call them with the current colours.
-#include <QDateTime>
 #include <QImage>
 #include <array>
 #include <filesystem>
@@ -21,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMouseEvent;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -100,9 +100,9 @@ public:
     int ColorMode = 0;  // 0 temperature, 1 humidity, 2 sweating rate
     int ViewState = 0;  // 0 nothing to play, 2 playing, 3 garment chosen, 2 + layer
     int SelectedGarment = 0, SelectedStyle = 0, SelectedLayer = 0, LayerSelected = 0;
-    int PlaySpeed = 1;
-    float CurrentTime = 0, PausedOffset = 0;
-    QDateTime StartClock;
+    int PlaySpeed = 1;                  // simulated minutes per wall-clock minute
+    float CurrentTime = 0, PausedOffset = 0;  // minutes
+    long long StartClock = 0;           // ClockSeconds() at the last start
     int CurrentFrame = 0;
 
     // ---- result data (filled by LoadResultData; every container is sized to the files)
@@ -128,8 +128,15 @@ public:
     // and red at t0..t4, linear in between.
     void ValueToColor(float value, float* rgba) const;
     void ValueToColor(float value, int slot) { ValueToColor(value, ColorSlots[slot]); }
-    // Colour of node n of layer buffer L at the current frame, red + 256 green + 65536 blue.
+    // Colour of node n of layer buffer L at the current frame, red + 256 green + 65536 blue;
+    // black for a node the data do not hold.
     int GetNodeColor(int layer, int node) const;
+    // The same colour as the rgb of `rgba`; false (and black) for a node the data do not hold.
+    bool NodeColor(int layer, int node, float* rgba) const;
+    // The colour slot of the chosen garment's style.
+    int GarmentSlot() const;
+    // The time label's text for t minutes: whole minutes and seconds, rounded to the second.
+    static QString TimeText(double minutes);
     // Recompiles the scene lists from the current colours, sex, garment and cut state.
     void BuildSceneLists();
     // The scene of the sweating-rate mode: the bare body of the current sex in the body colour
@@ -151,12 +158,45 @@ public:
     // ---- handlers
     // Stops the playback and opens the data window for this player.
     void SBtnOpenClick();
+    // Starts a playback from time 0 in the chosen colour mode.
+    void BtnDisplayClick();
+    // Pauses or resumes a playback that has begun.
+    void BtnPauseClick();
+    // One playback step: the frame of the time played so far, its colours, the picture.
+    void Timer2Timer();
+    // Takes the speed from its edit; the playback continues from the current time.
+    void StepSpeedChange();
+    // Choose a garment, then one of its layers.
+    void ListBox1Click();
+    void ListBox2Click();
+    // Speed buttons of the mouse modes.
+    void SBtnMoveClick();
+    void SBtnZoomInClick();
+    void SBtnRotateClick();
+    void SBtnRestoreClick();
+    void CheckBox1Click();  // fill mode
+    void CheckBox3Click();  // cut plane
+    void CBCutviewClick();  // show or close the cross-section
+    void RBSweatClick();
+    void FormMouseDown(QMouseEvent* event);
+    void FormMouseMove(QMouseEvent* event);
+    void FormMouseUp(QMouseEvent* event);
+    void FormActivate();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Unticks the cross-section, closes it when it shows this player, and lets the window go.
+    void FormClose() override;
 
 private:
     void BuildControls();
+    // A mode button went down (mode) or up (back to no mode).
+    void ModeButtonClick(QToolButton* button, int mode);
+    // Pops up the speed button of the current mouse mode.
+    void ReleaseModeButton();
+    // Closes the cross-section window when it shows this player.
+    void CloseCutView();
     void LoadModels();
     void LoadTexture();
     // OpenGL side, with the panel's context current.

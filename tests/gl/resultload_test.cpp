@@ -302,9 +302,8 @@ TEST_F(ResultLoadTest, DamagedFilesGiveTheirMessageAndLeaveThePlayerAsItWas)
 {
     const ResultSetShape shape = ShapeOf(ResultSetSize::Realistic);
     LoadGood(Player, MakeSet("good", shape));
-    // A garment chosen, as during a playback.
+    // A garment chosen, as during a playback: its layers are listed.
     Player->ListBox1->setCurrentRow(1);
-    Player->ListBox2->addItems({"Layer1", "Layer2", "Layer3"});
     const std::vector<TFrameRow> frames = Player->BodyFrames;
     const LayerBuffers layers = Player->LayerFrames;
     const std::vector<EnvStage> stages = Player->EnvStages;

@@ -1,0 +1,157 @@
+// The cross-section window beside a playing player: the rings of skin, core and fabric layers
+// where their geometry puts them, in their nodes' colours; what humidity and sweating rate
+// show; and which player draws into the one window.
+#include <QCheckBox>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "tests/gl/playbackfixture.h"
+
+namespace {
+
+bool Near(QRgb c, int r, int g, int b)
+{
+    return std::abs(qRed(c) - r) < 40 && std::abs(qGreen(c) - g) < 40 && std::abs(qBlue(c) - b) < 40;
+}
+std::string Rgb(QRgb c)
+{
+    return QColor(c).name().toStdString();
+}
+int WhitePixels(const QImage& image, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) > 200 && qBlue(image.pixel(x, y)) > 200;
+    return n;
+}
+
+// Centre (215, 215); skin radius 40, core 36; layer L's ring from 40 + 12 L to 52 + 12 L.
+// Straight below the centre, y = 215 + distance.
+QPoint Below(int distance)
+{
+    return {TFrmCutView::Centre, TFrmCutView::Centre + distance};
+}
+
+// The hot outermost node of layer 1 is red (40), its innermost blue (0), the rest green (20);
+// every other layer cyan (10).
+double HotOutside(int, int layer, int node, int nodes)
+{
+    return layer != 0 ? 10 : node == nodes - 1 ? 40 : node == 0 ? 0 : 20;
+}
+
+class CutViewTest : public PlaybackTest {
+protected:
+    // A player with a set of `nodes` nodes per layer, playing in the mode of `mode`, its first
+    // garment's layer `layerRow` chosen and the cross-section shown. Skin 30 (yellow), core 20
+    // (green); humidity 10 everywhere in the fabric.
+    TFrmMain* Showing(const QString& name, int nodes, QRadioButton* TFrmMain::*mode = &TFrmMain::RBTemp,
+                      int layerRow = 0, std::function<double(int, int, int, int)> temperature = HotOutside)
+    {
+        TFrmMain* p = OpenPlayer();
+        const auto folder = MakeSet(name, TwoGarments(2, nodes));
+        WriteBody(folder, 2, [](int, int column) { return column == 1 ? 30.0 : column == 2 ? 20.0 : 5.0; });
+        WriteFabric(folder, 2, 5, nodes,
+                    [&](int f, int l, int n) { return temperature(f, l, n, nodes); },
+                    [](int, int, int) { return 10; });
+        Load(p, folder);
+        (p->*mode)->setChecked(true);
+        Display(p);
+        p->ListBox1->setCurrentRow(0);
+        p->ListBox2->setCurrentRow(layerRow);
+        p->CBCutview->setChecked(true);
+        Tick(p, 0);
+        return p;
+    }
+    static QRgb At(QPoint p) { return FrmCutView->Picture().pixel(p); }
+};
+
+TEST_F(CutViewTest, SixNodesFillTheLayerRingOutsideInWithSkinAndCoreInside)
+{
+    TFrmMain* p = Showing("six", 6);
+    ASSERT_TRUE(FrmCutView->isVisible());
+    EXPECT_EQ(FrmCutView->Player(), p);
+    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 5, hot: " << Rgb(At(Below(51)));
+    EXPECT_TRUE(Near(At(Below(41)), 0, 0, 255)) << "node 0, cold: " << Rgb(At(Below(41)));
+    EXPECT_TRUE(Near(At(Below(45)), 0, 255, 0)) << Rgb(At(Below(45)));
+    EXPECT_TRUE(Near(At(Below(38)), 255, 255, 0)) << "skin: " << Rgb(At(Below(38)));
+    EXPECT_TRUE(Near(At(Below(15)), 0, 255, 0)) << "core: " << Rgb(At(Below(15)));
+    EXPECT_TRUE(Near(At(Below(60)), 0, 0, 0)) << "no second layer chosen: " << Rgb(At(Below(60)));
+    // White labels: "Layer 1" at the right, "Skin" and "Core" at the top.
+    EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(385, 5, 40, 14)), 10);
+    EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(177, 5, 30, 14)), 10);
+    EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(216, 5, 30, 14)), 10);
+    // The window shows the picture.
+    const QImage window = FrmCutView->grab().toImage();
+    EXPECT_TRUE(Near(window.pixel(Below(51)), 255, 0, 0)) << Rgb(window.pixel(Below(51)));
+}
+
+TEST_F(CutViewTest, FiveNodesLeaveABlackGapAndThirteenFillEveryPixel)
+{
+    Showing("five", 5);
+    EXPECT_TRUE(Near(At(Below(41)), 0, 0, 0)) << "gap: " << Rgb(At(Below(41)));
+    EXPECT_TRUE(Near(At(Below(43)), 0, 0, 255)) << "node 0: " << Rgb(At(Below(43)));
+    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 4: " << Rgb(At(Below(51)));
+
+    // 13 nodes on two layers: each node its share of the ring, no pixel left black between the
+    // outlines at 40 (skin), 52 and 64 (the layers' outer edges).
+    Showing("thirteen", 13, &TFrmMain::RBTemp, 1);
+    for (int d = 41; d < 64; ++d)
+        if (d != 52) {
+            EXPECT_FALSE(Near(At(Below(d)), 0, 0, 0)) << "distance " << d;
+        }
+    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << Rgb(At(Below(51)));
+}
+
+TEST_F(CutViewTest, HumidityBlacksOutTheCoreAndSweatingRateKeepsThePicture)
+{
+    TFrmMain* p = Showing("humidity", 6, &TFrmMain::RBHumidity);
+    EXPECT_TRUE(Near(At(Below(15)), 0, 0, 0)) << Rgb(At(Below(15)));
+    EXPECT_EQ(WhitePixels(FrmCutView->Picture(), QRect(216, 5, 30, 14)), 0) << "no core label";
+    EXPECT_EQ(WhitePixels(FrmCutView->Picture(), QRect(214, 60, 3, 100)), 0) << "no core leader";
+    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 255)) << "humidity 10: " << Rgb(At(Below(51)));
+
+    const QImage before = FrmCutView->Picture();
+    p->RBSweat->setChecked(true);
+    EXPECT_FALSE(p->CBCutview->isChecked());
+    EXPECT_FALSE(FrmCutView->isVisible());
+    Display(p);
+    p->CBCutview->setChecked(true);
+    Tick(p, 60);
+    EXPECT_TRUE(FrmCutView->Picture() == before);
+}
+
+TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
+{
+    QPointer<TFrmMain> first = Showing("first", 6);
+    const QImage firstPicture = FrmCutView->Picture();
+    QPointer<TFrmMain> second = Showing("second", 6, &TFrmMain::RBTemp, 0, [](int, int, int, int) { return 20.0; });
+    EXPECT_EQ(FrmCutView->Player(), second.data());
+    ASSERT_TRUE(Near(At(Below(51)), 0, 255, 0)) << Rgb(At(Below(51)));
+
+    // The first player's steps and activation leave the second one's picture alone, and its
+    // close leaves the window open.
+    Tick(first, 60);
+    first->FormActivate();
+    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 0)) << Rgb(At(Below(51)));
+    first->Close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(FrmCutView->isVisible());
+
+    // Its own player's close closes it; shown again it repaints the picture it kept.
+    const QImage kept = FrmCutView->Picture();
+    second->Close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(second.isNull());
+    EXPECT_FALSE(FrmCutView->isVisible());
+    EXPECT_EQ(FrmCutView->Player(), nullptr);
+    FrmCutView->Show();
+    FrmCutView->DrawCrossSection();
+    const QImage window = FrmCutView->grab().toImage();
+    EXPECT_TRUE(FrmCutView->Picture() == kept);
+    EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 0)) << Rgb(window.pixel(Below(51)));
+    EXPECT_FALSE(firstPicture == kept);
+}
+
+} // namespace

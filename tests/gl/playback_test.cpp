@@ -1,0 +1,295 @@
+// Playing results back in the 3D player: the time against a clock the test moves, the pause and
+// the speed, the columns that colour the body, the garment and layer lists, the environment's
+// stage, and the mouse modes.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "tests/gl/playbackfixture.h"
+
+namespace {
+
+class PlaybackClock : public PlaybackTest {
+protected:
+    void SetUp() override
+    {
+        PlaybackTest::SetUp();
+        Player = OpenPlayer();
+        Load(Player, MakeSet("realistic", ShapeOf(ResultSetSize::Realistic)));  // 120 frames, 1 min apart
+    }
+    void SetSpeed(const char* text) { Player->StepSpeed->setText(text); }
+    QString Label() const { return Player->LblTime->text(); }
+    TFrmMain* Player = nullptr;
+};
+
+TEST_F(PlaybackClock, FramesFollowTheClockAtTheChosenSpeed)
+{
+    Display(Player);
+    ASSERT_TRUE(Player->Timer2->isActive());
+    Tick(Player, 59);
+    EXPECT_EQ(Player->CurrentFrame, 0);
+    EXPECT_EQ(Label(), "00:00");
+    Tick(Player, 1);
+    EXPECT_EQ(Player->CurrentFrame, 1);
+    EXPECT_EQ(Label(), "01:00");
+
+    SetSpeed("60");
+    Display(Player);
+    Tick(Player, 1);
+    EXPECT_EQ(Player->CurrentFrame, 1);
+
+    // A new speed continues from the time reached, not from the start.
+    SetSpeed("1");
+    Display(Player);
+    Tick(Player, 600);
+    EXPECT_EQ(Player->CurrentFrame, 10);
+    SetSpeed("2");
+    Tick(Player, 300);
+    EXPECT_EQ(Player->CurrentFrame, 20);
+    EXPECT_EQ(Label(), "20:00");
+}
+
+TEST_F(PlaybackClock, PauseHoldsTheTimeAndTheEndKeepsTheLastPicture)
+{
+    Display(Player);
+    Player->BtnPause->click();  // nothing played yet: nothing to pause
+    EXPECT_TRUE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->BtnPause->text(), "Pause");
+
+    Tick(Player, 600);
+    Player->BtnPause->click();
+    EXPECT_FALSE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->BtnPause->text(), "Restart");
+    Clock.Now += 1800;
+    Player->BtnPause->click();
+    EXPECT_TRUE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->BtnPause->text(), "Pause");
+    Tick(Player, 60);
+    EXPECT_EQ(Player->CurrentFrame, 11);
+    EXPECT_EQ(Label(), "11:00");
+
+    Tick(Player, 108 * 60);
+    EXPECT_EQ(Player->CurrentFrame, 119);
+    Tick(Player, 60);  // past the last frame
+    EXPECT_FALSE(Player->Timer2->isActive());
+    EXPECT_EQ(Label(), "119:00");
+    Player->BtnPause->click();  // the playback is over: nothing to resume
+    EXPECT_FALSE(Player->Timer2->isActive());
+}
+
+TEST_F(PlaybackClock, ClockSteppedBackAndHugeSpeedsNeitherCrashNorIndexBeforeTheFirstFrame)
+{
+    Display(Player);
+    Tick(Player, -5000);
+    EXPECT_EQ(Player->CurrentFrame, 0);
+    EXPECT_TRUE(Player->Timer2->isActive());
+
+    SetSpeed("1073741824");  // 2^30 minutes per minute: the frame number leaves any int
+    Tick(Player, 180);
+    EXPECT_FALSE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->CurrentFrame, 0);
+    EXPECT_EQ(Label(), "00:00");
+}
+
+TEST_F(PlaybackClock, SpeedTextThatIsNoNonNegativeIntegerIsRefused)
+{
+    SetSpeed("2");
+    Display(Player);
+    Tick(Player, 300);
+    ASSERT_EQ(Player->CurrentFrame, 10);
+    for (const char* text : {"abc", "2147483648", "1.5", " 3", "-3"}) {
+        MessageRecorder messages;
+        messages.Expect(QString("'") + text + "' is not a valid integer value", "Exception");
+        SetSpeed(text);
+        EXPECT_EQ(Player->PlaySpeed, 2) << text;
+    }
+    Tick(Player, 60);
+    EXPECT_EQ(Player->CurrentFrame, 12);  // still at double speed from the same start
+
+    SetSpeed("0");  // accepted: the picture stands still
+    Tick(Player, 600);
+    EXPECT_EQ(Player->CurrentFrame, 12);
+    EXPECT_TRUE(Player->Timer2->isActive());
+}
+
+TEST_F(PlaybackTest, DisplayWithoutDataSaysSoAndDoesNotPlay)
+{
+    TFrmMain* player = OpenPlayer();
+    MessageRecorder messages;
+    messages.Expect("No data available!", "Information");
+    player->BtnDisplay->click();
+    EXPECT_FALSE(player->Timer2->isActive());
+    EXPECT_EQ(player->ViewState, 0);
+}
+
+// Body columns with distinct colours on the 0 .. 40 map: the one each mode reads and its
+// neighbours differ.
+double BodyColumn(int, int column)
+{
+    static const double values[18] = {0, 40, 0, 10, 20, 30, 0, 10, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    return values[column];
+}
+
+TEST_F(PlaybackTest, EachModeColoursTheBodyFromItsOwnColumn)
+{
+    TFrmMain* player = OpenPlayer();
+    const auto folder = MakeSet("columns", TwoGarments(2, 3));
+    WriteBody(folder, 2, BodyColumn);
+    Load(player, folder);
+
+    struct Mode {
+        QRadioButton* button;
+        char torso;
+    };
+    // Temperature: skin temperature 40 (red), not the core's 0 beside it; humidity: the
+    // metabolism column 20 (green), not 10 or 30; sweating: the blood-flow column 0 (blue), not
+    // 30 or 10.
+    for (const Mode& m : {Mode{player->RBTemp, 'r'}, Mode{player->RBHumidity, 'g'}, Mode{player->RBSweat, 'b'}}) {
+        SCOPED_TRACE(m.button->text().toStdString());
+        m.button->setChecked(true);
+        Display(player);
+        Tick(player, 0);
+        const QImage picture = FacingPicture(player);
+        EXPECT_EQ(HueAt(picture, ModelPoint(picture, 0, 0.66, 0.06)), m.torso);
+    }
+
+    // The core, opened by the cut plane: its own column (0, blue) inside the red body.
+    player->RBTemp->setChecked(true);
+    Display(player);
+    player->CheckBox3->setChecked(true);
+    Tick(player, 0);
+    const QImage picture = FacingPicture(player);
+    EXPECT_EQ(HueAt(picture, ModelPoint(picture, 0, 0.62, 0.03)), 'b');
+    EXPECT_EQ(HueAt(picture, ModelPoint(picture, 0, 0.88, 0.05)), 'r');  // the head stays whole
+}
+
+TEST_F(PlaybackTest, GarmentAndLayerChoiceColourTheGarmentByThatLayersInnerNode)
+{
+    TFrmMain* player = OpenPlayer();
+    const auto folder = MakeSet("layers", TwoGarments(2, 4));
+    WriteBody(folder, 2, BodyColumn);
+    // Layer 4 overall (the second of the slacks and coat) has 20 (green) at node 0; its other
+    // nodes and the layers beside it differ.
+    WriteFabric(folder, 2, 5, 4,
+                [](int, int l, int n) { return l == 3 ? (n == 0 ? 20 : 30) : l == 2 ? 0 : l == 4 ? 40 : 10; },
+                [](int, int, int) { return 50; });
+    Load(player, folder);
+    Display(player);
+    auto thighHue = [&] {
+        const QImage picture = FacingPicture(player);
+        return HueAt(picture, ModelPoint(picture, 0.055, 0.40, 0.05));
+    };
+
+    player->ListBox1->setCurrentRow(1);
+    EXPECT_EQ(player->ViewState, 3);
+    EXPECT_EQ(player->SelectedStyle, 2);
+    EXPECT_EQ(player->ListBox2->count(), 3);
+    Tick(player, 0);
+    EXPECT_EQ(thighHue(), 'r') << "a garment without a chosen layer wears the body's colour";
+
+    player->ListBox2->setCurrentRow(1);
+    EXPECT_EQ(player->SelectedLayer, 4);
+    EXPECT_EQ(player->ViewState, 6);
+    Tick(player, 0);
+    EXPECT_EQ(thighHue(), 'g');
+}
+
+TEST_F(PlaybackTest, EnvironmentTakesTheStageUnderWayAndTheModelTurns)
+{
+    TFrmMain* player = OpenPlayer();
+    Load(player, MakeSet("realistic", ShapeOf(ResultSetSize::Realistic)));  // stages from 0, 40, 80
+    Display(player);
+    auto expectEnvironment = [&](float temperature) {
+        float expected[4] = {0, 0, 0, 1};
+        player->ValueToColor(temperature, expected);
+        for (int c = 0; c < 3; ++c)
+            EXPECT_FLOAT_EQ(player->ColorSlots[TFrmMain::SlotEnvironment][c], expected[c]) << temperature;
+    };
+    Tick(player, 39 * 60);
+    expectEnvironment(25);
+    Tick(player, 11 * 60);
+    expectEnvironment(35);
+
+    player->RotationY = 360;
+    Tick(player, 0);
+    EXPECT_EQ(player->RotationY, 365);
+    Tick(player, 0);
+    EXPECT_EQ(player->RotationY, 5);
+}
+
+TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndSpeedButtonsStayExclusive)
+{
+    TFrmMain* p = OpenPlayer();
+    QPoint at(100, 100);
+    auto mouse = [&](QEvent::Type type, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        at = to;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent e(type, QPointF(to), QPointF(p->GLPanel->mapToGlobal(to)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(p->GLPanel, &e);
+    };
+    auto drag = [&](int dx, int dy) { mouse(QEvent::MouseMove, at + QPoint(dx, dy)); };
+
+    mouse(QEvent::MouseButtonPress, at);
+    EXPECT_EQ(p->Dragging, 0) << "no mode chosen";
+    mouse(QEvent::MouseButtonRelease, at);
+
+    p->SBtnMove->click();
+    EXPECT_EQ(p->MouseMode, 2);
+    mouse(QEvent::MouseButtonPress, at, Qt::RightButton);
+    EXPECT_EQ(p->Dragging, 0) << "the right button is ignored";
+    mouse(QEvent::MouseButtonPress, at);
+    EXPECT_EQ(p->Dragging, 1);
+    EXPECT_EQ(p->cursor().shape(), Qt::SizeAllCursor);
+    for (int i = 0; i < 5; ++i)
+        drag(2, -2);  // a slow drag never adds up to a step
+    EXPECT_EQ(p->Translation[0], 0);
+    EXPECT_EQ(p->Translation[1], 0);
+    drag(3, -3);
+    EXPECT_FLOAT_EQ(p->Translation[0], 0.05f);
+    EXPECT_FLOAT_EQ(p->Translation[1], 0.05f);
+    mouse(QEvent::MouseButtonRelease, at);
+    EXPECT_EQ(p->Dragging, 0);
+    EXPECT_EQ(p->cursor().shape(), Qt::ArrowCursor);
+
+    p->SBtnZoomIn->click();
+    EXPECT_FALSE(p->SBtnMove->isChecked());
+    EXPECT_EQ(p->MouseMode, 3);
+    mouse(QEvent::MouseButtonPress, at);
+    drag(0, 3);
+    EXPECT_FLOAT_EQ(p->ZoomScale[1], 1.1f);
+    drag(0, -3);
+    drag(0, -3);
+    EXPECT_FLOAT_EQ(p->ZoomScale[2], 1 / 1.1f);
+    mouse(QEvent::MouseButtonRelease, at);
+
+    p->SBtnRotate->click();
+    EXPECT_FALSE(p->SBtnZoomIn->isChecked());
+    mouse(QEvent::MouseButtonPress, at);
+    drag(-3, 3);
+    EXPECT_EQ(p->RotationY, -5);
+    EXPECT_EQ(p->RotationX, 5);
+    mouse(QEvent::MouseButtonRelease, at);
+    p->SBtnRotate->click();  // up again: no mode
+    EXPECT_EQ(p->MouseMode, 1);
+
+    // Restore: everything back; in no mode its button pops up at once.
+    p->SBtnRestore->click();
+    EXPECT_FALSE(p->SBtnRestore->isChecked());
+    EXPECT_EQ(p->RotationX, 0);
+    EXPECT_EQ(p->RotationY, 0);
+    EXPECT_EQ(p->Translation[0], 0);
+    EXPECT_EQ(p->ZoomScale[2], 1);
+    // From a mode it pops that mode's button and stays down itself.
+    p->SBtnMove->click();
+    p->SBtnRestore->click();
+    EXPECT_FALSE(p->SBtnMove->isChecked());
+    EXPECT_TRUE(p->SBtnRestore->isChecked());
+    EXPECT_EQ(p->MouseMode, 1);
+}
+
+} // namespace
