@@ -106,7 +106,6 @@ TFrmMain::TFrmMain(QWidget* owner) : TForm(owner)
     EnvStageCount = 1;
 
     LoadTexture();
-    LoadModels();
 }
 
 TFrmMain::~TFrmMain()
@@ -242,6 +241,14 @@ void TFrmMain::resizeEvent(QResizeEvent* event)
 // ---------------------------------------------------------------------------------------------
 // Models and texture (read at creation; compiled into the context when it exists).
 
+void TFrmMain::EnsureModels()
+{
+    if (ModelsRead)
+        return;
+    ModelsRead = true;
+    LoadModels();
+}
+
 void TFrmMain::LoadModels()
 {
     // A file that cannot be read or built is skipped: the other models still load, so one bad
@@ -317,6 +324,7 @@ void TFrmMain::GLInitialize()
 
 void TFrmMain::CompileModelLists()
 {
+    EnsureModels();
     for (int i = 0; i < ModelCount; ++i) {
         glNewList(FirstModelList + i, GL_COMPILE);
         if (const DxfMesh* mesh = Models[i].get()) {

@@ -152,8 +152,13 @@ public:
     // "%2.1f" when t4 > 1, else "%2.1e".
     std::string LegendTitle() const;
     std::string LegendValue(int k) const;
-    // The triangles of model i (empty when its file could not be read).
-    const DxfMesh* ModelMesh(int i) const { return Models[i].get(); }
+    // The triangles of model i (empty when its file could not be read); the models are read on
+    // first use.
+    const DxfMesh* ModelMesh(int i)
+    {
+        EnsureModels();
+        return Models[i].get();
+    }
 
     // ---- handlers
     // Stops the playback and opens the data window for this player.
@@ -186,6 +191,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The models are read before the first picture is drawn, so a problem is reported outside
+    // the drawing.
+    void FormShow() override { EnsureModels(); }
     // Unticks the cross-section, closes it when it shows this player, and lets the window go.
     void FormClose() override;
 
@@ -198,6 +206,10 @@ private:
     // Closes the cross-section window when it shows this player.
     void CloseCutView();
     void LoadModels();
+    // Reads the models the first time they are needed (the first showing of a player), so the
+    // hidden player made at start-up costs the start nothing.
+    void EnsureModels();
+    bool ModelsRead = false;
     void LoadTexture();
     // OpenGL side, with the panel's context current.
     void InitGL(int width, int height);

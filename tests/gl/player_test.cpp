@@ -442,6 +442,7 @@ TEST(PlayerWindow, MissingTextureAndModelAreReportedAndTheRestLoads)
         messages.Expect("Cannot open file \"" + root + "textures/fabric.bmp\".", "Error");
         messages.Expect("Error reading DXF file:" + root + "model/brief1.dxf", "Information");
         w = std::make_unique<TFrmMain>();
+        w->ModelMesh(0);  // the models are read on first use
     }
     SetAssetRoot(QString());
     EXPECT_EQ(w->ModelMesh(3), nullptr);
@@ -476,10 +477,12 @@ TEST(PlayerWindow, ModelProblemsAreReportedInOneMessageOncePerStart)
         MessageRecorder messages;
         messages.Expect("Error reading DXF files: the folder " + root + "model does not exist", "Information");
         first = std::make_unique<TFrmMain>();
+        first->ModelMesh(0);  // the models are read on first use
     }
     {
         MessageRecorder messages;
         second = std::make_unique<TFrmMain>();
+        second->ModelMesh(0);
     }
     for (int i = 0; i < TFrmMain::ModelCount; ++i)
         EXPECT_EQ(second->ModelMesh(i), nullptr);
@@ -512,6 +515,7 @@ TEST(PlayerWindow, ModelProblemsAreReportedInOneMessageOncePerStart)
                             + "model/brief1.dxf",
                         "Information");
         first = std::make_unique<TFrmMain>();
+        first->ModelMesh(0);
     }
     SetAssetRoot(QString());
     EXPECT_EQ(first->ModelMesh(0), nullptr);
