@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "casemodel/numformat.h"
 #include "materials/fabricform.h"
 #include "materials/fiberqueryform.h"
+#include "materials/materialselect.h"
 #include "toolkit/application.h"
 #include "toolkit/chart.h"
 #include "toolkit/messages.h"
@@ -309,6 +311,19 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(); }));
     connect(btnExit, &QPushButton::clicked, this, Guard([this] { btnExitClick(); }));
     connect(BitBtn1, &QPushButton::clicked, this, Guard([this] { BitBtn1Click(); }));
+
+    // A fibre chosen in the database's record window fills the edits it has values for.
+    SetFiberRecordReceiver([form = QPointer<TFiber>(this)](const TFiberRecordValues& v) {
+        if (!form)
+            return;
+        const std::pair<const QString&, QLineEdit*> fields[] = {
+            {v.Diameter, form->DiameterText},         {v.Density, form->DensityText},
+            {v.LiquidContactAngle, form->LiqConAngleText}, {v.VaporDiffusion, form->VaporDiffText},
+            {v.ThermalConductivity, form->TherConText}, {v.Emissivity, form->EmissivityText}};
+        for (const auto& [text, edit] : fields)
+            if (!text.isEmpty())
+                edit->setText(text);
+    });
 
     SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::ScreenCenter);
