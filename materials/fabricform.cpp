@@ -207,6 +207,15 @@ std::shared_ptr<MembraneType> FirstMembraneNamed(const QString& name)
     return nullptr;
 }
 
+// The selected fibres and the ratio table stand line for line side by side.
+int LineHeight(const QWidget* w) { return w->fontMetrics().height() + 6; }
+
+void AddFiberLine(QListWidget* list, const QString& name)
+{
+    auto* item = new QListWidgetItem(name, list);
+    item->setSizeHint(QSize(list->fontMetrics().horizontalAdvance(name) + 8, LineHeight(list)));
+}
+
 // A list line counts as selected only while it is both current and selected.
 int SelectedRow(const QListWidget* list)
 {
@@ -225,6 +234,7 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     FiberGroup = MakeGroup(this, "FiberGroup", "Fiber List");
     FiberListBox = new QListWidget(FiberGroup);
     FiberListBox->setObjectName("FiberListBox");
+    FiberListBox->setFixedSize(140, 150);
     btnAddF = MakeButton(FiberGroup, "btnAddF", "Desgin Fiber...");
     auto* fibers = new QVBoxLayout(FiberGroup);
     fibers->setContentsMargins(8, 8, 8, 8);
@@ -244,6 +254,7 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     SelectedFiberGroup = MakeGroup(this, "SelectedFiberGroup", "Selected Fiber ");
     SFiberListBox = new QListWidget(SelectedFiberGroup);
     SFiberListBox->setObjectName("SFiberListBox");
+    SFiberListBox->setFixedWidth(120);
     RatioGroup = MakeGroup(SelectedFiberGroup, "RatioGroup", "%");
     RatioTable = new TStringGrid(RatioGroup);
     RatioTable->setObjectName("RatioTable");
@@ -251,7 +262,7 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     RatioTable->SetFixedRows(0);
     RatioTable->SetFixedCols(0);
     RatioTable->SetRowCount(1);
-    RatioTable->SetDefaultRowHeight(fontMetrics().height() + 4);
+    RatioTable->SetDefaultRowHeight(LineHeight(this));
     RatioTable->SetColWidth(0, 54);
     RatioTable->SetEditing(true);
     RatioTable->setFixedWidth(60);
@@ -262,9 +273,16 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     auto* ratio = new QVBoxLayout(RatioGroup);
     ratio->setContentsMargins(4, 4, 4, 4);
     ratio->addWidget(RatioTable);
+    // The list starts level with the table, under the "%" caption, once the layout has placed
+    // both (below).
+    ListLead = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    auto* listColumn = new QVBoxLayout;
+    listColumn->setSpacing(0);
+    listColumn->addSpacerItem(ListLead);
+    listColumn->addWidget(SFiberListBox);
     auto* selected = new QHBoxLayout(SelectedFiberGroup);
     selected->setContentsMargins(8, 8, 8, 8);
-    selected->addWidget(SFiberListBox, 1);
+    selected->addLayout(listColumn);
     selected->addWidget(RatioGroup);
 
     auto* fiberRow = new QHBoxLayout;
@@ -305,27 +323,25 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     auto* pcm = new QGridLayout(PCMGroup);
     pcm->setContentsMargins(10, 8, 10, 10);
     pcm->setVerticalSpacing(5);
-    pcm->addWidget(PCMCheck, 0, 0, 1, 2);
+    pcm->addWidget(PCMCheck, 0, 0, 1, 3);
     pcm->addWidget(new QLabel("Coating Volume(%):", PCMGroup), 1, 0);
     pcm->addWidget(txtVolumePercentofPCM, 1, 1);
-    pcm->addWidget(btnPCM, 2, 1);
-    pcm->setRowStretch(3, 1);
+    pcm->addWidget(btnPCM, 1, 2);
+    pcm->setColumnStretch(3, 1);
 
     HeatingGroup = MakeGroup(this, "HeatingGroup", "Self-heating");
     QGridLayout* heating = AddRows(this, HeatingGroup, std::begin(HeatingRows), std::end(HeatingRows), 80, 1);
     HeatingFabricCheck = new QCheckBox("Self-heating", HeatingGroup);
     HeatingFabricCheck->setObjectName("HeatingFabricCheck");
     heating->addWidget(HeatingFabricCheck, 0, 0, 1, 2);
-    heating->setRowStretch(static_cast<int>(std::size(HeatingRows)) + 1, 1);
-
-    auto* options = new QHBoxLayout;
-    options->addWidget(PCMGroup);
-    options->addWidget(HeatingGroup);
+    heating->setColumnStretch(2, 1);
 
     auto* left = new QVBoxLayout;
-    left->addLayout(fiberRow, 1);
+    left->addLayout(fiberRow);
     left->addWidget(MembraneGroup);
-    left->addLayout(options);
+    left->addWidget(PCMGroup);
+    left->addWidget(HeatingGroup);
+    left->addStretch(1);
 
     // ---- middle: values ----
     PropertyGroup = MakeGroup(this, "PropertyGroup", "Fabric Properties");
@@ -352,6 +368,7 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     FabricGroup = MakeGroup(this, "FabricGroup", "Fabric List");
     FabricListBox = new QListWidget(FabricGroup);
     FabricListBox->setObjectName("FabricListBox");
+    FabricListBox->setFixedWidth(200);
     FabricListBox->viewport()->installEventFilter(this);
     auto* fabrics = new QVBoxLayout(FabricGroup);
     fabrics->setContentsMargins(8, 8, 8, 8);
@@ -386,9 +403,9 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(12);
-    columns->addLayout(left, 5);
-    columns->addLayout(middle, 5);
-    columns->addLayout(right, 3);
+    columns->addLayout(left);
+    columns->addLayout(middle);
+    columns->addLayout(right);
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);
     main->setSpacing(10);
@@ -445,6 +462,16 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
 
     SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::ScreenCenter);
+}
+
+void TFabricForm::FormShow()
+{
+    // Where the table starts under its caption is known only once the window is laid out.
+    const int lead = RatioTable->mapTo(this, QPoint()).y() - SFiberListBox->mapTo(this, QPoint()).y();
+    if (lead > 0) {
+        ListLead->changeSize(0, ListLead->sizeHint().height() + lead, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        SFiberListBox->parentWidget()->layout()->invalidate();
+    }
 }
 
 // ---- the lists ----------------------------------------------------------------------------
@@ -620,7 +647,7 @@ void TFabricForm::PutFabricValue(const FabricType& fabric)
     const int fibers = static_cast<int>(fabric.Fibers.size());
     RatioTable->SetRowCount(std::max(1, fibers));
     for (int i = 0; i < fibers; ++i) {
-        SFiberListBox->addItem(QString::fromStdString(fabric.Fibers[static_cast<std::size_t>(i)]->Name));
+        AddFiberLine(SFiberListBox, QString::fromStdString(fabric.Fibers[static_cast<std::size_t>(i)]->Name));
         // The reader refuses a fabric with fewer ratios than fibres; an empty cell is the
         // dialog's own message should one come from elsewhere.
         RatioTable->SetCell(0, i, i < fabric.MassRatios.Length() ? NumberText(fabric.MassRatios[i] * 100) : QString());
@@ -770,7 +797,7 @@ void TFabricForm::SelectFiberBtnClick()
         AppMessageBox("This fiber has been selected!", "Information", MB_OK);
         return;
     }
-    SFiberListBox->addItem(name);
+    AddFiberLine(SFiberListBox, name);
     if (SFiberListBox->count() >= 2)
         RatioTable->SetRowCount(RatioTable->RowCount() + 1);
 }

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpacerItem;
 class TStringGrid;
 
 class TFabricForm : public TForm {
@@ -143,6 +144,7 @@ public:
     void reject() override;
 
 protected:
+    void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -154,6 +156,8 @@ private:
     bool ReadMembranes(FabricType& fabric);
     void ShowMembrane(const MembraneType* membrane, QCheckBox* check, QComboBox* combo, QString& kept);
     void ShowLayerDialog();
+
+    QSpacerItem* ListLead;  // lines the selected fibres up with their ratios
 
     // The membrane of each side, by name: indexes would point elsewhere once a membrane before
     // it is deleted. "OP" until a choice is made.
