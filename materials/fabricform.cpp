@@ -691,8 +691,8 @@ void TFabricForm::PutFabricValue(const FabricType& fabric)
 void TFabricForm::ClearFabricFields()
 {
     SFiberListBox->clear();
-    RatioTable->SetCell(0, 0, QString());
-    for (int i = 1; i < RatioTable->RowCount(); ++i)
+    // Emptied before shrinking: the grid would keep the texts of rows it drops for later.
+    for (int i = 0; i < RatioTable->RowCount(); ++i)
         RatioTable->SetCell(0, i, QString());
     RatioTable->SetRowCount(1);
     InnerMemCheckBox->setChecked(false);
