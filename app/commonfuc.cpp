@@ -1,5 +1,7 @@
 #include "app/commonfuc.h"
 
+#include <QHBoxLayout>
+
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,8 +170,30 @@ QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& 
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    button->setMinimumWidth(88);
+    button->setMinimumWidth(std::max(88, button->sizeHint().width() + 16));
     return button;
+}
+
+QHBoxLayout* MakeEditButtons(QWidget* form, QPushButton*& defaults, QPushButton*& clear, QPushButton*& ok,
+                             QPushButton*& cancel)
+{
+    defaults = MakeDialogButton(form, "Default", "Default");
+    clear = MakeDialogButton(form, "btnClear", "Clear");
+    ok = MakeDialogButton(form, "OKBtn", "OK");
+    ok->setDefault(true);
+    cancel = MakeDialogButton(form, "btnExit", "Cancel");
+    return MakeButtonRow({defaults, clear}, {ok, cancel});
+}
+
+QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right)
+{
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : left)
+        row->addWidget(b);
+    row->addStretch(1);
+    for (QPushButton* b : right)
+        row->addWidget(b);
+    return row;
 }
 
 TColumnArea::TColumnArea(QWidget* parent, std::initializer_list<const char*> captions, int panelHeight,

@@ -12,6 +12,7 @@
 #include "casemodel/commonfuc.h"
 
 class QFrame;
+class QHBoxLayout;
 class QPushButton;
 class QScrollArea;
 class QWidget;
@@ -81,6 +82,11 @@ public:
 // A named dialog button of at least 88 pixels that Enter does not press unless it is made the
 // default button.
 QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& caption);
+// A dialog's row of buttons: the left ones, a stretch, the right ones.
+QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> left, std::initializer_list<QPushButton*> right);
+// The Default, Clear, OK (the default button) and Cancel buttons of an edit dialog, in one row.
+QHBoxLayout* MakeEditButtons(QWidget* form, QPushButton*& defaults, QPushButton*& clear, QPushButton*& ok,
+                             QPushButton*& cancel);
 
 // The scroll box that holds a dialog's run-time columns, each on a borderless panel of its own
 // 82 pixels from the last, and at its left the row captions, lined up with the column rows.

@@ -358,6 +358,11 @@ void ReadFabricSection(CaseLineReader& in, CaseFileContents& file)
                 in.Fail("the fibre \"" + std::string(name) + "\" is not in the fibre list");
             f->Fibers.push_back(fiber);
         }
+        // Ratio j belongs to fibre j: with unequal counts a fabric would pair ratios with the
+        // wrong fibres, and showing it would index past its ratios.
+        if (static_cast<int>(f->Fibers.size()) != f->MassRatios.Length())
+            in.Fail("the fabric \"" + f->Name + "\" has " + std::to_string(f->MassRatios.Length()) +
+                    " mass ratios for " + std::to_string(f->Fibers.size()) + " fibres");
 
         // Each side keeps its position: a name that matches no membrane becomes "OP" there,
         // and a fabric short of sides is filled up with "OP".

@@ -21,3 +21,16 @@ void AddDefaultMembrane(TList<MembraneType>& membranes)
 {
     membranes.push_back(MakeDefaultMembrane());
 }
+
+bool TakeFabricOutOfLayers(std::vector<GarmentLayerRow>& rows, const FabricType& fabric)
+{
+    bool found = false;
+    for (GarmentLayerRow& row : rows)
+        for (std::size_t j = 0; j < LayersPerGarment; ++j)
+            if (row.Layers[j].get() == &fabric) {
+                row.Layers[j].reset();
+                row.HasFabric[j] = false;
+                found = true;
+            }
+    return found;
+}

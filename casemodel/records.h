@@ -95,6 +95,10 @@ struct GarmentLayerRow {
     std::array<bool, LayersPerGarment> HasFabric{};
 };
 
+// Takes the fabric out of every layer that holds it, leaving those layers without fabric; true
+// when any did.
+bool TakeFabricOutOfLayers(std::vector<GarmentLayerRow>& rows, const FabricType& fabric);
+
 struct FabricMicroclimate {
     std::string InnerContact = "true";
     std::string OuterContact = "true";

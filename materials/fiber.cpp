@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "casemodel/numformat.h"
 #include "materials/fabricform.h"
 #include "materials/fiberqueryform.h"
+#include "materials/materialselect.h"
 #include "toolkit/application.h"
 #include "toolkit/chart.h"
 #include "toolkit/messages.h"
@@ -81,15 +83,6 @@ const LibraryFiber Library[] = {
 };
 
 QString NumberText(double value) { return QString::fromStdString(FloatToStr(value)); }
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(80);
-    return button;
-}
 
 // The first fabric of the case made of a fibre of that name; false when there is none.
 bool FabricUsingFiber(const std::string& name, std::string& fabricName)
@@ -196,8 +189,8 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     PointNumText->setObjectName("PointNumText");
     PointNumText->setFixedWidth(60);
     SetKeyFilter(PointNumText, DecimalKeyPress);
-    btnPreview = MakeButton(GroupBox2, "btnPreview", "Preview");
-    btnNewTable = MakeButton(GroupBox2, "btnNewTable", "New Table");
+    btnPreview = MakeDialogButton(GroupBox2, "btnPreview", "Preview");
+    btnNewTable = MakeDialogButton(GroupBox2, "btnNewTable", "New Table");
     FiberRegainTable = new TStringGrid(GroupBox2);
     FiberRegainTable->setObjectName("FiberRegainTable");
     FiberRegainTable->SetColCount(3);
@@ -250,8 +243,8 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     FiberComboBox->setCurrentIndex(-1);
     NewCheckBox = new QCheckBox("New Fiber", this);
     NewCheckBox->setObjectName("NewCheckBox");
-    btnAddtoList = MakeButton(this, "btnAddtoList", "Add >>");
-    btnDelete = MakeButton(this, "btnDelete", "Delete <<");
+    btnAddtoList = MakeDialogButton(this, "btnAddtoList", "Add >>");
+    btnDelete = MakeDialogButton(this, "btnDelete", "Delete <<");
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
     middle->addWidget(FiberComboBox);
@@ -276,19 +269,9 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     groups->addLayout(middle);
     groups->addWidget(GroupBox3);
 
-    BitBtn1 = MakeButton(this, "BitBtn1", "Fiber Database..");
+    BitBtn1 = MakeDialogButton(this, "BitBtn1", "Fiber Database..");
     BitBtn1->hide();
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
-    OKBtn->setDefault(true);
-    btnExit = MakeButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Default);
-    buttons->addWidget(btnClear);
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeEditButtons(this, Default, btnClear, OKBtn, btnExit);
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);
@@ -309,6 +292,19 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(); }));
     connect(btnExit, &QPushButton::clicked, this, Guard([this] { btnExitClick(); }));
     connect(BitBtn1, &QPushButton::clicked, this, Guard([this] { BitBtn1Click(); }));
+
+    // A fibre chosen in the database's record window fills the edits it has values for.
+    SetFiberRecordReceiver([form = QPointer<TFiber>(this)](const TFiberRecordValues& v) {
+        if (!form)
+            return;
+        const std::pair<const QString&, QLineEdit*> fields[] = {
+            {v.Diameter, form->DiameterText},         {v.Density, form->DensityText},
+            {v.LiquidContactAngle, form->LiqConAngleText}, {v.VaporDiffusion, form->VaporDiffText},
+            {v.ThermalConductivity, form->TherConText}, {v.Emissivity, form->EmissivityText}};
+        for (const auto& [text, edit] : fields)
+            if (!text.isEmpty())
+                edit->setText(text);
+    });
 
     SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::ScreenCenter);

@@ -58,15 +58,6 @@ const int ReadOrder[] = {0, 3, 1, 4, 2, 5};
 
 QString NumberText(double value) { return QString::fromStdString(FloatToStr(value)); }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setFixedWidth(80);
-    return button;
-}
-
 } // namespace
 
 TFluid::TFluid(QWidget* owner) : TForm(owner)
@@ -99,17 +90,7 @@ TFluid::TFluid(QWidget* owner) : TForm(owner)
         ++row;
     }
 
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
-    OKBtn->setDefault(true);
-    btnExit = MakeButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Default);
-    buttons->addWidget(btnClear);
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeEditButtons(this, Default, btnClear, OKBtn, btnExit);
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

@@ -52,15 +52,6 @@ const PresetMembrane Presets[] = {
 
 const char* const OpenMembrane = "OP";
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(80);
-    return button;
-}
-
 // The first fabric of the case with a side of a membrane of that name; false when none.
 bool FabricUsingMembrane(const std::string& name, std::string& fabricName)
 {
@@ -91,8 +82,8 @@ TMembrane::CurveWidgets TMembrane::BuildCurveGroup(const QString& title, const Q
     w.PointNumText = new QLineEdit(w.Group);
     w.PointNumText->setFixedWidth(60);
     SetKeyFilter(w.PointNumText, DigitKeyPress);
-    w.Preview = MakeButton(w.Group, "", "Preview");
-    w.New = MakeButton(w.Group, "", "New Table");
+    w.Preview = MakeDialogButton(w.Group, "", "Preview");
+    w.New = MakeDialogButton(w.Group, "", "New Table");
     w.Table = new TStringGrid(w.Group);
     w.Table->SetColCount(3);
     w.Table->SetRowCount(2);
@@ -201,8 +192,8 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
     select->addWidget(MemComboBox);
     select->addWidget(NewCheckBox);
 
-    btnAddtoList = MakeButton(this, "btnAddtoList", "Add to List  ");
-    btnDelete = MakeButton(this, "btnDelete", "Delete ");
+    btnAddtoList = MakeDialogButton(this, "btnAddtoList", "Add to List  ");
+    btnDelete = MakeDialogButton(this, "btnDelete", "Delete ");
     auto* listButtons = new QVBoxLayout;
     listButtons->addStretch(1);
     listButtons->addWidget(btnAddtoList);
@@ -231,17 +222,7 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
     columns->addLayout(leftColumn);
     columns->addLayout(rightColumn);
 
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
-    OKBtn->setDefault(true);
-    btnExit = MakeButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Default);
-    buttons->addWidget(btnClear);
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeEditButtons(this, Default, btnClear, OKBtn, btnExit);
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

@@ -49,15 +49,6 @@ const PCMRow PCMRows[] = {
      0.015},
 };
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(84);
-    return button;
-}
-
 } // namespace
 
 TPCM::TPCM(QWidget* owner) : TForm(owner)
@@ -95,14 +86,14 @@ TPCM::TPCM(QWidget* owner) : TForm(owner)
     dbLayout->setContentsMargins(10, 8, 10, 10);
     dbLayout->addWidget(DBGrid1);
 
-    btnQuery = MakeButton(this, "btnQuery", "Query...");
-    btnSaveintoDB = MakeButton(this, "btnSaveintoDB", "Save into DB");
+    btnQuery = MakeDialogButton(this, "btnQuery", "Query...");
+    btnSaveintoDB = MakeDialogButton(this, "btnSaveintoDB", "Save into DB");
     btnSaveintoDB->setToolTip("Save data into database");
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
+    Default = MakeDialogButton(this, "Default", "Default");
+    btnClear = MakeDialogButton(this, "btnClear", "Clear");
+    OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
-    btnExit = MakeButton(this, "btnExit", "Cancel");
+    btnExit = MakeDialogButton(this, "btnExit", "Cancel");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {btnQuery, btnSaveintoDB})
         buttons->addWidget(b);

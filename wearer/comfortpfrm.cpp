@@ -23,15 +23,6 @@ namespace {
 // The one place this dialog reaches the case.
 FiringRateCoefficients& CaseRates() { return TheCase().FiringRate; }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(std::max(88, button->sizeHint().width() + 16));
-    return button;
-}
-
 } // namespace
 
 TComfortPFrm::TComfortPFrm(QWidget* owner) : TForm(owner)
@@ -44,10 +35,10 @@ TComfortPFrm::TComfortPFrm(QWidget* owner) : TForm(owner)
     groups->addWidget(BuildSiteGroup(false));
     groups->addWidget(BuildSiteGroup(true), 0, Qt::AlignTop);
 
-    btnExit = MakeButton(this, "btnExit", "Exit");
+    btnExit = MakeDialogButton(this, "btnExit", "Exit");
     btnExit->setDefault(true);
-    Default = MakeButton(this, "Default", "Default");
-    BitBtn1 = MakeButton(this, "BitBtn1", "Help");
+    Default = MakeDialogButton(this, "Default", "Default");
+    BitBtn1 = MakeDialogButton(this, "BitBtn1", "Help");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Default);
     buttons->addStretch(1);

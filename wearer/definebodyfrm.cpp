@@ -50,15 +50,6 @@ TRadioGroup* MakeGroup(QWidget* parent, const char* name, const QString& caption
     return group;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(88);
-    return button;
-}
-
 } // namespace
 
 TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
@@ -106,12 +97,12 @@ TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
     Image1->setFrameShape(QFrame::StyledPanel);
     Image1->setPixmap(FemalePicture);
 
-    OKBtn = MakeButton(this, "OKBtn", "OK");
+    OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
-    Button2 = MakeButton(this, "Button2", "Cancel");
-    Button1 = MakeButton(this, "Button1", "Physiological Properties..");
+    Button2 = MakeDialogButton(this, "Button2", "Cancel");
+    Button1 = MakeDialogButton(this, "Button1", "Physiological Properties..");
     Button1->hide();
-    Database = MakeButton(this, "Database", "Database...");
+    Database = MakeDialogButton(this, "Database", "Database...");
     Database->hide();
 
     auto* left = new QVBoxLayout;

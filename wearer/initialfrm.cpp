@@ -39,14 +39,6 @@ const InitialRow InitialRows[] = {
      "Outer Environment Relative Humidity"},
 };
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TInitialFrm::TInitialFrm(QWidget* owner) : TForm(owner)
@@ -71,11 +63,11 @@ TInitialFrm::TInitialFrm(QWidget* owner) : TForm(owner)
         grid->addWidget(edit, r.Humidity ? 2 : 1, r.Column + 1);
     }
 
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
+    Default = MakeDialogButton(this, "Default", "Default");
+    btnClear = MakeDialogButton(this, "btnClear", "Clear");
+    OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
-    CancelBtn = MakeButton(this, "CancelBtn", "Cancel");
+    CancelBtn = MakeDialogButton(this, "CancelBtn", "Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Default);
     buttons->addWidget(btnClear);

@@ -101,15 +101,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int width)
     return edit;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(std::max(88, button->sizeHint().width() + 16));
-    return button;
-}
-
 } // namespace
 
 TPhysiologyFrm::TPhysiologyFrm(QWidget* owner) : TForm(owner)
@@ -122,12 +113,12 @@ TPhysiologyFrm::TPhysiologyFrm(QWidget* owner) : TForm(owner)
     groups->addWidget(BuildBodyGroup());
     groups->addWidget(BuildComfortGroup());
 
-    Button1 = MakeButton(this, "Button1", "Body Database");
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
+    Button1 = MakeDialogButton(this, "Button1", "Body Database");
+    Default = MakeDialogButton(this, "Default", "Default");
+    btnClear = MakeDialogButton(this, "btnClear", "Clear");
+    OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
-    btnExit = MakeButton(this, "btnExit", "Cancel");
+    btnExit = MakeDialogButton(this, "btnExit", "Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
     buttons->addSpacing(16);

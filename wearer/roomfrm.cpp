@@ -49,14 +49,6 @@ const RoomRow RoomRows[] = {
      &RoomParameters::AirSpecificHeat, "Air Specific Heat"},
 };
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QFormLayout* MakeForm(QWidget* parent)
 {
     auto* form = new QFormLayout(parent);
@@ -90,17 +82,7 @@ TRoomFrm::TRoomFrm(QWidget* owner) : TForm(owner)
     roomForm->addRow(control);
     roomForm->addRow(air);
 
-    Default = MakeButton(this, "Default", "Default");
-    btnClear = MakeButton(this, "btnClear", "Clear");
-    OKBtn = MakeButton(this, "OKBtn", "OK");
-    OKBtn->setDefault(true);
-    btnExit = MakeButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Default);
-    buttons->addWidget(btnClear);
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeEditButtons(this, Default, btnClear, OKBtn, btnExit);
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

@@ -225,14 +225,22 @@ TEST_F(LayerDialogTest, TheClothingChainEndsInTheFileAndALoadedBottomLayerCanBeC
     EXPECT_TRUE(FabricForm->isVisible());
     EXPECT_FALSE(FabricLayerFrm->isVisible());
     EXPECT_EQ(FabricForm->FabricListBox->currentRow(), -1);
-    FabricLayerFrm->SetLayerFabric(m.Fabrics[1]);
-    FabricForm->hide();
-    RunLayerDialog([&] {
-        EXPECT_TRUE(Box(1, 1)->isChecked());
-        Fill(0, 0, 0);
-        Fill(2, 2, 0);
-        FabricLayerFrm->OKBtn->click();
-    });
+    // Fabric F picked in the fabric dialog; its OK hands it over and brings the layers back.
+    FabricForm->LoadFabricList(m.Fabrics);
+    FabricForm->FabricListBox->setCurrentRow(1);
+    emit FabricForm->FabricListBox->itemClicked(FabricForm->FabricListBox->item(1));
+    {
+        ScopedModalHook layers([&](TForm& form) {
+            if (&form == FabricLayerFrm) {
+                EXPECT_TRUE(Box(1, 1)->isChecked());
+                Fill(0, 0, 0);
+                Fill(2, 2, 0);
+                FabricLayerFrm->OKBtn->click();
+            }
+            return int(mrNone);
+        });
+        FabricForm->OKBtn->click();
+    }
     ASSERT_TRUE(m.ClothingDefined);
 
     ScriptedFileDialogs dialogs;

@@ -432,17 +432,7 @@ TEST_F(MaterialLibrariesTest, ALoadedLibraryAddedAgainThroughTheDialogsSavesTheS
     const std::string text = CaseFileText(model);
     QTemporaryDir folder;
     const QString path = folder.filePath("library.sdf");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), static_cast<qint64>(text.size()));
-    }
-    ScriptedFileDialogs dialogs;
-    dialogs.Answer(path);
-    MessageRecorder messages;
-    messages.Expect("Data file has been loaded successfully!", "Information");
-    FurFea->Load1Click();
-    ASSERT_TRUE(messages.AllConsumed());
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(text, path));
 
     ASSERT_EQ(Fiber->FiberListBox->count(), 2);
     EXPECT_EQ(Fiber->FiberListBox->item(1)->text(), "Wool");

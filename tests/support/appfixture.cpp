@@ -1,9 +1,12 @@
 #include "tests/support/appfixture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include "app/furfea.h"
 #include "app/windows.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
 
 void FreshApplicationWindows()
 {
@@ -12,4 +15,20 @@ void FreshApplicationWindows()
     // Deferred deletions of the old windows must not reach the new ones.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     CreateApplicationWindows();
+}
+
+bool LoadCaseThroughTheMainWindow(const std::string& text, const QString& path)
+{
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(text.data(), static_cast<qint64>(text.size()));
+    }
+    ScriptedFileDialogs dialogs;
+    dialogs.Answer(path);
+    MessageRecorder messages;
+    messages.Expect("Data file has been loaded successfully!", "Information");
+    FurFea->Load1Click();
+    return messages.AllConsumed();
 }

@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
 // Destroys the application's windows, if any, and creates all of them anew.
 void FreshApplicationWindows();
+
+// Loads a case text through the main window's Load, as a user would: written to path, chosen in
+// the (scripted) file dialog; the success message is expected. False when it did not load.
+bool LoadCaseThroughTheMainWindow(const std::string& text, const QString& path);
 
 // Finds a child control by its name (fails the test when there is none).
 template <class T>

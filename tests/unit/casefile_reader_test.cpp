@@ -286,6 +286,13 @@ TEST(CaseFileReader, DamagedFilesChangeNothing)
     ExpectRefused(Replace(text, "Membrane TR value points: $9$\r\n$0.25$ $0.5$ $0.75$ $1$ $1.25$ $1.5$ $1.75$ $2$ \r\n$2.25$ \r\n",
                           "Membrane TR value points: $8$\r\n$0.25$ $0.5$ $0.75$ $1$ $1.25$ $1.5$ $1.75$ $2$ \r\n"),
                   "membrane with fewer TR values than temperatures");
+    // Ratio j goes with fibre j.
+    ExpectRefused(Replace(text, "fiber ratio points: $2$\r\n0 fiber ratio: $0.6$\r\n1 fiber ratio: $0.4$\r\n",
+                          "fiber ratio points: $1$\r\n0 fiber ratio: $0.6$\r\n"),
+                  "fabric with fewer mass ratios than fibres");
+    ExpectRefused(Replace(text, "fiber ratio points: $1$\r\n0 fiber ratio: $1$\r\n",
+                          "fiber ratio points: $2$\r\n0 fiber ratio: $1$\r\n1 fiber ratio: $0$\r\n"),
+                  "fabric with more mass ratios than fibres");
 }
 
 TEST(CaseFileReader, AFibreListedTwiceGivesEachFabricOneFibrePerRatio)

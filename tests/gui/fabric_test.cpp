@@ -1,0 +1,425 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sstream>
+
+#include "app/furfea.h"
+#include "app/namedlg.h"
+#include "materials/fabricform.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/fiber.h"
+#include "materials/membrane.h"
+#include "materials/pcm.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "tests/unit/casefile_cases.h"
+#include "toolkit/stringgrid.h"
+
+namespace {
+
+void ClickItem(QListWidget* list, int row)
+{
+    list->setCurrentRow(row);
+    emit list->itemClicked(list->item(row));
+}
+
+// Moves the fibres, in this order, from the fibre list into the selection.
+void SelectFibers(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        const auto found = FabricForm->FiberListBox->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name;
+        FabricForm->FiberListBox->setCurrentItem(found[0]);
+        FabricForm->SelectFiberBtn->click();
+    }
+}
+
+void TypeRatios(std::initializer_list<const char*> percents)
+{
+    int row = 0;
+    for (const char* p : percents)
+        FabricForm->RatioTable->SetCell(0, row++, p);
+}
+
+std::string FabricSection()
+{
+    std::ostringstream out;
+    WriteFabricSection(out, FurFea->Case);
+    return out.str();
+}
+
+// The case's fibres and membranes (Goretex, OP), listed in the dialog.
+class FabricDialogTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        SetGoldenFibers(FurFea->Case);
+        SetGoldenMembranes(FurFea->Case);
+        FabricForm->FillMaterialLists();
+    }
+
+    // Plain, Treated (every option) and Odd, listed in the dialog.
+    void LoadGoldenFabrics()
+    {
+        SetGoldenFabrics(FurFea->Case);
+        FabricForm->LoadFabricList(FurFea->Case.Fabrics);
+    }
+
+    // A box that no test step expects fails the test instead of waiting for an answer.
+    MessageRecorder Unexpected;
+};
+
+TEST_F(FabricDialogTest, WettingInputsDeriveTheCapillaryAngleAndTheLiquidTortuosity)
+{
+    FabricForm->MMFCheck->setChecked(true);
+    const struct {
+        const char* Top;
+        const char* Bottom;
+        const char* Angle;
+    } angles[] = {{"2", "1", "29"}, {"1", "2", "89"}, {"3", "1", "19"}, {"4", "3", "48"}, {"1", "0", "0"},
+                  // No angle rather than one from asin outside its domain or from 0 / 0.
+                  {"-1", "1", ""}, {"2", "-1", ""}, {"0", "0", ""}, {"", "1", ""}};
+    for (const auto& a : angles) {
+        FabricForm->TopWetRTxt->setText(a.Top);
+        FabricForm->BottomWetRTxt->setText(a.Bottom);
+        EXPECT_EQ(FabricForm->CapAngleText->text(), a.Angle) << a.Top << " / " << a.Bottom;
+    }
+    const std::pair<const char*, const char*> tortuosities[] = {
+        {"4", "0.25"}, {"-3", "3"}, {"3", "0.333333333333333"}, {"0.5", "0.5"}, {"", ""}};
+    for (const auto& [r, tortuosity] : tortuosities) {
+        FabricForm->TopWetTxt->setText(r);
+        EXPECT_EQ(FabricForm->TortuosLqdText->text(), tortuosity) << r;
+    }
+}
+
+TEST_F(FabricDialogTest, MassRatiosAreSummedAsTypedAndAnUnreadableCellNamesItsFibre)
+{
+    SelectFibers({"Cotton", "Wool"});
+    FabricForm->DefaultClick();
+    FabricType fabric;
+    TypeRatios({"60", "40"});
+    ASSERT_TRUE(FabricForm->GetFabricValue(fabric));
+    ASSERT_EQ(fabric.MassRatios.Length(), 2);
+    EXPECT_DOUBLE_EQ(fabric.MassRatios[0], 0.6);
+    EXPECT_DOUBLE_EQ(fabric.MassRatios[1], 0.4);
+    EXPECT_DOUBLE_EQ(fabric.MeanDiameter, (0.0015 + 0.002) / 2);
+    // Fractions summed one by one would exceed 1 here.
+    TypeRatios({"10.6", "89.4"});
+    EXPECT_TRUE(FabricForm->GetFabricValue(fabric));
+    {
+        MessageRecorder messages;
+        messages.Expect("The total mass ratio exceed 100%. Please try it again!", "Input Error");
+        TypeRatios({"60", "41"});
+        EXPECT_FALSE(FabricForm->GetFabricValue(fabric));
+    }
+
+    SelectFibers({"Polyester"});
+    ASSERT_EQ(FabricForm->RatioTable->RowCount(), 3);
+    TypeRatios({"20", "70", "10"});
+    EXPECT_TRUE(FabricForm->GetFabricValue(fabric));
+    EXPECT_EQ(fabric.Fibers.size(), 3u);
+    for (const char* cell : {".", "1.2.3", ""}) {
+        MessageRecorder messages;
+        messages.Expect("The mass ratio of Wool is not correct. Please try it again!", "Input Error");
+        TypeRatios({"20", cell, "10"});
+        EXPECT_FALSE(FabricForm->GetFabricValue(fabric)) << cell;
+    }
+}
+
+TEST_F(FabricDialogTest, AFailedUpdateLeavesTheStoredFabricAsItWas)
+{
+    LoadGoldenFabrics();
+    {
+        MessageRecorder messages;
+        messages.Expect("Please select a fabric from the list!", "Information");
+        FabricForm->UpdateBtn->click();
+    }
+    const std::string before = FabricSection();
+    ClickItem(FabricForm->FabricListBox, 1);
+    FabricForm->TopWetRTxt->setText("0.5");
+    TypeRatios({"50", "50"});
+    FabricForm->PorosityText->clear();
+    {
+        MessageRecorder messages;
+        messages.Expect("The input of Porosity is not correct. Please try it again!", "Input Error");
+        FabricForm->UpdateBtn->click();
+    }
+    EXPECT_EQ(FabricSection(), before);
+
+    // Corrected, the same record takes the values and keeps what only a file gives it.
+    FabricForm->PorosityText->setText("0.7");
+    FurFea->Case.PCM.Radius = 0.002;
+    const auto treated = FurFea->Case.Fabrics[1];
+    FabricForm->UpdateBtn->click();
+    EXPECT_EQ(FurFea->Case.Fabrics[1], treated);
+    EXPECT_DOUBLE_EQ(treated->MassRatios[0], 0.5);
+    EXPECT_DOUBLE_EQ(treated->Porosity, 0.7);
+    EXPECT_DOUBLE_EQ(treated->TopWetR, 0.5);
+    EXPECT_DOUBLE_EQ(treated->Pcm.Radius, 0.002);
+    EXPECT_EQ(treated->Name, "Treated");
+    EXPECT_DOUBLE_EQ(treated->TopWeight, 5);
+    EXPECT_DOUBLE_EQ(treated->BottomWeight, 6);
+}
+
+TEST_F(FabricDialogTest, OverwritingAPcmFabricCarriesTheNewPcmValuesWhateverTheModel)
+{
+    LoadGoldenFabrics();
+    ASSERT_EQ(FurFea->Case.ModelCode, ModelBody);
+    FabricForm->ClearFabricFields();
+    SelectFibers({"Wool"});
+    TypeRatios({"100"});
+    FabricForm->DefaultClick();
+    FabricForm->PCMCheck->setChecked(true);
+    FabricForm->txtVolumePercentofPCM->setText("20");
+    {
+        ScopedModalHook hook([](TForm& form) {
+            EXPECT_EQ(&form, PCM);
+            PCM->DefaultClick();  // radius 0.0005
+            PCM->OKBtn->click();
+            return int(mrNone);
+        });
+        FabricForm->btnPCM->click();
+    }
+    ScopedModalHook names([](TForm& form) {
+        EXPECT_EQ(&form, NameDlg);
+        NameDlg->Edit1->setText("Treated");
+        return int(mrOk);
+    });
+    MessageRecorder messages;
+    messages.Expect("Are you sure to select the fabric?", "Information", IDYES);
+    messages.Expect("Treated has existed. Do you want to overwrite it?", "Information", IDYES);
+    FabricForm->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed());
+
+    ASSERT_EQ(FurFea->Case.Fabrics.size(), 3u);
+    const FabricType& treated = *FurFea->Case.Fabrics[1];
+    EXPECT_TRUE(treated.HasPcm);
+    EXPECT_DOUBLE_EQ(treated.PcmRatio, 0.2);
+    EXPECT_DOUBLE_EQ(treated.Pcm.Radius, 0.0005);
+    EXPECT_DOUBLE_EQ(treated.Pcm.T_p, 28);
+    EXPECT_EQ(treated.Pcm.Name, "Paraffin");
+    EXPECT_EQ(treated.Name, "Treated");
+    EXPECT_DOUBLE_EQ(treated.TopWeight, 5);
+    EXPECT_EQ(FabricForm->FabricListBox->count(), 3);
+}
+
+TEST_F(FabricDialogTest, TheMembraneOfASideIsKeptByName)
+{
+    auto spare = std::make_shared<MembraneType>(*MembraneNamed(FurFea->Case, "Goretex"));
+    spare->Name = "Spare";
+    auto& membranes = FurFea->Case.Membranes;
+    membranes.insert(membranes.begin(), spare);
+    FabricForm->FillMaterialLists();
+    SelectFibers({"Cotton"});
+    TypeRatios({"100"});
+    FabricForm->DefaultClick();
+    FabricForm->InnerMemCheckBox->setChecked(true);
+    FabricForm->InMemComboBox->setCurrentIndex(1);
+    emit FabricForm->InMemComboBox->activated(1);
+
+    // An earlier membrane goes: the choice still names Goretex.
+    membranes.erase(membranes.begin());
+    FabricForm->FillMaterialLists();
+    EXPECT_EQ(FabricForm->InMemComboBox->currentText(), "Goretex");
+    FabricType fabric;
+    ASSERT_TRUE(FabricForm->GetFabricValue(fabric));
+    EXPECT_EQ(fabric.Membranes[0], MembraneNamed(FurFea->Case, "Goretex"));
+    EXPECT_EQ(fabric.Membranes[1]->Name, "OP");
+
+    // The chosen one goes: no other membrane stands in for it.
+    membranes.erase(membranes.begin());
+    FabricForm->FillMaterialLists();
+    MessageRecorder messages;
+    messages.Expect("The input of Inner Membrane is not correct. Please try it again!", "Input Error");
+    EXPECT_FALSE(FabricForm->GetFabricValue(fabric));
+}
+
+TEST_F(FabricDialogTest, DeletingAFabricALayerUsesLeavesTheClothingToBeFinished)
+{
+    LoadGoldenFabrics();
+    CaseModel& c = FurFea->Case;
+    c.Layers.Rows = {Row(c, {{2, "Plain"}})};
+    c.ActivityDefined = c.EnvironmentDefined = c.BodyDefined = c.ClothingDefined = true;
+    c.BoundaryShortcut = true;
+
+    ClickItem(FabricForm->FabricListBox, 2);  // Odd, in no layer
+    FabricForm->btnDelete->click();
+    EXPECT_TRUE(c.ClothingDefined);
+    EXPECT_FALSE(c.BoundaryShortcut);
+
+    const auto plain = c.Fabrics[0];
+    ClickItem(FabricForm->FabricListBox, 0);
+    FabricForm->btnDelete->click();
+    ASSERT_EQ(c.Fabrics.size(), 1u);
+    ASSERT_EQ(FabricForm->FabricListBox->count(), 1);
+    EXPECT_EQ(FabricForm->FabricListBox->item(0)->text(), "Treated");
+    EXPECT_TRUE(plain->Name.empty());
+    EXPECT_FALSE(c.Layers.Rows[0].HasFabric[2]);
+    EXPECT_EQ(c.Layers.Rows[0].Layers[2], nullptr);
+    EXPECT_FALSE(c.ClothingDefined);
+
+    ScriptedFileDialogs dialogs;
+    MessageRecorder messages;
+    messages.Expect("Please finish the clothing definition!", "Information");
+    FurFea->SaveAs1Click();
+    EXPECT_EQ(dialogs.Asked, 0);
+}
+
+TEST_F(FabricDialogTest, TheFibreMembraneAndPcmDialogsBringItBackWithFreshLists)
+{
+    FabricForm->InnerMemCheckBox->setChecked(true);
+    FabricForm->InMemComboBox->setCurrentIndex(0);
+    emit FabricForm->InMemComboBox->activated(0);  // Goretex
+    FabricForm->PCMCheck->setChecked(true);
+    FabricForm->Show();
+    CaseModel& c = FurFea->Case;
+    ScopedModalHook hook([&](TForm& form) {
+        // The fibre and membrane dialogs take the fabric dialog's place; the PCM dialog opens over it.
+        EXPECT_EQ(FabricForm->isVisible(), &form == PCM);
+        if (&form == Fiber) {
+            c.Fibers.push_back(MakeFiber("Silk", 0.001, 1.3, 0.9, 0.2, 70, 0.0002, Points({0}), Points({0})));
+            Fiber->btnExit->click();
+        } else if (&form == Membrane) {
+            auto laminate = std::make_shared<MembraneType>(*c.Membranes[0]);
+            laminate->Name = "Laminate";
+            c.Membranes.insert(c.Membranes.begin(), laminate);
+            Membrane->btnExit->click();
+        } else {
+            EXPECT_EQ(&form, PCM);
+            PCM->DefaultClick();
+            PCM->OKBtn->click();
+        }
+        return int(mrNone);
+    });
+
+    FabricForm->btnAddF->click();
+    EXPECT_TRUE(FabricForm->isVisible());
+    EXPECT_EQ(FabricForm->FiberListBox->count(), 4);
+    EXPECT_EQ(FabricForm->FiberListBox->item(3)->text(), "Silk");
+
+    FabricForm->DefineMemButton2->click();
+    EXPECT_TRUE(FabricForm->isVisible());
+    ASSERT_EQ(FabricForm->OutMemComboBox->count(), 3);
+    EXPECT_EQ(FabricForm->InMemComboBox->itemText(0), "Laminate");
+    EXPECT_EQ(FabricForm->InMemComboBox->currentText(), "Goretex");
+
+    FabricForm->btnPCM->click();
+    EXPECT_TRUE(FabricForm->isVisible());
+    EXPECT_DOUBLE_EQ(c.PCM.Radius, 0.0005);
+}
+
+TEST_F(FabricDialogTest, OkHandsTheSelectedFabricToTheTargetLayerAndEveryWayOutReturnsToTheLayers)
+{
+    LoadGoldenFabrics();
+    CaseModel& c = FurFea->Case;
+    // The layer dialog's rows, with garment 1, layer 2 chosen by its layer button.
+    std::vector<GarmentLayerRow>& rows = FabricLayerFrm->Rows;
+    rows.resize(2);
+    FabricLayerFrm->CurrentRow = 1;
+    FabricLayerFrm->CurrentLayer = 2;
+    int layerDialogShown = 0;
+    ScopedModalHook hook([&](TForm& form) {
+        EXPECT_EQ(&form, FabricLayerFrm);
+        ++layerDialogShown;
+        return int(mrOk);
+    });
+    FabricForm->Show();
+    {
+        MessageRecorder messages;
+        messages.Expect("Please select a fabric from the list!", "Information");
+        FabricForm->OKBtn->click();
+    }
+    EXPECT_TRUE(c.FabricDefined);
+    EXPECT_EQ(layerDialogShown, 0);
+
+    ClickItem(FabricForm->FabricListBox, 1);
+    EXPECT_EQ(FabricForm->SelectFabricLabel->text(), "Treated");
+    FabricForm->OKBtn->click();
+    EXPECT_EQ(rows[1].Layers[2], c.Fabrics[1]);
+    EXPECT_TRUE(rows[1].HasFabric[2]);
+    EXPECT_FALSE(FabricForm->isVisible());
+    EXPECT_EQ(layerDialogShown, 1);
+
+    // A garment row that is gone takes nothing.
+    FabricLayerFrm->CurrentRow = 2;
+    FabricLayerFrm->CurrentLayer = 0;
+    FabricForm->Show();
+    FabricForm->OKBtn->click();
+    EXPECT_EQ(layerDialogShown, 2);
+    for (const auto& row : rows)
+        EXPECT_EQ(std::count(row.HasFabric.begin(), row.HasFabric.end(), true), row.HasFabric[2] ? 1 : 0);
+
+    FabricForm->Show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(FabricForm, &escape);
+    EXPECT_EQ(layerDialogShown, 3);
+    EXPECT_FALSE(FabricForm->isVisible());
+}
+
+TEST_F(FabricDialogTest, APressBelowTheLastFabricSelectsNothingAndEmptiesTheDialog)
+{
+    LoadGoldenFabrics();
+    FabricForm->Show();
+    ClickItem(FabricForm->FabricListBox, 1);
+    ASSERT_FALSE(FabricForm->PorosityText->text().isEmpty());
+    QWidget* area = FabricForm->FabricListBox->viewport();
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(5, area->height() - 5));
+    EXPECT_EQ(FabricForm->FabricListBox->currentRow(), -1);
+    EXPECT_TRUE(FabricForm->PorosityText->text().isEmpty());
+    EXPECT_EQ(FabricForm->SFiberListBox->count(), 0);
+    EXPECT_FALSE(FabricForm->PCMCheck->isChecked());
+    EXPECT_EQ(FabricForm->SelectFabricLabel->text(), "Treated");
+    MessageRecorder messages;
+    messages.Expect("Please select a fabric from the list!", "Information");
+    FabricForm->UpdateBtn->click();
+}
+
+// Through the dialog: a loaded case whose fabrics use every option, each fabric shown and
+// updated as it stands, saves to the bytes it was loaded from.
+TEST_F(FabricDialogTest, EveryFabricShownAndUpdatedSavesTheLoadedBytes)
+{
+    CaseFixture rich = RichCase();
+    CaseModel& m = rich.Model;
+    // The dialog derives the mean diameter from the fibres; the file holds what it derives.
+    m.Fabrics[0]->MeanDiameter = 0.0015;
+    m.Fabrics[1]->MeanDiameter = (0.0015 + 0.002) / 2;
+    m.Fabrics[2]->Fibers = {FiberNamed(m, "Polyester")};
+    m.Fabrics[2]->MassRatios = Points({1});
+    m.Fabrics[2]->MeanDiameter = 0.0012;
+    const std::string text = rich.Text();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("fabrics.sdf");
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(text, path));
+    ASSERT_EQ(FabricForm->FabricListBox->count(), 3);
+
+    ScopedModalHook pcmOk([](TForm& form) {
+        EXPECT_EQ(&form, PCM);
+        PCM->OKBtn->click();
+        return int(mrNone);
+    });
+    for (int row = 0; row < 3; ++row) {
+        ClickItem(FabricForm->FabricListBox, row);
+        if (FurFea->Case.Fabrics[static_cast<std::size_t>(row)]->HasPcm)
+            FabricForm->btnPCM->click();
+        if (row == 1) {
+            // Stored over derived: SST 0.1 and SSB 0.2 would give 89, R = 3 would give 1/3.
+            EXPECT_EQ(FabricForm->CapAngleText->text(), "25");
+            EXPECT_EQ(FabricForm->TortuosLqdText->text(), "1.2");
+        }
+        FabricForm->UpdateBtn->click();
+    }
+    EXPECT_EQ(CaseFileText(FurFea->Case), text);
+}
+
+} // namespace
