@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 #include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
 #include "materials/membrane.h"
+#include "results/io/resultsetgen.h"
 #include "tests/support/appfixture.h"
 #include "toolkit/stringgrid.h"
 #include "tests/support/messagerecorder.h"
@@ -24,6 +26,10 @@
 #include "wearer/activityfrm.h"
 #include "wearer/definebodyfrm.h"
 #include "wearer/environmentfrm.h"
+#include "wearer/physiologyfrm.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -350,6 +356,31 @@ TEST_F(CaseFileTest, LoadingACaseWithoutStagesOrMaterialsEmptiesEveryListThatMir
 
     // The next save writes a stage count that agrees with the schedule.
     EXPECT_NE(CaseFileText(FurFea->Case).find("Stage count: $0$"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CaseFileTest, TheSampleResultFolderLoadsWithTheWearerItDescribes)
+{
+    ResultSetSize size;
+    ASSERT_TRUE(ParseResultSetSize("realistic", size));
+    ASSERT_EQ(WriteResultSet(Folder.path().toStdString(), ShapeOf(size)), "");
+    std::ifstream in(Path("simulation.sdf").toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(text.str(), Path("loaded.sdf")));
+    EXPECT_EQ(DefineBodyFrm->W_dText->text(), "70");
+    EXPECT_EQ(DefineBodyFrm->HeightText->text(), "175");
+    // The skin temperature in degrees, and every stage's air as the environment dialog set it.
+    const double skin = PhysiologyFrm->T_skEdit->text().toDouble();
+    EXPECT_GT(skin, 30);
+    EXPECT_LT(skin, 37);
+    for (const auto& stage : FurFea->Case.Stages) {
+        EXPECT_GT(stage->InnerT_a, 0);
+        EXPECT_LT(stage->InnerT_a, 45);
+    }
 }
 
 } // namespace
