@@ -245,3 +245,9 @@ void TColumnArea::Fit(int count)
 {
     Columns->resize(ColumnPitch * std::max(count, Visible) + 3, ColumnTop + PanelHeight);
 }
+
+void ShowNamedInputError(QLineEdit* edit, const char* name)
+{
+    edit->setFocus();
+    AppMessageBox(QString(name) + " is not correct! Please input it again.", "Input Error", MB_OK);
+}

@@ -39,6 +39,29 @@ double GetTextValue(const QString& text, const QString& name, bool& ok);
 QString EditText(double value);
 // The message of GetEditValue alone, for a number that was read but is out of its range.
 void ShowEditValueError(const QString& name);
+// Focus on the edit and name + " is not correct! Please input it again." (caption "Input Error").
+void ShowNamedInputError(QLineEdit* edit, const char* name);
+
+// Reads a record's edits in the table's order (a row: Edit, a QLineEdit* member of the form;
+// Field, a double member of the record; Name). At the first edit that is not a number it says
+// so by ShowNamedInputError and leaves the record as it was; otherwise the record takes every
+// value.
+template <class Form, class Record, class Row, std::size_t N>
+bool ReadNamedRows(Form& form, Record& record, const Row (&rows)[N])
+{
+    Record read = record;
+    for (const Row& r : rows) {
+        QLineEdit* edit = form.*r.Edit;
+        bool ok = false;
+        read.*r.Field = GetEditValueQuiet(edit, ok);
+        if (!ok) {
+            ShowNamedInputError(edit, r.Name);
+            return false;
+        }
+    }
+    record = read;
+    return true;
+}
 
 // One microclimate column of the boundary-condition dialog, built on a panel of the dialog's
 // own: the title "Layer" + number, the inner and outer contact choices ("true"/"false") and the

@@ -110,20 +110,10 @@ TBodyPForm::TBodyPForm(QWidget* owner) : TForm(owner)
 
     Button1 = RecordButton(this, "Button1", "Select");
     Button2 = RecordButton(this, "Button2", "Exit");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(10, 10, 10, 10);
-    main->addWidget(GroupBox1);
-    main->addWidget(GroupBox2);
-    main->addLayout(buttons);
+    LayOutRecordWindow(*this, {GroupBox1, GroupBox2}, {Button1, Button2});
 
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
-    SetClientSize(sizeHint().width(), sizeHint().height());
-    SetPosition(TPosition::MainFormCenter);
 }
 
 QLineEdit* TBodyPForm::ValueEdit(const char* key) const

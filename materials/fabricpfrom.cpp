@@ -74,20 +74,10 @@ TFabricPFrom::TFabricPFrom(QWidget* owner) : TForm(owner)
     auto* top = new QHBoxLayout;
     top->addWidget(GroupBox1, 1);
     top->addWidget(fibers);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(10, 10, 10, 10);
-    main->addLayout(top);
-    main->addWidget(GroupBox2);
-    main->addLayout(buttons);
+    LayOutRecordWindow(*this, {top, GroupBox2}, {Button2, Button1});
 
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
-    SetClientSize(sizeHint().width(), sizeHint().height());
-    SetPosition(TPosition::MainFormCenter);
 }
 
 void TFabricPFrom::PutRecord(const QStringList& basic, const std::map<QString, QString>& values)

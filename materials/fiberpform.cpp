@@ -90,20 +90,10 @@ TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
 
     Button1 = RecordButton(this, "Button1", "Exit");
     Button2 = RecordButton(this, "Button2", "Select");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button1);
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(10, 10, 10, 10);
-    main->addWidget(GroupBox1);
-    main->addWidget(GroupBox2);
-    main->addLayout(buttons);
+    LayOutRecordWindow(*this, {GroupBox1, GroupBox2}, {Button2, Button1});
 
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
-    SetClientSize(sizeHint().width(), sizeHint().height());
-    SetPosition(TPosition::MainFormCenter);
 }
 
 void TFiberPForm::PutRecord(const QStringList& basic, const std::map<QString, QString>& values)

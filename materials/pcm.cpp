@@ -127,17 +127,7 @@ void TPCM::PutPCMValue(const PCMType& pcm)
 
 bool TPCM::GetPCMValue(PCMType& pcm)
 {
-    for (const PCMRow& r : PCMRows) {
-        QLineEdit* edit = this->*r.Edit;
-        double value = 0;
-        if (!TryStrToFloat(Trim(edit->text().toStdString()), value)) {
-            edit->setFocus();
-            AppMessageBox(QString(r.Name) + " is not correct! Please input it again.", "Input Error", MB_OK);
-            return false;
-        }
-        pcm.*r.Field = value;
-    }
-    return true;
+    return ReadNamedRows(*this, pcm, PCMRows);
 }
 
 void TPCM::OKBtnClick()

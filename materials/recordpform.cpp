@@ -2,6 +2,7 @@
 
 #include "toolkit/forms.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -94,4 +95,24 @@ void CloseAfterSelect(TForm& form)
         form.SetModalResult(mrOk);
     else
         form.Close();
+}
+
+void LayOutRecordWindow(TForm& form, std::initializer_list<QObject*> parts,
+                        std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    auto* main = new QVBoxLayout(&form);
+    main->setContentsMargins(10, 10, 10, 10);
+    for (QObject* part : parts) {
+        if (auto* layout = qobject_cast<QLayout*>(part))
+            main->addLayout(layout);
+        else if (auto* widget = qobject_cast<QWidget*>(part))
+            main->addWidget(widget);
+    }
+    main->addLayout(row);
+    form.SetClientSize(form.sizeHint().width(), form.sizeHint().height());
+    form.SetPosition(TPosition::MainFormCenter);
 }

@@ -4,6 +4,7 @@
 // database's name of the value, the value itself (the edit "Select" copies from) and its unit.
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -37,6 +38,11 @@ void ShowParameterValues(const std::vector<TParameterRow>& rows, const std::vect
 // A button of a record window.
 QPushButton* RecordButton(QWidget* parent, const char* name, const QString& caption);
 class TForm;
+class QObject;
+// Lays a record window out: its parts (widgets or layouts) from top to bottom, then the buttons
+// at the right in the given order; sizes it to its contents and centres it on the main window.
+void LayOutRecordWindow(TForm& form, std::initializer_list<QObject*> parts,
+                        std::initializer_list<QPushButton*> buttons);
 // After "Select": ends the record window's modal run with OK (its query window then closes too),
 // or closes it when it is not shown modally.
 void CloseAfterSelect(TForm& form);

@@ -1,5 +1,7 @@
 #include "wearer/comfortpfrm.h"
 
+#include "wearer/firingrategrid.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,38 +63,14 @@ TComfortPFrm::TComfortPFrm(QWidget* owner) : TForm(owner)
 
 QWidget* TComfortPFrm::BuildSiteGroup(bool core)
 {
-    auto* site = new QGroupBox(core ? "Fire Rate of Core" : "Fire Rate of Skin", this);
-    auto* siteLayout = new QVBoxLayout(site);
-    siteLayout->setContentsMargins(8, 6, 8, 8);
-    siteLayout->setSpacing(6);
-    for (bool warm : {true, false}) {
-        auto* box = new QGroupBox(warm ? "Warm" : "Cold", site);
-        auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(8, 4, 8, 6);
-        grid->setHorizontalSpacing(8);
-        grid->setVerticalSpacing(4);
-        QStringList rows = {"K_static", "Constant"};
-        if (!core)
-            rows = warm ? QStringList{"K_static:", "K_dynamc:", "Constant"}
-                        : QStringList{"K_static", "K_dynamc", "Constant"};
-        for (int r = 0; r < rows.size(); ++r)
-            grid->addWidget(new QLabel(rows[r], box), r + 1, 0);
-        for (int slot = 0; slot < FiringRateSlotCount; ++slot) {
-            const FiringRateSlot& s = FiringRateSlots[slot];
-            if (s.Core != core || s.Warm != warm)
-                continue;
-            if (s.Row == 0)
-                grid->addWidget(new QLabel(s.Range, box), 0, s.Column + 1, Qt::AlignHCenter);
-            auto* edit = new QLineEdit(box);
-            edit->setObjectName(s.EditName);
-            edit->setFixedWidth(76);
-            if (s.Column == 0)
-                SetOnKeyPress(edit, [this, edit](char& key) { Warm_Skin_KsText1KeyPress(edit, key); });
-            SlotEdits[static_cast<std::size_t>(slot)] = edit;
-            grid->addWidget(edit, s.Row + 1, s.Column + 1);
-        }
-        grid->setColumnStretch(0, 1);
-        siteLayout->addWidget(box);
+    const QStringList coreRows = {"K_static", "Constant"};
+    QGroupBox* site = BuildFiringRateSite(this, core, core ? coreRows : QStringList{"K_static:", "K_dynamc:", "Constant"},
+                                          core ? coreRows : QStringList{"K_static", "K_dynamc", "Constant"}, SlotEdits);
+    // The first column of every box takes a minus sign.
+    for (int slot = 0; slot < FiringRateSlotCount; ++slot) {
+        QLineEdit* edit = SlotEdits[static_cast<std::size_t>(slot)];
+        if (FiringRateSlots[slot].Core == core && FiringRateSlots[slot].Column == 0)
+            SetOnKeyPress(edit, [this, edit](char& key) { Warm_Skin_KsText1KeyPress(edit, key); });
     }
     return site;
 }

@@ -1,5 +1,7 @@
 #include "wearer/physiologyfrm.h"
 
+#include "wearer/firingrategrid.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -175,37 +177,12 @@ QWidget* TPhysiologyFrm::BuildComfortGroup()
 
     const QStringList skinRows = {"K_static:", "K_dynamc:", "Constant"};
     const QStringList coreRows = {"K_static", "Constant"};
-
-    for (bool core : {false, true}) {
-        auto* site = new QGroupBox(core ? "Fire Rate of Core" : "Fire Rate of Skin", GroupBox8);
-        auto* siteLayout = new QVBoxLayout(site);
-        siteLayout->setContentsMargins(8, 6, 8, 8);
-        siteLayout->setSpacing(6);
-        for (bool warm : {true, false}) {
-            auto* box = new QGroupBox(warm ? "Warm" : "Cold", site);
-            auto* grid = new QGridLayout(box);
-            grid->setContentsMargins(8, 4, 8, 6);
-            grid->setHorizontalSpacing(8);
-            grid->setVerticalSpacing(4);
-            const QStringList& rows = core ? coreRows : skinRows;
-            for (int r = 0; r < rows.size(); ++r)
-                grid->addWidget(new QLabel(rows[r], box), r + 1, 0);
-            for (int slot = 0; slot < FiringRateSlotCount; ++slot) {
-                const FiringRateSlot& s = FiringRateSlots[slot];
-                if (s.Core != core || s.Warm != warm)
-                    continue;
-                // Column captions are the temperature ranges (degrees C) of each box.
-                if (s.Row == 0)
-                    grid->addWidget(new QLabel(s.Range, box), 0, s.Column + 1, Qt::AlignHCenter);
-                QLineEdit* edit = MakeEdit(box, s.EditName, 76);
-                this->*SlotEdits[slot] = edit;
-                grid->addWidget(edit, s.Row + 1, s.Column + 1);
-            }
-            grid->setColumnStretch(0, 1);
-            siteLayout->addWidget(box);
-        }
-        outer->addWidget(site);
-    }
+    TFiringRateEdits edits{};
+    for (bool core : {false, true})
+        outer->addWidget(BuildFiringRateSite(GroupBox8, core, core ? coreRows : skinRows,
+                                             core ? coreRows : skinRows, edits));
+    for (int slot = 0; slot < FiringRateSlotCount; ++slot)
+        this->*SlotEdits[slot] = edits[static_cast<std::size_t>(slot)];
     outer->addStretch(1);
     return GroupBox8;
 }

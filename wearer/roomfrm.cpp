@@ -112,19 +112,7 @@ void TRoomFrm::ClearRoomFields()
 
 bool TRoomFrm::GetRoomValue(RoomParameters& room)
 {
-    RoomParameters read = room;
-    for (const RoomRow& r : RoomRows) {
-        QLineEdit* edit = this->*r.Edit;
-        bool ok = false;
-        read.*r.Field = GetEditValueQuiet(edit, ok);
-        if (!ok) {
-            edit->setFocus();
-            AppMessageBox(QString(r.Name) + " is not correct! Please input it again.", "Input Error", MB_OK);
-            return false;
-        }
-    }
-    room = read;
-    return true;
+    return ReadNamedRows(*this, room, RoomRows);
 }
 
 void TRoomFrm::OKBtnClick()

@@ -127,19 +127,7 @@ void TSelfHeatingFrm::ClearSelfHeatingFields()
 
 bool TSelfHeatingFrm::GetSelfHeatingValue(SelfHeatingParameters& heating)
 {
-    SelfHeatingParameters read = heating;
-    for (const HeatingRow& r : HeatingRows) {
-        QLineEdit* edit = this->*r.Edit;
-        bool ok = false;
-        read.*r.Field = GetEditValueQuiet(edit, ok);
-        if (!ok) {
-            edit->setFocus();
-            AppMessageBox(QString(r.Name) + " is not correct! Please input it again.", "Input Error", MB_OK);
-            return false;
-        }
-    }
-    heating = read;
-    return true;
+    return ReadNamedRows(*this, heating, HeatingRows);
 }
 
 void TSelfHeatingFrm::OKBtnClick()
