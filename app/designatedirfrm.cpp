@@ -27,14 +27,6 @@ bool NamesOneFolder(const QString& name)
     return name != "." && name != ".." && !name.contains('/') && !name.contains('\\');
 }
 
-template <class T>
-T* Named(T* control, const char* name, const QRect& place)
-{
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 } // namespace
 
 TDesignateDirFrm::TDesignateDirFrm(QWidget* owner) : TForm(owner)

@@ -73,16 +73,6 @@ const QStringList kBodyQuantities = {
 // First value column of each plot tab's quantity list.
 constexpr int kFirstColumn[3] = {3, 2, 1};
 
-template <class T, class... Args>
-T* Make(QWidget* parent, const char* name, const QRect& place, Args&&... args)
-{
-    T* control = new T(std::forward<Args>(args)..., parent);
-    control->setObjectName(name);
-    if (!place.isNull())
-        control->setGeometry(place);
-    return control;
-}
-
 TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const QRect& place, const QString& caption,
                             const QStringList& items)
 {
@@ -428,13 +418,7 @@ void TForm1::BuildFabricTab()
     connect(BitBtn3, &QPushButton::clicked, this, Guard([this] { BitBtn3Click(); }));
     connect(RadioButton1, &QRadioButton::clicked, this, Guard([this] { RadioButtonClick(TabFabric, 0); }));
     connect(RadioButton2, &QRadioButton::clicked, this, Guard([this] { RadioButtonClick(TabFabric, 1); }));
-    RadioGroup1->OnClick = [this] {
-        try {
-            RadioGroup1Click();
-        } catch (...) {
-            ReportEscapedError(std::current_exception());
-        }
-    };
+    RadioGroup1->OnClick = Guard([this] { RadioGroup1Click(); });
     // The layer is read at the next redraw.
     connect(ComboBox5, &QComboBox::currentIndexChanged, this, Guard([this] { RequestRepaint(); }));
 }
@@ -516,13 +500,7 @@ void TForm1::BuildBodyComfortTab()
     Image1->setPixmap(LoadPicture(AssetPath("Icon/comfortbody.bmp")));
     RadioGroup4 = MakeRadioGroup(TabSheet4, "RadioGroup4", QRect(4, 358, 240, 110), "Sensations and comfort",
                                  {"Thermal Sensation", "Dampness Sensation", "Comfort Value"});
-    RadioGroup4->OnClick = [this] {
-        try {
-            RadioGroup4Click();
-        } catch (...) {
-            ReportEscapedError(std::current_exception());
-        }
-    };
+    RadioGroup4->OnClick = Guard([this] { RadioGroup4Click(); });
     GroupBox6 = Make<QGroupBox>(TabSheet4, "GroupBox6", QRect(250, 358, 598, 212), "Conclusions");
     GroupBox6->installEventFilter(this);
     // Label15 .. Label22 in the right column, Label24, Label25, Label26, Label23 in the left.
@@ -1061,11 +1039,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             MouseDownX = static_cast<int>(e->position().x());
             MouseDownY = static_cast<int>(e->position().y());
         } else if (watched == GroupBox6) {
-            try {
-                BitBtn1Click();
-            } catch (...) {
-                ReportEscapedError(std::current_exception());
-            }
+            Guard([this] { BitBtn1Click(); })();
         }
     }
     return TForm::eventFilter(watched, event);

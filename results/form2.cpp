@@ -11,19 +11,6 @@
 
 TForm2* Form2 = nullptr;
 
-namespace {
-
-template <class T, class... Args>
-T* Make(QWidget* parent, const char* name, const QRect& place, Args&&... args)
-{
-    T* control = new T(std::forward<Args>(args)..., parent);
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
-} // namespace
-
 TForm2::TForm2(QWidget* owner) : TForm(owner)
 {
     setObjectName("Form2");

@@ -20,14 +20,6 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-template <class T>
-T* Named(T* control, const char* name, const QRect& place)
-{
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 std::filesystem::path FsPath(const QString& folder)
 {
     return std::filesystem::path(QFile::encodeName(folder).toStdString());

@@ -20,14 +20,6 @@ TFrmData* FrmData = nullptr;
 
 namespace {
 
-template <class T>
-T* Named(T* control, const char* name, const QRect& place)
-{
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 QLabel* BoldLabel(QWidget* parent, const char* name, const QString& text, const QRect& place)
 {
     QLabel* label = Named(new QLabel(text, parent), name, place);

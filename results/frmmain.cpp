@@ -72,18 +72,6 @@ const StyleLists WomanStyles[4] = {
     {{622, 0}, {623, 0}},  // skirt
 };
 
-// A control with its documented name as object name, placed in its parent; `text` is the
-// caption or contents of controls that take one.
-template <class T, class... Text>
-T* Make(QWidget* parent, const char* name, const QRect& place, const Text&... text)
-{
-    T* control = new T(text..., parent);
-    control->setObjectName(name);
-    if (!place.isNull())
-        control->setGeometry(place);
-    return control;
-}
-
 void CopyColor(const float* from, float* to)
 {
     for (int i = 0; i < 4; ++i)

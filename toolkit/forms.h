@@ -3,7 +3,9 @@
 // and the two placement rules. Modal runs go through one replaceable hook so tests can drive a
 // dialog that a handler opens modally.
 #include <QDialog>
+#include <QRect>
 #include <functional>
+#include <utility>
 
 enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
                     mrYes = 6, mrNo = 7 };
@@ -58,6 +60,24 @@ private:
 };
 
 // Main window for the main-window-size placement rule and as the owner of dialogs.
+// A control under its documented name (its object name), placed at a fixed rectangle of its
+// parent unless the rectangle is null (a layout places it then).
+template <class T>
+T* Named(T* control, const char* name, const QRect& place)
+{
+    control->setObjectName(name);
+    if (!place.isNull())
+        control->setGeometry(place);
+    return control;
+}
+
+// Makes the control (its constructor's other arguments before the parent) and names it.
+template <class T, class... Args>
+T* Make(QWidget* parent, const char* name, const QRect& place, Args&&... args)
+{
+    return Named(new T(std::forward<Args>(args)..., parent), name, place);
+}
+
 void SetMainForm(QWidget* form);
 QWidget* MainForm();
 
