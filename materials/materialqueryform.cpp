@@ -135,10 +135,7 @@ void TQueryFormBase::ShowRecord(TForm& record)
 {
     if (record.ShowModal() != mrOk)
         return;
-    if (Modal())
-        SetModalResult(mrOk);
-    else
-        Close();
+    EndWith(mrOk);
 }
 
 // --- The fabric and fibre query -------------------------------------------------------------

@@ -129,6 +129,14 @@ void TForm::SetModalResult(int result)
     }
 }
 
+void TForm::EndWith(int result)
+{
+    if (Modal())
+        SetModalResult(result);
+    else
+        Close();
+}
+
 void TForm::done(int result)
 {
     // reject() (Escape, the title bar's close) arrives here with 0.

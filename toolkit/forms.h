@@ -40,6 +40,8 @@ public:
     int ModalResult() const { return Result; }
     // Setting a result other than mrNone ends a modal run.
     void SetModalResult(int result);
+    // Ends the form: a modal run returns the result, a form shown modeless closes.
+    void EndWith(int result);
 
     void done(int result) override;
 

@@ -370,9 +370,7 @@ void TActivityFrm::Button2Click()
         c.StagesDirty = true;
     c.ActivityDefined = true;
     ReportStepConfirmed(TCaseStep::Activity);
-    SetModalResult(mrOk);
-    if (!Modal())
-        Close();
+    EndWith(mrOk);
 }
 
 void TActivityFrm::Button3Click()

@@ -526,14 +526,10 @@ void TBoudaryCD::OKBtnClick()
     // OK stores nothing; only Update writes into the stages.
     TheCase().BoundaryDefined = true;
     ReportStepConfirmed(TCaseStep::Boundary);
-    SetModalResult(mrOk);
-    if (!Modal())
-        Close();
+    EndWith(mrOk);
 }
 
 void TBoudaryCD::CancelBtnClick()
 {
-    SetModalResult(mrCancel);
-    if (!Modal())
-        Close();
+    EndWith(mrCancel);
 }

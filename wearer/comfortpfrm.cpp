@@ -103,16 +103,10 @@ void TComfortPFrm::btnExitClick()
 {
     if (!GetValue())
         return;
-    if (Modal())
-        SetModalResult(mrOk);
-    else
-        Close();
+    EndWith(mrOk);
 }
 
 void TComfortPFrm::BitBtn1Click()
 {
-    if (Modal())
-        SetModalResult(mrNo);
-    else
-        Close();
+    EndWith(mrNo);
 }

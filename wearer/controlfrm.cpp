@@ -115,11 +115,7 @@ TControlFrm::TControlFrm(QWidget* owner) : TForm(owner)
     OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
     btnExit = MakeDialogButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Default);
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeButtonRow({Default}, {OKBtn, btnExit});
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);
@@ -200,16 +196,12 @@ void TControlFrm::OKBtnClick()
     c.Control = read;
     c.ControlDefined = true;
     ReportStepConfirmed(TCaseStep::Control);
-    SetModalResult(mrOk);
-    if (!Modal())
-        Close();
+    EndWith(mrOk);
 }
 
 void TControlFrm::btnExitClick()
 {
-    SetModalResult(mrCancel);
-    if (!Modal())
-        Close();
+    EndWith(mrCancel);
 }
 
 void TControlFrm::DefaultClick()

@@ -241,9 +241,7 @@ void TEnvironmentFrm::OkBtnClick()
         ReportStepConfirmed(TCaseStep::Environment);
     }
     stored.Place = PlaceChoice;
-    SetModalResult(mrOk);
-    if (!Modal())
-        Close();
+    EndWith(mrOk);
 }
 
 void TEnvironmentFrm::LoadEnvironmentGrids()

@@ -129,16 +129,10 @@ void TInitialFrm::OKBtnClick()
     if (!GetValue())
         return;
     TheCase().InitialDefined = true;
-    if (Modal())
-        SetModalResult(mrOk);
-    else
-        Close();
+    EndWith(mrOk);
 }
 
 void TInitialFrm::CancelBtnClick()
 {
-    if (Modal())
-        SetModalResult(mrCancel);
-    else
-        Close();
+    EndWith(mrCancel);
 }

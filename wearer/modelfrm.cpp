@@ -84,14 +84,10 @@ void TModelFrm::OKBtnClick()
     c.RoomModel = RoomBox->isChecked();
     c.SelfHeatingModel = SelfHeatBox->isChecked();
     ReportDefinitionChanged(false);
-    SetModalResult(mrOk);
-    if (!Modal())
-        Close();
+    EndWith(mrOk);
 }
 
 void TModelFrm::btnExitClick()
 {
-    SetModalResult(mrCancel);
-    if (!Modal())
-        Close();
+    EndWith(mrCancel);
 }

@@ -116,19 +116,9 @@ TPhysiologyFrm::TPhysiologyFrm(QWidget* owner) : TForm(owner)
     groups->addWidget(BuildComfortGroup());
 
     Button1 = MakeDialogButton(this, "Button1", "Body Database");
-    Default = MakeDialogButton(this, "Default", "Default");
-    btnClear = MakeDialogButton(this, "btnClear", "Clear");
-    OKBtn = MakeDialogButton(this, "OKBtn", "OK");
-    OKBtn->setDefault(true);
-    btnExit = MakeDialogButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addSpacing(16);
-    buttons->addWidget(Default);
-    buttons->addWidget(btnClear);
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeEditButtons(this, Default, btnClear, OKBtn, btnExit);
+    buttons->insertWidget(0, Button1);
+    buttons->insertSpacing(1, 16);
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

@@ -122,10 +122,7 @@ void TRoomFrm::OKBtnClick()
         return;
     }
     TheCase().RoomDefined = true;
-    if (Modal())
-        SetModalResult(mrOk);
-    else
-        Close();
+    EndWith(mrOk);
 }
 
 void TRoomFrm::btnExitClick() { Close(); }

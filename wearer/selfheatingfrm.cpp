@@ -137,10 +137,7 @@ void TSelfHeatingFrm::OKBtnClick()
         return;
     }
     TheCase().SelfHeatingDefined = true;
-    if (Modal())
-        SetModalResult(mrOk);
-    else
-        Close();
+    EndWith(mrOk);
 }
 
 void TSelfHeatingFrm::btnExitClick() { Close(); }

@@ -93,7 +93,5 @@ void TSportsFrm::Button1Click()
     if (work >= 0 && !ActivityFrm->AppendActivity(QString::fromStdString(ActivityName(FirstWork + work)),
                                                   CSpinEdit1->Edit(), FirstWork + work))
         return;
-    SetModalResult(mrOk);
-    if (!Modal())
-        Close();
+    EndWith(mrOk);
 }
