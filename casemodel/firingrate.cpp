@@ -30,3 +30,28 @@ FiringRateCoefficients DefaultFiringRates()
         rates[slot] = FiringRateSlots[static_cast<std::size_t>(slot)].Default;
     return rates;
 }
+
+BodyParameters DefaultPhysiology()
+{
+    BodyParameters b;
+    b.Cswr_max = 4.0 / 15.0;
+    b.Cswr_reg = 1.7e-2 / 3600;
+    b.Cswr_pow = 10.7;
+    b.Cshv_reg = 0.00046366;
+    b.Cbld_dia = 0.02;
+    b.Cbld_strt = 1e-5;
+    b.cp_bld = 0.277957;
+    b.Density_bld = 1.06;
+    b.Vbld_skneu = 0.00063;
+    b.Vbld_skmax = 0.009;
+    b.Vbld_skmin = 5e-5;
+    b.T_skneu = 34.1 + KelvinOffset;
+    b.T_crneu = 37.1 + KelvinOffset;
+    b.cp_bm = 0.834588;
+    b.T_sk = 33 + KelvinOffset;
+    b.T_cr = 37.2 + KelvinOffset;
+    b.RH_sk = 0.354;
+    b.k_b = 0.000126192;
+    b.abs_sk = 0.77;
+    return b;
+}

@@ -1,5 +1,6 @@
 #pragma once
-// The 20 thermoreceptor firing-rate coefficients as the wearer dialogs show them. The physiology
+// The 20 thermoreceptor firing-rate coefficients as the wearer dialogs show them, and the other
+// physiology defaults of a new wearer. The physiology
 // dialog, the comfort-parameter dialog and a fresh case all take their slots, edit names and
 // defaults from this one table, so the two dialogs cannot drift apart.
 #include <array>
@@ -27,3 +28,8 @@ extern const std::array<FiringRateSlot, FiringRateSlotCount> FiringRateSlots;
 
 // The coefficients a fresh case starts with and the dialogs' Default buttons show.
 FiringRateCoefficients DefaultFiringRates();
+
+// The thermoregulation constants and starting state of a new wearer, as the physiology dialog's
+// Default shows them, in the units the case stores (temperatures in kelvin, humidity as a
+// fraction). Weight, area, height, sex, age and race are left at 0.
+BodyParameters DefaultPhysiology();

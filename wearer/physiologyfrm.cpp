@@ -29,7 +29,6 @@ struct BodyRow {
     const char* Label;
     const char* EditName;
     QLineEdit* TPhysiologyFrm::*Edit;
-    double Default;
     double BodyParameters::*Field;
     Unit Conversion;
     const char* Name;  // in the input message
@@ -37,44 +36,44 @@ struct BodyRow {
 
 // In reading order; rows 1 to 14 are the constants that Clear empties.
 const BodyRow BodyRows[] = {
-    {"Maximum sweating rate(g/cm2/hr):", "Cswr_maxEdit", &TPhysiologyFrm::Cswr_maxEdit, 4.0 / 15.0,
+    {"Maximum sweating rate(g/cm2/hr):", "Cswr_maxEdit", &TPhysiologyFrm::Cswr_maxEdit,
      &BodyParameters::Cswr_max, Unit::Plain, "Cswr_max"},
     {"Regulative sweating constant(g/cm2/hr):", "Cswr_regEdit", &TPhysiologyFrm::Cswr_regEdit,
-     1.7e-2 / 3600, &BodyParameters::Cswr_reg, Unit::Plain, "Cswr_reg"},
-    {"Pow sweating rate(g/cm2/hr):", "Cswr_powEdit", &TPhysiologyFrm::Cswr_powEdit, 10.7,
+     &BodyParameters::Cswr_reg, Unit::Plain, "Cswr_reg"},
+    {"Pow sweating rate(g/cm2/hr):", "Cswr_powEdit", &TPhysiologyFrm::Cswr_powEdit,
      &BodyParameters::Cswr_pow, Unit::Plain, "Cswr_pow"},
     {"Regulative shivering constant(cal.s-1.cm-2):", "Cshv_regEdit", &TPhysiologyFrm::Cshv_regEdit,
-     0.00046366, &BodyParameters::Cshv_reg, Unit::Plain, "Cshv_reg"},
+     &BodyParameters::Cshv_reg, Unit::Plain, "Cshv_reg"},
     {"Dilation factor of blood vessel(L.hr-1.cm-1):", "Cbld_diatEdit", &TPhysiologyFrm::Cbld_diatEdit,
-     0.02, &BodyParameters::Cbld_dia, Unit::Plain, "Cbld_diat"},
+     &BodyParameters::Cbld_dia, Unit::Plain, "Cbld_diat"},
     {"Strict factor of blood vessel(L.hr-1.cm-1):", "Cbld_strtEdit", &TPhysiologyFrm::Cbld_strtEdit,
-     1e-5, &BodyParameters::Cbld_strt, Unit::Plain, "Cbld_strt"},
+     &BodyParameters::Cbld_strt, Unit::Plain, "Cbld_strt"},
     {"Specific heat at constant pressure of blood(cal.g-1.deg-1):", "Cp_bldEdit",
-     &TPhysiologyFrm::Cp_bldEdit, 0.277957, &BodyParameters::cp_bld, Unit::Plain, "Cp_bld"},
-    {"Density of blood(g.cm-3):", "Density_bldEdit", &TPhysiologyFrm::Density_bldEdit, 1.06,
+     &TPhysiologyFrm::Cp_bldEdit, &BodyParameters::cp_bld, Unit::Plain, "Cp_bld"},
+    {"Density of blood(g.cm-3):", "Density_bldEdit", &TPhysiologyFrm::Density_bldEdit,
      &BodyParameters::Density_bld, Unit::Plain, "Density_bld"},
     {"Neutral volume of blood flow of skin(L.hr-1.cm-1):", "Vbld_skneuEdit",
-     &TPhysiologyFrm::Vbld_skneuEdit, 0.00063, &BodyParameters::Vbld_skneu, Unit::Plain, "Vbld_skneu"},
+     &TPhysiologyFrm::Vbld_skneuEdit, &BodyParameters::Vbld_skneu, Unit::Plain, "Vbld_skneu"},
     {"Maximum volume of blood flow of skin(L.hr-1.cm-1):", "Vbld_skmaxEdit",
-     &TPhysiologyFrm::Vbld_skmaxEdit, 0.009, &BodyParameters::Vbld_skmax, Unit::Plain, "Vbld_skmax"},
+     &TPhysiologyFrm::Vbld_skmaxEdit, &BodyParameters::Vbld_skmax, Unit::Plain, "Vbld_skmax"},
     {"Minimum volume of blood flow of skin(L.hr-1.cm-1):", "Vbld_skminEdit",
-     &TPhysiologyFrm::Vbld_skminEdit, 5e-5, &BodyParameters::Vbld_skmin, Unit::Plain, "Vbld_skmin"},
-    {"Neutral temperature of skin(deg.):", "T_skneuEdit", &TPhysiologyFrm::T_skneuEdit, 34.1,
+     &TPhysiologyFrm::Vbld_skminEdit, &BodyParameters::Vbld_skmin, Unit::Plain, "Vbld_skmin"},
+    {"Neutral temperature of skin(deg.):", "T_skneuEdit", &TPhysiologyFrm::T_skneuEdit,
      &BodyParameters::T_skneu, Unit::Celsius, "T_skneu"},
-    {"Neutral temperature of core(deg.):", "T_crneuEdit", &TPhysiologyFrm::T_crneuEdit, 37.1,
+    {"Neutral temperature of core(deg.):", "T_crneuEdit", &TPhysiologyFrm::T_crneuEdit,
      &BodyParameters::T_crneu, Unit::Celsius, "T_crneu"},
-    {"Specific heat of body mass(cal.g-1.C-1):", "Cp_bmEdit", &TPhysiologyFrm::Cp_bmEdit, 0.834588,
+    {"Specific heat of body mass(cal.g-1.C-1):", "Cp_bmEdit", &TPhysiologyFrm::Cp_bmEdit,
      &BodyParameters::cp_bm, Unit::Plain, "Cp_bm"},
-    {"Skin temperature(deg.):", "T_skEdit", &TPhysiologyFrm::T_skEdit, 33, &BodyParameters::T_sk,
+    {"Skin temperature(deg.):", "T_skEdit", &TPhysiologyFrm::T_skEdit, &BodyParameters::T_sk,
      Unit::Celsius, "T_sk"},
-    {"Core temperature(deg.):", "T_crEdit", &TPhysiologyFrm::T_crEdit, 37.2, &BodyParameters::T_cr,
+    {"Core temperature(deg.):", "T_crEdit", &TPhysiologyFrm::T_crEdit, &BodyParameters::T_cr,
      Unit::Celsius, "T_cr"},
-    {"Relative humidity of skin(%):", "RH_skinEdit", &TPhysiologyFrm::RH_skinEdit, 35.4,
+    {"Relative humidity of skin(%):", "RH_skinEdit", &TPhysiologyFrm::RH_skinEdit,
      &BodyParameters::RH_sk, Unit::Percent, "RH_skin"},
     {"Thermal conductance of body tissue(cal/s/cm/deg):", "K_bEdit", &TPhysiologyFrm::K_bEdit,
-     0.000126192, &BodyParameters::k_b, Unit::Plain, "K_b"},
+     &BodyParameters::k_b, Unit::Plain, "K_b"},
     {"Absorptivity of the skin surface to the solar radiation:", "Abs_skEdit",
-     &TPhysiologyFrm::Abs_skEdit, 0.77, &BodyParameters::abs_sk, Unit::Plain, "Abs_sk"},
+     &TPhysiologyFrm::Abs_skEdit, &BodyParameters::abs_sk, Unit::Plain, "Abs_sk"},
 };
 constexpr int ClearedBodyRows = 14;
 
@@ -183,10 +182,21 @@ void TPhysiologyFrm::DefaultClick() { PutDefaultValues(); }
 
 void TPhysiologyFrm::PutDefaultValues()
 {
-    for (const BodyRow& r : BodyRows)
-        (this->*r.Edit)->setText(NumberText(r.Default));
+    ShowBodyRows(DefaultPhysiology());
     for (int slot = 0; slot < FiringRateSlotCount; ++slot)
         SlotEdit(slot)->setText(NumberText(FiringRateSlots[slot].Default));
+}
+
+void TPhysiologyFrm::ShowBodyRows(const BodyParameters& body)
+{
+    for (const BodyRow& r : BodyRows) {
+        double value = body.*r.Field;
+        if (r.Conversion == Unit::Celsius)
+            value -= KelvinOffset;
+        else if (r.Conversion == Unit::Percent)
+            value *= 100.0;
+        (this->*r.Edit)->setText(NumberText(value));
+    }
 }
 
 void TPhysiologyFrm::PutBodyModelValues(const std::vector<std::pair<double BodyParameters::*, QString>>& values)
@@ -212,14 +222,7 @@ void TPhysiologyFrm::ClearPhysiologyEdits()
 
 void TPhysiologyFrm::PutPhysiologyValue(const BodyParameters& body)
 {
-    for (const BodyRow& r : BodyRows) {
-        double value = body.*r.Field;
-        if (r.Conversion == Unit::Celsius)
-            value -= KelvinOffset;
-        else if (r.Conversion == Unit::Percent)
-            value *= 100.0;
-        (this->*r.Edit)->setText(NumberText(value));
-    }
+    ShowBodyRows(body);
     for (int slot = 0; slot < 20; ++slot)
         SlotEdit(slot)->setText(NumberText(TheCase().FiringRate[slot]));
     // A loaded case carries its own physiology: the body dialog's next OK must keep it rather

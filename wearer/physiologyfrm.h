@@ -23,6 +23,8 @@ public:
     void PutPhysiologyValue(const BodyParameters& body);
     // Puts the default values into all 39 edits.
     void PutDefaultValues();
+    // The 19 body values of the block, in the edits' units.
+    void ShowBodyRows(const BodyParameters& body);
     void DefaultClick();
     // Shows the defaults with the values of a body model from the material database over them
     // (texts in the edits' units, by the field of the block they stand for; empty texts keep the
