@@ -1,16 +1,14 @@
-// The fabric-layer dialog in its two views, its OK against the case and the main window, and
-// the clothing chain from the garment list to the saved file.
+// The fabric-layer dialog's OK against the case and the main window, and the clothing chain
+// from the garment list to the saved file.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QTreeWidgetItem>
 #include <functional>
 
 #include "app/furfea.h"
@@ -88,25 +86,6 @@ protected:
     }
 };
 
-TEST_F(LayerDialogTest, TheInteractiveViewIsSizedForItsGarmentsAndItsBoxesOnlyEnableButtons)
-{
-    Garments({{3, 1}});
-    RunLayerDialog([] {
-        EXPECT_EQ(FabricLayerFrm->width(), 315);
-        EXPECT_EQ(Control<QGroupBox>(FabricLayerFrm, "FabricLayer0")->title(), "Fabric layer");
-        // A button whose box is clear opens nothing.
-        Button(0, 1)->click();
-        FabricLayerFrm->LayerButtonClick(Button(0, 1));
-        EXPECT_FALSE(FabricForm->isVisible());
-        EXPECT_TRUE(FabricLayerFrm->isVisible());
-    });
-    Garments({{3, 1}, {5, 2}, {7, 3}});
-    RunLayerDialog([] {
-        EXPECT_EQ(FabricLayerFrm->width(), 570);
-        EXPECT_EQ(Control<QGroupBox>(FabricLayerFrm, "Garment2")->x(), 2 * 256 + 1);
-    });
-}
-
 TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
 {
     MessageRecorder messages;
@@ -120,6 +99,9 @@ TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
 
     Garments({{3, 1}, {5, 0}});
     RunLayerDialog([&] {
+        // A layer whose box is clear opens no fabric dialog.
+        FabricLayerFrm->LayerButtonClick(Button(0, 1));
+        EXPECT_FALSE(FabricForm->isVisible());
         Fill(0, 0, 0);
     });
     RunLayerDialog([&] {
@@ -145,7 +127,6 @@ TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
     EXPECT_EQ(m.Layers.Rows[1].Layers[2], m.Fabrics[1]);
     EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs[stGarment]));
     EXPECT_TRUE(SamePicture(FurFea->SimulationBtn->icon(), FurFea->Glyphs2[stSimulation]));
-    EXPECT_FALSE(FurFea->TreeNode(tnGarment)->icon(0).isNull());
 
     // Stages built for this clothing keep their edits through an unchanged OK ...
     m.StagesDirty = false;
@@ -260,16 +241,9 @@ TEST_F(LayerDialogTest, TheClothingChainEndsInTheFileAndALoadedBottomLayerCanBeC
               "Clothing Style: $20$Clothing Fitting: $2$\r\n" + layers(2, "Shell cloth"));
 
     // Loaded, a fabric in layer 4 shows in the second "Bottom" box, and its button changes it.
-    QFile file(folder.filePath("bottom.sdf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     std::string golden = GoldenFile("case_saved.sdf");
     golden.replace(golden.find("4layer Has Defined: $0$"), 23, "4layer Has Defined: $1$Fabric: $Cotton twill$");
-    file.write(QByteArray::fromStdString(golden));
-    file.close();
-    dialogs.Answer(file.fileName());
-    messages.Expect("Data file has been loaded successfully!", "Information");
-    FurFea->Load1Click();
-    EXPECT_EQ(Control<QGroupBox>(FabricLayerFrm, "Bottom0")->title(), "Bottom");
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(golden, folder.filePath("bottom.sdf")));
     EXPECT_TRUE(Box(0, 4)->isChecked());
     EXPECT_FALSE(Box(0, 3)->isChecked());
     auto wool = PlainFabric("Wool");
@@ -288,30 +262,6 @@ TEST_F(LayerDialogTest, TheClothingChainEndsInTheFileAndALoadedBottomLayerCanBeC
     EXPECT_NE(GarmentLines(folder.filePath("again.sdf")).find("4layer Has Defined: $1$Fabric: $Wool$\r\n"),
               std::string::npos);
     EXPECT_TRUE(messages.AllConsumed());
-}
-
-// A form that counts its show handler.
-class CountingForm : public TForm {
-public:
-    int Shown = 0;
-
-protected:
-    void FormShow() override { ++Shown; }
-};
-
-TEST(Forms, AModelessWindowRunModallyOpensAnewAsAModalOne)
-{
-    CountingForm form;
-    form.Show();
-    ASSERT_EQ(form.Shown, 1);
-    bool modal = false;
-    ScopedModalHook hook([&](TForm& f) {
-        modal = f.Modal() && f.isVisible();
-        return int(mrOk);
-    });
-    EXPECT_EQ(form.ShowModal(), mrOk);
-    EXPECT_EQ(form.Shown, 2);
-    EXPECT_TRUE(modal);
 }
 
 } // namespace

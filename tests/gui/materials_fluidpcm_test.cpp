@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <iterator>
 
 #include "app/furfea.h"
 #include "materials/fabricform.h"
@@ -46,31 +48,15 @@ TEST_F(FluidTest, TheRecordsFieldOrderDecidesTheFirstMessageAndAFailedOkKeepsThe
     // Specific heat is shown above dynamic viscosity but read after it.
     Fluid->SpecHeatText->clear();
     Fluid->DynaVisText->setText(".");
-    {
-        MessageRecorder messages;
-        messages.Expect(FieldMessage("DynaViscosity of Gas"), "Input Error");
-        messages.Expect("You should define both gas and liquid!", "Information");
-        EXPECT_EQ(OpenFluidAndPressOk(), mrNone);
-        EXPECT_TRUE(messages.AllConsumed());
-    }
-    Fluid->DefaultClick();
-    Fluid->SurTensionLText->clear();
-    Fluid->DensityLText->clear();
-    {
-        MessageRecorder messages;
-        messages.Expect(FieldMessage("Density of Liquid"), "Input Error");
-        messages.Expect("You should define both gas and liquid!", "Information");
-        OpenFluidAndPressOk();
-        EXPECT_TRUE(messages.AllConsumed());
-    }
+    MessageRecorder messages;
+    messages.Expect(FieldMessage("DynaViscosity of Gas"), "Input Error");
+    messages.Expect("You should define both gas and liquid!", "Information");
+    EXPECT_EQ(OpenFluidAndPressOk(), mrNone);
     Fluid->DefaultClick();
     Fluid->DiffuseCoeText->setText("0.0");
-    {
-        MessageRecorder messages;
-        messages.Expect("The DiffuseCoeff of gas can not be 0!", "Information");
-        OpenFluidAndPressOk();
-        EXPECT_TRUE(messages.AllConsumed());
-    }
+    messages.Expect("The DiffuseCoeff of gas can not be 0!", "Information");
+    OpenFluidAndPressOk();
+    EXPECT_TRUE(messages.AllConsumed());
     EXPECT_EQ(FurFea->Case.Fluids, before);
     EXPECT_EQ(FurFea->Case.Fluids[0]->DiffuseCoeff, gasBefore.DiffuseCoeff);
     EXPECT_FALSE(FurFea->Case.FluidDefined);
@@ -78,15 +64,10 @@ TEST_F(FluidTest, TheRecordsFieldOrderDecidesTheFirstMessageAndAFailedOkKeepsThe
     // The liquid may have no diffusion; OK then replaces both fluids.
     Fluid->DefaultClick();
     Fluid->DensityText->setText("0.0012");
-    MessageRecorder messages;
     EXPECT_EQ(OpenFluidAndPressOk(), mrOk);
     ASSERT_EQ(FurFea->Case.Fluids.size(), 2u);
-    EXPECT_EQ(FurFea->Case.Fluids[0]->Name, "Gas");
     EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[0]->Density, 0.0012);
-    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[0]->TherConductivity, 6.214e-05);
-    EXPECT_EQ(FurFea->Case.Fluids[1]->Name, "Liquid");
     EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[1]->DiffuseCoeff, 0);
-    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[1]->SurfaceTension, 0.07);
     EXPECT_TRUE(FurFea->Case.FluidDefined);
 }
 
@@ -106,19 +87,16 @@ TEST_F(PCMTest, AFailedOkStoresNothingAndASuccessfulOneReturnsToTheFabricDialog)
 
     PCM->DefaultClick();
     PCM->txtT_p->clear();
-    {
-        MessageRecorder messages;
-        messages.Expect("Melting Point is not correct! Please input it again.", "Input Error");
-        messages.Expect("No PCM is defined!", "Information");
-        PCM->OKBtn->click();
-        EXPECT_TRUE(messages.AllConsumed());
-    }
+    MessageRecorder messages;
+    messages.Expect("Melting Point is not correct! Please input it again.", "Input Error");
+    messages.Expect("No PCM is defined!", "Information");
+    PCM->OKBtn->click();
+    EXPECT_TRUE(messages.AllConsumed());
     EXPECT_TRUE(same(FurFea->Case.PCM, stored));
     EXPECT_FALSE(FurFea->Case.PCMDefined);
 
     // A melting point below zero can be given.
     PCM->txtT_p->setText("-5");
-    MessageRecorder messages;
     ScopedModalHook hook([](TForm& form) {
         if (&form == PCM)
             PCM->OKBtn->click();
@@ -126,34 +104,42 @@ TEST_F(PCMTest, AFailedOkStoresNothingAndASuccessfulOneReturnsToTheFabricDialog)
     });
     EXPECT_EQ(PCM->ShowModal(), mrOk);
     const PCMType& p = FurFea->Case.PCM;
-    EXPECT_EQ(p.Name, "Paraffin");
     EXPECT_DOUBLE_EQ(p.Radius, 0.0005);
-    EXPECT_DOUBLE_EQ(p.Density, 0.779);
-    EXPECT_DOUBLE_EQ(p.Ramda_m, 58.1);
     EXPECT_DOUBLE_EQ(p.T_p, -5);
-    EXPECT_DOUBLE_EQ(p.K_ml, 0.0007134);
-    EXPECT_DOUBLE_EQ(p.K_ms, 0.0007134);
     EXPECT_DOUBLE_EQ(p.h_T, 0.015);
     EXPECT_TRUE(FurFea->Case.PCMDefined);
     EXPECT_TRUE(FabricForm->isVisible());
 }
 
-// Escape or the title bar's close in a dialog opened from the fabric dialog brings the fabric
-// dialog back with lists made from the case as it is now.
+// Escape or the title bar's close in a dialog opened from the main window or from the fabric
+// dialog brings the fabric dialog back with lists made from the case as it is now.
 using MaterialDialogsTest = AppTest;
 
 TEST_F(MaterialDialogsTest, EscapeAndCloseBringTheFabricDialogBackWithFreshLists)
 {
     MessageRecorder messages;
-    const std::function<void()> openers[] = {[] { FurFea->Fiber1Click(); }, [] { FurFea->Membrane1Click(); },
-                                             [] { PCM->ShowModal(); }};
+    FabricForm->PCMCheck->setChecked(true);
+    const std::function<void()> openers[] = {[] { FurFea->Fiber1Click(); },
+                                             [] { FurFea->Membrane1Click(); },
+                                             [] { PCM->ShowModal(); },
+                                             [] { FabricForm->btnAddF->click(); },
+                                             [] { FabricForm->DefineMemButton2->click(); },
+                                             [] { FabricForm->btnPCM->click(); }};
     for (bool escape : {true, false}) {
-        for (const auto& open : openers) {
-            FabricForm->hide();
+        for (std::size_t i = 0; i < std::size(openers); ++i) {
+            const bool fromFabricDialog = i >= 3;
+            if (fromFabricDialog)
+                FabricForm->Show();
+            else
+                FabricForm->hide();
             auto fiber = std::make_shared<FiberType>();
             fiber->Name = "Fiber " + std::to_string(FurFea->Case.Fibers.size() + 1);
             FurFea->Case.Fibers.push_back(fiber);
             ScopedModalHook hook([&](TForm& form) {
+                // The fibre and membrane dialogs take the fabric dialog's place; the PCM dialog opens over it.
+                if (fromFabricDialog) {
+                    EXPECT_EQ(FabricForm->isVisible(), &form == PCM) << i;
+                }
                 if (escape) {
                     QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                     QApplication::sendEvent(&form, &key);
@@ -162,9 +148,9 @@ TEST_F(MaterialDialogsTest, EscapeAndCloseBringTheFabricDialogBackWithFreshLists
                 }
                 return int(mrNone);
             });
-            open();
-            EXPECT_TRUE(FabricForm->isVisible());
-            ASSERT_EQ(FabricForm->FiberListBox->count(), static_cast<int>(FurFea->Case.Fibers.size()));
+            openers[i]();
+            EXPECT_TRUE(FabricForm->isVisible()) << i;
+            ASSERT_EQ(FabricForm->FiberListBox->count(), static_cast<int>(FurFea->Case.Fibers.size())) << i;
             EXPECT_EQ(FabricForm->FiberListBox->item(FabricForm->FiberListBox->count() - 1)->text(),
                       QString::fromStdString(fiber->Name));
         }
