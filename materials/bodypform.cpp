@@ -53,13 +53,7 @@ const BodyModelRow Rows[] = {
     {{"Specific heat of body mass :", "CpBm", "cal.g-1.C-1", "CpBmEdit"}, &BodyParameters::cp_bm},
 };
 
-std::vector<TParameterRow> ParameterRows()
-{
-    std::vector<TParameterRow> rows;
-    for (const BodyModelRow& r : Rows)
-        rows.push_back(r.Row);
-    return rows;
-}
+std::vector<TParameterRow> ParameterRows() { return ParameterRowsOf(Rows); }
 
 // The DuBois area A = 71.84 W^0.425 H^0.725 (cm2, kg, cm) solved for the height.
 double HeightFromDuBoisArea(double weightKg, double areaCm2)
@@ -101,12 +95,8 @@ TBodyPForm::TBodyPForm(QWidget* owner) : TForm(owner)
     basicGrid->addWidget(new QLabel("ModelGender:", GroupBox1), int(basic.size()), 0);
     basicGrid->addWidget(gender, int(basic.size()), 1);
 
-    GroupBox2 = new QGroupBox("Parameters", this);
-    GroupBox2->setObjectName("GroupBox2");
-    auto* grid = new QGridLayout(GroupBox2);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
-    ValueEdits = AddParameterRows(GroupBox2, grid, 0, ParameterRows());
+    QGridLayout* grid = nullptr;
+    GroupBox2 = ParameterGroup(this, "Parameters", ParameterRows(), grid, ValueEdits);
 
     Button1 = RecordButton(this, "Button1", "Select");
     Button2 = RecordButton(this, "Button2", "Exit");

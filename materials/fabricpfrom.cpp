@@ -32,13 +32,7 @@ const FabricRow Rows[] = {
     {{"Emissivity :", "Emissivity", nullptr, "EmissivityEdit"}, &TFabricRecordValues::Emissivity},
 };
 
-std::vector<TParameterRow> ParameterRows()
-{
-    std::vector<TParameterRow> rows;
-    for (const FabricRow& r : Rows)
-        rows.push_back(r.Row);
-    return rows;
-}
+std::vector<TParameterRow> ParameterRows() { return ParameterRowsOf(Rows); }
 
 } // namespace
 
@@ -62,12 +56,8 @@ TFabricPFrom::TFabricPFrom(QWidget* owner) : TForm(owner)
     auto* fiberLayout = new QVBoxLayout(fibers);
     fiberLayout->addWidget(ListBox1);
 
-    GroupBox2 = new QGroupBox("Basic Parameters", this);
-    GroupBox2->setObjectName("GroupBox2");
-    auto* grid = new QGridLayout(GroupBox2);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(5);
-    ValueEdits = AddParameterRows(GroupBox2, grid, 0, ParameterRows());
+    QGridLayout* grid = nullptr;
+    GroupBox2 = ParameterGroup(this, "Basic Parameters", ParameterRows(), grid, ValueEdits);
 
     Button1 = RecordButton(this, "Button1", "Ok");
     Button2 = RecordButton(this, "Button2", "Select");

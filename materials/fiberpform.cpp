@@ -39,13 +39,7 @@ const FiberRow Rows[] = {
     {{"Emissivity :", "Emissivity", nullptr, "EmissivityEdit"}, &TFiberRecordValues::Emissivity},
 };
 
-std::vector<TParameterRow> ParameterRows()
-{
-    std::vector<TParameterRow> rows;
-    for (const FiberRow& r : Rows)
-        rows.push_back(r.Row);
-    return rows;
-}
+std::vector<TParameterRow> ParameterRows() { return ParameterRowsOf(Rows); }
 
 } // namespace
 
@@ -64,12 +58,8 @@ TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
     Edit4 = basic[3];
     Edit5 = basic[4];
 
-    GroupBox2 = new QGroupBox("Parameters", this);
-    GroupBox2->setObjectName("GroupBox2");
-    auto* grid = new QGridLayout(GroupBox2);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(5);
-    ValueEdits = AddParameterRows(GroupBox2, grid, 0, ParameterRows());
+    QGridLayout* grid = nullptr;
+    GroupBox2 = ParameterGroup(this, "Parameters", ParameterRows(), grid, ValueEdits);
     const int tableRow = int(std::size(Rows));
     grid->addWidget(new QLabel("Regain:", GroupBox2), tableRow, 0, Qt::AlignTop);
     FiberRegainTable = new TStringGrid(GroupBox2);

@@ -116,3 +116,15 @@ void LayOutRecordWindow(TForm& form, std::initializer_list<QObject*> parts,
     form.SetClientSize(form.sizeHint().width(), form.sizeHint().height());
     form.SetPosition(TPosition::MainFormCenter);
 }
+
+QGroupBox* ParameterGroup(QWidget* parent, const QString& caption, const std::vector<TParameterRow>& rows,
+                          QGridLayout*& grid, std::vector<QLineEdit*>& edits)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName("GroupBox2");
+    grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(5);
+    edits = AddParameterRows(group, grid, 0, rows);
+    return group;
+}

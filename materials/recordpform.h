@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <cstddef>
 #include <map>
 #include <vector>
 
@@ -21,6 +22,21 @@ struct TParameterRow {
     const char* Unit;      // nullptr: the row has no unit edit
     const char* EditName;  // object name of the value edit
 };
+
+// The parameter rows of a window's table whose entries hold one each (as their member Row).
+template <class Entry, std::size_t N>
+std::vector<TParameterRow> ParameterRowsOf(const Entry (&entries)[N])
+{
+    std::vector<TParameterRow> rows;
+    for (const Entry& e : entries)
+        rows.push_back(e.Row);
+    return rows;
+}
+
+// The group "GroupBox2" of parameter rows; its grid (for rows of the window's own below them)
+// and the value edits in the rows' order.
+QGroupBox* ParameterGroup(QWidget* parent, const QString& caption, const std::vector<TParameterRow>& rows,
+                          QGridLayout*& grid, std::vector<QLineEdit*>& edits);
 
 // Adds the rows below `firstRow` of the grid; returns the value edits in the rows' order.
 std::vector<QLineEdit*> AddParameterRows(QWidget* parent, QGridLayout* grid, int firstRow,
