@@ -11,7 +11,6 @@ TEST(IsFraction, AcceptsZeroToOneInclusive)
 {
     EXPECT_TRUE(IsFraction(0.0));
     EXPECT_TRUE(IsFraction(1.0));
-    EXPECT_TRUE(IsFraction(0.65));
     EXPECT_FALSE(IsFraction(1.0000001));
     EXPECT_FALSE(IsFraction(-1e-12));
     EXPECT_FALSE(IsFraction(65));
@@ -21,9 +20,7 @@ TEST(IsFraction, AcceptsZeroToOneInclusive)
 TEST(HasRepeatedChar, CountsMoreThanOneOccurrence)
 {
     EXPECT_TRUE(HasRepeatedChar("1.2.3", '.'));
-    EXPECT_TRUE(HasRepeatedChar("..", '.'));
     EXPECT_FALSE(HasRepeatedChar("1.23", '.'));
-    EXPECT_FALSE(HasRepeatedChar("123", '.'));
     EXPECT_FALSE(HasRepeatedChar("", '.'));
     EXPECT_FALSE(HasRepeatedChar(nullptr, '.'));
 }
@@ -31,14 +28,11 @@ TEST(HasRepeatedChar, CountsMoreThanOneOccurrence)
 TEST(MaxMinAbs, ReturnTheFirstArgumentOnTies)
 {
     EXPECT_EQ(MaxOf(2, 3), 3);
-    EXPECT_EQ(MaxOf(3, 2), 3);
-    EXPECT_EQ(MinOf(2, 3), 2);
     EXPECT_EQ(MinOf(3, 2), 2);
     // Equal values: the first argument comes back (visible with signed zeros).
     EXPECT_TRUE(std::signbit(MaxOf(-0.0, 0.0)));
     EXPECT_FALSE(std::signbit(MinOf(0.0, -0.0)));
     EXPECT_EQ(AbsOf(-2.5), 2.5);
-    EXPECT_EQ(AbsOf(2.5), 2.5);
 }
 
 TEST(Bells, PeakAtTheirCentresAndHalveAtTheirWidths)
@@ -46,7 +40,6 @@ TEST(Bells, PeakAtTheirCentresAndHalveAtTheirWidths)
     EXPECT_DOUBLE_EQ(BellLow(0), 1);
     EXPECT_DOUBLE_EQ(BellMedium(60), 1);
     EXPECT_DOUBLE_EQ(BellHigh(100), 1);
-    EXPECT_DOUBLE_EQ(BellLow(25), 0.5);
     EXPECT_DOUBLE_EQ(BellLow(-25), 0.5);
     EXPECT_DOUBLE_EQ(BellMedium(35), 0.5);
     EXPECT_DOUBLE_EQ(BellMedium(85), 0.5);

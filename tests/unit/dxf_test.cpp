@@ -3,15 +3,13 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "results/io/dxf.h"
+#include "tests/unit/tempfolder.h"
 
 namespace {
 
@@ -82,23 +80,6 @@ void ExpectTriangle(const DxfTriangle& t, DxfPoint a, DxfPoint b, DxfPoint c)
         << "," << t.Corner[2].y << "," << t.Corner[2].z << ")";
 }
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        static int serial = 0;
-        Path = fs::temp_directory_path() / ("vantora_dxf_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
-        fs::create_directories(Path);
-    }
-    ~TempFolder() { fs::remove_all(Path); }
-    std::string Write(const std::string& name, const std::string& text) const
-    {
-        const fs::path p = Path / name;
-        std::ofstream(p, std::ios::binary) << text;
-        return p.string();
-    }
-    fs::path Path;
-};
 
 TEST(DxfTokens, EntityNamesMatchByPrefixInTableOrder)
 {
@@ -115,17 +96,8 @@ TEST(DxfTokens, EntityNamesMatchByPrefixInTableOrder)
     }
 }
 
-TEST(DxfTokens, ValueKindFollowsTheGroupCode)
+TEST(DxfTokens, ValuesReadAsTheirLeadingNumber)
 {
-    EXPECT_EQ(DxfKindOfCode(0), DxfValueKind::Name);
-    for (int c : {1, 8, 10, 59, 100, 149, -1})
-        EXPECT_EQ(DxfKindOfCode(c), DxfValueKind::Real) << c;
-    for (int c : {60, 70, 99, 150, 179})
-        EXPECT_EQ(DxfKindOfCode(c), DxfValueKind::Integer) << c;
-    for (int c : {180, 999, 1071})
-        EXPECT_EQ(DxfKindOfCode(c), DxfValueKind::None) << c;
-
-    // String codes read as their leading number; integer codes take the leading digits.
     DXF dxf;
     dxf.ReadDxfText(Lines({"8", "LAYER1", "2", "12abc", "10", " -1.5e1", "70", "64.9", "71", "-3",
                            "999", "comment", "20", "1e999"}));
@@ -160,45 +132,23 @@ TEST(Dxf3DFace, MissingCoordinatesAreZero)
     ExpectTriangle(dxf.Triangles[1], P(1, 0, 0), P(0, 0, 3), P(0, 0, 0));
 }
 
-TEST(DxfPolyface, TriangleAndQuadFaces)
+TEST(DxfPolyface, InvalidFaceStopsThatMeshAndTheNextMeshNumbersItsOwnPoints)
 {
     DXF dxf;
-    ASSERT_EQ(Build(dxf, Polyline + Points(4) + Face(1, 2, 3) + Face(1, 2, 3, 4) + End), 0);
-    ASSERT_EQ(dxf.TriangleCount, 3);
-    ExpectTriangle(dxf.Triangles[0], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
-    ExpectTriangle(dxf.Triangles[1], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
-    ExpectTriangle(dxf.Triangles[2], P(1, 0, 0), P(3, 0, 0), P(4, 0, 0));
-    // The build leaves the point and face arrays empty.
-    EXPECT_EQ(dxf.VertexCount, 0);
-    EXPECT_EQ(dxf.FaceCount, 0);
-}
-
-TEST(DxfPolyface, InvalidFaceStopsThatMeshButKeepsEarlierTriangles)
-{
-    DXF dxf;
-    const int result = Build(dxf, Polyline + Points(6) + Face(1, 2, 3) + Face(4, 5, 7) +
-                                      Face(4, 5, 6) + Polyline + Points(3) + Face(3, 2, 1) + End);
+    const int result = Build(dxf, Polyline + Points(6) + Face(1, 2, 3) + Face(4, 5, 7) + Face(4, 5, 6) + Polyline +
+                                      Point(7, 7, 7) + Point(8, 8, 8) + Point(9, 9, 9) + Face(3, 2, 1) + End);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(dxf.Diagnostic, "Invalid face index: 1");
     // Face 0 of the first mesh, nothing after its bad face, then the second mesh.
     ASSERT_EQ(dxf.TriangleCount, 2);
     ExpectTriangle(dxf.Triangles[0], P(1, 0, 0), P(2, 0, 0), P(3, 0, 0));
-    ExpectTriangle(dxf.Triangles[1], P(3, 0, 0), P(2, 0, 0), P(1, 0, 0));
-}
-
-TEST(DxfPolyface, EachMeshNumbersItsOwnPoints)
-{
-    DXF dxf;
-    ASSERT_EQ(Build(dxf, Polyline + Points(3) + Face(1, 2, 3) + Polyline + Point(7, 7, 7) +
-                             Point(8, 8, 8) + Point(9, 9, 9) + Face(1, 2, 3) + End),
-              0);
-    ASSERT_EQ(dxf.TriangleCount, 2);
-    ExpectTriangle(dxf.Triangles[1], P(7, 7, 7), P(8, 8, 8), P(9, 9, 9));
+    ExpectTriangle(dxf.Triangles[1], P(9, 9, 9), P(8, 8, 8), P(7, 7, 7));
 }
 
 TEST(DxfPolyface, LargeMeshKeepsEveryPointAcrossGrowth)
 {
-    // 2,500 points: the arrays grow past 1,000 and 2,000 entries; faces reach both ends.
+    // 2,500 points: the arrays grow past 1,000 and 2,000 entries; faces (triangles and a quad)
+    // reach both ends.
     std::string text = Polyline + Points(2500);
     for (int k = 1; k + 2 <= 2500; k += 3)
         text += Face(k, k + 1, k + 2);
@@ -210,6 +160,9 @@ TEST(DxfPolyface, LargeMeshKeepsEveryPointAcrossGrowth)
         ExpectTriangle(dxf.Triangles[t], P(3 * t + 1, 0, 0), P(3 * t + 2, 0, 0), P(3 * t + 3, 0, 0));
     ExpectTriangle(dxf.Triangles[833], P(1, 0, 0), P(1000, 0, 0), P(1001, 0, 0));
     ExpectTriangle(dxf.Triangles[834], P(1, 0, 0), P(1001, 0, 0), P(2500, 0, 0));
+    // The build leaves the point and face arrays empty.
+    EXPECT_EQ(dxf.VertexCount, 0);
+    EXPECT_EQ(dxf.FaceCount, 0);
 }
 
 TEST(DxfFile, SecondFileReplacesTokensAndTriangles)
@@ -233,27 +186,15 @@ TEST(DxfFile, SecondFileReplacesTokensAndTriangles)
     ExpectTriangle(dxf.Triangles[0], P(5, 5, 5), P(6, 5, 5), P(6, 6, 5));
 }
 
-TEST(DxfFile, MissingFileFailsAndTheConstructorBuildsAtOnce)
-{
-    TempFolder folder;
-    DXF dxf;
-    EXPECT_EQ(dxf.ReadDxfFile((folder.Path / "none.dxf").string()), -1);
-    EXPECT_EQ(dxf.Diagnostic, "file not open");
-
-    const std::string path = folder.Write("q.dxf", Polyline + Points(4) + Face(1, 2, 3, 4) + End);
-    DXF built(path);
-    EXPECT_EQ(built.TriangleCount, 2);
-    EXPECT_EQ(built.VertexCount, 0);
-    EXPECT_TRUE(built.Vertices.empty());
-}
-
-TEST(DxfFile, OnlyRegularFilesAreReadAndModelsWithoutTrianglesFailToLoad)
+TEST(DxfFile, MissingAndIrregularFilesFailAndModelsWithoutTrianglesFailToLoad)
 {
     ClearDxfModelCache();
     TempFolder folder;
-    const fs::path directory = folder.Path / "man.dxf";
+    const fs::path directory = folder.Path() / "man.dxf";
     fs::create_directory(directory);
     DXF reader;
+    EXPECT_EQ(reader.ReadDxfFile((folder.Path() / "none.dxf").string()), -1);
+    EXPECT_EQ(reader.Diagnostic, "file not open");
     EXPECT_EQ(reader.ReadDxfFile(directory.string()), -1);
     EXPECT_EQ(LoadDxfModel(reader, directory.string()).Status, DxfLoadStatus::ReadFailed);
     EXPECT_EQ(reader.ReadDxfFile("/dev/null"), -1);
@@ -381,7 +322,7 @@ TEST(DxfCache, ParsesEachFileOnceAndRetriesAFailure)
 {
     ClearDxfModelCache();
     TempFolder folder;
-    const std::string path = (folder.Path / "m.dxf").string();
+    const std::string path = (folder.Path() / "m.dxf").string();
     DXF reader;
     EXPECT_EQ(LoadDxfModel(reader, path).Status, DxfLoadStatus::ReadFailed);
 
@@ -390,6 +331,7 @@ TEST(DxfCache, ParsesEachFileOnceAndRetriesAFailure)
     ASSERT_EQ(first.Status, DxfLoadStatus::Ok);
     ASSERT_EQ(first.Mesh->Triangles.size(), 2u);
     EXPECT_EQ(first.Mesh->Normals.size(), 6u);
+    EXPECT_EQ(DXF(path).TriangleCount, 2);  // the constructor reads and builds at once
 
     // Changing the file does not matter any more: the parsed mesh is shared.
     folder.Write("m.dxf", End);

@@ -58,13 +58,7 @@ void ExpectConsistent(const std::filesystem::path& dir, const ResultSetShape& sh
         EXPECT_EQ(LayerNodeRow(results.Fabric.Layers, shape.NodesPerLayer, l, shape.Frames, 0), nullptr);
     }
 
-    // Skin and core stay physiological; the fabric cools from the skin towards the air.
-    for (const FrameRow& row : results.Body.Frames) {
-        EXPECT_GT(row[1], 31.0f);
-        EXPECT_LT(row[1], 36.0f);
-        EXPECT_GT(row[2], 36.4f);
-        EXPECT_LT(row[2], 37.8f);
-    }
+    // The fabric cools from the skin towards the air.
     for (int f = 0; f < shape.Frames; ++f) {
         const float skin = results.Body.Frames[static_cast<std::size_t>(f)][1];
         float air = 0;
@@ -135,12 +129,6 @@ TEST(MakeResults, MinimalAndRealisticSetsReadBackConsistently)
         SCOPED_TRACE(static_cast<int>(size));
         ExpectConsistent(dir.Path(), shape);
     }
-    const ResultSetShape minimal = ShapeOf(ResultSetSize::Minimal);
-    EXPECT_EQ(minimal.Frames, 2);
-    const ResultSetShape realistic = ShapeOf(ResultSetSize::Realistic);
-    EXPECT_EQ(realistic.Frames, 120);
-    EXPECT_EQ(realistic.LayerCount(), 5);
-    EXPECT_EQ(realistic.NodesPerLayer, 8);
 }
 
 TEST(MakeResults, WearerRespondsToTheStages)
