@@ -36,9 +36,7 @@ TEST_F(ModelTest, OkWithoutChangesKeepsTheModels)
     Opened([] { FurFea->DefineModelClick(); }, [] { ModelFrm->OKBtn->click(); });
     EXPECT_EQ(FurFea->Case.ModelCode, ModelBody);
     EXPECT_TRUE(FurFea->Case.RoomModel);
-    const auto opened = Opened([] { FurFea->DefineBodyClick(); });
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], DefineBodyFrm);
+    EXPECT_EQ(Opened([] { FurFea->DefineBodyClick(); }), std::vector<TForm*>{DefineBodyFrm});
 
     FurFea->Case.ModelCode = ModelBodyAndPCM;
     Opened([] { FurFea->DefineModelClick(); }, [] { ModelFrm->OKBtn->click(); });

@@ -9,20 +9,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/about.h"
 #include "app/designatedirfrm.h"
 #include "app/furfea.h"
 #include "app/iddlg.h"
-#include "app/loaddirfrm.h"
 #include "app/namedlg.h"
 #include "app/openlinkfrm.h"
-#include "app/splashform.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
@@ -44,66 +41,13 @@ void MakeFile(const QString& path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
-// Keeps the case folder and project name of the shared main window across a test.
-class KeepCaseFolder {
-public:
-    KeepCaseFolder() : Dir(FurFea->Case.CaseDir()), Project(FurFea->Case.ProjectName) {}
-    ~KeepCaseFolder()
-    {
-        FurFea->Case.SetCaseDir(Dir);
-        FurFea->Case.ProjectName = Project;
-        FurFea->ShowCaseDir();
-    }
-
-private:
-    std::string Dir;
-    std::string Project;
-};
-
-TEST_F(SmallWindowsTest, WindowsHaveTheirCaptionsSizesAndFlags)
+TEST_F(SmallWindowsTest, NameAndIdDialogsAreEmptyAtEveryShow)
 {
-    EXPECT_EQ(NameDlg->windowTitle(), "Dialog");
-    EXPECT_EQ(NameDlg->size(), QSize(228, 138));
-    EXPECT_EQ(NameDlg->Label1->text(), "Please input a name ");
-    EXPECT_EQ(IDDlg->windowTitle(), "ID Input");
-    EXPECT_EQ(IDDlg->size(), QSize(199, 135));
-    EXPECT_EQ(IDDlg->Label1->text(), "Please input ID: ");
-    EXPECT_FALSE(IDDlg->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(OpenLinkFrm->windowTitle(), "OpenLinkFrm");
-    EXPECT_EQ(OpenLinkFrm->size(), QSize(454, 179));
-    EXPECT_EQ(OpenLinkFrm->maximumWidth(), QWIDGETSIZE_MAX);  // sizeable
-    EXPECT_EQ(DesignateDirFrm->windowTitle(), "Project File");
-    EXPECT_EQ(DesignateDirFrm->size(), QSize(275, 345));
-    EXPECT_FALSE(DesignateDirFrm->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(DesignateDirFrm->FolderNameEdit->toolTip(), "Please input your new folder name.");
-    EXPECT_EQ(DesignateDirFrm->btnNewFolder->toolTip(), "Create new folder");
-    EXPECT_EQ(About->windowTitle(), "About Quillon");
-    EXPECT_EQ(About->size(), QSize(596, 353));
-    EXPECT_TRUE(About->Version->text().contains("1.34"));
-    EXPECT_FALSE(About->Image1->pixmap().isNull());
-    EXPECT_FALSE(About->Image2->pixmap().isNull());
-    EXPECT_EQ(SplashForm->size(), QSize(559, 353));
-    EXPECT_TRUE(SplashForm->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(SplashForm->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(SplashForm->Image1->pixmap().isNull());
-    EXPECT_EQ(SplashForm->Image1->geometry(), QRect(0, 0, 559, 353));
-    EXPECT_EQ(LoadDirFrm->windowTitle(), "LoadDirFrm");
-    EXPECT_EQ(LoadDirFrm->size(), QSize(415, 108));
-    EXPECT_TRUE(LoadDirFrm->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(LoadDirFrm->LoadDirLabel->text(), "LoadDirLabel");
-}
-
-TEST_F(SmallWindowsTest, NameDialogIsEmptyAtEveryShowAndCentredOnTheMainWindowSize)
-{
-    const QSize oldSize = FurFea->size();
-    FurFea->resize(oldSize.width() | 1, oldSize.height() | 1);  // odd sizes: halves truncate
     std::vector<QString> seen;
-    QPoint placed;
     int run = 0;
     {
         ScopedModalHook hook([&](TForm&) {
             seen.push_back(NameDlg->Edit1->text());
-            placed = NameDlg->pos();
             NameDlg->Edit1->setText("  Wool blend ");
             if (run++ == 0)
                 NameDlg->OKBtn->click();
@@ -116,11 +60,8 @@ TEST_F(SmallWindowsTest, NameDialogIsEmptyAtEveryShowAndCentredOnTheMainWindowSi
         EXPECT_EQ(NameDlg->ShowModal(), mrCancel);
     }
     EXPECT_EQ(seen, (std::vector<QString>{"", ""}));
-    EXPECT_EQ(placed, QPoint((FurFea->width() - 228) / 2, (FurFea->height() - 138) / 2));
     EXPECT_FALSE(NameDlg->isVisible());
-    FurFea->resize(oldSize);
 
-    // The ID dialog empties its edit the same way; Cancel ends with mrCancel.
     IDDlg->Edit1->setText("stale");
     ScopedModalHook hook([&](TForm&) {
         EXPECT_EQ(IDDlg->Edit1->text(), "");
@@ -133,34 +74,15 @@ TEST_F(SmallWindowsTest, NameDialogIsEmptyAtEveryShowAndCentredOnTheMainWindowSi
 TEST_F(SmallWindowsTest, LinkWindowOpensTheSimulationServiceAndCloses)
 {
     RecordingShell shell;
-    EXPECT_EQ(OpenLinkFrm->Label1->text(), "Data file has been saved successfully!");
-    EXPECT_EQ(OpenLinkFrm->Label2->text(), QString("Go to simulation: ") + SimulationServiceUrl);
-    EXPECT_EQ(OpenLinkFrm->Label2->cursor().shape(), Qt::PointingHandCursor);
     OpenLinkFrm->Show();
-    const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, OpenLinkFrm->Label2->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(OpenLinkFrm->Label2, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, OpenLinkFrm->Label2->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(OpenLinkFrm->Label2, &release);
+    QTest::mouseClick(OpenLinkFrm->Label2, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(shell.Opened, (std::vector<QString>{SimulationServiceUrl}));
     EXPECT_FALSE(OpenLinkFrm->isVisible());
 }
 
-TEST_F(SmallWindowsTest, AboutWindowClosesWithOk)
-{
-    About->Show();
-    ASSERT_TRUE(About->isVisible());
-    About->Button1->click();
-    EXPECT_FALSE(About->isVisible());
-}
-
 TEST_F(SmallWindowsTest, ProjectDialogTakesTheFolderEvenWithoutAFileName)
 {
-    KeepCaseFolder keep;
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     DesignateDirFrm->FolderBrowser->SetDirectory(tmp.path());
     DesignateDirFrm->FileNameEdit->clear();
     FurFea->Case.ProjectName = "before";
@@ -187,7 +109,6 @@ TEST_F(SmallWindowsTest, ProjectDialogTakesTheFolderEvenWithoutAFileName)
 
 TEST_F(SmallWindowsTest, ProjectDialogCancelChangesNothing)
 {
-    KeepCaseFolder keep;
     QTemporaryDir tmp;
     DesignateDirFrm->FolderBrowser->SetDirectory(tmp.path());
     DesignateDirFrm->FileNameEdit->setText("other");
@@ -206,7 +127,6 @@ TEST_F(SmallWindowsTest, ProjectDialogCancelChangesNothing)
 TEST_F(SmallWindowsTest, ProjectDialogMakesOneNewFolderInsideTheOpenOne)
 {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     TDesignateDirFrm* frm = DesignateDirFrm;
     frm->FolderBrowser->SetDirectory(tmp.path());
 
@@ -214,8 +134,6 @@ TEST_F(SmallWindowsTest, ProjectDialogMakesOneNewFolderInsideTheOpenOne)
     frm->btnNewFolder->click();
     EXPECT_TRUE(QFileInfo(tmp.path() + "/run1").isDir());
     EXPECT_EQ(frm->FolderBrowser->Directory(), tmp.path() + "/run1");
-    EXPECT_EQ(frm->DirectoryListBox1->currentItem()->text(0), "run1");
-    EXPECT_EQ(frm->FolderNameEdit->text(), "");
 
     // An existing folder, or no name at all (the open folder itself): only the edit empties.
     frm->FolderBrowser->SetDirectory(tmp.path());
@@ -248,7 +166,6 @@ TEST_F(SmallWindowsTest, ProjectDialogMakesOneNewFolderInsideTheOpenOne)
 TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
 {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const QString root = tmp.path();
     QDir(root).mkdir("Beta");
     QDir(root).mkdir("alpha");
@@ -258,7 +175,6 @@ TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
     TFolderBrowser browser;
     QStringList changes;
     QObject::connect(&browser, &TFolderBrowser::DirectoryChanged, [&](const QString& f) { changes << f; });
-    EXPECT_FALSE(browser.FileList->isVisibleTo(&browser));
     ASSERT_TRUE(browser.SetDirectory(root + "/"));
     EXPECT_EQ(browser.Directory(), root);
     EXPECT_EQ(changes, QStringList{root});
@@ -270,12 +186,6 @@ TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
     ASSERT_EQ(current->childCount(), 2);
     EXPECT_EQ(current->child(0)->text(0), "alpha");
     EXPECT_EQ(current->child(1)->text(0), "Beta");
-    // The chain above starts at the drive's root.
-    QTreeWidgetItem* top = current;
-    while (top->parent())
-        top = top->parent();
-    EXPECT_EQ(top->text(0), browser.Drive());
-    EXPECT_EQ(browser.DriveCombo->currentData().toString(), browser.Drive());
 
     // Enter on a subfolder opens it; Enter on an ancestor goes back up.
     browser.DirectoryList->setCurrentItem(current->child(1));
@@ -294,11 +204,9 @@ TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
     EXPECT_TRUE(changes.isEmpty());
 
     // The drive chooser offers the root and the home folder.
-    ASSERT_GE(browser.DriveCombo->count(), 1);
     EXPECT_EQ(browser.DriveCombo->itemData(0).toString(), "/");
     if (browser.DriveCombo->count() == 2) {
         ASSERT_TRUE(browser.SetDirectory(QDir::homePath()));
-        EXPECT_EQ(browser.Drive(), QDir::cleanPath(QDir::homePath()));
         EXPECT_EQ(browser.DriveCombo->currentIndex(), 1);
         emit browser.DriveCombo->activated(0);
         EXPECT_EQ(browser.Directory(), "/");
@@ -316,7 +224,6 @@ TEST(FolderBrowser, FileListShowsMatchingFilesWithoutRegardToCase)
 
     TFolderBrowser browser;
     browser.ShowFiles("*.dat");
-    EXPECT_TRUE(browser.FileList->isVisibleTo(&browser));
     QStringList files;
     QObject::connect(&browser, &TFolderBrowser::FileChanged, [&](const QString& f) { files << f; });
     ASSERT_TRUE(browser.SetDirectory(root));

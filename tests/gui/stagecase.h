@@ -17,8 +17,8 @@
 #include "wearer/environmentfrm.h"
 
 // n stages (stage s: 20 + s degrees, 50 + s percent, wind 0.5 + s) of a wearer in one tight-fit
-// garment with fabrics in its first three layers, so every stage has three microclimates.
-inline void DefineStagedCase(int n)
+// garment with fabrics in its first `layers` layers, so every stage has that many microclimates.
+inline void DefineStagedCase(int n, std::size_t layers = 3)
 {
     CaseModel& m = FurFea->Case;
     SetGoldenBody(m);
@@ -30,7 +30,7 @@ inline void DefineStagedCase(int n)
     m.GarmentList.Fitting[0] = 3;
     m.GarmentList.Coverage[0] = 0.4;
     GarmentLayerRow row;
-    for (std::size_t j = 0; j < 3; ++j) {
+    for (std::size_t j = 0; j < layers; ++j) {
         row.Layers[j] = fabric;
         row.HasFabric[j] = true;
     }
@@ -48,7 +48,6 @@ inline void DefineStagedCase(int n)
         m.Environment.Wind[s] = 0.5 + static_cast<double>(s);
         m.Environment.Place[s] = PlaceIndoor;
     }
-    // The rows as the environment dialog confirmed them.
     EnvironmentFrm->LoadEnvironmentGrids();
     m.Activity.ScheduleChanged = false;
     m.ActivityDefined = m.EnvironmentDefined = m.BodyDefined = m.ClothingDefined = true;
