@@ -28,13 +28,7 @@ using BodyDialogTest = AppTest;
 // dialog's result (mrNone while it stays open).
 int RunBodyDialog(const std::function<void()>& script)
 {
-    ScopedModalHook hook([&](TForm& form) {
-        if (&form == DefineBodyFrm)
-            script();
-        return int(mrNone);
-    });
-    FurFea->BodyBtnClick();
-    return DefineBodyFrm->ModalResult();
+    return RunModal(DefineBodyFrm, [] { FurFea->BodyBtnClick(); }, script);
 }
 
 void Enter(const QString& weight, const QString& height)

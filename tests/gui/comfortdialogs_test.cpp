@@ -25,16 +25,6 @@ using CaseRecordsTest = AppTest;
 
 // Opens the form modally through open() and runs the script while it is shown; the modal result
 // (mrNone while the form stays open).
-int RunModal(TForm* form, const std::function<int()>& open, const std::function<void()>& script)
-{
-    ScopedModalHook hook([&](TForm& shown) {
-        if (&shown == form)
-            script();
-        return int(mrNone);
-    });
-    return open();
-}
-
 void Type(QLineEdit* edit, const QString& keys)
 {
     for (QChar c : keys) {

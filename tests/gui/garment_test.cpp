@@ -36,12 +36,7 @@ void Click(QWidget* w)
 // Runs the garment dialog from its step button with the script while it is shown.
 void RunGarmentDialog(const std::function<void()>& script)
 {
-    ScopedModalHook hook([&](TForm& form) {
-        if (&form == GarmentForm)
-            script();
-        return int(mrNone);
-    });
-    FurFea->GarmentBtnClick();
+    RunModal(GarmentForm, [] { FurFea->GarmentBtnClick(); }, script);
 }
 
 QWidget* Named(const QString& name) { return Control<QWidget>(GarmentForm, name); }

@@ -41,12 +41,7 @@ bool SamePicture(const QIcon& icon, const QPixmap& picture)
 // Runs the layer dialog modally, as the "Garment..." command does, with the script.
 void RunLayerDialog(const std::function<void()>& script)
 {
-    ScopedModalHook hook([&](TForm& form) {
-        if (&form == FabricLayerFrm)
-            script();
-        return int(mrNone);
-    });
-    FurFea->Garment1Click();
+    RunModal(FabricLayerFrm, [] { FurFea->Garment1Click(); }, script);
 }
 
 class LayerDialogTest : public AppTest {

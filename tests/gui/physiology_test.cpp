@@ -41,12 +41,7 @@ QLineEdit* Edit(const char* name) { return Control<QLineEdit>(PhysiologyFrm, nam
 // (mrNone while it stays open).
 int RunPhysiologyDialog(const std::function<void()>& script)
 {
-    ScopedModalHook hook([&](TForm& form) {
-        if (&form == PhysiologyFrm)
-            script();
-        return int(mrNone);
-    });
-    return PhysiologyFrm->ShowModal();
+    return RunModal(PhysiologyFrm, [] { PhysiologyFrm->ShowModal(); }, script);
 }
 
 int PressOk()

@@ -5,6 +5,7 @@
 
 #include "app/furfea.h"
 #include "app/windows.h"
+#include "toolkit/forms.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 
@@ -31,4 +32,15 @@ bool LoadCaseThroughTheMainWindow(const std::string& text, const QString& path)
     messages.Expect("Data file has been loaded successfully!", "Information");
     FurFea->Load1Click();
     return messages.AllConsumed();
+}
+
+int RunModal(TForm* form, const std::function<void()>& open, const std::function<void()>& script)
+{
+    ScopedModalHook hook([&](TForm& shown) {
+        if (&shown == form)
+            script();
+        return int(mrNone);
+    });
+    open();
+    return form->ModalResult();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -14,6 +15,11 @@ void FreshApplicationWindows();
 // Loads a case text through the main window's Load, as a user would: written to path, chosen in
 // the (scripted) file dialog; the success message is expected. False when it did not load.
 bool LoadCaseThroughTheMainWindow(const std::string& text, const QString& path);
+
+class TForm;
+// Runs `open`, which shows `form` modally (itself or through a handler), and `script` while the
+// form is shown; the run returns mrNone unless the script ends it. The form's modal result.
+int RunModal(TForm* form, const std::function<void()>& open, const std::function<void()>& script);
 
 // Finds a child control by its name (fails the test when there is none).
 template <class T>
