@@ -14,22 +14,8 @@
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 #include "toolkit/colorbox.h"
-#include "toolkit/radiogroup.h"
 
 namespace {
-
-// "Fabrics.dat" of one layer: blocks at times 0, 5, 10 of three nodes (positions 0, 0.001,
-// 0.002); column 3 = 10 - 4 block + node, so the largest value lies at the first time and the
-// last position, the smallest at the last time and the first position.
-std::string MeshFabrics()
-{
-    std::string text;
-    for (int b = 0; b < 3; ++b)
-        for (int n = 0; n < 3; ++n)
-            text += std::to_string(5 * b) + "\t" + std::to_string(0.001 * n) + "\t0\t" +
-                    std::to_string(10 - 4 * b + n) + "\t0\t0\t0\t0\t0\t0\n";
-    return text;
-}
 
 // "BodyProperty.dat" whose skin temperature (column 1) runs straight from 30 at time 0 to 40 at
 // time 10: the curve passes through plot point (0.5, 0.5).
@@ -83,19 +69,11 @@ private:
     ColorDialogService* Previous;
 };
 
-void Pick(TColorBox* box, const QString& name)
-{
-    const int index = box->findText(name);
-    ASSERT_GE(index, 0) << name.toStdString();
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
 class PlotWindowTest : public PlotWindowFixture {
 protected:
     void SetUp() override
     {
-        WriteText(Dir.filePath("Fabrics.dat"), MeshFabrics());
+        WriteText(Dir.filePath("Fabrics.dat"), Blocks(3));
         WriteText(Dir.filePath("BodyProperty.dat"), LineBody());
         WriteText(Dir.filePath("simulation.sdf"), "");
         PlotWindowFixture::SetUp();
@@ -103,15 +81,6 @@ protected:
         Form2->ColorBox1->SetSelected(FromWinColor(kColorBlue));
         Form2->ColorBox2->SetSelected(FromWinColor(kColorRed));
         Form2->RadioButton1->setChecked(true);
-        Settle();
-    }
-    void ShowQuantity(int tab, int item)
-    {
-        Window->PageControl1->setCurrentIndex(tab);
-        Settle();
-        const bool fabric = tab == TForm1::TabFabric, fibers = tab == TForm1::TabFibers;
-        (fabric ? Window->RadioGroup1 : fibers ? Window->RadioGroup2 : Window->RadioGroup3)->SetItemIndex(item);
-        (fabric ? Window->BitBtn1 : fibers ? Window->BitBtn4 : Window->BitBtn7)->click();
         Settle();
     }
 };
@@ -220,7 +189,9 @@ TEST_F(PlotWindowTest, ColourWindowGradientAndCancelKeepsThePickedColour)
     ScopedModalHook hook([](TForm& form) {
         auto* colors = dynamic_cast<TForm2*>(&form);
         if (colors) {
-            Pick(colors->ColorBox2, "Custom...");
+            const int custom = colors->ColorBox2->findText("Custom...");
+            colors->ColorBox2->setCurrentIndex(custom);
+            emit colors->ColorBox2->activated(custom);
             EXPECT_EQ(colors->Shapes[9]->palette().color(QPalette::Window), QColor(0, 200, 0));
             colors->BitBtn2->click();
         }
