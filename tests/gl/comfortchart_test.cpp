@@ -1,32 +1,15 @@
 // The sensation and comfort chart of the plot window under a real (software) OpenGL context:
 // where the curve lies, the conclusions it fills, the message for a missing file, and a chart
 // that follows its file without reading it again while it is unchanged.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
-#include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QThread>
-#include <fstream>
-#include <memory>
 
-#include "results/form1.h"
-#include "results/form4.h"
 #include "results/io/resultsetgen.h"
-#include "tests/support/appfixture.h"
-#include "tests/support/glpixels.h"
+#include "tests/gl/plotfixture.h"
 #include "tests/support/messagerecorder.h"
-#include "toolkit/folderbrowser.h"
-#include "toolkit/glwidget.h"
 #include "toolkit/radiogroup.h"
 
 namespace {
-
-
 
 // A line as the comfort evaluation writes it: time, six signals, thermal, dampness, comfort.
 std::string Sample(double time, double thermal)
@@ -46,35 +29,20 @@ QPoint ProjectChart(double x, double y, int width, int height)
 bool Black(QRgb c) { return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
 bool ColdBand(QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; }
 
-class ComfortChartTest : public AppTest {
+class ComfortChartTest : public PlotWindowFixture {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        ASSERT_TRUE(Dir.isValid());
         ASSERT_EQ(WriteResultSet(QFile::encodeName(Dir.path()).toStdString(), ShapeOf(ResultSetSize::Minimal)), "");
-        Window = std::make_unique<TForm1>();
-        Window->Show();
-        Settle(60);
-    }
-    void TearDown() override
-    {
-        Form4->Close();
-        Window.reset();
+        PlotWindowFixture::SetUp();
     }
     void OpenOnChart()
     {
-        Form4->FolderBrowser->SetDirectory(Dir.path());
-        Form4->ShowFor(Window.get());
-        Form4->Button1->click();
-        Settle(60);
+        Open(Dir.path());
         Window->PageControl1->setCurrentIndex(TForm1::TabBodyComfort);
         Settle(30);
     }
     QString Label(int number) const { return Window->ConclusionLabels[static_cast<std::size_t>(number - 15)]->text(); }
-
-    QTemporaryDir Dir;
-    std::unique_ptr<TForm1> Window;
 };
 
 TEST_F(ComfortChartTest, TheThermalCurveCrossesTheMiddleOfItsBands)
@@ -84,7 +52,7 @@ TEST_F(ComfortChartTest, TheThermalCurveCrossesTheMiddleOfItsBands)
     OpenOnChart();
     Window->RadioGroup4->SetItemIndex(0);
     Settle(60);
-    const QImage chart = Window->Panel16->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    const QImage chart = Grab(Window->Panel16);
     ASSERT_EQ(chart.size(), QSize(409, 329));
     EXPECT_GT(Around(chart, ProjectChart(0.5, 0.5, chart.width(), chart.height()), 1, Black), 0);
     EXPECT_EQ(Around(chart, ProjectChart(0.2, 0.5, chart.width(), chart.height()), 2, Black), 0);

@@ -9,13 +9,12 @@
 
 namespace {
 
-bool Near(QRgb c, int r, int g, int b)
+// Whether a pixel is close to a colour; a failure names the pixel's colour.
+::testing::AssertionResult Near(QRgb c, int r, int g, int b)
 {
-    return std::abs(qRed(c) - r) < 40 && std::abs(qGreen(c) - g) < 40 && std::abs(qBlue(c) - b) < 40;
-}
-std::string Rgb(QRgb c)
-{
-    return QColor(c).name().toStdString();
+    if (std::abs(qRed(c) - r) < 40 && std::abs(qGreen(c) - g) < 40 && std::abs(qBlue(c) - b) < 40)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << QColor(c).name().toStdString();
 }
 int WhitePixels(const QImage& image, const QRect& area)
 {
@@ -71,27 +70,27 @@ TEST_F(CutViewTest, SixNodesFillTheLayerRingOutsideInWithSkinAndCoreInside)
     TFrmMain* p = Showing("six", 6);
     ASSERT_TRUE(FrmCutView->isVisible());
     EXPECT_EQ(FrmCutView->Player(), p);
-    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 5, hot: " << Rgb(At(Below(51)));
-    EXPECT_TRUE(Near(At(Below(41)), 0, 0, 255)) << "node 0, cold: " << Rgb(At(Below(41)));
-    EXPECT_TRUE(Near(At(Below(45)), 0, 255, 0)) << Rgb(At(Below(45)));
-    EXPECT_TRUE(Near(At(Below(38)), 255, 255, 0)) << "skin: " << Rgb(At(Below(38)));
-    EXPECT_TRUE(Near(At(Below(15)), 0, 255, 0)) << "core: " << Rgb(At(Below(15)));
-    EXPECT_TRUE(Near(At(Below(60)), 0, 0, 0)) << "no second layer chosen: " << Rgb(At(Below(60)));
+    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 5, hot";
+    EXPECT_TRUE(Near(At(Below(41)), 0, 0, 255)) << "node 0, cold";
+    EXPECT_TRUE(Near(At(Below(45)), 0, 255, 0));
+    EXPECT_TRUE(Near(At(Below(38)), 255, 255, 0)) << "skin";
+    EXPECT_TRUE(Near(At(Below(15)), 0, 255, 0)) << "core";
+    EXPECT_TRUE(Near(At(Below(60)), 0, 0, 0)) << "no second layer chosen";
     // White labels: "Layer 1" at the right, "Skin" and "Core" at the top.
     EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(385, 5, 40, 14)), 10);
     EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(177, 5, 30, 14)), 10);
     EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(216, 5, 30, 14)), 10);
     // The window shows the picture.
     const QImage window = FrmCutView->grab().toImage();
-    EXPECT_TRUE(Near(window.pixel(Below(51)), 255, 0, 0)) << Rgb(window.pixel(Below(51)));
+    EXPECT_TRUE(Near(window.pixel(Below(51)), 255, 0, 0));
 }
 
 TEST_F(CutViewTest, FiveNodesLeaveABlackGapAndThirteenFillEveryPixel)
 {
     Showing("five", 5);
-    EXPECT_TRUE(Near(At(Below(41)), 0, 0, 0)) << "gap: " << Rgb(At(Below(41)));
-    EXPECT_TRUE(Near(At(Below(43)), 0, 0, 255)) << "node 0: " << Rgb(At(Below(43)));
-    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 4: " << Rgb(At(Below(51)));
+    EXPECT_TRUE(Near(At(Below(41)), 0, 0, 0)) << "gap";
+    EXPECT_TRUE(Near(At(Below(43)), 0, 0, 255)) << "node 0";
+    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 4";
 
     // 13 nodes on two layers: each node its share of the ring, no pixel left black between the
     // outlines at 40 (skin), 52 and 64 (the layers' outer edges).
@@ -100,16 +99,16 @@ TEST_F(CutViewTest, FiveNodesLeaveABlackGapAndThirteenFillEveryPixel)
         if (d != 52) {
             EXPECT_FALSE(Near(At(Below(d)), 0, 0, 0)) << "distance " << d;
         }
-    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << Rgb(At(Below(51)));
+    EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0));
 }
 
 TEST_F(CutViewTest, HumidityBlacksOutTheCoreAndSweatingRateKeepsThePicture)
 {
     TFrmMain* p = Showing("humidity", 6, &TFrmMain::RBHumidity);
-    EXPECT_TRUE(Near(At(Below(15)), 0, 0, 0)) << Rgb(At(Below(15)));
+    EXPECT_TRUE(Near(At(Below(15)), 0, 0, 0));
     EXPECT_EQ(WhitePixels(FrmCutView->Picture(), QRect(216, 5, 30, 14)), 0) << "no core label";
     EXPECT_EQ(WhitePixels(FrmCutView->Picture(), QRect(214, 60, 3, 100)), 0) << "no core leader";
-    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 255)) << "humidity 10: " << Rgb(At(Below(51)));
+    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 255)) << "humidity 10";
 
     const QImage before = FrmCutView->Picture();
     p->RBSweat->setChecked(true);
@@ -127,13 +126,13 @@ TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
     const QImage firstPicture = FrmCutView->Picture();
     QPointer<TFrmMain> second = Showing("second", 6, &TFrmMain::RBTemp, 0, [](int, int, int, int) { return 20.0; });
     EXPECT_EQ(FrmCutView->Player(), second.data());
-    ASSERT_TRUE(Near(At(Below(51)), 0, 255, 0)) << Rgb(At(Below(51)));
+    ASSERT_TRUE(Near(At(Below(51)), 0, 255, 0));
 
     // The first player's steps and activation leave the second one's picture alone, and its
     // close leaves the window open.
     Tick(first, 60);
     first->FormActivate();
-    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 0)) << Rgb(At(Below(51)));
+    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 0));
     first->Close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
@@ -150,7 +149,7 @@ TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
     FrmCutView->DrawCrossSection();
     const QImage window = FrmCutView->grab().toImage();
     EXPECT_TRUE(FrmCutView->Picture() == kept);
-    EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 0)) << Rgb(window.pixel(Below(51)));
+    EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 0));
     EXPECT_FALSE(firstPicture == kept);
 }
 

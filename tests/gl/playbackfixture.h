@@ -10,11 +10,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "app/furfea.h"
@@ -140,33 +142,50 @@ inline ResultSetShape TwoGarments(int frames, int nodes)
     return shape;
 }
 
-// The commonest strong hue of a 5 x 5 patch: 'r', 'g', 'b', 'k' (dark) or '?' (mixed).
+// A pixel's strong hue: 'r', 'g', 'b', 'k' (dark) or '?' (mixed).
+inline char HueOf(QRgb c)
+{
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return r < 30 && g < 30 && b < 30         ? 'k'
+           : r > 60 && r > 2 * std::max(g, b) ? 'r'
+           : g > 60 && g > 2 * std::max(r, b) ? 'g'
+           : b > 60 && b > 2 * std::max(r, g) ? 'b'
+                                              : '?';
+}
+
+// The commonest hue of a 5 x 5 patch (surface edges may blur one pixel).
 inline char HueAt(const QImage& image, QPoint at)
 {
-    int count[5] = {0, 0, 0, 0, 0};
     const char names[5] = {'r', 'g', 'b', 'k', '?'};
+    int count[5] = {0, 0, 0, 0, 0};
     for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx) {
-            const QRgb c = image.pixel(at.x() + dx, at.y() + dy);
-            const int r = qRed(c), g = qGreen(c), b = qBlue(c);
-            const int i = r < 30 && g < 30 && b < 30       ? 3
-                          : r > 60 && r > 2 * std::max(g, b) ? 0
-                          : g > 60 && g > 2 * std::max(r, b) ? 1
-                          : b > 60 && b > 2 * std::max(r, g) ? 2
-                                                             : 4;
-            ++count[i];
-        }
+        for (int dx = -2; dx <= 2; ++dx)
+            ++count[std::find(names, names + 4, HueOf(image.pixel(at.x() + dx, at.y() + dy))) - names];
     return names[std::max_element(count, count + 5) - count];
 }
 
-// Where a model point appears in the player's picture, by its camera (eye at z 3, 45 degrees)
-// and its placement of the model (scale 1.8, lowered by 0.8), unturned and unzoomed.
-inline QPoint ModelPoint(const QImage& picture, double x, double y, double z)
+// Where a point of the player's world appears, by its camera (eye at z 3, 45 degrees).
+inline QPoint WorldPoint(const QImage& picture, double wx, double wy, double wz)
 {
-    const double wx = 1.8 * x, wy = 1.8 * y - 0.8, d = 3 - 1.8 * z;
-    const double t = std::tan(22.5 * M_PI / 180), aspect = double(picture.width()) / picture.height();
+    const double d = 3 - wz, t = std::tan(22.5 * M_PI / 180), aspect = double(picture.width()) / picture.height();
     return {static_cast<int>((wx / (d * t * aspect) + 1) / 2 * picture.width()),
             static_cast<int>((1 - wy / (d * t)) / 2 * picture.height())};
+}
+
+// A model point, by the player's placement of the model (scale 1.8, lowered by 0.8), unturned
+// and unzoomed.
+inline QPoint ModelPoint(const QImage& picture, double x, double y, double z)
+{
+    return WorldPoint(picture, 1.8 * x, 1.8 * y - 0.8, 1.8 * z);
+}
+
+// The hues along the middle row of the back wall, left of the body: the room's blue grid on black.
+inline std::string BackWallRow(const QImage& picture)
+{
+    std::string hues;
+    for (int x = 320; x < 420; ++x)
+        hues += HueOf(picture.pixel(x, picture.height() / 2));
+    return hues;
 }
 
 // The player's picture as it stands, with the model turned back to face the camera.

