@@ -177,3 +177,13 @@ std::string Trim(std::string_view text)
     while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
     return std::string(text.substr(b, e - b));
 }
+
+std::string SingleToStr(float value)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double shortest = value;
+    if (ec == std::errc())
+        std::from_chars(buffer, end, shortest);
+    return FloatToStr(shortest);
+}

@@ -1,6 +1,5 @@
 #include "results/io/comfortfile.h"
 
-#include <charconv>
 #include <limits>
 #include <system_error>
 
@@ -152,16 +151,6 @@ ComfortSummary SummarizeComfort(const ComfortSeries& series, int quantity)
     return s;
 }
 
-std::string ComfortTimeText(float time)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, time);
-    double shortest = time;
-    if (ec == std::errc())
-        std::from_chars(buffer, end, shortest);
-    return FloatToStr(shortest);
-}
-
 ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int quantity)
 {
     ComfortConclusions labels;
@@ -169,9 +158,9 @@ ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int qua
     if (classes.empty())
         return labels;
     if (summary.HasSamples) {
-        labels[0] = ComfortTimeText(summary.TimeEnd) + " min.";
-        labels[1] = ComfortTimeText(summary.HighestTime) + " min.";
-        labels[2] = ComfortTimeText(summary.LowestTime) + " min.";
+        labels[0] = SingleToStr(summary.TimeEnd) + " min.";
+        labels[1] = SingleToStr(summary.HighestTime) + " min.";
+        labels[2] = SingleToStr(summary.LowestTime) + " min.";
     }
     // Label18 onwards: the highest class first.
     for (std::size_t line = 0; line < classes.size(); ++line) {

@@ -93,6 +93,3 @@ ComfortSummary SummarizeComfort(const ComfortSeries& series, int quantity);
 using ComfortConclusions = std::array<std::string, 12>;
 ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int quantity);
 
-// A time as the labels write it: the shortest text that reads back as the same float, in the
-// general format.
-std::string ComfortTimeText(float time);

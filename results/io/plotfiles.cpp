@@ -1,7 +1,6 @@
 #include "results/io/plotfiles.h"
 
 #include <algorithm>
-#include <charconv>
 #include <system_error>
 
 #include "casemodel/formatfloat.h"
@@ -80,16 +79,6 @@ namespace {
 
 // The shortest text that reads back as the same float, then written as FloatToStr writes a
 // number: "0.001" rather than the 15 digits of the float's binary value.
-std::string PositionText(float position)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, position);
-    double shortest = position;
-    if (ec == std::errc())
-        std::from_chars(buffer, end, shortest);
-    return FloatToStr(shortest);
-}
-
 float PositiveOrOne(float difference)
 {
     return difference > 0 ? difference : 1.0f;
@@ -132,7 +121,7 @@ PlotData SelectPlotRows(const PlotTable& table, const PlotRequest& request)
                 data.NodesPerBlock = k;
             }
             if (!blockComplete)
-                data.PositionTexts.push_back(PositionText(p.Position));
+                data.PositionTexts.push_back(SingleToStr(p.Position));
         }
         if (hasTab) {
             if (!rangeStarted) {
