@@ -23,15 +23,16 @@ std::string Lines(std::initializer_list<std::string> items)
     return text;
 }
 
-std::string Face3D(double x0, double y0, double z0, double x1, double y1, double z1, double x2,
-                   double y2, double z2, double x3, double y3, double z3)
+// A 3DFACE of four corners, given as x, y, z each.
+std::string Face3D(std::initializer_list<double> xyz)
 {
     std::ostringstream o;
     o << "0\n3DFACE\n8\n0\n";
-    const double c[4][3] = {{x0, y0, z0}, {x1, y1, z1}, {x2, y2, z2}, {x3, y3, z3}};
-    for (int k = 0; k < 4; ++k)
-        o << "1" << k << "\n" << c[k][0] << "\n2" << k << "\n" << c[k][1] << "\n3" << k << "\n"
-          << c[k][2] << "\n";
+    int i = 0;
+    for (double v : xyz) {
+        o << (1 + i % 3) << i / 3 << "\n" << v << "\n";
+        ++i;
+    }
     return o.str();
 }
 
@@ -73,10 +74,10 @@ DxfPoint P(float x, float y, float z) { return {x, y, z}; }
 
 void ExpectTriangle(const DxfTriangle& t, DxfPoint a, DxfPoint b, DxfPoint c)
 {
-    EXPECT_TRUE(t.Corner[0] == a && t.Corner[1] == b && t.Corner[2] == c)
-        << "(" << t.Corner[0].x << "," << t.Corner[0].y << "," << t.Corner[0].z << ") ("
-        << t.Corner[1].x << "," << t.Corner[1].y << "," << t.Corner[1].z << ") (" << t.Corner[2].x
-        << "," << t.Corner[2].y << "," << t.Corner[2].z << ")";
+    std::ostringstream got;
+    for (const DxfPoint& p : t.Corner)
+        got << "(" << p.x << "," << p.y << "," << p.z << ") ";
+    EXPECT_TRUE(t.Corner[0] == a && t.Corner[1] == b && t.Corner[2] == c) << got.str();
 }
 
 
@@ -108,8 +109,8 @@ TEST(DxfTokens, ValuesReadAsTheirLeadingNumber)
 TEST(Dxf3DFace, FourthCornerRepeatingTheThirdGivesOneTriangle)
 {
     DXF dxf;
-    ASSERT_EQ(Build(dxf, Face3D(0, 0, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0) +
-                             Face3D(0, 0, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1) + End),
+    ASSERT_EQ(Build(dxf, Face3D({0, 0, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0}) +
+                             Face3D({0, 0, 1, 1, 0, 1, 1, 1, 1, 0, 1, 1}) + End),
               0);
     ASSERT_EQ(dxf.TriangleCount, 3);
     ExpectTriangle(dxf.Triangles[0], P(0, 0, 0), P(1, 0, 0), P(1, 1, 0));
@@ -151,7 +152,7 @@ TEST(DxfFile, SecondFileReplacesTokensAndTriangles)
     TempFolder folder;
     const std::string first = folder.Write("a.dxf", Polyline + Points(6) + Face(1, 2, 3, 4) + End);
     // Refers to points the second file does not have: nothing of the first may fill them.
-    const std::string second = folder.Write("b.dxf", Face3D(5, 5, 5, 6, 5, 5, 6, 6, 5, 6, 6, 5) +
+    const std::string second = folder.Write("b.dxf", Face3D({5, 5, 5, 6, 5, 5, 6, 6, 5, 6, 6, 5}) +
                                                          Polyline + Face(4, 5, 6) + End);
     DXF dxf;
     ASSERT_EQ(dxf.ReadDxfFile(first), 0);
@@ -192,7 +193,7 @@ TEST(DxfDamaged, TruncatedAndOddFilesStayInsideTheirData)
 {
     DXF dxf;
     // A code line without its value line at the end: the pair is dropped.
-    EXPECT_EQ(Build(dxf, Face3D(0, 0, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0) + "0"), 0);
+    EXPECT_EQ(Build(dxf, Face3D({0, 0, 0, 1, 0, 0, 1, 1, 0, 1, 1, 0}) + "0"), 0);
     EXPECT_EQ(dxf.TriangleCount, 1);
     // No LF after the last value: the value still counts.
     EXPECT_EQ(Build(dxf, "0\n3DFACE\n10\n1\n11\n2\n12\n3\n13\n3"), 0);
