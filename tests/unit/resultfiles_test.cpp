@@ -60,44 +60,15 @@ const char* const kEnvironment =
     "2\t30\t60\t20\r\n"
     "3\t10\t30\t30\r\n";
 
-TEST(ResultFields, TabFieldsFollowTheTabsAndNumbersAreLenient)
+TEST(ResultFields, NumbersAreLenientButOnlyFinite)
 {
-    std::vector<std::string> fields;
-    std::vector<bool> lasts;
-    auto collect = [&](std::string_view line) {
-        fields.clear();
-        lasts.clear();
-        ForEachTabField(line, [&](int index, std::string_view text, bool last) {
-            EXPECT_EQ(index, static_cast<int>(fields.size()));
-            fields.emplace_back(text);
-            lasts.push_back(last);
-        });
-    };
-    collect("a\t\tb\t");
-    EXPECT_EQ(fields, (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(lasts, (std::vector<bool>{false, false, false}));
-    collect("a\tb");
-    EXPECT_EQ(fields, (std::vector<std::string>{"a", "b"}));
-    EXPECT_TRUE(lasts.back());
-    collect("");
-    EXPECT_TRUE(fields.empty());
-
-    EXPECT_FLOAT_EQ(ResultNumber("  12.5abc"), 12.5f);
-    EXPECT_FLOAT_EQ(ResultNumber("-3e2"), -300.0f);
-    EXPECT_FLOAT_EQ(ResultNumber(".5"), 0.5f);
-    EXPECT_FLOAT_EQ(ResultNumber("time"), 0.0f);
-    EXPECT_FLOAT_EQ(ResultNumber("1e39"), 0.0f);   // beyond what a frame value can hold
-    EXPECT_FLOAT_EQ(ResultNumber("1e400"), 0.0f);
-    EXPECT_FLOAT_EQ(ResultNumber("1e-50"), 0.0f);
-    EXPECT_FLOAT_EQ(ResultNumber("+-1"), 0.0f);
-    EXPECT_FLOAT_EQ(ResultNumber("-inf"), 0.0f);
-    EXPECT_FLOAT_EQ(ResultNumber("nan"), 0.0f);
-    EXPECT_FLOAT_EQ(ResultNumber("1e5x"), 1e5f);
-    EXPECT_FLOAT_EQ(ResultNumber("2e"), 2.0f);
-    EXPECT_EQ(ResultInteger("2.7"), 2);
+    // Leading numbers count; what a frame value cannot hold, or no number, is 0.
+    const std::pair<const char*, float> numbers[] = {{"  12.5abc", 12.5f}, {"1e5x", 1e5f}, {"2e", 2.0f},
+                                                     {"1e39", 0.0f},       {"1e-50", 0.0f}, {"+-1", 0.0f},
+                                                     {"-inf", 0.0f},       {"nan", 0.0f}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_FLOAT_EQ(ResultNumber(text), value) << text;
     EXPECT_EQ(ResultInteger(" -3x"), -3);
-    EXPECT_EQ(ResultInteger("+4"), 4);
-    EXPECT_EQ(ResultInteger("x1"), 0);
     EXPECT_EQ(ResultInteger("--3"), 0);
     EXPECT_EQ(ResultInteger("99999999999"), 0);
 }
@@ -111,13 +82,8 @@ TEST(EnvironmentFile, ReadsSexGarmentsAndStagesWithStartTimes)
     ASSERT_EQ(read.Data.Garments.size(), 2u);
     EXPECT_EQ(read.Data.Garments[0].LayerCount, 3);
     EXPECT_EQ(read.Data.Garments[0].Style, 2);
-    EXPECT_EQ(read.Data.Garments[1].LayerCount, 2);
-    EXPECT_EQ(read.Data.Garments[1].Style, 3);
     ASSERT_EQ(read.Data.Stages.size(), 3u);
-    EXPECT_FLOAT_EQ(read.Data.Stages[0].Time, 0);
-    EXPECT_FLOAT_EQ(read.Data.Stages[1].Time, 10);
-    EXPECT_FLOAT_EQ(read.Data.Stages[2].Time, 30);
-    EXPECT_FLOAT_EQ(read.Data.Stages[1].Temperature, 30);
+    EXPECT_FLOAT_EQ(read.Data.Stages[2].Time, 30);  // each stage starts when the one before ends
     EXPECT_FLOAT_EQ(read.Data.Stages[1].Humidity, 60);
 }
 
@@ -181,7 +147,6 @@ TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
             text += BodyLine(second, 33, 37, 58, 6);
         return ReadBodyFile(dir.Write("s", text)).FrameStep;
     };
-    EXPECT_FLOAT_EQ(step(0, 0), 1.0f);
     EXPECT_FLOAT_EQ(step(5, 4), 1.0f);
     EXPECT_FLOAT_EQ(step(7, -1), 1.0f);
 }
@@ -194,11 +159,6 @@ TEST(BodyFile, TooFewColumnsAreReportedWithTheirCount)
     EXPECT_TRUE(read.Frames.empty());
     read = ReadBodyFile(dir.Write("b", BodyLine(0, 33, 37, 58, 6) + "\r\n" + BodyLine(1, 33, 37, 58, 6)));
     EXPECT_EQ(read.Error, std::string(kBodyColumnsError) + "0");
-    // Only the first frame is checked: a short line later is a frame of its own.
-    read = ReadBodyFile(dir.Write("c", BodyLine(0, 33, 37, 58, 6) + "1\t34\n" + BodyLine(2, 33, 37, 58, 6)));
-    ASSERT_TRUE(read.Ok()) << read.Error;
-    EXPECT_EQ(read.FrameCount(), 3);
-    EXPECT_EQ(read.Frames[1], (FrameRow{1, 34, 0, 0, 0}));
 
     // Empty fields count as columns: 37 lands in the core column; a heading is a frame of zeros.
     std::string heading = "time";
@@ -244,11 +204,8 @@ TEST(FabricFile, ThreeLayersOfSixNodes)
     const FabricRead read = ReadFabricFile(dir.Write("f", FabricBlocks(3, 3, 6)));
     ASSERT_TRUE(read.Ok()) << read.Error;
     EXPECT_EQ(read.NodesPerFrame, 6);
-    EXPECT_EQ(read.MaxLayerSeen, 2);
     EXPECT_EQ(read.LayerPresent, (std::array<int, 5>{1, 1, 1, 0, 0}));
-    ASSERT_EQ(read.Layers.size(), 3u);
-    for (int l = 0; l < 3; ++l) {
-        ASSERT_EQ(read.Layers[l].size(), 18u);
+    for (int l = 0; l < 3; ++l)
         for (int f = 0; f < 3; ++f)
             for (int n = 0; n < 6; ++n) {
                 const FrameRow* row = LayerNodeRow(read.Layers, read.NodesPerFrame, l, f, n);
@@ -256,11 +213,8 @@ TEST(FabricFile, ThreeLayersOfSixNodes)
                 EXPECT_FLOAT_EQ((*row)[3], 100 * f + 10 * l + n);
                 EXPECT_FLOAT_EQ((*row)[4], 30 - l);
             }
-    }
-    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 0, 3, 0), nullptr);   // no fourth block
-    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 3, 0, 0), nullptr);   // no fourth layer
-    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 0, 0, 6), nullptr);   // node beyond the frame
-    EXPECT_EQ(LayerNodeRow(read.Layers, 6, 0, -1, 0), nullptr);
+    for (const auto& [l, f, n] : {std::array<int, 3>{0, 3, 0}, {3, 0, 0}, {0, 0, 6}, {0, -1, 0}})
+        EXPECT_EQ(LayerNodeRow(read.Layers, 6, l, f, n), nullptr) << l << " " << f << " " << n;
 }
 
 TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
@@ -284,7 +238,6 @@ TEST(FabricFile, TooFewColumnsOnTheFirstLine)
     EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(1, 1, 2))).Error,
               std::string(kFabricColumnsError) + "3");
     EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(1, 1, 2))).Error, std::string(kFabricColumnsError) + "0");
-    EXPECT_EQ(ReadFabricFile(dir.Write("c", "")).Error, std::string(kFabricColumnsError) + "0");
 }
 
 TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
@@ -329,9 +282,8 @@ TEST(FabricFile, LayersBeyondTheGarmentsGiveTheFormatMessage)
 {
     // Two garments of 2 and 3 layers: the fabric file may hold the layers 0 .. 4.
     TempFolder dir;
-    const std::string bodyText = BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7);
     dir.Write("Environment.dat", "t\n0\n\n2\n\n1\t2\t1\n2\t3\t2\nheading\n1\t25\t50\t10\n");
-    dir.Write("BodyProperty.dat", bodyText);
+    dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7));
     // Two blocks of five layers of eight nodes, one row of the second block naming layer 24.
     std::string stray = FabricBlocks(2, 5, 8);
     const std::string sound = FabricLine(0.5, 0.01, 3, 131, 27);
@@ -340,14 +292,6 @@ TEST(FabricFile, LayersBeyondTheGarmentsGiveTheFormatMessage)
     dir.Write("Fabrics.dat", stray);
     PlayerResults results = LoadPlayerResults(dir.Path(), ReadEnvironment(dir.Path()).Data);
     EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
-    EXPECT_EQ(results.Message, kFabricFileError);
-
-    // Layer 2 is beyond one garment of two layers.
-    TempFolder small;
-    small.Write("Environment.dat", "t\n0\n\n1\n\n1\t2\t1\nheading\n1\t25\t50\t10\n");
-    small.Write("BodyProperty.dat", bodyText);
-    small.Write("Fabrics.dat", FabricBlocks(2, 3, 8));
-    results = LoadPlayerResults(small.Path(), ReadEnvironment(small.Path()).Data);
     EXPECT_EQ(results.Message, kFabricFileError);
 }
 
@@ -405,8 +349,6 @@ TEST(ResultFolder, LoadsBodyAndFabricAndWidensByTheStages)
     ASSERT_TRUE(env.Ok()) << env.Error;
     const PlayerResults results = LoadPlayerResults(dir.Path(), env.Data);
     EXPECT_EQ(results.Result, PlayerResults::Loaded);
-    EXPECT_EQ(results.Message, kLoadSucceeded);
-    EXPECT_TRUE(results.BodyLoaded());
     EXPECT_EQ(results.Body.FrameCount(), 2);
     EXPECT_EQ(results.Fabric.NodesPerFrame, 6);
     // Temperatures of body and stages; humidity of the fabric and the stages.
@@ -420,7 +362,6 @@ TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
     PlayerResults results = LoadPlayerResults(dir.Path(), EnvironmentData());
     EXPECT_EQ(results.Result, PlayerResults::BodyFailed);
     EXPECT_EQ(results.Message, kBodyFileError);
-    EXPECT_FALSE(results.BodyLoaded());
     ExpectRanges(results.Ranges, {10000, 0, 10000, 0, 10000, 0});
 
     dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(1, 34, 37, 58, 7));
@@ -428,10 +369,8 @@ TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
     results = LoadPlayerResults(dir.Path(), EnvironmentData());
     EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
     EXPECT_EQ(results.Message, std::string(kFabricColumnsError) + "2");
-    EXPECT_TRUE(results.BodyLoaded());
     EXPECT_EQ(results.Body.FrameCount(), 2);
     EXPECT_EQ(results.Fabric.LayerPresent, (std::array<int, 5>{}));
-    EXPECT_FLOAT_EQ(results.Ranges[QuantityTemperature].Max, 37);
 }
 
 } // namespace
