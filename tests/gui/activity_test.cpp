@@ -226,14 +226,6 @@ TEST_F(ActivityTest, ExitAndClosingDropWhatWasNotConfirmed)
     EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged || FurFea->Case.StagesDirty);
     // The environment dialog copies the names of this list while the dialog is closed.
     EXPECT_EQ(Entries(), QStringList({"Reclining/46/1/30", "Seated relaxed/58/2/40"}));
-
-    // A rate the boundary dialog wrote back shows at the next opening.
-    FurFea->Case.Activity.MetabolicRate[1] = 61.5;
-    RunDialog([] {
-        Select(1);
-        EXPECT_EQ(ActivityFrm->CSpinEdit1->Edit()->text(), "61.5");
-        ActivityFrm->reject();
-    });
 }
 
 TEST_F(ActivityTest, AppendingRefusesABadSportsRateAndAFiftyFirstEntry)

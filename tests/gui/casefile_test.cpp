@@ -13,13 +13,11 @@
 #include "materials/fabricform.h"
 #include "materials/garmentform.h"
 #include "materials/membrane.h"
-#include "results/io/resultsetgen.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/activityfrm.h"
 #include "wearer/definebodyfrm.h"
-#include "wearer/physiologyfrm.h"
 
 namespace {
 
@@ -247,23 +245,6 @@ TEST_F(CaseFileTest, LoadingACaseWithoutStagesOrMaterialsEmptiesEveryListThatMir
     EXPECT_EQ(Membrane->MemListBox->count(), static_cast<int>(FurFea->Case.Membranes.size()));
     // The next save writes a stage count that agrees with the schedule.
     EXPECT_NE(CaseFileText(FurFea->Case).find("Stage count: $0$"), std::string::npos);
-}
-
-TEST_F(CaseFileTest, TheSampleResultFolderLoadsWithTheWearerItDescribes)
-{
-    ResultSetSize size;
-    ASSERT_TRUE(ParseResultSetSize("realistic", size));
-    ASSERT_EQ(WriteResultSet(Folder.path().toStdString(), ShapeOf(size)), "");
-    ASSERT_TRUE(LoadCaseThroughTheMainWindow(FileBytes(Path("simulation.sdf")).toStdString(), Path("loaded.sdf")));
-    EXPECT_EQ(DefineBodyFrm->HeightText->text(), "175");
-    // The skin temperature in degrees, and every stage's air as the environment dialog set it.
-    const double skin = PhysiologyFrm->T_skEdit->text().toDouble();
-    EXPECT_GT(skin, 30);
-    EXPECT_LT(skin, 37);
-    for (const auto& stage : FurFea->Case.Stages) {
-        EXPECT_GT(stage->InnerT_a, 0);
-        EXPECT_LT(stage->InnerT_a, 45);
-    }
 }
 
 } // namespace

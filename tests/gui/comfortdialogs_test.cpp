@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
@@ -22,29 +20,6 @@
 namespace {
 
 using CaseRecordsTest = AppTest;
-
-void Type(QLineEdit* edit, const QString& keys)
-{
-    for (QChar c : keys) {
-        QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-        QApplication::sendEvent(edit, &press);
-    }
-}
-
-TEST_F(CaseRecordsTest, ComfortParametersTakeATypedMinusSignInTheirFirstColumn)
-{
-    MessageRecorder messages;
-    const int result = RunModal(ComfortPFrm, [] { FurFea->ParametersClick(); return ComfortPFrm->ModalResult(); }, [] {
-        ComfortPFrm->Default->click();
-        ComfortPFrm->Cold_Core_KsText1->clear();
-        Type(ComfortPFrm->Cold_Core_KsText1, "-1.5");
-        ComfortPFrm->btnExit->click();
-    });
-    EXPECT_EQ(result, mrOk);
-    FiringRateCoefficients expected = DefaultFiringRates();
-    expected[14] = -1.5;
-    EXPECT_EQ(FurFea->Case.FiringRate.Values, expected.Values);
-}
 
 TEST_F(CaseRecordsTest, ComfortParametersChangeNoSlotUntilAllAreRead)
 {
@@ -106,23 +81,6 @@ TEST_F(CaseRecordsTest, SelfHeatingPcmValuesFollowTheModel)
     FurFea->Case.ModelCode = 2;
     EXPECT_EQ(defaultThenOk(), mrOk);
     EXPECT_EQ(h.ControlTemperatureWithPCM, 30);
-}
-
-TEST_F(CaseRecordsTest, SelfHeatingNamesTheFailingEditThenSaysNothingIsDefined)
-{
-    FurFea->Case.ModelCode = 3;
-    MessageRecorder messages;
-    messages.Expect("Control Time Coefficient is not correct! Please input it again.", "Input Error")
-        .Expect("No Self-heating information is defined!", "Information");
-    const int result = RunModal(SelfHeatingFrm, [] { return SelfHeatingFrm->ShowModal(); }, [] {
-        SelfHeatingFrm->Default->click();
-        SelfHeatingFrm->txtTimeCoef->setText("1..5");
-        SelfHeatingFrm->OKBtn->click();
-        EXPECT_EQ(SelfHeatingFrm->focusWidget(), SelfHeatingFrm->txtTimeCoef);
-    });
-    EXPECT_EQ(result, mrNone);
-    EXPECT_EQ(FurFea->Case.SelfHeating.HeatingLoad, 0);
-    EXPECT_FALSE(FurFea->Case.SelfHeatingDefined);
 }
 
 TEST_F(CaseRecordsTest, InitialHumidityOutsideAHundredPercentIsRefusedByName)

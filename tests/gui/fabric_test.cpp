@@ -11,7 +11,6 @@
 #include <sstream>
 
 #include "app/furfea.h"
-#include "app/namedlg.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/fiber.h"
@@ -131,7 +130,8 @@ TEST_F(FabricDialogTest, AFailedUpdateLeavesTheStoredFabricAsItWas)
     }
     EXPECT_EQ(FabricSection(), before);
 
-    // Corrected, the same record takes the values and keeps what only a file gives it.
+    // Corrected, the same record takes the values (the PCM's whatever the model) and keeps what
+    // only a file gives it.
     FabricForm->PorosityText->setText("0.7");
     FurFea->Case.PCM.Radius = 0.002;
     const auto treated = FurFea->Case.Fabrics[1];
@@ -140,41 +140,6 @@ TEST_F(FabricDialogTest, AFailedUpdateLeavesTheStoredFabricAsItWas)
     EXPECT_DOUBLE_EQ(treated->Porosity, 0.7);
     EXPECT_DOUBLE_EQ(treated->Pcm.Radius, 0.002);
     EXPECT_DOUBLE_EQ(treated->BottomWeight, 6);
-}
-
-TEST_F(FabricDialogTest, OverwritingAPcmFabricCarriesTheNewPcmValuesWhateverTheModel)
-{
-    LoadGoldenFabrics();
-    ASSERT_EQ(FurFea->Case.ModelCode, ModelBody);
-    FabricForm->ClearFabricFields();
-    SelectFibers({"Wool"});
-    TypeRatios({"100"});
-    FabricForm->DefaultClick();
-    FabricForm->PCMCheck->setChecked(true);
-    FabricForm->txtVolumePercentofPCM->setText("20");
-    {
-        ScopedModalHook hook([](TForm& form) {
-            EXPECT_EQ(&form, PCM);
-            PCM->DefaultClick();  // radius 0.0005
-            PCM->OKBtn->click();
-            return int(mrNone);
-        });
-        FabricForm->btnPCM->click();
-    }
-    ScopedModalHook names([](TForm& form) {
-        EXPECT_EQ(&form, NameDlg);
-        NameDlg->Edit1->setText("Treated");
-        return int(mrOk);
-    });
-    MessageRecorder messages;
-    messages.Expect("Are you sure to select the fabric?", "Information", IDYES);
-    messages.Expect("Treated has existed. Do you want to overwrite it?", "Information", IDYES);
-    FabricForm->btnAddtoList->click();
-
-    ASSERT_EQ(FurFea->Case.Fabrics.size(), 3u);
-    const FabricType& treated = *FurFea->Case.Fabrics[1];
-    EXPECT_DOUBLE_EQ(treated.PcmRatio, 0.2);
-    EXPECT_DOUBLE_EQ(treated.Pcm.Radius, 0.0005);
 }
 
 TEST_F(FabricDialogTest, TheMembraneOfASideIsKeptByName)

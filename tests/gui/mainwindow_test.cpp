@@ -14,7 +14,6 @@
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "wearer/boudarycd.h"
-#include "wearer/definebodyfrm.h"
 
 namespace {
 
@@ -51,15 +50,6 @@ TEST_F(MainWindowTest, HumanBodyAndPcmNeedTheirModels)
         ModalLog log;
         (FurFea->*r.command)();
         EXPECT_TRUE(log.Opened.empty()) << r.text;
-    }
-    for (int code : {1, 3}) {
-        FurFea->Case.ModelCode = static_cast<std::uint8_t>(code);
-        MessageRecorder messages;
-        messages.AllowAny();
-        ModalLog log;
-        FurFea->BodyBtnClick();
-        ASSERT_FALSE(log.Opened.empty());
-        EXPECT_EQ(log.Opened[0], DefineBodyFrm);
     }
 }
 

@@ -55,18 +55,6 @@ TEST_F(PhysiologyDialogTest, DefaultThenOkStoresWhatTheEditsShowWithTemperatures
     EXPECT_DOUBLE_EQ(b.T_bmneu, 0);
 }
 
-TEST_F(PhysiologyDialogTest, ClearEmptiesTheConstantsAndOkNamesTheFirstEmptyEdit)
-{
-    PhysiologyFrm->btnClear->click();
-    EXPECT_TRUE(PhysiologyFrm->Cold_Core_CText2->text().isEmpty());
-    EXPECT_EQ(PhysiologyFrm->T_skEdit->text(), "33") << "the wearer's state is not a constant";
-
-    MessageRecorder messages;
-    messages.Expect(InputError("Cswr_max"), "Input Error");
-    EXPECT_EQ(PressOk(), mrNone);
-    EXPECT_FALSE(PhysiologyFrm->Defined);
-}
-
 TEST_F(PhysiologyDialogTest, AFaultyEditStoresNothingAndNamesTheEdit)
 {
     struct Case {

@@ -17,7 +17,6 @@
 
 #include "app/designatedirfrm.h"
 #include "app/furfea.h"
-#include "app/iddlg.h"
 #include "app/namedlg.h"
 #include "app/openlinkfrm.h"
 #include "tests/support/appfixture.h"
@@ -41,7 +40,7 @@ void MakeFile(const QString& path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
-TEST_F(SmallWindowsTest, NameAndIdDialogsAreEmptyAtEveryShow)
+TEST_F(SmallWindowsTest, TheNameDialogIsEmptyAtEveryShow)
 {
     std::vector<QString> seen;
     int run = 0;
@@ -60,14 +59,6 @@ TEST_F(SmallWindowsTest, NameAndIdDialogsAreEmptyAtEveryShow)
         EXPECT_EQ(NameDlg->ShowModal(), mrCancel);
     }
     EXPECT_EQ(seen, (std::vector<QString>{"", ""}));
-
-    IDDlg->Edit1->setText("stale");
-    ScopedModalHook hook([&](TForm&) {
-        EXPECT_EQ(IDDlg->Edit1->text(), "");
-        IDDlg->CancelBtn->click();
-        return mrNone;
-    });
-    EXPECT_EQ(IDDlg->ShowModal(), mrCancel);
 }
 
 TEST_F(SmallWindowsTest, LinkWindowOpensTheSimulationServiceAndCloses)
@@ -141,7 +132,7 @@ TEST_F(SmallWindowsTest, ProjectDialogMakesOneNewFolderInsideTheOpenOne)
     frm->FolderNameEdit->clear();
 }
 
-TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
+TEST(FolderBrowser, ListsFoldersAndMatchingFilesAndRefusesWhatIsNoFolder)
 {
     QTemporaryDir tmp;
     const QString root = tmp.path();
@@ -149,9 +140,13 @@ TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
     QDir(root).mkdir("alpha");
     QDir(root).mkdir(".hidden");
     MakeFile(root + "/notes.txt");
+    MakeFile(root + "/Fabrics.DAT");
+    MakeFile(root + "/body.dat");
 
     TFolderBrowser browser;
-    QStringList changes;
+    browser.ShowFiles("*.dat");
+    QStringList changes, files;
+    QObject::connect(&browser, &TFolderBrowser::FileChanged, [&](const QString& f) { files << f; });
     QObject::connect(&browser, &TFolderBrowser::DirectoryChanged, [&](const QString& f) { changes << f; });
     ASSERT_TRUE(browser.SetDirectory(root + "/"));
     EXPECT_EQ(changes, QStringList{root});
@@ -162,47 +157,26 @@ TEST(FolderBrowser, ListsTheOpenFolderAndOpensFoldersByKeyboard)
     ASSERT_EQ(current->childCount(), 2);
     EXPECT_EQ(current->child(0)->text(0), "alpha");
     EXPECT_EQ(current->child(1)->text(0), "Beta");
+    // Files match without regard to case.
+    ASSERT_EQ(browser.FileList->count(), 2);
+    EXPECT_EQ(browser.FileList->item(1)->text(), "Fabrics.DAT");
+    browser.FileList->item(1)->setSelected(true);
+    EXPECT_EQ(browser.FileName(), root + "/Fabrics.DAT");
+    EXPECT_EQ(files, QStringList{root + "/Fabrics.DAT"});
 
-    // Enter on a subfolder opens it; Enter on an ancestor goes back up.
+    // Enter on a subfolder opens it.
     browser.DirectoryList->setCurrentItem(current->child(1));
     PressKey(browser.DirectoryList, Qt::Key_Return);
     EXPECT_EQ(browser.Directory(), root + "/Beta");
-    browser.DirectoryList->setCurrentItem(browser.DirectoryList->currentItem()->parent());
-    PressKey(browser.DirectoryList, Qt::Key_Return);
-    EXPECT_EQ(browser.Directory(), root);
+    EXPECT_EQ(files.last(), "") << "another folder drops the selection";
+    EXPECT_EQ(browser.FileName(), "");
 
     // A folder that does not exist, or a file, changes nothing.
     changes.clear();
     EXPECT_FALSE(browser.SetDirectory(root + "/missing"));
     EXPECT_FALSE(browser.SetDirectory(root + "/notes.txt"));
-    EXPECT_EQ(browser.Directory(), root);
+    EXPECT_EQ(browser.Directory(), root + "/Beta");
     EXPECT_TRUE(changes.isEmpty());
-}
-
-TEST(FolderBrowser, FileListShowsMatchingFilesWithoutRegardToCase)
-{
-    QTemporaryDir tmp;
-    const QString root = tmp.path();
-    QDir(root).mkdir("sub");
-    MakeFile(root + "/Fabrics.DAT");
-    MakeFile(root + "/body.dat");
-    MakeFile(root + "/notes.txt");
-
-    TFolderBrowser browser;
-    browser.ShowFiles("*.dat");
-    QStringList files;
-    QObject::connect(&browser, &TFolderBrowser::FileChanged, [&](const QString& f) { files << f; });
-    ASSERT_TRUE(browser.SetDirectory(root));
-    ASSERT_EQ(browser.FileList->count(), 2);
-    EXPECT_EQ(browser.FileList->item(1)->text(), "Fabrics.DAT");
-
-    browser.FileList->item(1)->setSelected(true);
-    EXPECT_EQ(browser.FileName(), root + "/Fabrics.DAT");
-    EXPECT_EQ(files, QStringList{root + "/Fabrics.DAT"});
-    // Another folder drops the selection.
-    ASSERT_TRUE(browser.SetDirectory(root + "/sub"));
-    EXPECT_EQ(files.last(), "");
-    EXPECT_EQ(browser.FileName(), "");
 }
 
 } // namespace
