@@ -1,15 +1,13 @@
 // The 2D image under a real (software) OpenGL context, opened from the plot window's "Show 2D
-// Data": where the section's curve lies, which rows it joins, what it shows for a time it cannot
-// find, and saving the view.
+// Data": where the section's curve lies, which rows it joins, and what it shows for a time it
+// cannot find.
 #include <QComboBox>
 #include <QRadioButton>
 #include <functional>
 
 #include "results/form3.h"
-#include "results/io/resultsetgen.h"
 #include "tests/gl/plotfixture.h"
 #include "tests/support/messagerecorder.h"
-#include "tests/support/scripted.h"
 
 namespace {
 
@@ -61,27 +59,19 @@ protected:
     }
 };
 
-TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsItAndIsSavedAsABitmap)
+TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsIt)
 {
     MessageRecorder messages;
     OpenBlocks();
     ShowQuantity(TForm1::TabFabric, 0);
     ChooseTime("0");
-    ScriptedFileDialogs files;
-    const QString name = Dir.filePath("section");
-    files.Answer(name);
-    const QImage view = ShowSection(Window->BitBtn3, [](TForm3& image) { image.BitBtn1->click(); });
+    const QImage view = ShowSection(Window->BitBtn3);
     ASSERT_EQ(view.size(), QSize(550, 450));
     // The block at time 0 holds 10, 11, 12 of the range 2 .. 12.
     EXPECT_GT(Around(view, ProjectSection(0.5, 0.9), 1, Red), 0);
     EXPECT_GT(Around(view, ProjectSection(1, 1), 1, Red), 0);
     // Not the block at time 5 (6, 7, 8).
     EXPECT_EQ(Around(view, ProjectSection(0.5, 0.5), 2, Red), 0);
-
-    EXPECT_EQ(files.LastDir, "inputfilename.bmp");
-    const QImage saved(name, "BMP");
-    ASSERT_EQ(saved.size(), QSize(550, 450));
-    EXPECT_GT(Around(saved, ProjectSection(0.5, 0.9), 1, Red), 0);
 }
 
 TEST_F(Image2DTest, ATimeThatIsNoNumberOrPastTheEndDrawsNoCurveAndNoError)
@@ -97,30 +87,6 @@ TEST_F(Image2DTest, ATimeThatIsNoNumberOrPastTheEndDrawsNoCurveAndNoError)
     // A time between blocks takes the next block.
     ChooseTime("9.5");
     EXPECT_GT(Around(ShowSection(Window->BitBtn3), ProjectSection(0.5, 0.1), 1, Red), 0);
-}
-
-TEST_F(Image2DTest, ThePositionCourseOfTheRealisticSetRunsThroughEveryTimeBlock)
-{
-    MessageRecorder messages;
-    ASSERT_EQ(WriteResultSet(QFile::encodeName(Dir.path()).toStdString(), ShapeOf(ResultSetSize::Realistic)), "");
-    Open(Dir.path());
-    ShowQuantity(TForm1::TabFabric, 5);
-    Window->RadioButton2->click();
-    ASSERT_GT(Window->ComboBox2->count(), 2);
-    Window->ComboBox2->setCurrentIndex(1);
-
-    const PlotData& d = Window->State.Data;
-    const float position = d.Points[1].Position;
-    const int blocks = d.RowCount() / d.NodesPerBlock;
-    std::vector<int> rows;
-    const QImage view = ShowSection(Window->BitBtn3, [&](TForm3& image) { rows = image.CurveRows; });
-    ASSERT_EQ(static_cast<int>(rows.size()), blocks);
-    for (int b : {0, blocks / 2, blocks - 1}) {
-        const PlotPoint& p = d.Points[static_cast<std::size_t>(rows[static_cast<std::size_t>(b)])];
-        EXPECT_EQ(p.Position, position) << b;
-        const QPoint at = ProjectSection((p.Time - d.TimeStart) / d.TimeRange, (p.Value - d.ValueMin) / d.ValueRange);
-        EXPECT_GT(Around(view, at, 1, Red), 0) << b;
-    }
 }
 
 TEST_F(Image2DTest, TitleTicksAndCurveFollowTheTabTheSectionIsTakenOn)
