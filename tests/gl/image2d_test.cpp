@@ -59,9 +59,9 @@ protected:
     }
 };
 
-TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsIt)
+TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsItAndABadTimeDrawsNone)
 {
-    MessageRecorder messages;
+    MessageRecorder messages;  // any box fails the test
     OpenBlocks();
     ShowQuantity(TForm1::TabFabric, 0);
     ChooseTime("0");
@@ -72,13 +72,8 @@ TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsIt)
     EXPECT_GT(Around(view, ProjectSection(1, 1), 1, Red), 0);
     // Not the block at time 5 (6, 7, 8).
     EXPECT_EQ(Around(view, ProjectSection(0.5, 0.5), 2, Red), 0);
-}
 
-TEST_F(Image2DTest, ATimeThatIsNoNumberOrPastTheEndDrawsNoCurveAndNoError)
-{
-    MessageRecorder messages;  // any box fails the test
-    OpenBlocks();
-    ShowQuantity(TForm1::TabFabric, 0);
+    // A time that is no number or past the end: no curve and no error.
     for (const char* time : {"abc", "10.5"}) {
         ChooseTime(time);
         const QImage view = ShowSection(Window->BitBtn3);

@@ -187,10 +187,6 @@ TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndRestoreResetsTheView)
         QApplication::sendEvent(p->GLPanel, &e);
     };
 
-    mouse(QEvent::MouseButtonPress);
-    EXPECT_EQ(p->Dragging, 0) << "no mode chosen";
-    mouse(QEvent::MouseButtonRelease);
-
     p->SBtnMove->click();
     mouse(QEvent::MouseButtonPress, {}, Qt::RightButton);
     EXPECT_EQ(p->Dragging, 0) << "the right button is ignored";
@@ -204,18 +200,15 @@ TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndRestoreResetsTheView)
     mouse(QEvent::MouseButtonRelease);
     EXPECT_EQ(p->Dragging, 0);
 
-    p->SBtnZoomIn->click();
-    mouse(QEvent::MouseButtonPress);
-    mouse(QEvent::MouseMove, {0, 3});
+    for (auto [mode, by] : {std::pair(p->SBtnZoomIn, QPoint(0, 3)), std::pair(p->SBtnRotate, QPoint(-3, 3))}) {
+        mode->click();
+        mouse(QEvent::MouseButtonPress);
+        mouse(QEvent::MouseMove, by);
+        mouse(QEvent::MouseButtonRelease);
+    }
     EXPECT_FLOAT_EQ(p->ZoomScale[1], 1.1f);
-    mouse(QEvent::MouseButtonRelease);
-
-    p->SBtnRotate->click();
-    mouse(QEvent::MouseButtonPress);
-    mouse(QEvent::MouseMove, {-3, 3});
     EXPECT_EQ(p->RotationY, -5);
     EXPECT_EQ(p->RotationX, 5);
-    mouse(QEvent::MouseButtonRelease);
 
     // Restore resets the view and leaves the mode.
     p->SBtnRestore->click();

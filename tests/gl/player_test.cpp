@@ -9,45 +9,6 @@
 
 namespace {
 
-// A player window showing a scene set up by the test, read back from its framebuffer.
-class Player {
-public:
-    explicit Player(std::unique_ptr<TFrmMain> window = std::make_unique<TFrmMain>()) : Window(std::move(window))
-    {
-        Window->Show();
-        QApplication::processEvents();
-    }
-    TFrmMain* operator->() { return Window.get(); }
-
-    // Colours the body red, the core blue and the chosen garment green.
-    void Dress(int female, int style, bool garment)
-    {
-        Window->IsFemale = female;
-        Window->SelectedStyle = style;
-        Window->ViewState = garment ? 3 : 2;
-        Window->LayerSelected = 1;
-        SetSlot(TFrmMain::SlotBody, 1, 0, 0);
-        SetSlot(TFrmMain::SlotCore, 0, 0, 1);
-        SetSlot(TFrmMain::SlotStyle0 + style, 0, 1, 0);
-        Window->BuildSceneLists();
-    }
-    void SetSlot(int slot, float r, float g, float b)
-    {
-        Window->ColorSlots[slot][0] = r;
-        Window->ColorSlots[slot][1] = g;
-        Window->ColorSlots[slot][2] = b;
-    }
-    QImage Grab()
-    {
-        Picture = FacingPicture(Window.get());
-        return Picture;
-    }
-    char At(double x, double y, double z) const { return HueAt(Picture, ModelPoint(Picture, x, y, z)); }
-
-    std::unique_ptr<TFrmMain> Window;
-    QImage Picture;
-};
-
 // Front-surface points of the models (x, y, z) where a garment shows or not.
 struct Spot {
     const char* name;
@@ -59,10 +20,40 @@ const Spot Chest = {"chest", 0, 0.66, 0.06};
 const Spot Thigh = {"thigh", 0.055, 0.40, 0.05};
 const Spot Calf = {"calf", 0.06, 0.14, 0.03};
 
-char At(const Player& p, const Spot& s)
-{
-    return p.At(s.x, s.y, s.z);
-}
+// A player window showing a scene set up by the test, read back from its framebuffer.
+class Player {
+public:
+    explicit Player(std::unique_ptr<TFrmMain> window = std::make_unique<TFrmMain>()) : Window(std::move(window))
+    {
+        Window->Show();
+        QApplication::processEvents();
+    }
+    TFrmMain* operator->() { return Window.get(); }
+
+    // Shows the garment of the style, coloured green, on the body in red with its core in blue.
+    void Dress(int female, int style)
+    {
+        Window->IsFemale = female;
+        Window->SelectedStyle = style;
+        Window->ViewState = 3;
+        Window->LayerSelected = 1;
+        const float colours[3][3] = {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}};
+        const int slot[3] = {TFrmMain::SlotBody, TFrmMain::SlotCore, TFrmMain::SlotStyle0 + style};
+        for (int k = 0; k < 3; ++k)
+            std::copy(colours[k], colours[k] + 3, Window->ColorSlots[slot[k]]);
+        Window->BuildSceneLists();
+    }
+    QImage Grab()
+    {
+        Picture = FacingPicture(Window.get());
+        return Picture;
+    }
+    char At(double x, double y, double z) const { return HueAt(Picture, ModelPoint(Picture, x, y, z)); }
+    char At(const Spot& s) const { return At(s.x, s.y, s.z); }
+
+    std::unique_ptr<TFrmMain> Window;
+    QImage Picture;
+};
 
 TEST(PlayerPicture, ClothedBodyInItsColoursInTheRoom)
 {
@@ -70,15 +61,15 @@ TEST(PlayerPicture, ClothedBodyInItsColoursInTheRoom)
     for (int female = 0; female < 2; ++female)
         for (int style = 0; style < 4; ++style) {
             SCOPED_TRACE(std::string(female ? "woman" : "man") + " style " + std::to_string(style));
-            p.Dress(female, style, true);
+            p.Dress(female, style);
             p.Grab();
             // Which spots the clothes cover, by style: brief/bikini, shorts, slacks/pants, skirt.
             const bool chest = female ? style != 3 : (style == 1 || style == 2);
-            EXPECT_EQ(At(p, Head), 'r');
-            EXPECT_EQ(At(p, Pelvis), 'g');
-            EXPECT_EQ(At(p, Chest), chest ? 'g' : 'r');
-            EXPECT_EQ(At(p, Thigh), style != 0 ? 'g' : 'r');
-            EXPECT_EQ(At(p, Calf), style == 2 ? 'g' : 'r');
+            EXPECT_EQ(p.At(Head), 'r');
+            EXPECT_EQ(p.At(Pelvis), 'g');
+            EXPECT_EQ(p.At(Chest), chest ? 'g' : 'r');
+            EXPECT_EQ(p.At(Thigh), style != 0 ? 'g' : 'r');
+            EXPECT_EQ(p.At(Calf), style == 2 ? 'g' : 'r');
         }
 
     // The room around the body: blue grid lines on black on the back wall, framed by the floor.
@@ -94,7 +85,7 @@ TEST(PlayerPicture, CutPlaneOpensTheTrunkOnTheCore)
     Player p;
     for (int female = 0; female < 2; ++female) {
         SCOPED_TRACE(female ? "woman" : "man");
-        p.Dress(female, 1, true);
+        p.Dress(female, 1);
         p->CutPlaneOn = 1;
         p->BuildSceneLists();
         p.Grab();
@@ -102,23 +93,23 @@ TEST(PlayerPicture, CutPlaneOpensTheTrunkOnTheCore)
         EXPECT_EQ(p.At(0, 0.62, 0.03), 'b');
         EXPECT_EQ(p.At(0, 0.56, 0.03), 'b');
         // Limbs and the garment's limb parts are never cut.
-        EXPECT_EQ(At(p, Head), 'r');
-        EXPECT_EQ(At(p, Thigh), 'g');
-        EXPECT_EQ(At(p, Calf), 'r');
+        EXPECT_EQ(p.At(Head), 'r');
+        EXPECT_EQ(p.At(Thigh), 'g');
+        EXPECT_EQ(p.At(Calf), 'r');
     }
 }
 
 TEST(PlayerPicture, SweatingRateShowsOnlyTheBareBody)
 {
     Player p;
-    p.Dress(0, 2, true);
+    p.Dress(0, 2);
     p->CutPlaneOn = 1;
     p->ColorMode = 2;
     p->BuildSceneLists();
     p.Grab();
     // Whatever is chosen: no garment, no core, no cut.
     for (const Spot& s : {Head, Pelvis, Chest, Thigh, Calf})
-        EXPECT_EQ(At(p, s), 'r') << s.name;
+        EXPECT_EQ(p.At(s), 'r') << s.name;
 }
 
 TEST(PlayerPicture, LegendShowsValuesAndColourBar)
@@ -204,9 +195,9 @@ TEST(PlayerWindow, WithoutTheModelFolderItSaysSoAndShowsTheRoomWithoutABody)
     }
     SetAssetRoot(QString());
     Player p(std::move(w));
-    p.Dress(0, 1, true);
+    p.Dress(0, 1);
     p.Grab();
-    EXPECT_EQ(At(p, Chest), 'k');
+    EXPECT_EQ(p.At(Chest), 'k');
     const std::string wall = BackWallRow(p.Picture);
     EXPECT_GT(std::count(wall.begin(), wall.end(), 'b'), 3);
 }

@@ -177,12 +177,13 @@ TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpened)
     EXPECT_TRUE(messages.AllConsumed());
 }
 
-TEST_F(PlotWindowTest, BrowsingElsewhereAndCancellingOrAnEmptyFileChangesNothing)
+TEST_F(PlotWindowTest, BrowsingElsewhereEmptyAndMissingFilesChangeNothingAndAreReportedOnce)
 {
     MessageRecorder messages;
     Open(Dir.path());
     ShowQuantity(TForm1::TabFabric, 0);
     const QString plotted = Window->Label5->text();
+    // Browsing elsewhere and cancelling leaves the opened folder's file plotted.
     QTemporaryDir other;
     WriteText(other.filePath("Fabrics.dat"), "");
     WriteText(other.filePath("fabric1_fiber_1.dat"), "0\t0\t1\n");
@@ -194,17 +195,13 @@ TEST_F(PlotWindowTest, BrowsingElsewhereAndCancellingOrAnEmptyFileChangesNothing
     EXPECT_EQ(Window->Label5->text(), plotted);
     EXPECT_EQ(Window->ComboBox6->count(), 0);
 
+    // An empty "Fabrics.dat" opens nothing.
     messages.Expect("Lack Of Data Files!");
     Open(other.path());
     EXPECT_TRUE(messages.AllConsumed());
     EXPECT_EQ(Window->Label5->text(), plotted);
-}
 
-TEST_F(PlotWindowTest, AMissingFileIsReportedOnceNotAtEveryRedraw)
-{
-    MessageRecorder messages;
-    WriteText(Dir.filePath("fabric1_fiber_1.dat"), "0\t0\t1\t1\t1\n");
-    Open(Dir.path());
+    // A file gone since the folder was opened is reported once, not at every redraw.
     QFile::remove(Dir.filePath("BodyProperty.dat"));
     messages.Expect("Lack Of Data Files!");
     ShowQuantity(TForm1::TabBodyProperty, 1);
