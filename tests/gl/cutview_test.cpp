@@ -32,25 +32,19 @@ QPoint Below(int distance)
     return {TFrmCutView::Centre, TFrmCutView::Centre + distance};
 }
 
-// The hot outermost node of layer 1 is red (40), its innermost blue (0), the rest green (20);
-// every other layer cyan (10).
-double HotOutside(int layer, int node, int nodes)
-{
-    return layer != 0 ? 10 : node == nodes - 1 ? 40 : node == 0 ? 0 : 20;
-}
-
 class CutViewTest : public PlaybackTest {
 protected:
     // A player with a set of `nodes` nodes per layer, playing in the mode of `mode`, its first
     // garment's layer row `layer` chosen and the cross-section shown. Skin 30 (yellow), core 20
-    // (green); humidity 10 everywhere in the fabric.
+    // (green); humidity 10 everywhere in the fabric. The hot outermost node of layer 1 is red (40),
+    // its innermost blue (0), the rest green (20); every other layer cyan (10).
     TFrmMain* Showing(const QString& name, int nodes, QRadioButton* TFrmMain::*mode = &TFrmMain::RBTemp, int layer = 0)
     {
         TFrmMain* p = OpenPlayer();
         const auto folder = MakeSet(name, TwoGarments(2, nodes));
-        WriteBody(folder, 2, [](int, int column) { return column == 1 ? 30.0 : column == 2 ? 20.0 : 5.0; });
-        WriteFabric(folder, 2, 5, nodes, [&](int, int l, int n) { return HotOutside(l, n, nodes); },
-                    [](int, int, int) { return 10; });
+        WriteBody(folder, 2, [](int column) { return column == 1 ? 30.0 : column == 2 ? 20.0 : 5.0; });
+        auto temperature = [&](int l, int n) { return l != 0 ? 10 : n == nodes - 1 ? 40 : n == 0 ? 0 : 20; };
+        WriteFabric(folder, 2, 5, nodes, temperature, 10);
         Load(p, folder);
         (p->*mode)->setChecked(true);
         Display(p);

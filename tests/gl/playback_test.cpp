@@ -51,9 +51,6 @@ TEST_F(PlaybackClock, FramesFollowTheClockAndSpeedTextThatIsNoNonNegativeInteger
 TEST_F(PlaybackClock, PauseHoldsTheTimeAndTheEndKeepsTheLastPicture)
 {
     Display(Player);
-    Player->BtnPause->click();  // nothing played yet: nothing to pause
-    EXPECT_TRUE(Player->Timer2->isActive());
-
     Tick(Player, 600);
     Player->BtnPause->click();
     EXPECT_FALSE(Player->Timer2->isActive());
@@ -97,7 +94,7 @@ TEST_F(PlaybackTest, DisplayWithoutDataSaysSoAndDoesNotPlay)
 
 // Body columns with distinct colours on the 0 .. 40 map: the one each mode reads and its
 // neighbours differ.
-double BodyColumn(int, int column)
+double BodyColumn(int column)
 {
     static const double values[18] = {0, 40, 0, 10, 20, 30, 0, 10, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
     return values[column];
@@ -114,9 +111,8 @@ TEST_F(PlaybackTest, EachModeColoursTheBodyFromItsOwnColumn)
         QRadioButton* button;
         char torso;
     };
-    // Temperature: skin temperature 40 (red), not the core's 0 beside it; humidity: the
-    // metabolism column 20 (green), not 10 or 30; sweating: the blood-flow column 0 (blue), not
-    // 30 or 10.
+    // Temperature: skin temperature 40 (red), not the core's 0; humidity: the metabolism column
+    // 20 (green), not 10 or 30; sweating: the blood-flow column 0 (blue), not 30 or 10.
     for (const Mode& m : {Mode{player->RBTemp, 'r'}, Mode{player->RBHumidity, 'g'}, Mode{player->RBSweat, 'b'}}) {
         SCOPED_TRACE(m.button->text().toStdString());
         m.button->setChecked(true);
@@ -142,9 +138,8 @@ TEST_F(PlaybackTest, GarmentAndLayerChoiceColourTheGarmentByThatLayersInnerNode)
     WriteBody(folder, 2, BodyColumn);
     // Layer 4 overall (the second of the slacks and coat) has 20 (green) at node 0; its other
     // nodes and the layers beside it differ.
-    WriteFabric(folder, 2, 5, 4,
-                [](int, int l, int n) { return l == 3 ? (n == 0 ? 20 : 30) : l == 2 ? 0 : l == 4 ? 40 : 10; },
-                [](int, int, int) { return 50; });
+    auto temperature = [](int l, int n) { return l == 3 ? (n == 0 ? 20 : 30) : l == 2 ? 0 : l == 4 ? 40 : 10; };
+    WriteFabric(folder, 2, 5, 4, temperature, 50);
     Load(player, folder);
     Display(player);
     auto thighHue = [&] {

@@ -115,16 +115,8 @@ TEST(PlayerPicture, SweatingRateShowsOnlyTheBareBody)
 TEST(PlayerPicture, LegendShowsValuesAndColourBar)
 {
     Player p;
-    EXPECT_EQ(p->LegendValue(1), "30.0");
-    const float normal[5] = {0, 10, 20, 30, 40}, small[5] = {0, 0.25f, 0.5f, 0.75f, 1};
-    std::copy(small, small + 5, p->ColorThresholds);
-    EXPECT_EQ(p->LegendValue(1), "7.5e-01");
-    p->ColorThresholds[4] = 1e30f;  // long labels are cut, not overrun
-    EXPECT_FALSE(p->LegendValue(0).empty());
-
-    // In the picture: red text at the title row and at each value row, the bar red at its top,
-    // green in the middle and blue at its foot.
-    std::copy(normal, normal + 5, p->ColorThresholds);
+    // Red text at the title row and at each value row, the bar red at its top, green in the middle
+    // and blue at its foot.
     const QImage img = p.Grab();
     auto redIn = [&](QPoint from, int width, int height) {
         int red = 0;
@@ -139,6 +131,14 @@ TEST(PlayerPicture, LegendShowsValuesAndColourBar)
     EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, 0.69, 1.0))), 'r');
     EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, 0.40, 1.0))), 'g');
     EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, 0.11, 1.0))), 'b');
+
+    // Values above 1 in fixed point, smaller ones with an exponent; long labels are cut, not overrun.
+    EXPECT_EQ(p->LegendValue(1), "30.0");
+    const float small[5] = {0, 0.25f, 0.5f, 0.75f, 1};
+    std::copy(small, small + 5, p->ColorThresholds);
+    EXPECT_EQ(p->LegendValue(1), "7.5e-01");
+    p->ColorThresholds[4] = 1e30f;
+    EXPECT_FALSE(p->LegendValue(0).empty());
 }
 
 TEST(PlayerColours, ColourMapAndTheNodeColoursItPacks)
@@ -207,7 +207,6 @@ using AnimationTest = AppTest;
 TEST_F(AnimationTest, AnimationButtonOpensANewPlayerThatGoesAwayWhenClosed)
 {
     TFrmMain* startup = FrmMain;
-    ASSERT_NE(startup, nullptr);
     FurFea->ToolButton14->click();
     QPointer<TFrmMain> player = FrmMain;
     ASSERT_NE(player.data(), nullptr);

@@ -150,16 +150,13 @@ TEST_F(PlotWindowTest, ViewStepsBuildUpUntilResetAndADragStepsOncePerMove)
     Settle();
     const QImage left3 = Grab(Window->Panel1);
     Window->ToolButton1->click();
-    const QPointF press(100, 100);
-    QMouseEvent down(QEvent::MouseButtonPress, press, Window->Panel1->mapToGlobal(press), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(Window->Panel1, &down);
-    for (int i = 1; i <= 3; ++i) {
-        const QPointF at(100 + 10 * i, 100 + 3 * i);
-        QMouseEvent move(QEvent::MouseMove, at, Window->Panel1->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(Window->Panel1, &move);
-    }
+    auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButton button) {
+        QMouseEvent e(type, at, Window->Panel1->mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Window->Panel1, &e);
+    };
+    mouse(QEvent::MouseButtonPress, QPointF(100, 100), Qt::LeftButton);
+    for (int i = 1; i <= 3; ++i)
+        mouse(QEvent::MouseMove, QPointF(100 + 10 * i, 100 + 3 * i), Qt::NoButton);
     Settle();
     EXPECT_EQ(Grab(Window->Panel1), left3);
 }

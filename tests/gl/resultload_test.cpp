@@ -48,7 +48,6 @@ protected:
         ASSERT_TRUE(FrmData->FolderBrowser->SetDirectory(folder));
         FrmData->BtnOk->click();
     }
-    // A load that succeeds.
     void LoadGood(TFrmMain* player, const QString& folder)
     {
         MessageRecorder messages;
