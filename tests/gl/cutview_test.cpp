@@ -32,32 +32,24 @@ QPoint Below(int distance)
     return {TFrmCutView::Centre, TFrmCutView::Centre + distance};
 }
 
-// The hot outermost node of layer 1 is red (40), its innermost blue (0), the rest green (20);
-// every other layer cyan (10).
-double HotOutside(int, int layer, int node, int nodes)
-{
-    return layer != 0 ? 10 : node == nodes - 1 ? 40 : node == 0 ? 0 : 20;
-}
-
 class CutViewTest : public PlaybackTest {
 protected:
     // A player with a set of `nodes` nodes per layer, playing in the mode of `mode`, its first
-    // garment's layer `layerRow` chosen and the cross-section shown. Skin 30 (yellow), core 20
-    // (green); humidity 10 everywhere in the fabric.
-    TFrmMain* Showing(const QString& name, int nodes, QRadioButton* TFrmMain::*mode = &TFrmMain::RBTemp,
-                      int layerRow = 0, std::function<double(int, int, int, int)> temperature = HotOutside)
+    // garment's layer row `layer` chosen and the cross-section shown. Skin 30 (yellow), core 20
+    // (green); humidity 10 everywhere in the fabric. The hot outermost node of layer 1 is red (40),
+    // its innermost blue (0), the rest green (20); every other layer cyan (10).
+    TFrmMain* Showing(const QString& name, int nodes, QRadioButton* TFrmMain::*mode = &TFrmMain::RBTemp, int layer = 0)
     {
         TFrmMain* p = OpenPlayer();
         const auto folder = MakeSet(name, TwoGarments(2, nodes));
-        WriteBody(folder, 2, [](int, int column) { return column == 1 ? 30.0 : column == 2 ? 20.0 : 5.0; });
-        WriteFabric(folder, 2, 5, nodes,
-                    [&](int f, int l, int n) { return temperature(f, l, n, nodes); },
-                    [](int, int, int) { return 10; });
+        WriteBody(folder, 2, [](int column) { return column == 1 ? 30.0 : column == 2 ? 20.0 : 5.0; });
+        auto temperature = [&](int l, int n) { return l != 0 ? 10 : n == nodes - 1 ? 40 : n == 0 ? 0 : 20; };
+        WriteFabric(folder, 2, 5, nodes, temperature, 10);
         Load(p, folder);
         (p->*mode)->setChecked(true);
         Display(p);
         p->ListBox1->setCurrentRow(0);
-        p->ListBox2->setCurrentRow(layerRow);
+        p->ListBox2->setCurrentRow(layer);
         p->CBCutview->setChecked(true);
         Tick(p, 0);
         return p;
@@ -65,28 +57,20 @@ protected:
     static QRgb At(QPoint p) { return FrmCutView->Picture().pixel(p); }
 };
 
-TEST_F(CutViewTest, SixNodesFillTheLayerRingOutsideInWithSkinAndCoreInside)
+TEST_F(CutViewTest, NodesFillTheLayerRingOutsideInWithSkinAndCoreInside)
 {
-    TFrmMain* p = Showing("six", 6);
-    ASSERT_TRUE(FrmCutView->isVisible());
-    EXPECT_EQ(FrmCutView->Player(), p);
+    Showing("six", 6);
     EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 5, hot";
     EXPECT_TRUE(Near(At(Below(41)), 0, 0, 255)) << "node 0, cold";
     EXPECT_TRUE(Near(At(Below(45)), 0, 255, 0));
     EXPECT_TRUE(Near(At(Below(38)), 255, 255, 0)) << "skin";
     EXPECT_TRUE(Near(At(Below(15)), 0, 255, 0)) << "core";
     EXPECT_TRUE(Near(At(Below(60)), 0, 0, 0)) << "no second layer chosen";
-    // White labels: "Layer 1" at the right, "Skin" and "Core" at the top.
+    // White labels: "Layer 1" at the right and "Core" at the top.
     EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(385, 5, 40, 14)), 10);
-    EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(177, 5, 30, 14)), 10);
     EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(216, 5, 30, 14)), 10);
-    // The window shows the picture.
-    const QImage window = FrmCutView->grab().toImage();
-    EXPECT_TRUE(Near(window.pixel(Below(51)), 255, 0, 0));
-}
 
-TEST_F(CutViewTest, FiveNodesLeaveABlackGapAndThirteenFillEveryPixel)
-{
+    // Five nodes leave a black gap.
     Showing("five", 5);
     EXPECT_TRUE(Near(At(Below(41)), 0, 0, 0)) << "gap";
     EXPECT_TRUE(Near(At(Below(43)), 0, 0, 255)) << "node 0";
@@ -123,34 +107,29 @@ TEST_F(CutViewTest, HumidityBlacksOutTheCoreAndSweatingRateKeepsThePicture)
 TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
 {
     QPointer<TFrmMain> first = Showing("first", 6);
-    const QImage firstPicture = FrmCutView->Picture();
-    QPointer<TFrmMain> second = Showing("second", 6, &TFrmMain::RBTemp, 0, [](int, int, int, int) { return 20.0; });
-    EXPECT_EQ(FrmCutView->Player(), second.data());
-    ASSERT_TRUE(Near(At(Below(51)), 0, 255, 0));
+    QPointer<TFrmMain> second = Showing("second", 6, &TFrmMain::RBHumidity);
+    ASSERT_TRUE(Near(At(Below(51)), 0, 255, 255));
 
     // The first player's steps and activation leave the second one's picture alone, and its
     // close leaves the window open.
     Tick(first, 60);
     first->FormActivate();
-    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 0));
+    EXPECT_TRUE(Near(At(Below(51)), 0, 255, 255));
     first->Close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(first.isNull());
     EXPECT_TRUE(FrmCutView->isVisible());
 
     // Its own player's close closes it; shown again it repaints the picture it kept.
     const QImage kept = FrmCutView->Picture();
     second->Close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(second.isNull());
     EXPECT_FALSE(FrmCutView->isVisible());
     EXPECT_EQ(FrmCutView->Player(), nullptr);
     FrmCutView->Show();
     FrmCutView->DrawCrossSection();
     const QImage window = FrmCutView->grab().toImage();
     EXPECT_TRUE(FrmCutView->Picture() == kept);
-    EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 0));
-    EXPECT_FALSE(firstPicture == kept);
+    EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 255));
 }
 
 } // namespace

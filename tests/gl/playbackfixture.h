@@ -75,30 +75,29 @@ protected:
         return folder;
     }
 
-    // "BodyProperty.dat" with frames rows one minute apart; column c (1..17) of frame f holds
-    // value(f, c).
-    static void WriteBody(const std::filesystem::path& folder, int frames, const std::function<double(int, int)>& value)
+    // "BodyProperty.dat" with frames rows one minute apart; column c (1..17) of every frame holds
+    // value(c).
+    static void WriteBody(const std::filesystem::path& folder, int frames, const std::function<double(int)>& value)
     {
         std::ofstream out(folder / kBodyFileName, std::ios::trunc);
         for (int f = 0; f < frames; ++f) {
             out << f;
             for (int c = 1; c < 18; ++c)
-                out << '\t' << value(f, c);
+                out << '\t' << value(c);
             out << '\n';
         }
     }
-    // "Fabrics.dat" with the given layers and nodes per time block; node n of layer l at frame f
-    // has the temperature temperature(f, l, n) and the humidity humidity(f, l, n).
-    using NodeValue = std::function<double(int, int, int)>;
+    // "Fabrics.dat" with the given layers and nodes per time block; node n of layer l has the
+    // temperature temperature(l, n) in every frame, and every node the same humidity.
     static void WriteFabric(const std::filesystem::path& folder, int frames, int layers, int nodes,
-                            const NodeValue& temperature, const NodeValue& humidity)
+                            const std::function<double(int, int)>& temperature, double humidity)
     {
         std::ofstream out(folder / kFabricFileName, std::ios::trunc);
         for (int f = 0; f < frames; ++f)
             for (int l = 0; l < layers; ++l)
                 for (int n = 0; n < nodes; ++n)
-                    out << f << '\t' << 0.01 * n << '\t' << l << "\t0.01\t0.01\t0\t" << humidity(f, l, n)
-                        << "\t0\t" << temperature(f, l, n) << "\t0\n";
+                    out << f << '\t' << 0.01 * n << '\t' << l << "\t0.01\t0.01\t0\t" << humidity << "\t0\t"
+                        << temperature(l, n) << "\t0\n";
     }
 
     void Load(TFrmMain* player, const std::filesystem::path& folder)

@@ -1,7 +1,6 @@
 // The 3D player under a real (software) OpenGL context: the clothed body in its colours standing
-// in the room, the legend, the cut plane, the colour map, the models it reads, and how the
+// in the room, the legend, the cut plane, the colour map, a missing model folder, and how the
 // window is reached.
-#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -9,45 +8,6 @@
 #include "toolkit/application.h"
 
 namespace {
-
-// A player window showing a scene set up by the test, read back from its framebuffer.
-class Player {
-public:
-    explicit Player(std::unique_ptr<TFrmMain> window = std::make_unique<TFrmMain>()) : Window(std::move(window))
-    {
-        Window->Show();
-        QApplication::processEvents();
-    }
-    TFrmMain* operator->() { return Window.get(); }
-
-    // Colours the body red, the core blue and the chosen garment green.
-    void Dress(int female, int style, bool garment)
-    {
-        Window->IsFemale = female;
-        Window->SelectedStyle = style;
-        Window->ViewState = garment ? 3 : 2;
-        Window->LayerSelected = 1;
-        SetSlot(TFrmMain::SlotBody, 1, 0, 0);
-        SetSlot(TFrmMain::SlotCore, 0, 0, 1);
-        SetSlot(TFrmMain::SlotStyle0 + style, 0, 1, 0);
-        Window->BuildSceneLists();
-    }
-    void SetSlot(int slot, float r, float g, float b)
-    {
-        Window->ColorSlots[slot][0] = r;
-        Window->ColorSlots[slot][1] = g;
-        Window->ColorSlots[slot][2] = b;
-    }
-    QImage Grab()
-    {
-        Picture = FacingPicture(Window.get());
-        return Picture;
-    }
-    char At(double x, double y, double z) const { return HueAt(Picture, ModelPoint(Picture, x, y, z)); }
-
-    std::unique_ptr<TFrmMain> Window;
-    QImage Picture;
-};
 
 // Front-surface points of the models (x, y, z) where a garment shows or not.
 struct Spot {
@@ -60,38 +20,62 @@ const Spot Chest = {"chest", 0, 0.66, 0.06};
 const Spot Thigh = {"thigh", 0.055, 0.40, 0.05};
 const Spot Calf = {"calf", 0.06, 0.14, 0.03};
 
-char At(const Player& p, const Spot& s)
-{
-    return p.At(s.x, s.y, s.z);
-}
+// A player window showing a scene set up by the test, read back from its framebuffer.
+class Player {
+public:
+    explicit Player(std::unique_ptr<TFrmMain> window = std::make_unique<TFrmMain>()) : Window(std::move(window))
+    {
+        Window->Show();
+        QApplication::processEvents();
+    }
+    TFrmMain* operator->() { return Window.get(); }
+
+    // Shows the garment of the style, coloured green, on the body in red with its core in blue.
+    void Dress(int female, int style)
+    {
+        Window->IsFemale = female;
+        Window->SelectedStyle = style;
+        Window->ViewState = 3;
+        Window->LayerSelected = 1;
+        const float colours[3][3] = {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}};
+        const int slot[3] = {TFrmMain::SlotBody, TFrmMain::SlotCore, TFrmMain::SlotStyle0 + style};
+        for (int k = 0; k < 3; ++k)
+            std::copy(colours[k], colours[k] + 3, Window->ColorSlots[slot[k]]);
+        Window->BuildSceneLists();
+    }
+    QImage Grab()
+    {
+        Picture = FacingPicture(Window.get());
+        return Picture;
+    }
+    char At(double x, double y, double z) const { return HueAt(Picture, ModelPoint(Picture, x, y, z)); }
+    char At(const Spot& s) const { return At(s.x, s.y, s.z); }
+
+    std::unique_ptr<TFrmMain> Window;
+    QImage Picture;
+};
 
 TEST(PlayerPicture, ClothedBodyInItsColoursInTheRoom)
 {
     Player p;
-    p.Grab();  // before any scene: the room alone
-    for (const Spot& s : {Chest, Pelvis, Thigh})
-        EXPECT_EQ(At(p, s), 'k') << s.name;
-
     for (int female = 0; female < 2; ++female)
         for (int style = 0; style < 4; ++style) {
             SCOPED_TRACE(std::string(female ? "woman" : "man") + " style " + std::to_string(style));
-            p.Dress(female, style, true);
+            p.Dress(female, style);
             p.Grab();
             // Which spots the clothes cover, by style: brief/bikini, shorts, slacks/pants, skirt.
             const bool chest = female ? style != 3 : (style == 1 || style == 2);
-            EXPECT_EQ(At(p, Head), 'r');
-            EXPECT_EQ(At(p, Pelvis), 'g');
-            EXPECT_EQ(At(p, Chest), chest ? 'g' : 'r');
-            EXPECT_EQ(At(p, Thigh), style != 0 ? 'g' : 'r');
-            EXPECT_EQ(At(p, Calf), style == 2 ? 'g' : 'r');
+            EXPECT_EQ(p.At(Head), 'r');
+            EXPECT_EQ(p.At(Pelvis), 'g');
+            EXPECT_EQ(p.At(Chest), chest ? 'g' : 'r');
+            EXPECT_EQ(p.At(Thigh), style != 0 ? 'g' : 'r');
+            EXPECT_EQ(p.At(Calf), style == 2 ? 'g' : 'r');
         }
 
     // The room around the body: blue grid lines on black on the back wall, framed by the floor.
     const std::string wall = BackWallRow(p.Picture);
-    const auto blue = std::count(wall.begin(), wall.end(), 'b'), dark = std::count(wall.begin(), wall.end(), 'k');
-    EXPECT_GT(blue, 3);
-    EXPECT_GT(dark, 50);
-    EXPECT_LT(static_cast<long>(wall.size()) - blue - dark, 10);
+    EXPECT_GT(std::count(wall.begin(), wall.end(), 'b'), 3);
+    EXPECT_GT(std::count(wall.begin(), wall.end(), 'k'), 50);
     const QPoint floorFront = ModelPoint(p.Picture, 0, 0, 0.6 / 1.8);
     EXPECT_EQ(HueOf(p.Picture.pixel(floorFront.x() + 200, floorFront.y())), 'b');
 }
@@ -101,12 +85,7 @@ TEST(PlayerPicture, CutPlaneOpensTheTrunkOnTheCore)
     Player p;
     for (int female = 0; female < 2; ++female) {
         SCOPED_TRACE(female ? "woman" : "man");
-        p.Dress(female, 1, true);
-        p->CutPlaneOn = 0;
-        p->BuildSceneLists();
-        p.Grab();
-        EXPECT_EQ(p.At(Chest.x, 0.62, Chest.z), 'g');
-
+        p.Dress(female, 1);
         p->CutPlaneOn = 1;
         p->BuildSceneLists();
         p.Grab();
@@ -114,54 +93,30 @@ TEST(PlayerPicture, CutPlaneOpensTheTrunkOnTheCore)
         EXPECT_EQ(p.At(0, 0.62, 0.03), 'b');
         EXPECT_EQ(p.At(0, 0.56, 0.03), 'b');
         // Limbs and the garment's limb parts are never cut.
-        EXPECT_EQ(At(p, Head), 'r');
-        EXPECT_EQ(At(p, Thigh), 'g');
-        EXPECT_EQ(At(p, Calf), 'r');
+        EXPECT_EQ(p.At(Head), 'r');
+        EXPECT_EQ(p.At(Thigh), 'g');
+        EXPECT_EQ(p.At(Calf), 'r');
     }
 }
 
 TEST(PlayerPicture, SweatingRateShowsOnlyTheBareBody)
 {
     Player p;
-    p.Dress(0, 2, true);
+    p.Dress(0, 2);
     p->CutPlaneOn = 1;
     p->ColorMode = 2;
     p->BuildSceneLists();
     p.Grab();
     // Whatever is chosen: no garment, no core, no cut.
     for (const Spot& s : {Head, Pelvis, Chest, Thigh, Calf})
-        EXPECT_EQ(At(p, s), 'r') << s.name;
-
-    // The result loader's body list: the bare body in the body colour, before any playback.
-    p->ColorMode = 0;
-    p->CutPlaneOn = 0;
-    p->BuildSceneLists();
-    p.SetSlot(TFrmMain::SlotBody, 0, 1, 0);
-    p->BuildBodySceneList();
-    p.Grab();
-    EXPECT_EQ(At(p, Pelvis), 'g');
-    EXPECT_EQ(At(p, Calf), 'g');
+        EXPECT_EQ(p.At(s), 'r') << s.name;
 }
 
 TEST(PlayerPicture, LegendShowsValuesAndColourBar)
 {
     Player p;
-    const char* fixed[5] = {"40.0", "30.0", "20.0", "10.0", "0.0"};
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(p->LegendValue(k), fixed[k]);
-    const float normal[5] = {0, 10, 20, 30, 40}, small[5] = {0, 0.25f, 0.5f, 0.75f, 1};
-    std::copy(small, small + 5, p->ColorThresholds);
-    const char* exponent[5] = {"1.0e+00", "7.5e-01", "5.0e-01", "2.5e-01", "0.0e+00"};
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(p->LegendValue(k), exponent[k]);
-    p->ColorThresholds[4] = 1.01f;  // above 1: fixed point
-    EXPECT_EQ(p->LegendValue(0), "1.0");
-    p->ColorThresholds[4] = 1e30f;  // long labels are cut, not overrun
-    EXPECT_FALSE(p->LegendValue(0).empty());
-
-    // In the picture: red text at the title row and at each value row, the raised "o" between
-    // "(" and "C", the bar red at its top, green in the middle and blue at its foot.
-    std::copy(normal, normal + 5, p->ColorThresholds);
+    // Red text at the title row and at each value row, the bar red at its top, green in the middle
+    // and blue at its foot.
     const QImage img = p.Grab();
     auto redIn = [&](QPoint from, int width, int height) {
         int red = 0;
@@ -173,45 +128,33 @@ TEST(PlayerPicture, LegendShowsValuesAndColourBar)
     EXPECT_GT(redIn(WorldPoint(img, -1.2, 0.75, 0.96), 60, 12), 30) << "title";
     for (double y : {0.7, 0.55, 0.4, 0.25, 0.1})
         EXPECT_GT(redIn(WorldPoint(img, -1.16, y, 0.96), 60, 12), 15) << "value at " << y;
-    EXPECT_GT(redIn(WorldPoint(img, -0.93, 0.765, 0.96) - QPoint(0, 2), 10, 10), 8) << "degree ring";
     EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, 0.69, 1.0))), 'r');
     EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, 0.40, 1.0))), 'g');
     EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, 0.11, 1.0))), 'b');
+
+    // Values above 1 in fixed point, smaller ones with an exponent; long labels are cut, not overrun.
+    EXPECT_EQ(p->LegendValue(1), "30.0");
+    const float small[5] = {0, 0.25f, 0.5f, 0.75f, 1};
+    std::copy(small, small + 5, p->ColorThresholds);
+    EXPECT_EQ(p->LegendValue(1), "7.5e-01");
+    p->ColorThresholds[4] = 1e30f;
+    EXPECT_FALSE(p->LegendValue(0).empty());
 }
 
-TEST(PlayerColours, ColourMapAtAndBetweenTheThresholds)
+TEST(PlayerColours, ColourMapAndTheNodeColoursItPacks)
 {
     TFrmMain w;
-    struct Case {
-        float v, r, g, b;
+    using Rgba = std::array<float, 4>;
+    auto colour = [&](float value) {
+        Rgba c = {9, 9, 9, 0.25f};
+        w.ValueToColor(value, c.data());
+        return c;
     };
-    const Case cases[] = {
-        {-5, 0, 0, 1},  {0, 0, 0, 1},    {5, 0, 0.5f, 1}, {10, 0, 1, 1},  {15, 0, 1, 0.5f},
-        {20, 0, 1, 0},  {25, 0.5f, 1, 0}, {30, 1, 1, 0},  {35, 1, 0.5f, 0}, {40, 1, 0, 0},
-        {1e9f, 1, 0, 0},
-    };
-    for (const Case& c : cases) {
-        float rgba[4] = {9, 9, 9, 0.25f};
-        w.ValueToColor(c.v, rgba);
-        EXPECT_FLOAT_EQ(rgba[0], c.r) << c.v;
-        EXPECT_FLOAT_EQ(rgba[1], c.g) << c.v;
-        EXPECT_FLOAT_EQ(rgba[2], c.b) << c.v;
-        EXPECT_FLOAT_EQ(rgba[3], 0.25f) << "alpha is left alone";
-    }
-    // All thresholds equal (a flat result): no division by zero, just blue below and red above.
-    for (float& t : w.ColorThresholds)
-        t = 20;
-    float rgba[4];
-    w.ValueToColor(19.9f, rgba);
-    EXPECT_EQ(rgba[2], 1.0f);
-    w.ValueToColor(20, rgba);
-    EXPECT_EQ(rgba[0], 1.0f);
-    EXPECT_EQ(rgba[1], 0.0f);
-}
+    // Blended between the thresholds, the end colours beyond them; alpha is left alone.
+    EXPECT_EQ(colour(-5), (Rgba{0, 0, 1, 0.25f}));
+    EXPECT_EQ(colour(25), (Rgba{0.5f, 1, 0, 0.25f}));
+    EXPECT_EQ(colour(1e9f), (Rgba{1, 0, 0, 0.25f}));
 
-TEST(PlayerColours, NodeColourPacksTheLayerValue)
-{
-    TFrmMain w;
     w.NodesPerFrame = 2;
     w.LayerFrames.resize(2);
     w.LayerFrames[1] = {{0, 0, 1, 50, 5}, {0, 0, 1, 50, 15}, {1, 0, 1, 10, 20}, {1, 0, 1, 30, 40}};
@@ -229,107 +172,34 @@ TEST(PlayerColours, NodeColourPacksTheLayerValue)
     EXPECT_EQ(w.GetNodeColor(2, 0), 0);
     EXPECT_EQ(w.GetNodeColor(25, 0), 0);
     EXPECT_EQ(w.GetNodeColor(-1, 0), 0);
+
+    // All thresholds equal (a flat result): no division by zero, just blue below and red above.
+    for (float& t : w.ColorThresholds)
+        t = 20;
+    EXPECT_EQ(colour(19.9f), (Rgba{0, 0, 1, 0.25f}));
+    EXPECT_EQ(colour(20), (Rgba{1, 0, 0, 0.25f}));
 }
 
-TEST(PlayerWindow, EveryPlayerSharesTheParsedModels)
-{
-    TFrmMain a, b;
-    for (int i = 0; i < TFrmMain::ModelCount; ++i) {
-        ASSERT_NE(a.ModelMesh(i), nullptr) << TFrmMain::ModelFiles[i];
-        EXPECT_EQ(a.ModelMesh(i), b.ModelMesh(i));
-        EXPECT_GT(a.ModelMesh(i)->Triangles.size(), 500u);
-    }
-}
-
-// An asset folder holding the application's models but `skip`.
-void CopyModels(const QString& root, const QString& skip)
-{
-    ASSERT_TRUE(QDir().mkpath(root + "model"));
-    for (const char* file : TFrmMain::ModelFiles)
-        if (QString(file) != skip) {
-            ASSERT_TRUE(QFile::copy(AppDir() + file, root + file));
-        }
-}
-
-TEST(PlayerWindow, MissingTextureAndModelAreReportedAndTheRestLoads)
+TEST(PlayerWindow, WithoutTheModelFolderItSaysSoAndShowsTheRoomWithoutABody)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString root = dir.path() + "/";
-    CopyModels(root, "model/brief1.dxf");
     SetAssetRoot(dir.path());
     std::unique_ptr<TFrmMain> w;
     {
         MessageRecorder messages;
-        messages.Expect("Cannot open file \"" + root + "textures/fabric.bmp\".", "Error");
-        messages.Expect("Error reading DXF file:" + root + "model/brief1.dxf", "Information");
+        messages.Expect("Cannot open file \"" + dir.path() + "/textures/fabric.bmp\".", "Error");
+        messages.Expect("Error reading DXF files: the folder " + dir.path() + "/model does not exist", "Information");
         w = std::make_unique<TFrmMain>();
         w->ModelMesh(0);  // the models are read on first use
     }
     SetAssetRoot(QString());
-    for (int i = 0; i < TFrmMain::ModelCount; ++i)
-        EXPECT_EQ(w->ModelMesh(i) == nullptr, i == 3) << TFrmMain::ModelFiles[i];
-    // The window still draws the body, and the brief style without its trunk part.
     Player p(std::move(w));
-    p.Dress(0, 0, true);
+    p.Dress(0, 1);
     p.Grab();
-    EXPECT_EQ(At(p, Head), 'r');
-    EXPECT_EQ(At(p, Chest), 'r');
-}
-
-TEST(PlayerWindow, ModelProblemsAreReportedInOneMessageOncePerStart)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString root = dir.path() + "/";
-    ASSERT_TRUE(QDir().mkpath(root + "textures"));
-    ASSERT_TRUE(QFile::copy(AppDir() + "textures/fabric.bmp", root + "textures/fabric.bmp"));
-    SetAssetRoot(dir.path());
-
-    // No model folder: one message names it, a second player asks nothing, and the player
-    // shows the room without a body.
-    std::unique_ptr<TFrmMain> first, second;
-    {
-        MessageRecorder messages;
-        messages.Expect("Error reading DXF files: the folder " + root + "model does not exist", "Information");
-        first = std::make_unique<TFrmMain>();
-        first->ModelMesh(0);  // the models are read on first use
-    }
-    {
-        MessageRecorder messages;
-        second = std::make_unique<TFrmMain>();
-        second->ModelMesh(0);
-    }
-    for (int i = 0; i < TFrmMain::ModelCount; ++i)
-        EXPECT_EQ(second->ModelMesh(i), nullptr);
-    Player p(std::move(second));
-    p.Dress(0, 1, true);
-    p.Grab();
-    EXPECT_EQ(At(p, Chest), 'k');
+    EXPECT_EQ(p.At(Chest), 'k');
     const std::string wall = BackWallRow(p.Picture);
     EXPECT_GT(std::count(wall.begin(), wall.end(), 'b'), 3);
-
-    // A folder in place of one model and an empty file in place of another: one message for
-    // both, and the other models load.
-    ASSERT_TRUE(QDir().mkpath(root + "model/core.dxf"));
-    CopyModels(root, "model/core.dxf");
-    {
-        QFile empty(root + "model/brief1.dxf");
-        ASSERT_TRUE(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    }
-    {
-        MessageRecorder messages;
-        messages.Expect("Error reading DXF file:" + root + "model/core.dxf\nError loading facets from " + root
-                            + "model/brief1.dxf",
-                        "Information");
-        first = std::make_unique<TFrmMain>();
-        first->ModelMesh(0);
-    }
-    SetAssetRoot(QString());
-    EXPECT_EQ(first->ModelMesh(0), nullptr);
-    EXPECT_EQ(first->ModelMesh(3), nullptr);
-    EXPECT_NE(first->ModelMesh(1), nullptr);
-    EXPECT_NE(first->ModelMesh(23), nullptr);
 }
 
 using AnimationTest = AppTest;
@@ -337,14 +207,10 @@ using AnimationTest = AppTest;
 TEST_F(AnimationTest, AnimationButtonOpensANewPlayerThatGoesAwayWhenClosed)
 {
     TFrmMain* startup = FrmMain;
-    ASSERT_NE(startup, nullptr);
     FurFea->ToolButton14->click();
     QPointer<TFrmMain> player = FrmMain;
     ASSERT_NE(player.data(), nullptr);
     EXPECT_NE(player.data(), startup);
-    EXPECT_TRUE(player->isVisible());
-    QApplication::processEvents();
-    EXPECT_FALSE(player->GLPanel->grabFramebuffer().isNull());
 
     player->Close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
