@@ -7,9 +7,12 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSqlQueryModel>
+#include <QSqlRecord>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <cmath>
 #include <functional>
+#include <map>
 
 #include "casemodel/numformat.h"
 #include "materials/bodypform.h"
@@ -315,6 +318,72 @@ TEST_F(MaterialDbFileTest, TheBuiltDatabaseOpensReadOnlyWithTheSeed)
     ASSERT_TRUE(OpenMaterialDatabase(db));
     QSqlQuery write(db);
     EXPECT_FALSE(write.exec("delete from FiberBasicData"));
+}
+
+double Number(const QString& text, const std::string& what)
+{
+    double value = 0;
+    EXPECT_TRUE(TryStrToFloat(text.toStdString(), value)) << what << ": '" << text.toStdString() << "'";
+    return value;
+}
+
+void ExpectWithin(double value, double low, double high, const std::string& what)
+{
+    EXPECT_TRUE(value >= low && value <= high) << what << " = " << value;
+}
+
+// Every value a select copies into a dialog must be a number in the unit the dialog reads.
+TEST(MaterialDbSeed, EveryCopiedValueIsANumberInAPlausibleRangeAndUnit)
+{
+    const QString name = "materialdb_seed";
+    {
+        QSqlDatabase db = BuildDatabase(name, false);
+        using Ranges = std::map<QString, std::pair<double, double>>;
+        const Ranges fiberRanges = {{"Diameter", {5e-4, 5e-3}},          {"Volume density", {0.8, 1.6}},
+                                    {"Emissivity", {0, 1}},              {"Liquid contact angle", {0, 180}},
+                                    {"Regain value", {0, 0.5}},          {"Diffusion coefficient", {1e-12, 1e-3}},
+                                    {"Thermal conductivity", {1e-5, 1e-2}}};
+        const Ranges fabricRanges = {{"Thichness", {0.005, 5}},     {"Porosity", {0, 1}},
+                                     {"Emissivity", {0, 1}},        {"Capillary angle", {0, 90}},
+                                     {"Tortuous liquid", {1, 10}},  {"Tortuous gas", {1, 10}},
+                                     {"Max distributed capillary radius", {1e-6, 1}}};
+        const std::pair<const TMaterialTables*, const Ranges*> tables[] = {{&FiberTables, &fiberRanges},
+                                                                           {&FabricTables, &fabricRanges}};
+        for (const auto& [t, ranges] : tables) {
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(QString("select %1, DataName, DataValue from %2").arg(t->Id, t->Other)));
+            while (q.next()) {
+                const std::string what = (q.value(0).toString() + " " + q.value(1).toString()).toStdString();
+                const auto range = ranges->find(q.value(1).toString());
+                ASSERT_NE(range, ranges->end()) << "unknown key " << what;
+                ExpectWithin(Number(q.value(2).toString(), what), range->second.first, range->second.second, what);
+            }
+        }
+
+        QSqlQuery bodies(db);
+        ASSERT_TRUE(bodies.exec("select * from HumanModelGeneralData"));
+        int count = 0;
+        while (bodies.next()) {
+            ++count;
+            const QSqlRecord r = bodies.record();
+            const std::string id = r.value("ModelID").toString().toStdString();
+            const double weight = Number(r.value("Weight").toString(), id + " Weight");
+            const double area = Number(r.value("DuboisArea").toString(), id + " DuboisArea");
+            ExpectWithin(weight, 40, 150, id + " weight");
+            ExpectWithin(std::pow(area / (71.84 * std::pow(weight, 0.425)), 1 / 0.725), 140, 200, id + " height");
+            ExpectWithin(Number(r.value("ModelAge").toString(), id + " age"), 18, 100, id + " age");
+            EXPECT_TRUE(r.value("ModelGender").toString() == "1" || r.value("ModelGender").toString() == "2") << id;
+            for (const char* column : {"TSkNeu", "TCrNeu"})
+                if (!r.value(column).toString().isEmpty())
+                    ExpectWithin(Number(r.value(column).toString(), id + column), 30, 40, id + " " + column);
+            for (int i = 8; i < r.count(); ++i)
+                if (!r.value(i).toString().isEmpty()) {
+                    EXPECT_GT(Number(r.value(i).toString(), id + " " + r.fieldName(i).toStdString()), 0);
+                }
+        }
+        EXPECT_GE(count, 10);
+    }
+    DropDatabase(name);
 }
 
 } // namespace
