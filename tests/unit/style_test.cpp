@@ -1,6 +1,6 @@
 // The generated garment-style pictures of the "Style" folder, read back as the files they are:
-// they decode, show the wearer's own figure and cover the share of it that the coverage tables
-// state.
+// they decode, differ from each other, show the wearer's own figure and cover the share of it
+// that the coverage tables state.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -148,6 +148,13 @@ TEST_F(StylePictures, EachStyleDressesTheWearersFigureOverItsTableShare)
         const int index = male ? i + 1 - FirstMalePicture : i;
         EXPECT_NEAR(double(covered) / double(figure), StyleCoverage(male, index), 0.1);
     }
+}
+
+TEST_F(StylePictures, NoTwoStylesLookAlike)
+{
+    for (std::size_t a = 0; a < Styles.size(); ++a)
+        for (std::size_t b = a + 1; b < Styles.size(); ++b)
+            EXPECT_NE(Styles[a].Pixels, Styles[b].Pixels) << "pictures " << a + 1 << " and " << b + 1;
 }
 
 } // namespace
