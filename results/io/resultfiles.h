@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "results/io/resultfield.h"
+
 // --- Messages (shown with the caption "Error", the success message with "Notice") ---
 inline constexpr const char* kEnvironmentFileError = "No data or incorrect format in environment data file!";
 inline constexpr const char* kNoStagesError = "Incorrect Env. temperature!";
@@ -29,9 +31,6 @@ inline constexpr const char* kFabricFileName = "Fabrics.dat";
 
 // --- Fields and numbers ---
 
-// Temperatures, humidities, rates and times in minutes stay far below this; a value beyond it
-// (or one that is not finite) marks a damaged file.
-inline constexpr double kResultValueLimit = 1e6;
 // The fabric layers the player shows (it has a layer flag for each).
 inline constexpr int kMaxFabricLayers = 5;
 

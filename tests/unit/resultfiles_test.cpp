@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "results/io/resultfiles.h"
+#include "results/io/resultfield.h"
 #include "tests/unit/tempfolder.h"
 
 namespace {
@@ -374,3 +375,24 @@ TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
 }
 
 } // namespace
+
+TEST(ResultFields, OnlyPlainNumberTextsWithinTheLimitAreValues)
+{
+    const std::pair<const char*, double> numbers[] = {
+        {"29.5057", 29.5057}, {"  -12.5  ", -12.5}, {"+3", 3},  {".5", 0.5},      {"7.", 7},
+        {"1E+03", 1000},      {"2e-3", 0.002},      {"1e-400", 0}, {"-1000000", -1e6}};
+    for (const auto& [text, expected] : numbers) {
+        double value = -99;
+        EXPECT_TRUE(ResultField(text, value)) << text;
+        EXPECT_DOUBLE_EQ(value, expected) << text;
+    }
+    for (const char* damage : {"", "  ", "nan", "-inf", "INF", "5abc", "1,5", "0x10", "+-1", "2e", "1e+", ".", "-",
+                               "1e309", "1000001", "1 2", "1e7", "100000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                               "00000000000000000000000000000000000000000000000000000000000000000000000000000000000"}) {
+        double value = -99;
+        EXPECT_FALSE(ResultField(damage, value)) << damage;
+        EXPECT_EQ(value, -99) << damage;
+    }
+}
