@@ -1,7 +1,15 @@
 #include "casemodel/textfile.h"
 
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 bool ReadWholeFile(const std::string& path, std::string& contents)
 {
@@ -32,4 +40,54 @@ std::vector<std::string_view> SplitLines(std::string_view text)
         start = last ? text.size() : end + 1;
     }
     return lines;
+}
+
+namespace {
+
+// The file a path names once its symbolic links are followed (the path itself when it is none),
+// also when the last link points to a file not yet made.
+fs::path FinalTarget(fs::path path)
+{
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+bool WriteAllAndSync(int fd, std::string_view contents)
+{
+    while (!contents.empty()) {
+        const ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return ::fsync(fd) == 0;
+}
+
+} // namespace
+
+bool ReplaceWholeFile(const std::string& path, std::string_view contents)
+{
+    const fs::path target = FinalTarget(path);
+    const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (old.st_mode & 07777) : 0666);
+    if (fd < 0)
+        return false;
+    bool ok = WriteAllAndSync(fd, contents);
+    if (existed && ok)
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;  // the creation mode went through the umask
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
 }

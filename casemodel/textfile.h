@@ -10,3 +10,9 @@ bool ReadWholeFile(const std::string& path, std::string& contents);
 
 // The lines of a text, without their line ends. A last line without a line end counts too.
 std::vector<std::string_view> SplitLines(std::string_view text);
+
+// Replaces the file's contents as a whole: the text goes to a temporary file beside it, is synced
+// to the disk and then takes the file's place in one rename, so a failure at any point leaves the
+// old file as it was and no temporary file behind. A symbolic link keeps pointing where it did:
+// its target is replaced. An existing file's permissions are kept. False on any failure.
+bool ReplaceWholeFile(const std::string& path, std::string_view contents);

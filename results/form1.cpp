@@ -755,6 +755,9 @@ ComfortFileWatch::Result TForm1::LoadComfortFile()
         ComfortWarned = true;
         ShowMessage(kNoComfortFile);
     }
+    // A damaged version is read once, so it is said once; the next version is read again.
+    if (read == ComfortFileWatch::Changed && !ComfortFile.Series().Ok())
+        ShowMessage(QString::fromStdString(ComfortFile.Series().Error));
     return read;
 }
 
@@ -772,9 +775,10 @@ void TForm1::Timer2Timer()
     ChartParses = ComfortFile.Parses();
     ChartFound = ComfortFile.Found();
     PlotPanel& panel = PanelOf(TabBodyComfort);
-    panel.HasPlot = ChartFound && ChartQuantity >= 0;
+    const bool sound = ChartFound && ComfortFile.Series().Ok();
+    panel.HasPlot = sound && ChartQuantity >= 0;
     panel.ListDirty = true;
-    ShowComfortConclusions(ChartFound);
+    ShowComfortConclusions(sound);
     panel.Panel->update();
 }
 

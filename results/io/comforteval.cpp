@@ -1,17 +1,16 @@
 #include "results/io/comforteval.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <initializer_list>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "casemodel/commonfuc.h"
 #include "casemodel/numformat.h"
 #include "casemodel/psychro.h"
 #include "casemodel/textfile.h"
+#include "results/io/resultfield.h"
 #include "results/io/resultfiles.h"
 
 namespace fs = std::filesystem;
@@ -96,42 +95,7 @@ double Largest(std::initializer_list<double> values)
     return largest;
 }
 
-double FieldValue(std::string_view field)
-{
-    double value = 0;
-    return TryStrToFloat(Trim(field), value) ? value : 0.0;
-}
-
-bool IsBlank(std::string_view line) { return Trim(line).empty(); }
-
-// Writes the text to a temporary file beside the target and lets it take the target's place in one
-// rename, so a failed write leaves the old file as it was.
-bool ReplaceFile(const fs::path& file, const std::string& text)
-{
-    fs::path temp = file;
-    temp += ".tmp" + std::to_string(::getpid());
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    const fs::file_status old = fs::status(file, ec);
-    if (!ec && fs::exists(old))
-        fs::permissions(temp, old.permissions(), ec);
-    fs::rename(temp, file, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
-}
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t\r") == std::string_view::npos; }
 
 } // namespace
 
@@ -200,32 +164,40 @@ ComfortColumns FuzzyComfortEvaluation(const FiringRateCoefficients& k, const Com
             100.0 * Largest({s1, s2, s3, s4, s5}), 100.0 * Largest({m1, m2, m3, m4}), index};
 }
 
-std::vector<ComfortRecord> ParseComfortInput(std::string_view text)
+ParsedComfortInput ParseComfortInput(std::string_view text)
 {
-    std::vector<std::string_view> lines = SplitLines(text);
+    ParsedComfortInput input;
+    // Only lines with their line end: the text after the last one is still being written.
+    const std::size_t complete = text.rfind('\n');
+    std::vector<std::string_view> lines =
+        complete == std::string_view::npos ? std::vector<std::string_view>{} : SplitLines(text.substr(0, complete + 1));
     while (!lines.empty() && IsBlank(lines.back()))
         lines.pop_back();
-    std::vector<ComfortRecord> records;
     if (lines.empty())
-        return records;
-    const std::size_t complete = (lines.size() - 1) / ComfortRecordEntries;
-    records.resize(complete);
-    for (std::size_t r = 0; r < complete; ++r) {
-        ComfortRecord& record = records[r];
-        for (std::size_t i = 0; i < ComfortRecordEntries; ++i) {
-            std::array<double*, 4> targets = {&record.Time[i], &record.SkinTemperature[i],
-                                              &record.CoreTemperature[i], &record.Moisture[i]};
-            std::string_view rest = lines[1 + r * ComfortRecordEntries + i];
-            for (double* target : targets) {
-                const std::size_t tab = rest.find('\t');
-                *target = FieldValue(rest.substr(0, tab));
-                if (tab == std::string_view::npos)
-                    break;  // the fields after the end of the line stay 0
-                rest.remove_prefix(tab + 1);
-            }
+        return input;
+    const std::size_t records = (lines.size() - 1) / ComfortRecordEntries;
+    input.Records.resize(records);
+    // Every line after the header is checked, those of a record still incomplete as well.
+    for (std::size_t n = 1; n < lines.size(); ++n) {
+        const std::size_t r = (n - 1) / ComfortRecordEntries, i = (n - 1) % ComfortRecordEntries;
+        ComfortRecord scratch;
+        ComfortRecord& record = r < records ? input.Records[r] : scratch;
+        const std::array<double*, 4> targets = {&record.Time[i], &record.SkinTemperature[i],
+                                                &record.CoreTemperature[i], &record.Moisture[i]};
+        std::string_view rest = lines[n];
+        bool sound = true;
+        for (std::size_t f = 0; sound && f < targets.size(); ++f) {
+            const std::size_t tab = std::min(rest.find('\t'), rest.size());
+            sound = ResultField(rest.substr(0, tab), *targets[f]) && (tab < rest.size() || f + 1 == targets.size());
+            rest.remove_prefix(std::min(tab + 1, rest.size()));
+        }
+        if (!sound) {
+            ParsedComfortInput damaged;
+            damaged.DamagedLine = static_cast<int>(n + 1);
+            return damaged;
         }
     }
-    return records;
+    return input;
 }
 
 std::string ComfortLine(double time, const ComfortColumns& columns)
@@ -253,14 +225,20 @@ ComfortEvaluation EvaluateComfortFolder(const fs::path& folder, const FiringRate
         result.Caption = "Information";
         return result;
     }
+    const ParsedComfortInput parsed = ParseComfortInput(text);
+    if (!parsed.Ok()) {
+        result.Message = std::string(kComfortInputDamaged) + "\nLine " + std::to_string(parsed.DamagedLine) + ".";
+        result.Caption = "Error";
+        return result;
+    }
     std::string output;
-    for (const ComfortRecord& record : ParseComfortInput(text))
+    for (const ComfortRecord& record : parsed.Records)
         output += ComfortLine(record.Time[ComfortRecordEntries - 1], FuzzyComfortEvaluation(rates, record));
 
     result.Output = FindFileNoCase(folder, kComfortOutputName);
     if (result.Output.empty())
         result.Output = folder / kComfortOutputName;
-    if (!ReplaceFile(result.Output, output)) {
+    if (!ReplaceWholeFile(result.Output.string(), output)) {
         result.Message = kComfortOutputFailed;
         result.Caption = "Error";
     }

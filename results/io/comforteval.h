@@ -23,6 +23,8 @@ inline constexpr const char* kComfortOutputName = "comfort.dat";
 inline constexpr const char* kComfortInputMissing = "the file BodyDataForComfort.dat does not exist!";
 // Shown with the caption "Error" when the output cannot be written; the old output is kept.
 inline constexpr const char* kComfortOutputFailed = "The file comfort.dat cannot be written!";
+// Shown with the caption "Error" when the input is damaged; nothing is written.
+inline constexpr const char* kComfortInputDamaged = "No data or incorrect format in BodyDataForComfort.dat!";
 
 constexpr int ComfortRecordEntries = 20;
 
@@ -43,9 +45,15 @@ using ComfortColumns = std::array<double, 9>;
 ComfortColumns FuzzyComfortEvaluation(const FiringRateCoefficients& rates, const ComfortRecord& record);
 
 // The complete records of an input text. The first line is a header; a field ends at a TAB or at
-// the end of its line, and a field that is missing or no number counts as 0. Blank lines at the
-// end are ignored and a last record cut short by the end of the text is dropped.
-std::vector<ComfortRecord> ParseComfortInput(std::string_view text);
+// the end of its line. The solver writes the file while it runs, so a last line without its line
+// end is not read, and a last record cut short is dropped. Blank lines at the end are ignored;
+// any other line whose four fields are not all number texts (ResultField) is damage.
+struct ParsedComfortInput {
+    std::vector<ComfortRecord> Records;
+    int DamagedLine = 0;  // the first damaged line, counted from 1; 0 when there is none
+    bool Ok() const { return DamagedLine == 0; }
+};
+ParsedComfortInput ParseComfortInput(std::string_view text);
 
 // The output line of a record: the time of its last entry and the nine columns, each as printf
 // "%.6E", separated by single TABs and ended by a bare line feed.
@@ -61,5 +69,6 @@ struct ComfortEvaluation {
 // Reads "BodyDataForComfort.dat" of the folder (its name in any letter case) and writes the
 // comfort file there: an existing file named "comfort.dat" in any letter case (the solver writes
 // "Comfort.dat") is replaced, else "comfort.dat" is created. The input is parsed as a whole
-// before anything is written, and the output replaces the old file only once it is complete.
+// before anything is written, and the output replaces the old file only once it is complete (a
+// damaged input writes nothing).
 ComfortEvaluation EvaluateComfortFolder(const std::filesystem::path& folder, const FiringRateCoefficients& rates);

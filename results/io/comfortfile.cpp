@@ -1,37 +1,62 @@
 #include "results/io/comfortfile.h"
 
+#include <algorithm>
 #include <limits>
 #include <system_error>
 
 #include "casemodel/numformat.h"
+#include "casemodel/textfile.h"
+#include "results/io/resultfield.h"
 
 namespace {
 
-constexpr int kTimeColumn = 0;
-constexpr int kThermalColumn = 7;
-constexpr int kDampnessColumn = 8;
-constexpr int kComfortColumn = 9;
+constexpr std::size_t kTimeColumn = 0;
+constexpr std::size_t kThermalColumn = 7;
+constexpr std::size_t kDampnessColumn = 8;
+constexpr std::size_t kComfortColumn = 9;
 
 constexpr float kNoBound = std::numeric_limits<float>::infinity();
 
 } // namespace
 
-ComfortSeries ReadComfortSeries(const PlotTable& table)
+ComfortSeries ParseComfortText(std::string_view text)
 {
     ComfortSeries series;
-    const int lines = table.LineCount();
-    series.Samples.reserve(static_cast<std::size_t>(lines));
-    for (int i = 0; i < lines; ++i) {
-        const int tabs = table.TabFields(i);
-        if (tabs == 0)
+    int lineNumber = 0;
+    for (std::size_t start = 0;;) {
+        const std::size_t newline = text.find('\n', start);
+        if (newline == std::string_view::npos)
+            break;  // still being written
+        std::string_view line = text.substr(start, newline - start);
+        start = newline + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.find_first_not_of(' ') == std::string_view::npos)
             continue;
-        ComfortSample s;
-        s.Time = table.Field(i, kTimeColumn);
-        s.Thermal = table.Field(i, kThermalColumn);
-        s.Dampness = table.Field(i, kDampnessColumn);
-        if (tabs == kComfortColumn)
-            s.Comfort = table.FieldOrTrailing(i, kComfortColumn);
-        series.Samples.push_back(s);
+        ComfortSample sample;
+        float* targets[kComfortColumn + 1] = {};
+        targets[kTimeColumn] = &sample.Time;
+        targets[kThermalColumn] = &sample.Thermal;
+        targets[kDampnessColumn] = &sample.Dampness;
+        targets[kComfortColumn] = &sample.Comfort;
+        bool sound = true;
+        for (std::size_t column = 0, from = 0; sound; ++column) {
+            const std::size_t tab = std::min(line.find('\t', from), line.size());
+            if (targets[column] && !ResultField(line.substr(from, tab - from), *targets[column]))
+                sound = false;
+            else if (column == kComfortColumn)
+                break;  // every used column read
+            else if (tab == line.size())
+                sound = false;  // the line ends before a used column
+            from = tab + 1;
+        }
+        if (!sound) {
+            ComfortSeries damaged;
+            damaged.Error = std::string(kComfortFileError) + "\nLine " + std::to_string(lineNumber) + ".";
+            return damaged;
+        }
+        series.Samples.push_back(sample);
     }
     if (!series.Samples.empty())
         series.TimeEnd = series.Samples.back().Time;
@@ -40,23 +65,39 @@ ComfortSeries ReadComfortSeries(const PlotTable& table)
 
 ComfortFileWatch::Result ComfortFileWatch::Load(const std::filesystem::path& file)
 {
-    std::shared_ptr<const PlotTable> table = Cache.Get(file);
-    if (!table) {
-        Table.reset();
-        Current = ComfortSeries();
+    std::error_code ec;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type time;
+    std::string text;
+    const bool regular = !file.empty() && std::filesystem::is_regular_file(file, ec);
+    if (regular) {
+        size = std::filesystem::file_size(file, ec);
+        if (!ec)
+            time = std::filesystem::last_write_time(file, ec);
+    }
+    if (!regular || ec) {
+        Reset();
         return Missing;
     }
-    if (table == Table)
+    if (IsFound && file == File && size == Size && time == Time)
         return Unchanged;
-    Table = std::move(table);
-    Current = ReadComfortSeries(*Table);
+    if (!ReadWholeFile(file.string(), text)) {
+        Reset();
+        return Missing;
+    }
+    File = file;
+    Size = size;
+    Time = time;
+    IsFound = true;
+    ++ParseCount;
+    Current = ParseComfortText(text);
     return Changed;
 }
 
 void ComfortFileWatch::Reset()
 {
-    Cache.Clear();
-    Table.reset();
+    File.clear();
+    IsFound = false;
     Current = ComfortSeries();
 }
 

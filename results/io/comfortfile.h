@@ -4,10 +4,10 @@
 //
 // "Comfort.dat" holds one sample per line, fields separated by TABs, no heading: column 0 the
 // time in minutes, columns 7, 8 and 9 the thermal sensation, the dampness sensation and the
-// comfort value on a 0 .. 100 scale. Columns 1 to 6 are not read. The comfort value is the text
-// after the ninth TAB and counts only on a line of exactly nine TABs (the ten-column layout of
-// the comfort evaluation); the other columns count only when a TAB ends them. A line without
-// any TAB is no sample; a field that is no number reads as 0.
+// comfort value on a 0 .. 100 scale. Columns 1 to 6 and any after 9 are not read. The file is
+// written by a program, often while the chart watches it: a last line without its line end is
+// still being written and is not read, an empty or blank line is no sample, and a line whose
+// columns 0, 7, 8 or 9 are missing or no number text (ResultField) is damage.
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -15,9 +15,10 @@
 #include <string_view>
 #include <vector>
 
-#include "results/io/plotfiles.h"
+#include <cstdint>
 
 inline constexpr const char* kNoComfortFile = "No files!";
+inline constexpr const char* kComfortFileError = "No data or incorrect format in comfort data file!";
 
 struct ComfortSample {
     float Time = 0;  // min
@@ -29,10 +30,13 @@ struct ComfortSample {
 struct ComfortSeries {
     std::vector<ComfortSample> Samples;
     float TimeEnd = 0;  // time of the last sample, 0 without samples
+    // Empty for a sound file; for a damaged one the message with the line on a second line, and
+    // no samples.
+    std::string Error;
+    bool Ok() const { return Error.empty(); }
 };
 
-ComfortSeries ReadComfortSeries(const PlotTable& table);
-inline ComfortSeries ParseComfortText(std::string_view text) { return ReadComfortSeries(PlotTable(text)); }
+ComfortSeries ParseComfortText(std::string_view text);
 
 // Follows one comfort file: it is parsed again only when its size or modification time changed,
 // so a chart that checks it a hundred times a second costs a file status each time.
@@ -40,17 +44,22 @@ class ComfortFileWatch {
 public:
     enum Result { Missing, Unchanged, Changed };
     // Missing when the file is no regular file or cannot be read (the series is then empty).
+    // Changed once per version of the file: a damaged version too, whose series then holds
+    // the message.
     Result Load(const std::filesystem::path& file);
     const ComfortSeries& Series() const { return Current; }
     // Whether the last load found the file.
-    bool Found() const { return Table != nullptr; }
-    int Parses() const { return Cache.Parses(); }
+    bool Found() const { return IsFound; }
+    int Parses() const { return ParseCount; }
     // Forgets the file, so the next load counts as a change.
     void Reset();
 
 private:
-    PlotTableCache Cache;
-    std::shared_ptr<const PlotTable> Table;
+    std::filesystem::path File;
+    std::uintmax_t Size = 0;
+    std::filesystem::file_time_type Time;
+    bool IsFound = false;
+    int ParseCount = 0;
     ComfortSeries Current;
 };
 

@@ -79,7 +79,7 @@ void CaseRoundTrip(std::string_view bytes)
 void ComfortInput(std::string_view bytes)
 {
     const FiringRateCoefficients rates = DefaultFiringRates();
-    for (const ComfortRecord& record : ParseComfortInput(bytes))
+    for (const ComfortRecord& record : ParseComfortInput(bytes).Records)
         ComfortLine(0, FuzzyComfortEvaluation(rates, record));
 }
 

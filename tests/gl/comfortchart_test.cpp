@@ -81,4 +81,22 @@ TEST_F(ComfortChartTest, AMissingFileIsSaidOnceAndTheChartFollowsTheFileOnceItIs
     EXPECT_EQ(messages.Shown.size(), 1u);
 }
 
+TEST_F(ComfortChartTest, ADamagedFileIsSaidOnceAndDrawsNothing)
+{
+    MessageRecorder messages;
+    WriteText(Dir.filePath("Comfort.dat"), Sample(0, 20) + "5\t0\t0\t0\t0\t0\t0\t7abc\t50\t50\n");
+    messages.Expect("No data or incorrect format in comfort data file!\nLine 2.");
+    OpenOnChart();
+    Window->RadioGroup4->SetItemIndex(0);
+    Settle(500);
+    EXPECT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(Label(15), "");
+    EXPECT_EQ(Label(22), "");
+
+    WriteText(Dir.filePath("Comfort.dat"), Sample(0, 20) + Sample(5, 60));
+    Settle(60);
+    EXPECT_EQ(Label(15), "5 min.");
+    EXPECT_EQ(messages.Shown.size(), 1u);
+}
+
 } // namespace

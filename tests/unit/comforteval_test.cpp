@@ -139,33 +139,52 @@ TEST(FuzzyComfortEvaluation, RuleSetsOfStrengthZeroContributeNothing)
                     "7.000012E+07", "1.356200E+02", "0.000000E+00", "0.000000E+00", "0.000000E+00"}));
 }
 
-TEST(ComfortInput, FieldsEndAtTabsOrLineEndsAndBadTextCountsAsZero)
+TEST(ComfortInput, FieldsEndAtTabsOrLineEndsAndBadTextIsDamage)
 {
     const std::string tabbed = std::string(Header) + RecordText(SteadyRecord());
-    // The same record with CR LF line ends and no TAB after the last field.
+    // The same record with CR LF line ends, blanks around the numbers and no TAB after the last field.
     std::string bare = "time\tTsk\tTcr\tH\r\n";
     for (int i = 1; i <= ComfortRecordEntries; ++i)
-        bare += FormatG6(0.5 * i) + "\t35\t37\t" + (i == ComfortRecordEntries ? "0.5" : "3") + "\r\n";
-    const std::vector<ComfortRecord> a = ParseComfortInput(tabbed);
-    const std::vector<ComfortRecord> b = ParseComfortInput(bare);
-    ASSERT_EQ(a.size(), 1u);
-    ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(Evaluated(DefaultFiringRates(), b[0]), Evaluated(DefaultFiringRates(), a[0]));
+        bare += " " + FormatG6(0.5 * i) + " \t35\t 37\t" + (i == ComfortRecordEntries ? "0.5" : "3") + "\r\n";
+    const ParsedComfortInput a = ParseComfortInput(tabbed);
+    const ParsedComfortInput b = ParseComfortInput(bare);
+    ASSERT_EQ(a.Records.size(), 1u);
+    ASSERT_EQ(b.Records.size(), 1u);
+    EXPECT_EQ(Evaluated(DefaultFiringRates(), b.Records[0]), Evaluated(DefaultFiringRates(), a.Records[0]));
 
-    // Missing fields, refused text, out-of-range numbers and empty lines all read as 0; blanks
-    // around a number are no fault.
-    const char* const bad[] = {"", "x", "\t\t\t", "1e999\tinf\tnan\t0x10", "\t 35 ", "abc\t35abc\t37,5\t.\t"};
-    std::string text = Header;
-    for (int i = 0; i < ComfortRecordEntries; ++i)
-        text += std::string(bad[i % 6]) + "\n";
-    const std::vector<ComfortRecord> zero = ParseComfortInput(text + RecordText(SteadyRecord()));
-    ASSERT_EQ(zero.size(), 2u);
-    for (std::size_t i = 0; i < ComfortRecordEntries; ++i) {
-        const ComfortRecord& r = zero[0];
-        EXPECT_EQ(r.Time[i] + r.CoreTemperature[i] + r.Moisture[i], 0) << i;
-        EXPECT_EQ(r.SkinTemperature[i], i % 6 == 4 ? 35.0 : 0.0) << i;
+    // A missing field, refused text or an out-of-range number in any line of a record, the
+    // incomplete last one too, is damage at that line.
+    const char* const bad[] = {"", "\t\t\t", "1\t35\t37", "1e999\t35\t37\t1", "1\tinf\t37\t1",
+                               "1\t35abc\t37\t1", "1\t35\t37,5\t1", "1\t35\t37\t."};
+    const std::string record = RecordText(SteadyRecord());
+    for (const char* line : bad) {
+        const std::string text = std::string(Header) + record + "1\t35\t37\t1\n" + line + "\n1\t35\t37\t1\n";
+        const ParsedComfortInput damaged = ParseComfortInput(text);
+        EXPECT_EQ(damaged.DamagedLine, 23) << line;
+        EXPECT_TRUE(damaged.Records.empty()) << line;
     }
-    EXPECT_EQ(zero[1].CoreTemperature[0], 37);
+}
+
+TEST(ComfortInput, AFileCutAnywhereGivesAPrefixOfItsRecords)
+{
+    ComfortRecord second = SteadyRecord();
+    second.SkinTemperature.fill(33.25);
+    second.Moisture.fill(0.75);
+    const std::string whole = std::string(Header) + RecordText(SteadyRecord()) + RecordText(second);
+    const ParsedComfortInput full = ParseComfortInput(whole);
+    ASSERT_EQ(full.Records.size(), 2u);
+    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+        const ParsedComfortInput part = ParseComfortInput(whole.substr(0, cut));
+        if (!part.Ok())
+            continue;
+        ASSERT_LE(part.Records.size(), 2u) << cut;
+        for (std::size_t r = 0; r < part.Records.size(); ++r) {
+            const ComfortRecord &x = part.Records[r], &y = full.Records[r];
+            EXPECT_TRUE(x.Time == y.Time && x.SkinTemperature == y.SkinTemperature &&
+                        x.CoreTemperature == y.CoreTemperature && x.Moisture == y.Moisture)
+                << "cut at " << cut << ", record " << r;
+        }
+    }
 }
 
 class ComfortFile : public ::testing::Test {
@@ -244,6 +263,31 @@ TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(result.Message, "The file comfort.dat cannot be written!");
     EXPECT_EQ(Contents(Output()), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(ComfortFile, ADamagedInputIsSaidWithItsLineAndWritesNothing)
+{
+    std::string text = std::string(Header) + RecordText(SteadyRecord());
+    text.replace(text.find("\t35\t", text.find('\n', text.find('\n') + 1)), 4, "\t35x");  // line 3
+    Folder.Write(kComfortInputName, text);
+    Folder.Write("comfort.dat", "old\n");
+    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_EQ(result.Message, "No data or incorrect format in BodyDataForComfort.dat!\nLine 3.");
+    EXPECT_EQ(result.Caption, "Error");
+    EXPECT_EQ(Contents(Output()), "old\n");
+}
+
+TEST_F(ComfortFile, ALinkedOutputHasItsTargetReplaced)
+{
+    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    fs::create_directory(Folder.Path() / "kept");
+    const fs::path target = Folder.Write("kept/comfort.dat", "old\n");
+    fs::create_symlink("kept/comfort.dat", Output());
+    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    ASSERT_TRUE(result.Ok()) << result.Message;
+    EXPECT_TRUE(fs::is_symlink(Output()));
+    EXPECT_EQ(Contents(target), Evaluated(DefaultFiringRates(), SteadyRecord()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path() / "kept"), fs::directory_iterator()), 1);
 }
 
 TEST(ComfortChart, ReadsTheEvaluatedColumnsBack)

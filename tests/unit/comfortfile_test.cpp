@@ -80,22 +80,53 @@ TEST(ComfortConclusionsTest, NoSamplesGiveEmptyTimesAndZeroPercentages)
     EXPECT_EQ(labels[7], "Cold    0%");
 }
 
-TEST(ComfortFileRead, TheComfortValueNeedsExactlyNineTabs)
+TEST(ComfortFileRead, UsedColumnsMustBeNumbersAndTheLineBeingWrittenIsNotRead)
 {
-    const std::string nine = Line(1, 40, 30, 80);
-    // Eight TABs: the text after the last is no field that a TAB ends, so neither dampness nor comfort.
-    const std::string eight = "2\t1\t2\t3\t4\t5\t6\t41\t31\n";
-    const std::string eleven = "3\t1\t2\t3\t4\t5\t6\t42\t32\t82\t9";  // ten TABs
-    const std::string noTab = "a comment without any field separator\n";
-    const std::string last = "4\t1\t2\t3\t4\t5\t6\t43\t33\t83";  // no final line end
-    const ComfortSeries series = ParseComfortText(nine + eight + noTab + eleven + "\r\n" + last);
-    ASSERT_EQ(series.Samples.size(), 4u);
+    const std::string ten = Line(1, 40, 30, 80);
+    const std::string eleven = "3\t1\t2\t3\t4\t5\t6\t42\t32\t82\t9\r\n";  // a column more is not read
+    const std::string last = "4\t1\t2\t3\t4\t5\t6\t43\t33\t83";        // no line end yet
+    const ComfortSeries series = ParseComfortText(ten + "  \n" + eleven + last);
+    ASSERT_TRUE(series.Ok()) << series.Error;
+    ASSERT_EQ(series.Samples.size(), 2u);
     EXPECT_EQ(series.Samples[0].Comfort, 80);
-    EXPECT_EQ(series.Samples[1].Thermal, 41);
-    EXPECT_EQ(series.Samples[1].Dampness, 0);
-    EXPECT_EQ(series.Samples[2].Comfort, 0);
-    EXPECT_EQ(series.Samples[3].Comfort, 83);
-    EXPECT_EQ(series.TimeEnd, 4);
+    EXPECT_EQ(series.Samples[1].Thermal, 42);
+    EXPECT_EQ(series.Samples[1].Dampness, 32);
+    EXPECT_EQ(series.Samples[1].Comfort, 82);
+    EXPECT_EQ(series.TimeEnd, 3);
+
+    // Each of these as the second line is damage, never a sample of zeros.
+    const char* const damaged[] = {
+        "2\t1\t2\t3\t4\t5\t6\t41\t31\n",            // no comfort column
+        "2\t1\t2\t3\t4\t5\t6\t5abc\t31\t81\n",      // trailing text
+        "\t1\t2\t3\t4\t5\t6\t41\t31\t81\n",         // empty time
+        "2\t1\t2\t3\t4\t5\t6\t41\t31\tnan\n",
+        "2\t1\t2\t3\t4\t5\t6\t41\t1,5\t81\n",
+        "a comment without any field separator\n",
+    };
+    for (const char* line : damaged) {
+        const ComfortSeries bad = ParseComfortText(ten + line + ten);
+        EXPECT_EQ(bad.Error, "No data or incorrect format in comfort data file!\nLine 2.") << line;
+        EXPECT_TRUE(bad.Samples.empty()) << line;
+    }
+}
+
+TEST(ComfortFileRead, AFileCutAnywhereGivesAPrefixOfItsSamples)
+{
+    const std::string whole = Line(0.5, 40.25, 30.5, 80.75) + "\r\n" + Line(1.5, 41.25, 31.5, 81.75) +
+                              Line(2.5, 42.25, 32.5, 82.75);
+    const ComfortSeries full = ParseComfortText(whole);
+    ASSERT_EQ(full.Samples.size(), 3u);
+    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+        const ComfortSeries part = ParseComfortText(whole.substr(0, cut));
+        if (!part.Ok())
+            continue;
+        ASSERT_LE(part.Samples.size(), full.Samples.size()) << cut;
+        for (std::size_t i = 0; i < part.Samples.size(); ++i) {
+            const ComfortSample &a = part.Samples[i], &b = full.Samples[i];
+            EXPECT_TRUE(a.Time == b.Time && a.Thermal == b.Thermal && a.Dampness == b.Dampness && a.Comfort == b.Comfort)
+                << "cut at " << cut << ", sample " << i;
+        }
+    }
 }
 
 TEST(ComfortFileRead, TheWatchSeesARewrittenFile)
