@@ -39,6 +39,8 @@ constexpr unsigned SystemGlyphs = 1000;
 constexpr unsigned LabelGlyphs = 2000;
 
 const char* const kNone = "None";
+// What the "Showing Data:" labels read while their tab shows no quantity.
+const char* const kNothingShown = "none";
 
 const QStringList kFabricQuantities = {
     "Water Vapor Concentration(kg/m^3)",       "Mean Water Vapor Concentration(kg/m^3)",
@@ -72,6 +74,17 @@ const QStringList kBodyQuantities = {
 };
 // First value column of each plot tab's quantity list.
 constexpr int kFirstColumn[3] = {3, 2, 1};
+
+// Temperatures and humidities read better in fixed point; only the quantity of the tab drawn
+// counts, and the fibre quantities are all small enough to need the exponent.
+bool FixedValueTicks(int tab, int quantity)
+{
+    switch (tab) {
+    case TForm1::TabFabric: return FixedPointValueLabels(quantity, -1);
+    case TForm1::TabBodyProperty: return FixedPointValueLabels(-1, quantity);
+    default: return false;
+    }
+}
 
 TRadioGroup* MakeRadioGroup(QWidget* parent, const char* name, const QRect& place, const QString& caption,
                             const QStringList& items)
@@ -364,7 +377,7 @@ MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& qu
     t.SectionButton = Make<QPushButton>(t.SectionGroup, n.SectionButton, QRect(8, 84, w - 16, 26), "Show 2D Data");
     t.SectionButton->setEnabled(false);
     t.ShowingPanel = Make<QGroupBox>(page, n.ShowingPanel, QRect(x, 446, w, 100), n.ShowingCaption);
-    t.ShowingLabel = Make<QLabel>(t.ShowingPanel, n.ShowingLabel, QRect(8, 22, w - 16, 70), "none");
+    t.ShowingLabel = Make<QLabel>(t.ShowingPanel, n.ShowingLabel, QRect(8, 22, w - 16, 70), kNothingShown);
     t.ShowingLabel->setWordWrap(true);
     t.ShowingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return t;
@@ -653,6 +666,7 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
             ComboBox6->setCurrentIndex(ComboBox6->count() > 0 ? 0 : -1);
         }
         Label7->setText(ComboBox6->currentText());
+        ForgetShownQuantities();
         PageControl1->setTabVisible(TabFibers, folder.FiberFilesFound);
         PageControl1->setTabVisible(TabBodyProperty, folder.BodyPropertyFound);
         // The plots of the folder before are gone.
@@ -679,6 +693,21 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
     for (PlotPanel& p : Panels)
         p.Panel->update();
     RequestRepaint();
+}
+
+void TForm1::ForgetShownQuantities()
+{
+    ShownQuantity.fill(-1);
+    Label4->setText(kNothingShown);
+    Label9->setText(kNothingShown);
+    StatusBar1Panels[3]->setText("Z:");
+    StatusBar2Panels[2]->setText("Z:");
+    StatusBar3Panels[1]->setText("Y:");
+    BitBtn3->setEnabled(false);
+    BitBtn6->setEnabled(false);
+    // The 2D image and the position lists read the loaded rows.
+    State.Data = PlotData();
+    FillPositionLists();
 }
 
 void TForm1::ComboBox6Change()
@@ -721,8 +750,8 @@ void TForm1::Timer1Timer()
     NeedsRepaint = false;
     State.NeedsRepaint = false;
     const int tab = CurrentTab();
-    if (DataOpened && tab != TabBodyComfort && QuantityList(tab)->ItemIndex() >= 0) {
-        ValueColumn = QuantityList(tab)->ItemIndex() + kFirstColumn[tab];
+    if (DataOpened && tab != TabBodyComfort && ShownQuantity[static_cast<std::size_t>(tab)] >= 0) {
+        ValueColumn = ShownQuantity[static_cast<std::size_t>(tab)] + kFirstColumn[tab];
         PlotIs3D = tab == TabBodyProperty ? 0 : 1;
         LoadResultFileAndBuildPlot();
     }
@@ -820,11 +849,11 @@ bool TForm1::LoadResultFileAndBuildPlot()
         key.Request.RowsPerLayer = RowsPerLayer;
     }
     key.Gradient = State.Gradient;
-    key.FixedLabels = FixedPointValueLabels(RadioGroup1->ItemIndex(), RadioGroup3->ItemIndex());
+    const int shown = ShownQuantity[static_cast<std::size_t>(tab)];
+    key.FixedLabels = FixedValueTicks(tab, shown);
     key.ValueTitle = (tab == TabFabric ? Label4 : Label9)->text().toStdString();
-    key.PosTitle = tab == TabBodyProperty && RadioGroup3->ItemIndex() >= 0
-                       ? kBodyQuantities[RadioGroup3->ItemIndex()].toStdString()
-                       : std::string("Thickness (cm)");
+    key.PosTitle = tab == TabBodyProperty && shown >= 0 ? kBodyQuantities[shown].toStdString()
+                                                        : std::string("Thickness (cm)");
     if (HasBuiltKey && key == BuiltKey && panel.HasPlot)
         return true;
 
@@ -867,6 +896,7 @@ void TForm1::ShowData(int tab)
         break;
     }
     SetPlotFile(FileOfTab(tab));
+    ShownQuantity[static_cast<std::size_t>(tab)] = item;
     ValueColumn = item + kFirstColumn[tab];
     PlotIs3D = tab == TabBodyProperty ? 0 : 1;
     LoadResultFileAndBuildPlot();

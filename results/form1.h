@@ -258,7 +258,13 @@ private:
     void PaintPanel(PlotPanel& panel, bool comfortTab);
     void CompilePlot(PlotPanel& panel);
 
+    // Forgets what the tabs showed of the folder before: nothing of it can be drawn again.
+    void ForgetShownQuantities();
+
     std::array<PlotPanel, 4> Panels;  // by tab
+    // The list item each plot tab last showed with "Show Data" (-1 none): every redraw draws
+    // it, whatever the list has been set to since, so the plot and its names stay together.
+    std::array<int, 3> ShownQuantity{-1, -1, -1};
     PlotKey BuiltKey;
     bool HasBuiltKey = false;
     std::set<std::filesystem::path> Warned;  // files reported missing since they were last read

@@ -141,7 +141,8 @@ void TForm3::TakeSection(const PlotState& plot)
 
     // The x title, the x ticks and the curve all follow the same choice.
     const PlotData& d = plot.Data;
-    XTitle = acrossThickness ? "SposePos(m)" : "Time(s)";
+    // The same axis titles, in the same units, as the plot the section is taken from.
+    XTitle = acrossThickness ? plot.PosTitle : plot.TimeTitle;
     YTitle = plot.SectionQuantity;
     const double xStart = acrossThickness ? d.PosStart : d.TimeStart;
     const double xEnd = acrossThickness ? d.PosEnd : d.TimeEnd;

@@ -64,7 +64,9 @@ TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsItAndABadTi
     OpenBlocks();
     ShowQuantity(TForm1::TabFabric, 0);
     ChooseTime("0");
-    const QImage view = ShowSection(Window->BitBtn3);
+    std::string title;
+    const QImage view = ShowSection(Window->BitBtn3, [&](TForm3& image) { title = image.XTitle; });
+    EXPECT_EQ(title, "Thickness (cm)");
     ASSERT_EQ(view.size(), QSize(550, 450));
     // The block at time 0 holds 10, 11, 12 of the range 2 .. 12.
     EXPECT_GT(Around(view, ProjectSection(0.5, 0.9), 1, Red), 0);
@@ -96,7 +98,12 @@ TEST_F(Image2DTest, TitleTicksAndCurveFollowTheTabTheSectionIsTakenOn)
     ASSERT_TRUE(Window->RadioButton4->isChecked());  // "SpacePos" on this tab
     Window->ComboBox4->setCurrentIndex(1);           // position 0.001: 11, 7, 3 over time
     std::array<std::string, 6> ticks;
-    const QImage view = ShowSection(Window->BitBtn6, [&](TForm3& image) { ticks = image.XTicks; });
+    std::string title;
+    const QImage view = ShowSection(Window->BitBtn6, [&](TForm3& image) {
+        ticks = image.XTicks;
+        title = image.XTitle;
+    });
+    EXPECT_EQ(title, "Time (min.)");
     EXPECT_EQ(ticks, (std::array<std::string, 6>{"0", "2", "4", "6", "8", "10"}));
     EXPECT_GT(Around(view, ProjectSection(0.5, 0.5), 1, Red), 0);  // time 5, value 7 of 2 .. 12
 }

@@ -73,7 +73,8 @@ class PlotWindowTest : public PlotWindowFixture {
 protected:
     void SetUp() override
     {
-        WriteText(Dir.filePath("Fabrics.dat"), Blocks(3));
+        // Quantity 0 of the Fabric list runs 2 .. 12, quantity 5 ("Temperature") 20 .. 120.
+        WriteText(Dir.filePath("Fabrics.dat"), Blocks(3, 8));
         WriteText(Dir.filePath("BodyProperty.dat"), LineBody());
         WriteText(Dir.filePath("simulation.sdf"), "");
         PlotWindowFixture::SetUp();
@@ -159,6 +160,67 @@ TEST_F(PlotWindowTest, ViewStepsBuildUpUntilResetAndADragStepsOncePerMove)
         mouse(QEvent::MouseMove, QPointF(100 + 10 * i, 100 + 3 * i), Qt::NoButton);
     Settle();
     EXPECT_EQ(Grab(Window->Panel1), left3);
+}
+
+TEST_F(PlotWindowTest, ARedrawShowsTheQuantityLastShownUntilShowDataIsPressedAgain)
+{
+    MessageRecorder messages;
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabFabric, 0);
+    const QImage first = Grab(Window->Panel1);
+    const QString firstName = Window->RadioGroup1->Items()[0], chosenName = Window->RadioGroup1->Items()[5];
+    // Choosing another quantity and coming back to the tab redraws the one shown, under its name.
+    Window->RadioGroup1->SetItemIndex(5);
+    Window->PageControl1->setCurrentIndex(TForm1::TabBodyProperty);
+    Settle();
+    Window->PageControl1->setCurrentIndex(TForm1::TabFabric);
+    Settle();
+    EXPECT_EQ(Window->State.Data.ValueMax, 12);
+    EXPECT_EQ(Window->State.ValueTitle, firstName.toStdString());
+    EXPECT_EQ(Window->Label4->text().toStdString(), firstName.toStdString());
+    EXPECT_EQ(Grab(Window->Panel1), first);
+    // "Show Data" changes the plot and its names together.
+    Window->BitBtn1->click();
+    Settle();
+    EXPECT_EQ(Window->State.Data.ValueMax, 120);
+    EXPECT_EQ(Window->State.ValueTitle, chosenName.toStdString());
+    EXPECT_EQ(Window->StatusBar1Panels[3]->text().toStdString(), "Z:" + chosenName.toStdString());
+    EXPECT_NE(Grab(Window->Panel1), first);
+}
+
+TEST_F(PlotWindowTest, ValueTicksTakeTheirFormatFromTheQuantityOfTheTabDrawn)
+{
+    MessageRecorder messages;
+    WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2));
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabFabric, 5);  // a temperature: fixed point
+    EXPECT_EQ(Window->State.Ticks.Value[0], "20.00");
+    // The temperature chosen on the Fabric tab has no say on the other tabs.
+    ShowQuantity(TForm1::TabFibers, 0);
+    EXPECT_EQ(Window->State.Ticks.Value[5], "1.20E1");
+    ShowQuantity(TForm1::TabBodyProperty, 2);  // skin wetness, 1 throughout
+    EXPECT_EQ(Window->State.Ticks.Value[0], "1.00E0");
+}
+
+TEST_F(PlotWindowTest, OpeningAnotherFolderLeavesNothingOfTheOneBeforeToDraw)
+{
+    MessageRecorder messages;
+    WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2));
+    Open(Dir.path());
+    ShowQuantity(TForm1::TabFibers, 1);
+    ShowQuantity(TForm1::TabFabric, 0);
+    ASSERT_TRUE(Window->BitBtn3->isEnabled());
+    QTemporaryDir other;
+    WriteText(other.filePath("Fabrics.dat"), Blocks(4));
+    WriteText(other.filePath("fabric2_fiber_1.dat"), Blocks(3));
+    WriteText(other.filePath("simulation.sdf"), "");
+    Open(other.path());
+    EXPECT_FALSE(Window->BitBtn3->isEnabled());
+    EXPECT_FALSE(Window->BitBtn6->isEnabled());
+    EXPECT_EQ(Window->Label4->text().toStdString(), "none");
+    EXPECT_EQ(Window->Label9->text().toStdString(), "none");
+    EXPECT_EQ(Window->State.Data.RowCount(), 0);
+    EXPECT_EQ(Window->ComboBox2->count(), 0);
 }
 
 TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpened)
