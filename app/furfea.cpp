@@ -369,6 +369,15 @@ void TFurFea::MarkTreeNode(int index, const QString& text)
         node->setText(0, text);
 }
 
+void TFurFea::ShowTreeMark(int index, bool marked)
+{
+    if (marked) {
+        MarkTreeNode(index);
+    } else if (QTreeWidgetItem* node = TreeNode(index)) {
+        node->setIcon(0, QIcon());
+    }
+}
+
 void TFurFea::ShowCaseDir()
 {
     if (auto* panel = StatusBar->findChild<QLabel*>("StatusPanel0"))
@@ -564,11 +573,11 @@ void TFurFea::StepConfirmed(TCaseStep step)
         }
         break;
     case TCaseStep::Boundary:
-        MarkTreeNode(tnBoundary);
-        ImgBc0->setVisible(true);
+        ShowTreeMark(tnBoundary, Case.BoundaryDefined);
+        ImgBc0->setVisible(Case.BoundaryDefined);
         break;
     case TCaseStep::Control:
-        MarkTreeNode(tnControl);
+        ShowTreeMark(tnControl, Case.ControlDefined);
         break;
     case TCaseStep::CaseFolder:
         ShowCaseDir();

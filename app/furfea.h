@@ -86,6 +86,8 @@ public:
     QTreeWidgetItem* TreeNode(int index) const;
     // Sets the node's picture and selected picture to 1; a non-empty text replaces its caption.
     void MarkTreeNode(int index, const QString& text = QString());
+    // Draws a step's tree mark from its flag: marked as above, or without a picture.
+    void ShowTreeMark(int index, bool marked);
     // Status bar: "Files are saved to " + CaseDir.
     void ShowCaseDir();
 

@@ -27,3 +27,15 @@ void ReportDefinitionChanged(bool changed)
     if (Host)
         Host->NotifyDefinitionChanged(changed);
 }
+
+void MarkStagesForRebuild()
+{
+    CaseModel& c = TheCase();
+    c.StagesDirty = true;
+    if (!c.BoundaryDefined && !c.ControlDefined)
+        return;
+    c.BoundaryDefined = false;
+    c.ControlDefined = false;
+    ReportStepConfirmed(TCaseStep::Boundary);
+    ReportStepConfirmed(TCaseStep::Control);
+}

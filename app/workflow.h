@@ -12,7 +12,8 @@ class TCaseHost {
 public:
     virtual ~TCaseHost() = default;
     virtual CaseModel& HostedCase() = 0;
-    // The step's flag in the case is already set when this is called.
+    // The step's flag in the case is already set, or cleared, when this is called: the main
+    // window draws the step from the flag.
     virtual void StepConfirmed(TCaseStep step) = 0;
     // A material or model definition was confirmed (changed) or merely looked at.
     virtual void NotifyDefinitionChanged(bool changed) = 0;
@@ -26,3 +27,8 @@ void SetCaseHost(TCaseHost* host);
 CaseModel& TheCase();
 void ReportStepConfirmed(TCaseStep step);
 void ReportDefinitionChanged(bool changed);
+
+// The stages are to be built afresh from the schedule, the environment and the clothing. The
+// rebuild puts every boundary value and cover ratio back to its default, so boundary and
+// control values defined before no longer hold: both steps are undone and reported.
+void MarkStagesForRebuild();

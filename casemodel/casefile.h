@@ -118,7 +118,7 @@ public:
     // Value k (from 1) of the current line: an empty text when the line has fewer values.
     std::string_view Text(int k) const;
     // Value k as a number, converted leniently ("12.5abc" gives 12.5, "" gives 0); a number
-    // too large for a double is an error.
+    // too large for a double, "inf" and "nan" are errors.
     double Number(int k) const;
     // Value k as a whole number in first..last; anything else is an error.
     int Whole(int k, long long first, long long last) const;

@@ -15,16 +15,36 @@ namespace {
 // spin or allocate for long before the file runs out.
 constexpr long long MaxListCount = 1000000;
 
-bool LooksLikeNumber(std::string_view text)
+// The text after leading blanks and a sign.
+std::string_view Unsigned(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
-    if (i < text.size() && text[i] == '.')
-        ++i;
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+    return text.substr(i);
+}
+
+bool LooksLikeNumber(std::string_view text)
+{
+    text = Unsigned(text);
+    if (!text.empty() && text.front() == '.')
+        text.remove_prefix(1);
+    return !text.empty() && text.front() >= '0' && text.front() <= '9';
+}
+
+// "inf", "infinity" and "nan" in any case: a value that the solver cannot compute with, not a
+// text that reads as 0.
+bool NamesNoFiniteNumber(std::string_view text)
+{
+    text = Unsigned(text);
+    if (text.size() < 3)
+        return false;
+    std::string word;
+    for (char c : text.substr(0, 3))
+        word += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return word == "inf" || word == "nan";
 }
 
 // A count of list entries on value 1 of the next line.
@@ -123,8 +143,12 @@ double CaseLineReader::Number(int k) const
 {
     const std::string_view text = Text(k);
     double value = 0;
-    if (!ParseLeadingNumber(text, value) && LooksLikeNumber(text))
-        Fail("value " + std::to_string(k) + " is out of range");
+    if (!ParseLeadingNumber(text, value)) {
+        if (LooksLikeNumber(text))
+            Fail("value " + std::to_string(k) + " is out of range");
+        if (NamesNoFiniteNumber(text))
+            Fail("value " + std::to_string(k) + " (" + std::string(text) + ") is not a finite number");
+    }
     return value;
 }
 
@@ -468,8 +492,9 @@ void ReadControlSection(CaseLineReader& in, CaseFileContents& file)
         file.SweatAccumulation = 2;
 
     // One ratio line per stage; a file may stop them early, and the remaining stages then take
-    // the ratios of the last stage given. The grid line is told apart by its key, so a cover
-    // ratio above 1 is still a ratio.
+    // the ratios of the last stage given, or a fresh case's when it gives none: the ratios of
+    // whatever case was open before have nothing to do with this file. The grid line is told
+    // apart by its key, so a cover ratio above 1 is still a ratio.
     file.Ratios.clear();
     bool gridRead = false;
     for (std::size_t s = 0; s < file.Stages.size(); ++s) {
@@ -477,8 +502,13 @@ void ReadControlSection(CaseLineReader& in, CaseFileContents& file)
         if (in.Line().substr(0, 21) == "fabric thickness grid") {
             file.ThicknessGrid = in.Number(1);
             gridRead = true;
-            if (!file.Ratios.empty())
-                file.Ratios.resize(file.Stages.size(), file.Ratios.back());
+            if (file.Ratios.empty()) {
+                CaseModel fresh;
+                fresh.InitControlDefaults();
+                const ControlParameters& d = fresh.Control;
+                file.Ratios.push_back({d.ClothingCoverRatio[0], d.MoistureTransferRatio[0], d.HeatTransferRatio[0]});
+            }
+            file.Ratios.resize(file.Stages.size(), file.Ratios.back());
             break;
         }
         file.Ratios.push_back({in.Number(1), in.Number(2), in.Number(3)});
@@ -538,6 +568,16 @@ void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
         model.MembraneDefined = true;
         model.MembraneFirstOpen = false;
     }
+    // The file tells which models the case uses; the model code is not in it. A model is only
+    // switched on here: the loaded boundary conditions lock the model choice, so a model
+    // switched off by a load could not be switched on again. Room and self-heating are not in
+    // the file.
+    auto switchOn = [&model](std::uint8_t m) { model.ModelCode = static_cast<std::uint8_t>(model.ModelCode | m); };
+    if (file.HasBody)
+        switchOn(ModelBody);
+    for (const auto& fabric : file.Fabrics)
+        if (fabric->HasPcm)
+            switchOn(ModelPCM);
     model.Fabrics = std::move(file.Fabrics);
     if (!model.Fabrics.empty()) {
         model.FabricDefined = true;

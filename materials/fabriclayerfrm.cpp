@@ -273,7 +273,7 @@ void TFabricLayerFrm::OKBtnClick()
     // clothing keeps the boundary values edited since.
     const StageInputs now = CurrentStageInputs();
     if (!(now == ConfirmedInputs))
-        c.StagesDirty = true;
+        MarkStagesForRebuild();
     ConfirmedInputs = now;
     c.ClothingDefined = true;
     ReportStepConfirmed(TCaseStep::Clothing);

@@ -270,8 +270,9 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     groups->addWidget(GroupBox3);
 
     BitBtn1 = MakeDialogButton(this, "BitBtn1", "Fiber Database..");
-    BitBtn1->hide();
     auto* buttons = MakeEditButtons(this, Default, btnClear, OKBtn, btnExit);
+    // The database query is the way to a fibre's measured values.
+    buttons->insertWidget(0, BitBtn1);
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

@@ -75,7 +75,7 @@ public:
     QPushButton* btnClear;
     QPushButton* OKBtn;
     QPushButton* btnExit;
-    QPushButton* BitBtn1;  // "Fiber Database..", never shown
+    QPushButton* BitBtn1;  // "Fiber Database.."
 
     // Escape and the title bar's close act as Cancel, so the fabric dialog comes back.
     void reject() override;

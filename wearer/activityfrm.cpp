@@ -367,7 +367,7 @@ void TActivityFrm::Button2Click()
     if (entriesChanged)
         stored.ScheduleChanged = true;
     if (entriesChanged || durationsChanged)
-        c.StagesDirty = true;
+        MarkStagesForRebuild();
     c.ActivityDefined = true;
     ReportStepConfirmed(TCaseStep::Activity);
     EndWith(mrOk);

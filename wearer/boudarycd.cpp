@@ -162,6 +162,10 @@ TBoudaryCD::TBoudaryCD(QWidget* owner) : TForm(owner)
             SetKeyFilter(this->*e.Edit, e.Filter);
     SetKeyFilter(CoolDownTimeText, DecimalKeyPress);
 
+    // The edits show the current stage however the selection moves (mouse, arrow, Home, End and
+    // page keys), so Update never stores one stage's values into another; a click on the row
+    // that is already current shows its stored values again.
+    connect(StageListBox, &QListWidget::currentRowChanged, this, Guard([this](int) { StageListBoxClick(); }));
     connect(StageListBox, &QListWidget::itemClicked, this, Guard([this] { StageListBoxClick(); }));
     connect(UpdateBtn, &QPushButton::clicked, this, Guard([this] { UpdateBtnClick(); }));
     connect(CoolDownCheckBox, &QCheckBox::clicked, this, Guard([this] { CoolDownCheckBoxClick(); }));

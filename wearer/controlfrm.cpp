@@ -44,8 +44,10 @@ const ControlEdit ControlEdits[] = {
      "SweatAccumu", false, 2, 2},
 };
 
-// The data-file reader takes a sweat accumulation above this for a damaged value, so a larger
-// one would not come back from a saved case.
+// The data-file reader takes a sweat accumulation outside this range for a damaged value, so
+// such a value would not come back from a saved case. The key filter keeps a minus out of
+// typing, not out of a paste.
+constexpr double MinSweatAccumulation = 0;
 constexpr double MaxSweatAccumulation = 100;
 
 // A stage column: the ratios of stage i, in reading order.
@@ -168,7 +170,8 @@ bool TControlFrm::GetValue(ControlParameters& control)
         const double value = GetEditValue(this->*e.Edit, e.Name, ok);
         if (!ok)
             return false;
-        if (e.Field == &ControlParameters::SweatAccumulation && value > MaxSweatAccumulation) {
+        if (e.Field == &ControlParameters::SweatAccumulation &&
+            (value < MinSweatAccumulation || value > MaxSweatAccumulation)) {
             ShowEditValueError(e.Name);
             return false;
         }

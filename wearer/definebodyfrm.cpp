@@ -11,6 +11,7 @@
 
 #include "app/commonfuc.h"
 #include "app/workflow.h"
+#include "casemodel/garmentstyles.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
 #include "toolkit/application.h"
@@ -100,10 +101,10 @@ TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
     OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
     Button2 = MakeDialogButton(this, "Button2", "Cancel");
+    // Shown: the physiology values go into every saved case, and the database query fills the
+    // wearer from a measured body model.
     Button1 = MakeDialogButton(this, "Button1", "Physiological Properties..");
-    Button1->hide();
     Database = MakeDialogButton(this, "Database", "Database...");
-    Database->hide();
 
     auto* left = new QVBoxLayout;
     left->setSpacing(8);
@@ -128,8 +129,9 @@ TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
     main->addLayout(top);
     main->addLayout(buttons);
 
+    // Only the weight filters keys. The height takes any text, and OK refuses one that is no
+    // number: a filter would quietly turn "1e999" into "1999".
     SetOnKeyPress(W_dText, [this](char& key) { W_dTextKeyPress(key); });
-    SetKeyFilter(HeightText, DecimalKeyPress);
     RadioGroup1->OnClick = Guard([this] { RadioGroup1Click(); });
     connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OkBtnClick(); }));
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
@@ -153,24 +155,45 @@ void TDefineBodyFrm::ApplySex(int index)
     IsFemale = index == 1;
     Image1->setPixmap(IsMale ? MalePicture : FemalePicture);
     RadioGroup1Tag = index;
-    // The garment styles follow the sex at once, not only after OK: the case keeps the one sex
-    // that the garments, the file's style check and its body line all go by.
-    BodyParameters& body = TheCase().Body;
-    body.IsMale = IsMale;
-    body.IsFemale = IsFemale;
 }
 
 void TDefineBodyFrm::RadioGroup1Click()
 {
+    // Only the dialog follows the click; the case's sex, and with it the garments, changes on OK.
     SexChanged = RadioGroup1->ItemIndex() != RadioGroup1Tag;
-    // Garments chosen for the other sex no longer fit the wearer: the clothing has to be
-    // defined again before the case can be saved.
-    CaseModel& c = TheCase();
-    if (SexChanged && c.GarmentList.GarmentCount > 0 && c.ClothingDefined) {
-        c.ClothingDefined = false;
-        ReportStepConfirmed(TCaseStep::Clothing);
-    }
     ApplySex(RadioGroup1->ItemIndex());
+}
+
+TDefineBodyFrm::TShownChoices TDefineBodyFrm::ShownChoices() const
+{
+    return {RadioGroup1->ItemIndex(), RadioGroup2->ItemIndex(), RadioGroup3->ItemIndex(), W_dText->text(),
+            HeightText->text(), SexChanged};
+}
+
+void TDefineBodyFrm::RestoreChoices(const TShownChoices& shown)
+{
+    W_dText->setText(shown.Weight);
+    HeightText->setText(shown.Height);
+    RadioGroup1Tag = shown.Sex;
+    RadioGroup1->SetItemIndex(shown.Sex);
+    ApplySex(shown.Sex);
+    SexChanged = shown.SexChanged;
+    RadioGroup2->SetItemIndex(shown.Age);
+    RadioGroup3->SetItemIndex(shown.Race);
+}
+
+void TDefineBodyFrm::FormShow()
+{
+    AtOpening = ShownChoices();
+    Confirmed = false;
+}
+
+void TDefineBodyFrm::FormClose()
+{
+    // Cancel, Escape and the close box leave the case as it was and the dialog as it opened.
+    if (!Confirmed && AtOpening)
+        RestoreChoices(*AtOpening);
+    AtOpening.reset();
 }
 
 bool TDefineBodyFrm::ReadWearer(WearerMeasures& wearer)
@@ -209,8 +232,15 @@ void TDefineBodyFrm::OkBtnClick()
         c.BodyDefined = false;
         return;
     }
+    // Garments chosen for the other sex no longer fit the wearer: the clothing has to be
+    // defined again before the case can be saved.
+    if (wearer.IsMale != WearerIsMale(c) && c.GarmentList.GarmentCount > 0 && c.ClothingDefined) {
+        c.ClothingDefined = false;
+        ReportStepConfirmed(TCaseStep::Clothing);
+    }
     ApplyWearer(wearer, c.Body);
     Defined = true;
+    Confirmed = true;
     if (Modal())
         SetModalResult(mrOk);
     c.BodyDefined = true;

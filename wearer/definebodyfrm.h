@@ -1,6 +1,7 @@
 #pragma once
-// The wearer: weight, height, sex, age class and race. Its OK also confirms the physiology, so a
-// body is never confirmed without thermoregulation values.
+// The wearer: weight, height, sex, age class and race. The choices reach the case on OK only; a
+// close without OK puts back what the dialog showed when it opened. Its OK also confirms the
+// physiology, so a body is never confirmed without thermoregulation values.
 #include <QPixmap>
 #include <optional>
 
@@ -31,8 +32,8 @@ public:
 
     // Fills the dialog from a loaded body block (and the physiology dialog with it).
     void PutBodyValue(const BodyParameters& body);
-    // Shows a body model chosen from the material database. The sex counts as chosen by the
-    // user (a change of sex starts a new garment list, as a click does).
+    // Shows a body model chosen from the material database, as if the user had chosen it: it
+    // takes effect on OK, as a click does.
     void PutBodyModel(const TBodyModelChoice& model);
     // Reads the dialog; stores weight (g), DuBois area, height, sex, age and race into the block
     // only when weight and height are valid.
@@ -70,7 +71,25 @@ public:
     QPushButton* Button1;
     QPushButton* Database;
 
+protected:
+    void FormShow() override;
+    void FormClose() override;
+
 private:
+    // What the five choices showed, so a close without OK can put them back.
+    struct TShownChoices {
+        int Sex = 1;
+        int Age = 0;
+        int Race = 0;
+        QString Weight;
+        QString Height;
+        bool SexChanged = false;
+    };
+    TShownChoices ShownChoices() const;
+    void RestoreChoices(const TShownChoices& shown);
+    std::optional<TShownChoices> AtOpening;
+    bool Confirmed = false;  // OK succeeded since the dialog was opened
+
     // Reads weight and height (each must be a number above 0; each failure has its message)
     // and the three groups.
     bool ReadWearer(WearerMeasures& wearer);

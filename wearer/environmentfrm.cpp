@@ -237,7 +237,7 @@ void TEnvironmentFrm::OkBtnClick()
         // Unchanged values keep the stages as they are, with what the boundary dialog or a
         // loaded file gave them.
         if (changed)
-            c.StagesDirty = true;
+            MarkStagesForRebuild();
         ReportStepConfirmed(TCaseStep::Environment);
     }
     stored.Place = PlaceChoice;

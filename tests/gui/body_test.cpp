@@ -4,12 +4,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <sstream>
+#include <vector>
 
 #include "app/furfea.h"
 #include "casemodel/bodycalc.h"
 #include "casemodel/casefile.h"
+#include "materials/bodyqueryform.h"
+#include "materials/fiber.h"
+#include "materials/fiberqueryform.h"
+#include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
@@ -198,6 +205,87 @@ TEST_F(BodyDialogTest, LoadedBodyRoundTripsThroughBothDialogsIntoTheSameFileText
     MessageRecorder messages;
     EXPECT_EQ(RunBodyDialog([] { DefineBodyFrm->OKBtn->click(); }), mrOk);
     EXPECT_EQ(BodySection(), text);
+}
+
+TEST_F(BodyDialogTest, TheChoicesTakeEffectOnOkOnlyAndAnyOtherCloseShowsThemAsOpened)
+{
+    // A man in one garment, an adult of race 4.
+    const std::string text = GoldenFile("case_saved.sdf");
+    QTemporaryDir folder;
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(text, folder.filePath("case.sdf")));
+    ASSERT_EQ(DefineBodyFrm->RadioGroup1->ItemIndex(), 0);
+    ASSERT_EQ(DefineBodyFrm->RadioGroup2->ItemIndex(), 1);
+    MessageRecorder messages;
+    EXPECT_EQ(RunBodyDialog([] {
+                  DefineBodyFrm->RadioGroup1->Button(1)->click();
+                  DefineBodyFrm->RadioGroup2->Button(2)->click();
+                  DefineBodyFrm->HeightText->setText("160");
+                  DefineBodyFrm->Button2->click();
+              }),
+              mrCancel);
+    EXPECT_TRUE(FurFea->Case.ClothingDefined);
+    EXPECT_EQ(SavedLines().join("\r\n").toStdString(), text);
+
+    // Reopened it shows the case's wearer; the close box does what Cancel does.
+    RunBodyDialog([] {
+        EXPECT_EQ(DefineBodyFrm->RadioGroup1->ItemIndex(), 0);
+        EXPECT_EQ(DefineBodyFrm->RadioGroup2->ItemIndex(), 1);
+        EXPECT_EQ(DefineBodyFrm->HeightText->text(), "175");
+        EXPECT_TRUE(Shows(DefineBodyFrm->MalePicture));
+        DefineBodyFrm->RadioGroup1->Button(1)->click();
+        DefineBodyFrm->close();
+    });
+    EXPECT_TRUE(FurFea->Case.ClothingDefined);
+    EXPECT_TRUE(FurFea->Case.Body.IsMale);
+
+    // The other sex confirmed undoes the clothing.
+    EXPECT_EQ(RunBodyDialog([] {
+                  EXPECT_EQ(DefineBodyFrm->RadioGroup1->ItemIndex(), 0);
+                  DefineBodyFrm->RadioGroup1->Button(1)->click();
+                  DefineBodyFrm->OKBtn->click();
+              }),
+              mrOk);
+    EXPECT_FALSE(FurFea->Case.ClothingDefined);
+    EXPECT_TRUE(FurFea->Case.Body.IsFemale && !FurFea->Case.Body.IsMale);
+}
+
+TEST_F(BodyDialogTest, AHeightThatIsNoNumberIsRefusedAsTyped)
+{
+    MessageRecorder messages;
+    messages.Expect(InputError("Height"), "Input Error");
+    const int result = RunBodyDialog([] {
+        DefineBodyFrm->W_dText->setText("70");
+        DefineBodyFrm->HeightText->clear();
+        QTest::keyClicks(DefineBodyFrm->HeightText, "1e999");
+        EXPECT_EQ(DefineBodyFrm->HeightText->text(), "1e999");
+        DefineBodyFrm->OKBtn->click();
+    });
+    EXPECT_EQ(result, mrNone);
+    EXPECT_FALSE(FurFea->Case.BodyDefined);
+}
+
+TEST_F(BodyDialogTest, ThePhysiologyAndTheDatabaseQueriesOpenFromTheirButtons)
+{
+    MessageRecorder messages;
+    messages.AllowAny();  // whatever the database windows say about their contents
+    // The windows that `command` opens; in `dialog`, each of the buttons is clicked.
+    auto opened = [](const std::function<void()>& command, TForm* dialog, std::vector<QPushButton*> buttons) {
+        std::vector<TForm*> shown;
+        ScopedModalHook hook([&](TForm& form) {
+            shown.push_back(&form);
+            for (QPushButton* button : &form == dialog ? buttons : std::vector<QPushButton*>{}) {
+                EXPECT_TRUE(button->isVisible()) << button->text().toStdString();
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+            return int(mrCancel);
+        });
+        command();
+        return shown;
+    };
+    EXPECT_EQ(opened([] { FurFea->BodyBtnClick(); }, DefineBodyFrm, {DefineBodyFrm->Button1, DefineBodyFrm->Database}),
+              (std::vector<TForm*>{DefineBodyFrm, PhysiologyFrm, BodyQueryForm}));
+    EXPECT_EQ(opened([] { FurFea->Fiber1Click(); }, Fiber, {Fiber->BitBtn1}),
+              (std::vector<TForm*>{Fiber, FiberQueryForm}));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/commonfuc.h"
 #include "casemodel/stagebuilder.h"
@@ -15,6 +16,7 @@
 #include "tests/support/appfixture.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/boudarycd.h"
+#include "wearer/controlfrm.h"
 #include "wearer/environmentfrm.h"
 
 namespace {
@@ -101,6 +103,36 @@ TEST_F(BoundaryTest, UpdateStoresEveryValueUnderItsOwnKeyAndWritesTheEnvironment
     EXPECT_EQ(LinesAfter(SavedLines(), "Stage Name: $Stage3$", 9), expected.join("\n").toStdString());
 }
 
+TEST_F(BoundaryTest, TheEditsFollowTheSelectionWhenItMovesByKeyAndUpdateStoresIntoTheStageShown)
+{
+    DefineStagedCase(3);
+    OpenBoundary([] {
+        const StageType second = *FurFea->Case.Stages[1];
+        const CaseModel before = FurFea->Case;
+        QListWidget* list = Dialog().StageListBox;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up);
+        ASSERT_EQ(list->currentRow(), 1);
+        EXPECT_EQ(Dialog().AirTempText2->text(), "21");
+        EXPECT_EQ(Dialog().RHText2->text(), "51");
+
+        Dialog().UpdateBtn->click();
+        const StageType& now = *FurFea->Case.Stages[1];
+        EXPECT_EQ(now.OuterT_a, second.OuterT_a);
+        EXPECT_EQ(now.OuterRH, second.OuterRH);
+        EXPECT_EQ(now.MR, second.MR);
+        EXPECT_EQ(now.Wind, second.Wind);
+        for (std::size_t s = 0; s < 3; ++s) {
+            EXPECT_EQ(FurFea->Case.Activity.MetabolicRate[s], before.Activity.MetabolicRate[s]) << s;
+            EXPECT_EQ(FurFea->Case.Environment.Temperature[s], before.Environment.Temperature[s]) << s;
+            EXPECT_EQ(FurFea->Case.Environment.RH[s], before.Environment.RH[s]) << s;
+        }
+        EXPECT_EQ(Dialog().AirTempText2->text(), "");
+        ClickStage(1);
+        EXPECT_EQ(Dialog().AirTempText2->text(), "21");
+    });
+}
+
 TEST_F(BoundaryTest, ARefusedUpdateChangesNothingAnywhere)
 {
     DefineStagedCase(3);
@@ -181,6 +213,47 @@ TEST_F(BoundaryTest, OkNeedsStagesAndTheEnvironmentDefaultNeedsTheBodyModel)
         }
     });
     EXPECT_FALSE(TreeNodeMarked(tnBoundary));
+}
+
+// Runs the environment dialog from its step button: after a key in the temperature grid, OK
+// reads every row; `temperature` goes into the first row when it is not empty.
+void ConfirmEnvironment(const QString& temperature)
+{
+    Drive(EnvironmentFrm, [] { FurFea->EnvironmentBtnClick(); }, [&temperature] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(EnvironmentFrm->TemperatureTable, &press);
+        if (!temperature.isEmpty())
+            EnvironmentFrm->TemperatureTable->SetCell(0, 0, temperature);
+        EnvironmentFrm->OkBtn->click();
+    });
+}
+
+TEST_F(BoundaryTest, ARebuildOfTheStagesUndoesTheBoundaryAndControlSteps)
+{
+    DefineStagedCase(2);
+    OpenBoundary([] {
+        Dialog().H_cUEdit->setText("0.0005");
+        Dialog().UpdateBtn->click();
+        Dialog().OKBtn->click();
+    });
+    Drive(ControlFrm, [] { FurFea->ControlVariable1Click(); }, [] { ControlFrm->OKBtn->click(); });
+    ASSERT_TRUE(TreeNodeMarked(tnBoundary) && TreeNodeMarked(tnControl));
+    ASSERT_FALSE(FurFea->ImgBc0->isHidden());
+
+    ConfirmEnvironment("");
+    EXPECT_TRUE(TreeNodeMarked(tnBoundary) && TreeNodeMarked(tnControl)) << "nothing changed";
+    EXPECT_TRUE(FurFea->Case.BoundaryDefined && FurFea->Case.ControlDefined);
+
+    ConfirmEnvironment("27");
+    EXPECT_FALSE(TreeNodeMarked(tnBoundary));
+    EXPECT_FALSE(TreeNodeMarked(tnControl));
+    EXPECT_TRUE(FurFea->ImgBc0->isHidden());
+    EXPECT_FALSE(FurFea->Case.BoundaryDefined || FurFea->Case.ControlDefined);
+    // The builder's values, not the one typed before.
+    const QStringList lines = SavedLines();
+    EXPECT_EQ(lines.filter("h_cC: ").join("\n").toStdString(),
+              std::string("h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$\n") +
+                  "h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$");
 }
 
 } // namespace

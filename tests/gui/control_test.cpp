@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -97,6 +100,24 @@ TEST_F(ControlTest, ARefusedOkStoresNothing)
         EXPECT_EQ(FurFea->Case.Control.TimeStep, before.TimeStep);
         EXPECT_EQ(FurFea->Case.Control.ClothingCoverRatio[1], before.ClothingCoverRatio[1]);
     });
+}
+
+TEST_F(ControlTest, APastedNegativeSweatAccumulationIsRefused)
+{
+    DefineStagedCase(1);
+    FurFea->Case.Control.SweatAccumulation = 7;
+    MessageRecorder messages;
+    messages.Expect("The input of SweatAccumu is not correct. Please try it again!", "Input Error");
+    OpenControl([] {
+        QGuiApplication::clipboard()->setText("-5");
+        Dialog().SAEdit->selectAll();
+        Dialog().SAEdit->paste();
+        ASSERT_EQ(Dialog().SAEdit->text(), "-5");
+        Dialog().OKBtn->click();
+        EXPECT_TRUE(Dialog().isVisible());
+    });
+    EXPECT_EQ(FurFea->Case.Control.SweatAccumulation, 7);
+    EXPECT_NE(SavedLines().indexOf("TimeStep: $0.0002$ Savefrequence: $60$ SweatAccumu: $7$"), -1);
 }
 
 } // namespace

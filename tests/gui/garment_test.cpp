@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,7 +73,16 @@ protected:
         AppTest::SetUp();
         FurFea->Case.ModelCode = 1;
     }
-    void Wearer(int sex) { DefineBodyFrm->RadioGroup1->Button(sex)->click(); }
+    // The wearer's sex changes through the body dialog's OK.
+    void Wearer(int sex)
+    {
+        RunModal(DefineBodyFrm, [] { FurFea->BodyBtnClick(); }, [sex] {
+            DefineBodyFrm->W_dText->setText("70");
+            DefineBodyFrm->HeightText->setText("175");
+            DefineBodyFrm->RadioGroup1->Button(sex)->click();
+            DefineBodyFrm->OKBtn->click();
+        });
+    }
 };
 
 TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGarments)

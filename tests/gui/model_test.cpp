@@ -2,9 +2,13 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "app/furfea.h"
+#include "materials/pcm.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/unit/casefile_cases.h"
 #include "tests/support/appfixture.h"
 #include "toolkit/forms.h"
 #include "wearer/definebodyfrm.h"
@@ -61,6 +65,24 @@ TEST_F(ModelTest, TheBoxesGiveTheCodeUntilTheBoundaryConditionsExist)
         ModelFrm->btnExit->click();
     });
     EXPECT_EQ(FurFea->Case.ModelCode, ModelPCM);
+}
+
+TEST_F(ModelTest, ALoadedCaseSwitchesOnTheModelsItsFileUses)
+{
+    Opened([] { FurFea->DefineModelClick(); }, [] {
+        ModelFrm->PPTRBox->setChecked(false);
+        ModelFrm->RoomBox->setChecked(true);
+        ModelFrm->OKBtn->click();
+    });
+    ASSERT_EQ(FurFea->Case.ModelCode, ModelNone);
+
+    // A body, a fabric with PCM and stages, whose boundary conditions lock the model choice.
+    QTemporaryDir folder;
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(RichCase().Text(), folder.filePath("rich.sdf")));
+    MessageRecorder messages;
+    EXPECT_EQ(Opened([] { FurFea->DefineBodyClick(); }), std::vector<TForm*>{DefineBodyFrm});
+    EXPECT_EQ(Opened([] { FurFea->PCM1Click(); }), std::vector<TForm*>{::PCM});
+    EXPECT_TRUE(FurFea->Case.RoomModel);
 }
 
 } // namespace

@@ -200,12 +200,17 @@ TEST(CaseFileReader, ControlRatiosOfStagesTheFileLeavesOut)
     EXPECT_DOUBLE_EQ(c.Model.Control.ThicknessGrid, 7);
     EXPECT_DOUBLE_EQ(c.Model.Control.RadiusGrid, 9);
 
-    // The grid line before any ratio line leaves every ratio as it was.
+    // The grid line before any ratio line: the stages take a fresh case's ratios, not those of
+    // the case open before (0.5 to 0.8 here).
     const std::size_t first = text.find("ClothingCoverRatio");
-    CaseFixture kept = FreshCase();
-    ASSERT_TRUE(LoadText(text.substr(0, first) + text.substr(grid), kept));
-    EXPECT_DOUBLE_EQ(kept.Model.Control.ClothingCoverRatio[0], 0.9);
-    EXPECT_DOUBLE_EQ(kept.Model.Control.ThicknessGrid, 7);
+    const std::string gridFirst = text.substr(0, first) + text.substr(grid);
+    CaseFixture fresh = FreshCase();
+    ASSERT_TRUE(LoadText(gridFirst, fresh));
+    EXPECT_DOUBLE_EQ(fresh.Model.Control.ThicknessGrid, 7);
+    CaseFixture reused = FreshCase();
+    ASSERT_TRUE(LoadText(text, reused));
+    ASSERT_TRUE(LoadText(gridFirst, reused));
+    EXPECT_EQ(reused.Text(), fresh.Text());
 
     // A cover ratio above 1 is a ratio, not the grid line.
     CaseFixture wide = RichCase();
@@ -269,6 +274,14 @@ TEST(CaseFileReader, DamagedFilesChangeNothing)
     ExpectRefused(Replace(text, "fiber ratio points: $1$\r\n0 fiber ratio: $1$\r\n",
                           "fiber ratio points: $2$\r\n0 fiber ratio: $1$\r\n1 fiber ratio: $0$\r\n"),
                   "fabric with more mass ratios than fibres");
+}
+
+TEST(CaseFileReader, InfinityAndNotANumberFailTheLoadInAnyField)
+{
+    const std::string text = RichCase().Text();
+    ExpectRefused(Replace(text, "Thickness: $0.003$", "Thickness: $nan$"), "nan in a value");
+    ExpectRefused(Replace(text, "Thickness: $0.003$", "Thickness: $ -Infinity$"), "infinity in a value");
+    ExpectRefused(Replace(text, "Race: $4$", "Race: $+NaN$"), "nan in an index");
 }
 
 TEST(CaseFileReader, AFibreListedTwiceGivesEachFabricOneFibrePerRatio)
