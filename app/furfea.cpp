@@ -369,6 +369,12 @@ void TFurFea::MarkTreeNode(int index, const QString& text)
         node->setText(0, text);
 }
 
+void TFurFea::UnmarkTreeNode(int index)
+{
+    if (QTreeWidgetItem* node = TreeNode(index))
+        node->setIcon(0, QIcon());
+}
+
 void TFurFea::ShowCaseDir()
 {
     if (auto* panel = StatusBar->findChild<QLabel*>("StatusPanel0"))
@@ -555,12 +561,13 @@ void TFurFea::StepConfirmed(TCaseStep step)
         break;
     case TCaseStep::Clothing:
         // Reported on every layer OK and on every change that undoes the clothing: the garment
-        // step shows as done only while the clothing is.
+        // step and its tree node show as done only while the clothing is.
         if (Case.ClothingDefined) {
             MarkStepDone(stGarment, stSimulation);
             MarkTreeNode(tnGarment);
         } else {
             SetStepPicture(stGarment, false);
+            UnmarkTreeNode(tnGarment);
         }
         break;
     case TCaseStep::Boundary:

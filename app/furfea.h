@@ -86,6 +86,8 @@ public:
     QTreeWidgetItem* TreeNode(int index) const;
     // Sets the node's picture and selected picture to 1; a non-empty text replaces its caption.
     void MarkTreeNode(int index, const QString& text = QString());
+    // Takes the mark off a node whose step is no longer done.
+    void UnmarkTreeNode(int index);
     // Status bar: "Files are saved to " + CaseDir.
     void ShowCaseDir();
 

@@ -12,7 +12,8 @@ class TCaseHost {
 public:
     virtual ~TCaseHost() = default;
     virtual CaseModel& HostedCase() = 0;
-    // The step's flag in the case is already set when this is called.
+    // The step's flag in the case is already set, or cleared, when this is called; the main
+    // window draws the step from it.
     virtual void StepConfirmed(TCaseStep step) = 0;
     // A material or model definition was confirmed (changed) or merely looked at.
     virtual void NotifyDefinitionChanged(bool changed) = 0;
