@@ -564,12 +564,13 @@ void TFurFea::StepConfirmed(TCaseStep step)
         break;
     case TCaseStep::Clothing:
         // Reported on every layer OK and on every change that undoes the clothing: the garment
-        // step shows as done only while the clothing is.
+        // step and its tree node show as done only while the clothing is.
         if (Case.ClothingDefined) {
             MarkStepDone(stGarment, stSimulation);
             MarkTreeNode(tnGarment);
         } else {
             SetStepPicture(stGarment, false);
+            ShowTreeMark(tnGarment, false);
         }
         break;
     case TCaseStep::Boundary:

@@ -22,6 +22,16 @@ void AddDefaultMembrane(TList<MembraneType>& membranes)
     membranes.push_back(MakeDefaultMembrane());
 }
 
+std::vector<LayerPlace> LayersHolding(const std::vector<GarmentLayerRow>& rows, const FabricType& fabric)
+{
+    std::vector<LayerPlace> places;
+    for (std::size_t g = 0; g < rows.size(); ++g)
+        for (std::size_t j = 0; j < LayersPerGarment; ++j)
+            if (rows[g].Layers[j].get() == &fabric)
+                places.push_back({static_cast<int>(g), static_cast<int>(j)});
+    return places;
+}
+
 bool TakeFabricOutOfLayers(std::vector<GarmentLayerRow>& rows, const FabricType& fabric)
 {
     bool found = false;

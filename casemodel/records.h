@@ -99,6 +99,16 @@ struct GarmentLayerRow {
 // when any did.
 bool TakeFabricOutOfLayers(std::vector<GarmentLayerRow>& rows, const FabricType& fabric);
 
+// A garment's layer, both counted from 0.
+struct LayerPlace {
+    int Garment = 0;
+    int Layer = 0;
+    bool operator<(const LayerPlace& o) const { return Garment != o.Garment ? Garment < o.Garment : Layer < o.Layer; }
+    bool operator==(const LayerPlace& o) const { return Garment == o.Garment && Layer == o.Layer; }
+};
+// The layers that hold the fabric, garment by garment.
+std::vector<LayerPlace> LayersHolding(const std::vector<GarmentLayerRow>& rows, const FabricType& fabric);
+
 struct FabricMicroclimate {
     std::string InnerContact = "true";
     std::string OuterContact = "true";

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -196,6 +197,16 @@ std::shared_ptr<MembraneType> FirstMembraneNamed(const QString& name)
         if (QString::fromStdString(m->Name) == name)
             return m;
     return nullptr;
+}
+
+// Asks before a fabric that layers hold goes, naming them as the user counts them.
+QString UsedFabricQuestion(const FabricType& fabric, const std::vector<LayerPlace>& layers)
+{
+    QStringList names;
+    for (const LayerPlace& p : layers)
+        names << QString("garment %1 layer %2").arg(p.Garment + 1).arg(p.Layer + 1);
+    return "The fabric " + QString::fromStdString(fabric.Name) + " is used by " + names.join(", ") +
+           ". Delete it and empty these layers?";
 }
 
 // The selected fibres and the ratio table stand line for line side by side.
@@ -397,6 +408,8 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     ShadeRows(this, WettingRows, false, false);
     ShadeRows(this, HeatingRows, false, false);
     Shade(txtVolumePercentofPCM, false);
+    InnerMemCheckBoxClick();
+    OuterMemCheckBoxClick();
 
     connect(MMFCheck, &QCheckBox::toggled, this, Guard([this] { MMFCheckClick(); }));
     connect(PCMCheck, &QCheckBox::toggled, this, Guard([this] { PCMCheckClick(); }));
@@ -407,6 +420,8 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     for (QLineEdit* e : {TopAngleTxt, BottomAngleTxt})
         connect(e, &QLineEdit::textChanged, this, Guard([this] { TopAngleTxtChange(); }));
     // The user's choice only: filling the lists is no choice.
+    connect(InnerMemCheckBox, &QCheckBox::toggled, this, Guard([this] { InnerMemCheckBoxClick(); }));
+    connect(OuterMemCheckBox, &QCheckBox::toggled, this, Guard([this] { OuterMemCheckBoxClick(); }));
     connect(InMemComboBox, qOverload<int>(&QComboBox::activated), this,
             Guard([this](int index) { InMemComboBoxSelect(index); }));
     connect(OutMemComboBox, qOverload<int>(&QComboBox::activated), this,
@@ -469,8 +484,8 @@ void TFabricForm::FillMaterialLists()
         InMemComboBox->addItem(name);
         OutMemComboBox->addItem(name);
     }
-    InMemComboBox->setCurrentIndex(InMemComboBox->findText(InnerMembraneName));
-    OutMemComboBox->setCurrentIndex(OutMemComboBox->findText(OuterMembraneName));
+    InnerMemCheckBoxClick();
+    OuterMemCheckBoxClick();
 }
 
 void TFabricForm::LoadFabricList(const TList<FabricType>& fabrics)
@@ -610,23 +625,28 @@ bool TFabricForm::GetFabricValue(FabricType& fabric)
     return !fabric.IsHeatingFabric || ReadRows(this, HeatingRows, fabric);
 }
 
-void TFabricForm::ShowMembrane(const MembraneType* membrane, QCheckBox* check, QComboBox* combo, QString& kept)
+void TFabricForm::ShowMembrane(const MembraneType* membrane, QCheckBox* check, QString& kept)
 {
-    if (!membrane || membrane->Name == "OP") {
-        check->setChecked(false);
-        combo->setCurrentIndex(-1);
-        return;
-    }
-    check->setChecked(true);
-    kept = QString::fromStdString(membrane->Name);
-    combo->setCurrentIndex(combo->findText(kept));
+    const bool covered = membrane && membrane->Name != "OP";
+    if (covered)
+        kept = QString::fromStdString(membrane->Name);
+    check->setChecked(covered);
+}
+
+void TFabricForm::ResetRatioTable(int rows)
+{
+    // Emptied before shrinking: the grid keeps the texts of the rows it drops and would bring
+    // them back as the rows of fibres selected later.
+    for (int i = 0; i < RatioTable->RowCount(); ++i)
+        RatioTable->SetCell(0, i, QString());
+    RatioTable->SetRowCount(std::max(1, rows));
 }
 
 void TFabricForm::PutFabricValue(const FabricType& fabric)
 {
     SFiberListBox->clear();
     const int fibers = static_cast<int>(fabric.Fibers.size());
-    RatioTable->SetRowCount(std::max(1, fibers));
+    ResetRatioTable(fibers);
     for (int i = 0; i < fibers; ++i) {
         AddFiberLine(SFiberListBox, QString::fromStdString(fabric.Fibers[static_cast<std::size_t>(i)]->Name));
         // The reader refuses a fabric with fewer ratios than fibres; an empty cell is the
@@ -635,8 +655,11 @@ void TFabricForm::PutFabricValue(const FabricType& fabric)
     }
 
     auto side = [&](std::size_t i) { return i < fabric.Membranes.size() ? fabric.Membranes[i].get() : nullptr; };
-    ShowMembrane(side(0), InnerMemCheckBox, InMemComboBox, InnerMembraneName);
-    ShowMembrane(side(1), OuterMemCheckBox, OutMemComboBox, OuterMembraneName);
+    ShowMembrane(side(0), InnerMemCheckBox, InnerMembraneName);
+    ShowMembrane(side(1), OuterMemCheckBox, OuterMembraneName);
+    // A box whose tick did not change still has to show the side's membrane.
+    InnerMemCheckBoxClick();
+    OuterMemCheckBoxClick();
 
     if (fabric.MmfTreatment) {
         ShowRows(this, WettingRows, fabric);
@@ -672,14 +695,10 @@ void TFabricForm::PutFabricValue(const FabricType& fabric)
 void TFabricForm::ClearFabricFields()
 {
     SFiberListBox->clear();
-    // Emptied before shrinking: the grid would keep the texts of rows it drops for later.
-    for (int i = 0; i < RatioTable->RowCount(); ++i)
-        RatioTable->SetCell(0, i, QString());
-    RatioTable->SetRowCount(1);
+    ResetRatioTable(1);
+    // Unticking empties the membrane boxes too.
     InnerMemCheckBox->setChecked(false);
     OuterMemCheckBox->setChecked(false);
-    InMemComboBox->setCurrentIndex(-1);
-    OutMemComboBox->setCurrentIndex(-1);
     for (const ValueRow& r : PropertyRows)
         (this->*r.Edit)->clear();
     // Unticking runs each box's rule: its edits go grey and empty.
@@ -798,6 +817,23 @@ void TFabricForm::DeleteFiberBtnClick()
     delete SFiberListBox->takeItem(row);
 }
 
+namespace {
+
+// A side shows a membrane only while its box is ticked, and then the one that Add and Update
+// take; a choice can be made only then, so an unticked side never looks covered.
+void ShowMembraneChoice(QCheckBox* check, QComboBox* combo, const QString& name)
+{
+    const bool covered = check->isChecked();
+    combo->setEnabled(covered);
+    combo->setCurrentIndex(covered ? combo->findText(name) : -1);
+}
+
+} // namespace
+
+void TFabricForm::InnerMemCheckBoxClick() { ShowMembraneChoice(InnerMemCheckBox, InMemComboBox, InnerMembraneName); }
+
+void TFabricForm::OuterMemCheckBoxClick() { ShowMembraneChoice(OuterMemCheckBox, OutMemComboBox, OuterMembraneName); }
+
 void TFabricForm::InMemComboBoxSelect(int index)
 {
     if (index >= 0)
@@ -866,14 +902,24 @@ void TFabricForm::btnDeleteClick()
         const auto found = std::find(c.Fabrics.begin(), c.Fabrics.end(), fabric);
         if (!fabric || found == c.Fabrics.end())
             throw std::runtime_error("no such fabric");
+        // The confirmed layers and those being edited in the layer dialog.
+        std::vector<LayerPlace> used = LayersHolding(c.Layers.Rows, *fabric);
+        const std::vector<LayerPlace> edited = FabricLayerFrm->LayersHolding(*fabric);
+        used.insert(used.end(), edited.begin(), edited.end());
+        std::sort(used.begin(), used.end());
+        used.erase(std::unique(used.begin(), used.end()), used.end());
+        if (!used.empty() && AppMessageBox(UsedFabricQuestion(*fabric, used), "Information", MB_YESNO) != IDYES)
+            return;
         // Layers that keep the record find it under no name.
         fabric->Name.clear();
         // A layer left with a nameless fabric could not be saved; it loses the fabric, and
         // the clothing has to be finished again.
-        const bool inCase = TakeFabricOutOfLayers(c.Layers.Rows, *fabric);
-        const bool inDialog = FabricLayerFrm->TakeFabricOut(*fabric);
-        if (inCase || inDialog)
+        TakeFabricOutOfLayers(c.Layers.Rows, *fabric);
+        FabricLayerFrm->TakeFabricOut(*fabric);
+        if (!used.empty()) {
             c.ClothingDefined = false;
+            ReportStepConfirmed(TCaseStep::Clothing);
+        }
         c.BoundaryShortcut = false;
         c.Fabrics.erase(found);
         delete FabricListBox->takeItem(row);
@@ -890,6 +936,26 @@ void TFabricForm::FabricListBoxClick()
         return;
     PutFabricValue(*fabric);
     SelectFabricLabel->setText(QString::fromStdString(fabric->Name));
+}
+
+void TFabricForm::ShowFabric(const QString& name)
+{
+    const auto& fabrics = TheCase().Fabrics;
+    const auto found = name.isEmpty() ? fabrics.end()
+                                      : std::find_if(fabrics.begin(), fabrics.end(), [&](const auto& f) {
+                                            return QString::fromStdString(f->Name) == name;
+                                        });
+    FabricListBox->clearSelection();
+    if (found == fabrics.end()) {
+        FabricListBox->setCurrentRow(-1);
+        ClearFabricFields();
+        SelectFabricLabel->clear();
+        return;
+    }
+    // Line i of the list is fabric i of the case.
+    FabricListBox->setCurrentRow(static_cast<int>(found - fabrics.begin()));
+    PutFabricValue(**found);
+    SelectFabricLabel->setText(name);
 }
 
 void TFabricForm::FabricListBoxMouseDown()

@@ -39,6 +39,11 @@ public:
     void PutFabricValue(const FabricType& fabric);
     // Back to the empty dialog; the membrane choices keep their names.
     void ClearFabricFields();
+    // Opens on the fabric of that name, as a garment layer names it: its line selected, its name
+    // in the label and its values shown. With no such fabric (an empty name: the layer has none)
+    // no line is selected and the dialog and the label are emptied, so that Update has nothing
+    // stale to write.
+    void ShowFabric(const QString& name);
 
     static bool FabricNameExists(const TList<FabricType>& fabrics, const std::string& name);
     // Everything the dialog reads, the fibres, membranes and ratios and the PCM values with their
@@ -60,6 +65,8 @@ public:
     void DeleteFiberBtnClick();
     void InMemComboBoxSelect(int index);
     void OutMemComboBoxSelect(int index);
+    void InnerMemCheckBoxClick();
+    void OuterMemCheckBoxClick();
     void btnAddtoListClick();
     void UpdateBtnClick();
     void btnDeleteClick();
@@ -154,7 +161,9 @@ private:
     std::shared_ptr<FabricType> SelectedFabric() const;
     bool ReadFibers(FabricType& fabric);
     bool ReadMembranes(FabricType& fabric);
-    void ShowMembrane(const MembraneType* membrane, QCheckBox* check, QComboBox* combo, QString& kept);
+    void ShowMembrane(const MembraneType* membrane, QCheckBox* check, QString& kept);
+    // Empties every ratio cell, then leaves the table with that many rows.
+    void ResetRatioTable(int rows);
     void ShowLayerDialog();
 
     QSpacerItem* ListLead;  // lines the selected fibres up with their ratios

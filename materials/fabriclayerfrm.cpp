@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <algorithm>
@@ -190,24 +189,25 @@ void TFabricLayerFrm::LayerButtonClick(QPushButton* button)
         CurrentLayer = static_cast<int>(layer);
         if (!group.Boxes[layer]->isChecked())
             return;
-        // The fabric dialog opens on the layer's fabric: its line in the list, found by name
-        // (none when the layer has no fabric or its fabric is no longer in the case).
-        int line = -1;
-        if (const auto fabric = CurrentLayerFabric()) {
-            const auto& fabrics = TheCase().Fabrics;
-            for (std::size_t i = 0; i < fabrics.size(); ++i) {
-                if (fabrics[i]->Name == fabric->Name) {
-                    line = static_cast<int>(i);
-                    break;
-                }
-            }
-        }
-        FabricForm->FabricListBox->clearSelection();
-        FabricForm->FabricListBox->setCurrentRow(line);
+        // The fabric dialog opens on the layer's fabric, or empty when the layer has none.
+        const auto fabric = CurrentLayerFabric();
+        FabricForm->ShowFabric(fabric ? QString::fromStdString(fabric->Name) : QString());
         FabricForm->Show();
         Close();
         return;
     }
+}
+
+void TFabricLayerFrm::TakeFabricOut(const FabricType& fabric)
+{
+    for (const LayerPlace& p : LayersHolding(fabric)) {
+        const auto g = static_cast<std::size_t>(p.Garment);
+        const auto j = static_cast<std::size_t>(p.Layer);
+        // The interactive view has boxes for the first three layers only.
+        if (g < LayerGroups.size() && j < LayerGroups[g].Boxes.size())
+            LayerGroups[g].Boxes[j]->setChecked(false);
+    }
+    TakeFabricOutOfLayers(Rows, fabric);
 }
 
 std::shared_ptr<FabricType> TFabricLayerFrm::CurrentLayerFabric() const

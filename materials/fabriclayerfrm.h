@@ -28,8 +28,10 @@ public:
     // The layer whose button was pressed last gets this fabric. The fabric dialog's OK calls it
     // with the fabric it picked and then shows this dialog again.
     void SetLayerFabric(std::shared_ptr<FabricType> fabric);
-    // A deleted fabric leaves the rows being edited too; true when a layer held it.
-    bool TakeFabricOut(const FabricType& fabric) { return TakeFabricOutOfLayers(Rows, fabric); }
+    // The layers of the rows being edited that hold the fabric.
+    std::vector<LayerPlace> LayersHolding(const FabricType& fabric) const { return ::LayersHolding(Rows, fabric); }
+    // A deleted fabric leaves the rows being edited too, and the boxes of its layers are cleared.
+    void TakeFabricOut(const FabricType& fabric);
     // The fabric the layer whose button was pressed last holds now (none: nullptr).
     std::shared_ptr<FabricType> CurrentLayerFabric() const;
 

@@ -173,25 +173,48 @@ TEST_F(FabricDialogTest, TheMembraneOfASideIsKeptByName)
     EXPECT_FALSE(FabricForm->GetFabricValue(fabric));
 }
 
-TEST_F(FabricDialogTest, DeletingAFabricALayerUsesLeavesTheClothingToBeFinished)
+TEST_F(FabricDialogTest, ARatioOfAFabricShownEarlierDoesNotComeBackWithTheNextFibre)
 {
     LoadGoldenFabrics();
     CaseModel& c = FurFea->Case;
-    c.Layers.Rows = {Row(c, {{2, "Plain"}})};
-    c.ActivityDefined = c.EnvironmentDefined = c.BodyDefined = c.ClothingDefined = true;
-    c.BoundaryShortcut = true;
+    auto blend = std::make_shared<FabricType>(*c.Fabrics[0]);
+    blend->Name = "Blend";
+    blend->Fibers = {FiberNamed(c, "Cotton"), FiberNamed(c, "Wool"), FiberNamed(c, "Polyester")};
+    blend->MassRatios = Points({0.5, 0.3, 0.2});
+    c.Fabrics.push_back(blend);
+    FabricForm->LoadFabricList(c.Fabrics);
+    ClickItem(FabricForm->FabricListBox, 3);
+    ClickItem(FabricForm->FabricListBox, 0);  // Plain: Cotton alone
+    SelectFibers({"Wool"});
+    EXPECT_EQ(FabricForm->RatioTable->Cell(0, 1), "");
+    MessageRecorder messages;
+    messages.Expect("The mass ratio of Wool is not correct. Please try it again!", "Input Error");
+    FabricForm->btnAddtoList->click();
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(c.Fabrics.size(), 4u);
+}
 
-    ClickItem(FabricForm->FabricListBox, 2);  // Odd, in no layer
-    FabricForm->btnDelete->click();
-    EXPECT_TRUE(c.ClothingDefined);
-    EXPECT_FALSE(c.BoundaryShortcut);
+TEST_F(FabricDialogTest, AMembraneBoxShowsANameOnlyWhileItsSideIsTicked)
+{
+    LoadGoldenFabrics();
+    QComboBox* inner = FabricForm->InMemComboBox;
+    QComboBox* outer = FabricForm->OutMemComboBox;
+    ClickItem(FabricForm->FabricListBox, 1);  // Treated: Goretex inside, nothing outside
+    EXPECT_EQ(inner->currentText(), "Goretex");
+    EXPECT_EQ(outer->currentText(), "");
+    FabricForm->InnerMemCheckBox->click();
+    EXPECT_EQ(inner->currentText(), "");
+    // The lists come back refilled whenever the fibre or membrane dialog closes.
+    FabricForm->FillMaterialLists();
+    EXPECT_EQ(inner->currentText(), "");
+    FabricForm->InnerMemCheckBox->click();
+    EXPECT_EQ(inner->currentText(), "Goretex");
 
-    ClickItem(FabricForm->FabricListBox, 0);
-    FabricForm->btnDelete->click();
-    ASSERT_EQ(c.Fabrics.size(), 1u);
-    EXPECT_FALSE(c.Layers.Rows[0].HasFabric[2]);
-    EXPECT_EQ(c.Layers.Rows[0].Layers[2], nullptr);
-    EXPECT_FALSE(c.ClothingDefined);
+    ClickItem(FabricForm->FabricListBox, 2);  // Odd: nothing inside, Goretex outside
+    EXPECT_EQ(inner->currentText(), "");
+    EXPECT_EQ(outer->currentText(), "Goretex");
+    FabricForm->OuterMemCheckBox->click();
+    EXPECT_EQ(outer->currentText(), "");
 }
 
 TEST_F(FabricDialogTest, OkHandsTheSelectedFabricToTheTargetLayerAndEveryWayOutReturnsToTheLayers)

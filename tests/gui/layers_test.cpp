@@ -3,23 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <functional>
+#include <sstream>
 
 #include "app/furfea.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
+#include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 #include "tests/unit/casefile_cases.h"
 #include "toolkit/radiogroup.h"
+#include "toolkit/stringgrid.h"
 
 namespace {
 
@@ -244,6 +250,124 @@ TEST_F(LayerDialogTest, TheClothingChainEndsInTheFileAndALoadedBottomLayerCanBeC
     FurFea->SaveAs1Click();
     EXPECT_NE(GarmentLines(folder.filePath("again.sdf")).find("4layer Has Defined: $1$Fabric: $Wool$\r\n"),
               std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// The one-garment case of the golden file, dressed in "Cotton twill" (Cotton and Wool 60/40,
+// Goretex inside, no options) and holding "Fleece" (Polyester, Goretex outside, wetting and
+// heating values, every value other than Cotton twill's) in no layer.
+std::string TwoFabricCase()
+{
+    CaseModel m;
+    m.InitFreshCase();
+    SetGoldenFibers(m);
+    SetGoldenMembranes(m);
+    auto twill = PlainFabric("Cotton twill");
+    twill->Fibers = {FiberNamed(m, "Cotton"), FiberNamed(m, "Wool")};
+    twill->MassRatios = Points({0.6, 0.4});
+    twill->MeanDiameter = (0.0015 + 0.002) / 2;
+    twill->Membranes = {MembraneNamed(m, "Goretex"), MembraneNamed(m, "OP")};
+    SetGoldenFabrics(m);
+    auto fleece = m.Fabrics[1];
+    fleece->Name = "Fleece";
+    fleece->HasPcm = false;
+    fleece->Fibers = {FiberNamed(m, "Polyester")};
+    fleece->MassRatios = Points({1});
+    fleece->Membranes = {MembraneNamed(m, "OP"), MembraneNamed(m, "Goretex")};
+    m.Fabrics = {twill, fleece};
+    std::ostringstream materials;
+    WriteFiberSection(materials, m);
+    WriteMembraneSection(materials, m);
+    WriteFabricSection(materials, m);
+    std::string text = GoldenFile("case_saved.sdf");
+    const auto from = text.find("fiber types:");
+    text.replace(from, text.find("Garment Number") - from, materials.str());
+    return text;
+}
+
+TEST_F(LayerDialogTest, ALayerButtonShowsItsOwnFabricSoUpdateRewritesItUnchanged)
+{
+    QTemporaryDir folder;
+    const std::string text = TwoFabricCase();
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(text, folder.filePath("two.sdf")));
+    ClickItem(FabricForm->FabricListBox, 1);
+    RunModal(FabricLayerFrm, [] { FabricForm->btnExit->click(); }, [] { Button(0, 0)->click(); });
+
+    ASSERT_EQ(FabricForm->SFiberListBox->count(), 2);
+    EXPECT_EQ(FabricForm->SFiberListBox->item(1)->text(), "Wool");
+    EXPECT_EQ(FabricForm->RatioTable->Cell(0, 0), "60");
+    EXPECT_EQ(FabricForm->RatioTable->Cell(0, 1), "40");
+    EXPECT_EQ(FabricForm->InMemComboBox->currentText(), "Goretex");
+    EXPECT_FALSE(FabricForm->OuterMemCheckBox->isChecked());
+    EXPECT_EQ(FabricForm->OutMemComboBox->currentText(), "");
+    EXPECT_EQ(FabricForm->SelectFabricLabel->text(), "Cotton twill");
+    FabricForm->UpdateBtn->click();
+    CaseModel& m = FurFea->Case;
+    m.ActivityDefined = m.EnvironmentDefined = true;
+    m.Activity.ScheduleChanged = false;
+    EXPECT_EQ(SavedLines().join("\r\n").toStdString(), text);
+
+    // A layer without a fabric opens an empty dialog with no line chosen.
+    Box(0, 1)->setChecked(true);
+    Button(0, 1)->click();
+    EXPECT_TRUE(FabricForm->FabricListBox->selectedItems().isEmpty());
+    EXPECT_EQ(FabricForm->SFiberListBox->count(), 0);
+    EXPECT_EQ(FabricForm->PorosityText->text(), "");
+    EXPECT_EQ(FabricForm->SelectFabricLabel->text(), "");
+}
+
+TEST_F(LayerDialogTest, DeletingAFabricThatLayersHoldAsksFirstAndUndoesTheClothing)
+{
+    MessageRecorder messages;
+    CaseModel& m = FurFea->Case;
+    auto spare = PlainFabric("Spare");
+    spare->Membranes = {m.Membranes[0], m.Membranes[0]};
+    m.Fabrics.push_back(spare);
+    FabricForm->LoadFabricList(m.Fabrics);
+    Garments({{3, 1}, {5, 2}});
+    m.Layers.Rows = {Row(m, {{2, "Shell cloth"}}), Row(m, {{0, "Fleece"}, {4, "Shell cloth"}})};
+    m.Layers.GarmentCount = 2;
+    m.ClothingDefined = true;
+    FabricLayerFrm->BuildLayerGrid();
+    ASSERT_TRUE(TreeNodeMarked(tnGarment));
+    // Being edited in the layer dialog only: Shell cloth in garment 2, layer 2.
+    Fill(1, 1, 0);
+    m.BoundaryShortcut = true;
+
+    // In no layer: gone without a question.
+    ClickItem(FabricForm->FabricListBox, 2);
+    FabricForm->btnDelete->click();
+    EXPECT_EQ(m.Fabrics.size(), 2u);
+    EXPECT_FALSE(m.BoundaryShortcut);
+
+    const QString question = "The fabric Shell cloth is used by garment 1 layer 3, garment 2 layer 2, garment 2 "
+                             "layer 5. Delete it and empty these layers?";
+    ClickItem(FabricForm->FabricListBox, 0);
+    messages.Expect(question, "Information", IDNO);
+    FabricForm->btnDelete->click();
+    EXPECT_EQ(m.Fabrics.size(), 2u);
+    EXPECT_EQ(m.Fabrics[0]->Name, "Shell cloth");
+    EXPECT_TRUE(m.Layers.Rows[1].HasFabric[4]);
+    EXPECT_TRUE(FabricLayerFrm->Rows[1].HasFabric[1]);
+    EXPECT_TRUE(m.ClothingDefined);
+
+    messages.Expect(question, "Information", IDYES);
+    FabricForm->btnDelete->click();
+    EXPECT_TRUE(messages.AllConsumed());
+    ASSERT_EQ(m.Fabrics.size(), 1u);
+    EXPECT_FALSE(m.Layers.Rows[0].HasFabric[2]);
+    EXPECT_EQ(m.Layers.Rows[1].Layers[4], nullptr);
+    EXPECT_FALSE(FabricLayerFrm->Rows[1].HasFabric[1]);
+    EXPECT_FALSE(Box(0, 2)->isChecked());
+    EXPECT_FALSE(Box(1, 1)->isChecked());
+    EXPECT_FALSE(Box(1, 4)->isChecked());
+    EXPECT_TRUE(Box(1, 0)->isChecked());
+    EXPECT_FALSE(m.ClothingDefined);
+    EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs2[stGarment]));
+    EXPECT_FALSE(TreeNodeMarked(tnGarment));
 }
 
 } // namespace
