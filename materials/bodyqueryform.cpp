@@ -16,7 +16,7 @@
 
 TBodyQueryForm* BodyQueryForm = nullptr;
 
-TBodyQueryForm::TBodyQueryForm(QWidget* owner) : TQueryFormBase(owner, "ModelNationList")
+TBodyQueryForm::TBodyQueryForm(QWidget* owner) : TQueryFormBase(owner, BodyNationList)
 {
     setObjectName("BodyQueryForm");
     SetCaption("Human body Query");

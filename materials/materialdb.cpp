@@ -11,12 +11,24 @@ namespace {
 const char* const FileConnection = "MYMAT";
 QString borrowedConnection;  // set by tests: an open connection used instead of the file
 
-// Opening an SQLite file succeeds for any file at all; a file that is no database fails only on
-// its first read. Read the schema once, so such a file counts as one that cannot be opened.
+const char* const BodyTable = "HumanModelGeneralData";
+
+// Opening an SQLite file succeeds for any file at all: one that is no database fails only on its
+// first read, and an empty file or one that lost a table opens as a database without it. Compile
+// a read of each table and view once, so such a file counts as one that cannot be opened rather
+// than failing every query later (a view also fails here when a table under it is gone).
 bool Readable(const QSqlDatabase& db)
 {
-    QSqlQuery probe(db);
-    return probe.exec("select count(*) from sqlite_master") && probe.next();
+    // The tables and views the windows query.
+    const char* const names[] = {FabricTables.Basic, FabricTables.Other, FabricTables.TypeList,
+                                 FiberTables.Basic,  FiberTables.Other,  FiberTables.TypeList,
+                                 BodyTable,          BodyNationList};
+    for (const char* name : names) {
+        QSqlQuery probe(db);
+        if (!probe.exec(QString("select * from %1 where 0").arg(name)))
+            return false;
+    }
+    return true;
 }
 
 // A range condition: the bound as a number when it is one, else as the Part's text comparison.
@@ -109,7 +121,7 @@ TBoundStatement MaterialQueryStatement(const TMaterialTables& t, const TMaterial
 TBoundStatement BodyQueryStatement(const TBodyCriteria& criteria)
 {
     TBoundStatement s;
-    s.Sql = "select * from HumanModelGeneralData where 1=1";
+    s.Sql = QString("select * from %1 where 1=1").arg(BodyTable);
     if (!criteria.Race.isEmpty()) {
         s.Sql += " and ModelNation = ?";
         s.Values << criteria.Race;
@@ -159,6 +171,6 @@ std::map<QString, QString> MaterialValues(const QSqlDatabase& db, const TMateria
 
 QSqlRecord BodyModelRecord(const QSqlDatabase& db, const QString& id)
 {
-    QSqlQuery query = RunStatement(db, {"select * from HumanModelGeneralData where ModelID = ?", {id}});
+    QSqlQuery query = RunStatement(db, {QString("select * from %1 where ModelID = ?").arg(BodyTable), {id}});
     return query.next() ? query.record() : QSqlRecord();
 }

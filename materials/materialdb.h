@@ -91,8 +91,9 @@ inline bool BuildMaterialDatabase(QSqlDatabase& db, const QString& scriptFolder,
 // --- The application's connection ----------------------------------------------------------
 
 // The open connection in `db`. Opened read-only on first use (a missing file is not created);
-// when it cannot be opened or read, the message "The material database db/MYMAT.db cannot be
-// opened!" is shown and the result is false. It is tried again on the next use.
+// when it cannot be opened or read, or lacks a table or view the windows query, the message
+// "The material database db/MYMAT.db cannot be opened!" is shown and the result is false. It is
+// tried again on the next use.
 bool OpenMaterialDatabase(QSqlDatabase& db);
 // Makes the windows use another open connection by name (tests use an in-memory database); an
 // empty name goes back to the file.
@@ -126,6 +127,8 @@ struct TMaterialTables {
 };
 extern const TMaterialTables FabricTables;
 extern const TMaterialTables FiberTables;
+// The view of the distinct races of the body models.
+inline const char* const BodyNationList = "ModelNationList";
 
 struct TMaterialCriteria {
     QString Type;     // equal, when not empty

@@ -25,8 +25,11 @@ SAMPLE="$FUZZ/sample"
 if [ -x "$BIN/make_results" ] && [ ! -d "$SAMPLE" ]; then
   QT_QPA_PLATFORM=offscreen "$BIN/make_results" "$SAMPLE" minimal >/dev/null || true
 fi
+# The largest case the format allows, written by the fuzz build.
+MAXIMAL="$FUZZ/maximal.sdf"
+[ -x "$FUZZ/bin/make_fuzz_seeds" ] && "$FUZZ/bin/make_fuzz_seeds" "$MAXIMAL"
 for reader in casefile caseroundtrip; do
-  seed "$reader" "$ROOT"/tests/data/*.sdf "$SAMPLE/simulation.sdf"
+  seed "$reader" "$ROOT"/tests/data/*.sdf "$SAMPLE/simulation.sdf" "$MAXIMAL"
 done
 seed plotfile "$SAMPLE"/*.dat
 seed environment "$SAMPLE/Environment.dat"
@@ -46,12 +49,16 @@ passed=0
 failed=0
 for target in "$FUZZ"/bin/fuzz_*; do
   reader="${target##*/fuzz_}"
-  dict=()
-  [ -f "$ROOT/tests/fuzz/$reader.dict" ] && dict=(-dict="$ROOT/tests/fuzz/$reader.dict")
+  options=()
+  [ -f "$ROOT/tests/fuzz/$reader.dict" ] && options=(-dict="$ROOT/tests/fuzz/$reader.dict")
+  # Case files grow to about 1 MB; without this, inputs stop at the size of the largest seed.
+  case "$reader" in
+    casefile | caseroundtrip) options+=(-max_len=2097152) ;;
+  esac
   mkdir -p "$FUZZ/corpus/$reader"
   log="$FUZZ/$reader.log"
   if "$target" -max_total_time="$EACH" -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$FUZZ/artifacts/$reader-" "${dict[@]}" "$FUZZ/corpus/$reader" >"$log" 2>&1; then
+      -artifact_prefix="$FUZZ/artifacts/$reader-" "${options[@]}" "$FUZZ/corpus/$reader" >"$log" 2>&1; then
     echo "fuzz $reader: $(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}') runs, no fault"
     passed=$((passed + 1))
   else

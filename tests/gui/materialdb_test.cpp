@@ -309,6 +309,40 @@ TEST_F(MaterialDbFileTest, AMissingOrUnreadableFileGivesTheMessageAndIsNotCreate
     BodyQueryForm->Button1Click();
 }
 
+// An empty file and a copy that lost a table both open as SQLite databases; every query would
+// then fail on its own.
+TEST_F(MaterialDbFileTest, AnEmptyFileOrOneWithoutATableCannotBeOpened)
+{
+    const QString built = AssetPath(MaterialDbFile);
+    QTemporaryDir folder;
+    QDir(folder.path()).mkdir("db");
+    const QString file = folder.path() + "/" + MaterialDbFile;
+    SetAssetRoot(folder.path());
+    {
+        QFile empty(file);
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        MessageRecorder messages;
+        messages.Expect(CannotOpen, "Error");
+        FabricQueryForm->Button1Click();
+    }
+    CloseMaterialDatabase();
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QFile::copy(built, file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QSqlDatabase copy = QSqlDatabase::addDatabase("QSQLITE", "materialdb_copy");
+        copy.setDatabaseName(file);
+        ASSERT_TRUE(copy.open());
+        EXPECT_TRUE(QSqlQuery(copy).exec("drop table FiberOtherData"));
+        copy.close();
+    }
+    QSqlDatabase::removeDatabase("materialdb_copy");
+    MessageRecorder messages;
+    messages.Expect(CannotOpen, "Error");
+    FiberQueryForm->Button1Click();
+}
+
 TEST_F(MaterialDbFileTest, TheBuiltDatabaseOpensReadOnlyWithTheSeed)
 {
     CloseMaterialDatabase();
