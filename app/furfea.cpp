@@ -206,6 +206,11 @@ void TFurFea::BuildPanels()
     TreeView1->setIndentation(25);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setIconSize(QSize(16, 16));
+    // Sized in pixels like the tool bar's captions, so a marked node's name fits the narrow page
+    // whatever the screen's resolution.
+    QFont treeFont = TreeView1->font();
+    treeFont.setPixelSize(11);
+    TreeView1->setFont(treeFont);
     S->addTab(TreeView1, "Simulation");
 
     auto* root = new QTreeWidgetItem(TreeView1, QStringList("Pre-Processing"));

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +28,7 @@
 #include "toolkit/application.h"
 #include "toolkit/glwidget.h"
 #include "toolkit/messages.h"
+#include "toolkit/pathlabel.h"
 #include "toolkit/radiogroup.h"
 
 TForm1* Form1 = nullptr;
@@ -353,12 +355,13 @@ MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& qu
         t.Buttons[static_cast<std::size_t>(i)] = b;
     }
     t.Panel = Make<TGLPanel>(page, n.Panel, QRect(4, 34, n.PanelWidth, 513));
-    const int x = n.PanelWidth + 12, w = 852 - x - 4;
+    const int x = n.PanelWidth + 8, w = 852 - x;
     t.FileLabel = Make<QLabel>(page, n.FileLabel, QRect(x, 4, w, 20), n.FileCaption);
     t.FileCombo = Make<QComboBox>(page, n.FileCombo, QRect(x, 24, w, 24));
     t.ImageGroup = Make<QGroupBox>(page, n.ImageGroup, QRect(x, 54, w, 262), "3D Image");
     t.DataLabel = Make<QLabel>(t.ImageGroup, n.DataLabel, QRect(8, 20, w - 16, 18), "Data In This File:");
-    t.Quantities = MakeRadioGroup(t.ImageGroup, n.Quantities, QRect(4, 38, w - 8, 186), QString(), quantities);
+    t.Quantities = MakeRadioGroup(t.ImageGroup, n.Quantities, QRect(2, 38, w - 4, 186), QString(), quantities);
+    t.Quantities->layout()->setContentsMargins(4, 4, 4, 4);  // room for the longest quantity
     QFont small = t.Quantities->font();
     small.setPixelSize(10);
     t.Quantities->setFont(small);
@@ -645,12 +648,12 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
         LayerCount = folder.LayerCount;
         RowsPerLayer = folder.RowsPerLayer;
         const QString dir = QtPath(folder.Folder);
-        StatusBar1Panels[4]->setText("Current Directory:" + dir);
-        StatusBar2Panels[3]->setText("Current Directory:" + dir);
-        StatusBar3Panels[2]->setText("Current Directory:" + dir);
+        ShowPath(StatusBar1Panels[4], "Current Directory:", dir);
+        ShowPath(StatusBar2Panels[3], "Current Directory:", dir);
+        ShowPath(StatusBar3Panels[2], "Current Directory:", dir);
         const QString shown = QtPath(folder.Folder);
         Label2->setText(shown + "/" + kFabricFileName);
-        Label11->setText(shown + "/" + kBodyFileName);
+        ShowPath(Label11, QString(), shown + "/" + kBodyFileName);
         Label13->setText(QtPath(FindFileNoCase(ResultDir, kFabricsName)));
         Label12->setText(QtPath(FindFileNoCase(ResultDir, kBodyPropertyName)));
         Label14->setText(QtPath(FindFileNoCase(ResultDir, kComfortName)));

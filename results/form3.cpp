@@ -13,6 +13,7 @@
 #include "toolkit/filedialogs.h"
 #include "toolkit/glwidget.h"
 #include "toolkit/messages.h"
+#include "toolkit/pathlabel.h"
 
 TForm3* Form3 = nullptr;
 
@@ -120,7 +121,8 @@ TForm3::TForm3(QWidget* owner) : TForm(owner)
     for (std::size_t i = 0; i < StatusBar1Panels.size(); ++i) {
         StatusBar1Panels[i] = new QLabel(captions[i], StatusBar1);
         StatusBar1Panels[i]->setObjectName(QString("StatusBar1Panel%1").arg(i));
-        StatusBar1Panels[i]->setMinimumWidth(i == 0 ? 100 : 220);
+        // The quantity is shown whole; the file takes the rest and is shortened to it.
+        StatusBar1Panels[i]->setMinimumWidth(i == 1 ? 0 : 100);
         StatusBar1->addWidget(StatusBar1Panels[i], i == 2 ? 1 : 0);
     }
 }
@@ -137,7 +139,7 @@ void TForm3::TakeSection(const PlotState& plot)
     const bool acrossThickness = plot.SectionMode == 0;
     StatusBar1Panels[0]->setText(QString("X:") + (acrossThickness ? "TimePos" : "SpacePos"));
     StatusBar1Panels[1]->setText("Y:" + QString::fromStdString(plot.SectionQuantity));
-    StatusBar1Panels[2]->setText("File:" + QString::fromStdString(plot.SectionFile));
+    ShowPath(StatusBar1Panels[2], "File:", QString::fromStdString(plot.SectionFile));
 
     // The x title, the x ticks and the curve all follow the same choice.
     const PlotData& d = plot.Data;

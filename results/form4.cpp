@@ -15,6 +15,7 @@
 #include "toolkit/application.h"
 #include "toolkit/folderbrowser.h"
 #include "toolkit/messages.h"
+#include "toolkit/pathlabel.h"
 
 TForm4* Form4 = nullptr;
 
@@ -48,8 +49,8 @@ TForm4::TForm4(QWidget* owner) : TForm(owner)
     DirectoryListBox1->setObjectName("DirectoryListBox1");
 
     Label1 = Named(new QLabel(this), "Label1", {8, 244, 365, 18});
-    Label3 = Named(new QLabel("Double Click the directrry icon ", this), "Label3", {196, 8, 180, 18});
-    Label4 = Named(new QLabel("to choose your data files:", this), "Label4", {196, 26, 180, 18});
+    Label3 = Named(new QLabel("Double Click the directrry icon ", this), "Label3", {192, 8, 186, 18});
+    Label4 = Named(new QLabel("to choose your data files:", this), "Label4", {192, 26, 186, 18});
     Label5 = Named(new QLabel("======>", this), "Label5", {196, 46, 180, 18});
     Label2 = Named(new QLabel("Data files in this directory:", this), "Label2", {196, 70, 180, 18});
     ListBox1 = Named(new QListWidget(this), "ListBox1", {196, 90, 177, 148});
@@ -88,8 +89,7 @@ void TForm4::FormShow()
 void TForm4::DirectoryListBox1Change()
 {
     const QString folder = Directory();
-    Label1->setText(Label1->fontMetrics().elidedText(folder, Qt::ElideMiddle, Label1->width()));
-    Label1->setToolTip(folder);
+    ShowPath(Label1, QString(), folder);
     const FolderProbe probe = ProbeResultFolder(FsPath(folder));
     ListBox1->clear();
     for (const std::string& name : probe.Listed)

@@ -74,7 +74,19 @@ void TForm::showEvent(QShowEvent* event)
 void TForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
+    // The dialog's own close handling ends a run through reject(); here that must only end it.
+    InCloseEvent = true;
     QDialog::closeEvent(event);
+    InCloseEvent = false;
+}
+
+void TForm::reject()
+{
+    // Escape arrives here: it takes the close box's path, so the window's close steps run.
+    if (InCloseEvent)
+        QDialog::reject();
+    else
+        close();
 }
 
 int TForm::ShowModal()
@@ -139,7 +151,7 @@ void TForm::EndWith(int result)
 
 void TForm::done(int result)
 {
-    // reject() (Escape, the title bar's close) arrives here with 0.
+    // reject() (Escape, the title bar's close) arrives here with 0, after the close steps ran.
     if (Result == mrNone)
         Result = result == QDialog::Accepted ? mrOk : (result == QDialog::Rejected ? mrCancel : result);
     if (InModalRun && !InExec) {

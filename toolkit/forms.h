@@ -44,6 +44,8 @@ public:
     void EndWith(int result);
 
     void done(int result) override;
+    // Escape: does what the close box does (FormClose, then the window closes).
+    void reject() override;
 
 protected:
     // Runs when the form is shown, after placement (the toolkit's OnShow).
@@ -59,6 +61,7 @@ private:
     int Result = mrNone;
     bool InModalRun = false;
     bool InExec = false;
+    bool InCloseEvent = false;
 };
 
 // Main window for the main-window-size placement rule and as the owner of dialogs.

@@ -2,6 +2,7 @@
 // where their geometry puts them, in their nodes' colours; what humidity and sweating rate
 // show; and which player draws into the one window.
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -130,6 +131,17 @@ TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
     const QImage window = FrmCutView->grab().toImage();
     EXPECT_TRUE(FrmCutView->Picture() == kept);
     EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 255));
+}
+
+TEST_F(CutViewTest, EscapeInThePlayerClosesItsCrossSectionAndDestroysIt)
+{
+    QPointer<TFrmMain> player = Showing("escape", 6);
+    ASSERT_TRUE(FrmCutView->isVisible());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(player->focusWidget() ? player->focusWidget() : player.data(), &escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(FrmCutView->isVisible());
+    EXPECT_TRUE(player.isNull());
 }
 
 } // namespace

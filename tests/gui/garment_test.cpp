@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -182,6 +183,19 @@ TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
     // The sex changed by hand before the load does not empty the loaded list.
     RunGarmentDialog([] { EXPECT_EQ(Styles(), std::vector<int>{3}); });
     EXPECT_TRUE(FurFea->Case.ClothingDefined);
+}
+
+TEST_F(GarmentDialogTest, EscapeClosesAsTheCloseBoxDoesAndLetsThePickedStyleGo)
+{
+    Wearer(0);
+    RunGarmentDialog([] {
+        Click(Named("StyleImage6"));
+        ASSERT_EQ(GarmentForm->CurrentStyle, 6);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, &escape);
+    });
+    EXPECT_FALSE(GarmentForm->isVisible());
+    EXPECT_EQ(GarmentForm->CurrentStyle, -1);
 }
 
 } // namespace
