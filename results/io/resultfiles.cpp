@@ -47,10 +47,12 @@ constexpr ColumnSlots kBodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}, 6};
 constexpr ColumnSlots kFabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}, 8};
 constexpr int kKeptColumns = 5;
 
+// The fields are a few characters each: a plain loop finds their end sooner than a call would.
 const char* NextTab(const char* p, const char* end)
 {
-    const void* tab = std::memchr(p, '\t', static_cast<std::size_t>(end - p));
-    return tab ? static_cast<const char*>(tab) : end;
+    while (p != end && *p != '\t')
+        ++p;
+    return p;
 }
 
 // The kept columns of a frame-file line by the field rule of ForEachTabField, converted into
