@@ -97,8 +97,8 @@ public:
 
 class SteppedClock : public TClock {
 public:
-    long long Seconds() override { return Now; }
-    long long Now = 0;
+    double Seconds() override { return Now; }
+    double Now = 0;
 };
 
 } // namespace

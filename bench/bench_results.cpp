@@ -60,9 +60,11 @@ std::int64_t FileSize(const fs::path& file)
 
 void BM_ReadFabricsLarge(benchmark::State& state)
 {
-    const fs::path file = Sets().Folder(ResultSetSize::Large) / kFabricFileName;
+    const fs::path folder = Sets().Folder(ResultSetSize::Large);
+    const fs::path file = folder / kFabricFileName;
+    const int layers = GarmentLayerTotal(ReadEnvironment(folder).Data);
     for (auto _ : state) {
-        FabricRead read = ReadFabricFile(file);
+        FabricRead read = ReadFabricFile(file, layers);
         if (!read.Ok())
             state.SkipWithError(read.Error.c_str());
         benchmark::DoNotOptimize(read);

@@ -19,6 +19,8 @@ constexpr int LayerWidth = 12;
 constexpr int SkinRadius = 40;
 constexpr int CoreRadius = 36;
 constexpr int MaxSubRings = LayerWidth;
+// The layer rings the picture holds; the layers beyond them lie outside it.
+constexpr int MaxRings = (TFrmCutView::Centre - SkinRadius) / LayerWidth;
 // Labels stand at the right (layers) and at the top (skin, core).
 constexpr int LabelX = 170;
 
@@ -94,7 +96,8 @@ void TFrmCutView::DrawCrossSection()
 
     const int nodes = player->NodesPerFrame;
     if ((player->BodyLoaded || player->SelectedLayer) && nodes > 0) {
-        for (int layer = player->SelectedLayer - 1; layer >= 0; --layer) {
+        const int rings = std::min(player->SelectedLayer, MaxRings);
+        for (int layer = rings - 1; layer >= 0; --layer) {
             const int inner = layer * LayerWidth + SkinRadius;
             const int step = LayerWidth / nodes;
             // Outermost node first, each circle painted over by the next one in; node 0 ends
@@ -115,14 +118,17 @@ void TFrmCutView::DrawCrossSection()
                 drawn = r;
             }
             const int gapRadius = nodes <= MaxSubRings ? inner + LayerWidth - nodes * step : inner;
-            p.setPen(white);
-            p.drawLine(c + SkinRadius + layer * LayerWidth + LayerWidth / 2, c, c + LabelX, layer * 20 + 10);
-            Label(p, c + LabelX, layer * 20 + 5, "Layer " + QString::number(layer + 1));
             p.setPen(black);
             if (gapRadius > inner) {
                 p.setBrush(Qt::black);
                 Disc(p, gapRadius);
             }
+        }
+        // The labels after all rings: the wide rings of many layers reach under them.
+        p.setPen(white);
+        for (int layer = 0; layer < rings; ++layer) {
+            p.drawLine(c + SkinRadius + layer * LayerWidth + LayerWidth / 2, c, c + LabelX, layer * 20 + 10);
+            Label(p, c + LabelX, layer * 20 + 5, "Layer " + QString::number(layer + 1));
         }
     }
 

@@ -201,8 +201,12 @@ void TFrmMain::BuildControls()
     connect(BtnPause, &QPushButton::clicked, this, Guard([this] { BtnPauseClick(); }));
     connect(BtnDisplay, &QPushButton::clicked, this, Guard([this] { BtnDisplayClick(); }));
     connect(StepSpeed, &QLineEdit::textChanged, this, Guard([this] { StepSpeedChange(); }));
-    // A row chosen with the mouse or the keyboard; clearing a list (row -1) chooses nothing.
+    // A row chosen with the mouse or the keyboard; clearing a list (row -1) chooses nothing. A
+    // garment is chosen on every click too, also of the one already chosen: that is the way back
+    // from one of its layers to the whole garment (a click that changes the row runs the handler
+    // twice, to the same effect).
     connect(ListBox1, &QListWidget::currentRowChanged, this, Guard([this] { ListBox1Click(); }));
+    connect(ListBox1, &QListWidget::itemClicked, this, Guard([this] { ListBox1Click(); }));
     connect(ListBox2, &QListWidget::currentRowChanged, this, Guard([this] { ListBox2Click(); }));
     connect(Timer2, &QTimer::timeout, this, Guard([this] { Timer2Timer(); }));
     GLPanel->OnMouseDown = [this](QMouseEvent* e) { FormMouseDown(e); };
@@ -538,37 +542,40 @@ void TFrmMain::CompileSceneLists()
 
 void TFrmMain::LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment)
 {
-    // Everything is read before anything is taken over: a load that fails leaves the frames,
+    // Everything is read before anything is taken over: a body that fails leaves the frames,
     // the lists and the picture of the earlier load exactly as they were.
     PlayerResults results = LoadPlayerResults(folder, environment);
     const QString message = QString::fromStdString(results.Message);
-    if (results.Result != PlayerResults::Loaded) {
+    if (!results.BodyLoaded()) {
         AppMessageBox(message, "Error");
         return;
     }
+    const bool fabricLoaded = results.Result == PlayerResults::Loaded;
 
     IsFemale = environment.IsFemale() ? 1 : 0;
-    GarmentCount = static_cast<int>(environment.Garments.size());
+    // Without the fabric file's layers there is no garment to colour: the body plays alone.
     GarmentLayerCount.clear();
     GarmentStyle.clear();
-    for (const GarmentEntry& garment : environment.Garments) {
-        GarmentLayerCount.push_back(garment.LayerCount);
-        GarmentStyle.push_back(garment.Style);
-    }
+    if (fabricLoaded)
+        for (const GarmentEntry& garment : environment.Garments) {
+            GarmentLayerCount.push_back(garment.LayerCount);
+            GarmentStyle.push_back(garment.Style);
+        }
+    GarmentCount = static_cast<int>(GarmentLayerCount.size());
     EnvStages = environment.Stages;
     EnvStageCount = static_cast<int>(EnvStages.size());
     for (int q = 0; q < 3; ++q) {
         RangeMin[q] = results.Ranges[static_cast<std::size_t>(q)].Min;
         RangeMax[q] = results.Ranges[static_cast<std::size_t>(q)].Max;
     }
+    FrameCount = results.PlayableFrames();
     BodyFrames = std::move(results.Body.Frames);
-    FrameCount = static_cast<int>(BodyFrames.size());
     FrameStep = results.Body.FrameStep;
     BodyLoaded = 1;
     LayerFrames = std::move(results.Fabric.Layers);
     NodesPerFrame = results.Fabric.NodesPerFrame;
     MaxLayerSeen = results.Fabric.MaxLayerSeen;
-    LayerPresent = results.Fabric.LayerPresent;
+    LayerPresent.assign(LayerFrames.size(), 1);
 
     BuildBodySceneList();
     // The layer list belonged to a garment of the list being replaced.
@@ -578,7 +585,7 @@ void TFrmMain::LoadResultData(const std::filesystem::path& folder, const Environ
         ListBox1->addItem("Garment" + QString::number(g));
     Redraw();
     // Last: the box runs an event loop in which this window may be closed.
-    AppMessageBox(message, "Notice");
+    AppMessageBox(message, fabricLoaded ? "Notice" : "Error");
 }
 
 void TFrmMain::SBtnOpenClick()
@@ -684,14 +691,17 @@ void TFrmMain::BtnPauseClick()
 
 void TFrmMain::Timer2Timer()
 {
-    // Whole seconds, as minutes. The clock is monotonic; a test clock stepped back still gives
-    // no negative time.
-    const long long seconds = std::max(0LL, ClockSeconds() - StartClock);
-    const double time = static_cast<double>(PlaySpeed) * (static_cast<double>(seconds) / 60.0) + PausedOffset;
+    // The whole seconds since the start, as minutes. The clock is monotonic; a test clock
+    // stepped back still gives no negative time.
+    const double seconds = std::max(0.0, std::floor(ClockSeconds() - StartClock));
+    const double time = static_cast<double>(PlaySpeed) * (seconds / 60.0) + PausedOffset;
     // Decided before any conversion to an integer: a huge speed or a tiny frame step ends the
     // playback instead of overflowing the frame number.
     const double frame = FrameStep > 0 ? time / FrameStep : 0.0;
-    if (!(frame < static_cast<double>(BodyFrames.size()))) {
+    // The frames that play end with the body's rows or the fabric's whole blocks, whichever
+    // come first.
+    const double playable = static_cast<double>(std::min<long long>(FrameCount, static_cast<long long>(BodyFrames.size())));
+    if (!(frame < playable)) {
         // Past the last frame: the last picture and time stay.
         Timer2->stop();
         CurrentTime = PausedOffset = 0;

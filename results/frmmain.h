@@ -102,7 +102,7 @@ public:
     int SelectedGarment = 0, SelectedStyle = 0, SelectedLayer = 0, LayerSelected = 0;
     int PlaySpeed = 1;                  // simulated minutes per wall-clock minute
     float CurrentTime = 0, PausedOffset = 0;  // minutes
-    long long StartClock = 0;           // ClockSeconds() at the last start
+    double StartClock = 0;              // ClockSeconds() at the last start
     int CurrentFrame = 0;
 
     // ---- result data (filled by LoadResultData; every container is sized to the files)
@@ -114,11 +114,11 @@ public:
     int EnvStageCount = 1;
     std::vector<TFrameRow> BodyFrames;   // one row per frame
     LayerBuffers LayerFrames;            // buffer L holds layer L (see LayerNodeRow)
-    int FrameCount = 0;
+    int FrameCount = 0;                  // frames that play: body rows, no more than fabric blocks
     float FrameStep = 1.0f;
     int NodesPerFrame = 1;
     int MaxLayerSeen = 0;
-    std::array<int, 5> LayerPresent{};
+    std::vector<int> LayerPresent;       // 1 for each layer read
     int BodyLoaded = 0;
     float RangeMin[3] = {10000, 10000, 10000};  // by colour mode: temperature, humidity, sweating
     float RangeMax[3] = {0, 0, 0};
@@ -143,8 +143,9 @@ public:
     // and nothing to cut (after a result load, so the body shows before the first playback).
     void BuildBodySceneList();
     // Takes over the result files of folder: the environment that the data window read there,
-    // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A load
-    // that fails changes nothing: the player keeps what it had.
+    // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A body
+    // that fails changes nothing: the player keeps what it had. A fabric file that fails leaves
+    // the body and the environment to play, without garments.
     void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment);
     // Asks for a redraw.
     void Redraw();

@@ -9,7 +9,7 @@ namespace {
 class TDesktopClock : public TClock {
 public:
     TDesktopClock() { Started.start(); }
-    long long Seconds() override { return Started.elapsed() / 1000; }
+    double Seconds() override { return static_cast<double>(Started.elapsed()) / 1000.0; }
 
 private:
     QElapsedTimer Started;  // monotonic where the platform has such a clock

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace {
@@ -50,48 +51,82 @@ bool Overflowed(std::string_view text)
 
 bool ResultField(std::string_view field, double& value)
 {
-    std::size_t begin = 0, end = field.size();
-    while (begin < end && field[begin] == ' ')
-        ++begin;
-    while (end > begin && field[end - 1] == ' ')
+    const char* p = field.data();
+    const char* end = p + field.size();
+    while (p != end && *p == ' ')
+        ++p;
+    while (end != p && end[-1] == ' ')
         --end;
-    std::size_t i = begin;
-    if (i < end && (field[i] == '+' || field[i] == '-'))
-        ++i;
-    // The grammar, before from_chars reads the value: digits with an optional point (at least
-    // one digit), an optional exponent with at least one digit. from_chars alone would take
-    // "inf", "nan" and stop early on "5abc".
+    const char* const begin = p;
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-'))
+        ++p;
+    // The grammar, reading the digits as it goes: digits with an optional point (at least one
+    // digit), an optional exponent with at least one digit. Result files hold tens of millions
+    // of such fields, so the common ones are converted here in the same pass.
+    std::uint64_t mantissa = 0;
+    int kept = 0;           // significant digits in mantissa
+    bool dropped = false;   // significant digits beyond what mantissa holds
+    long long scale = 0;    // power of ten that mantissa is to be multiplied by
     std::size_t digits = 0;
-    while (i < end && IsDigit(field[i]))
-        ++i, ++digits;
-    if (i < end && field[i] == '.') {
-        ++i;
-        while (i < end && IsDigit(field[i]))
-            ++i, ++digits;
-    }
+    auto digit = [&](char c, bool fraction) {
+        ++digits;
+        if (kept < 19) {
+            if (mantissa != 0 || c != '0') {
+                mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+                ++kept;
+            }
+            if (fraction)
+                --scale;
+        } else {
+            dropped = dropped || c != '0';
+            if (!fraction)
+                ++scale;
+        }
+    };
+    for (; p != end && IsDigit(*p); ++p)
+        digit(*p, false);
+    if (p != end && *p == '.')
+        for (++p; p != end && IsDigit(*p); ++p)
+            digit(*p, true);
     if (digits == 0)
         return false;
-    if (i < end && (field[i] == 'e' || field[i] == 'E')) {
-        ++i;
-        if (i < end && (field[i] == '+' || field[i] == '-'))
-            ++i;
-        if (i == end || !IsDigit(field[i]))
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool down = p != end && *p == '-';
+        if (p != end && (*p == '+' || *p == '-'))
+            ++p;
+        if (p == end || !IsDigit(*p))
             return false;
-        while (i < end && IsDigit(field[i]))
-            ++i;
+        long long exponent = 0;
+        for (; p != end && IsDigit(*p); ++p)
+            exponent = std::min(exponent * 10 + (*p - '0'), 1000000000LL);  // saturated
+        scale += down ? -exponent : exponent;
     }
-    if (i != end)
+    if (p != end)
         return false;
-    // from_chars takes no plus sign.
-    const std::size_t from = field[begin] == '+' ? begin + 1 : begin;
+
     double v = 0;
-    const auto [stop, ec] = std::from_chars(field.data() + from, field.data() + end, v);
-    if (ec == std::errc::result_out_of_range) {
-        if (Overflowed(field.substr(from, end - from)))
+    // Up to 2^53 and 10^22 both factors are exact doubles, so one multiplication or division
+    // rounds correctly, as from_chars would.
+    constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!dropped && mantissa <= (std::uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
+        v = static_cast<double>(mantissa);
+        v = scale < 0 ? v / kPowers[-scale] : v * kPowers[scale];
+        if (negative)
+            v = -v;
+    } else {
+        // from_chars takes no plus sign.
+        const char* const from = *begin == '+' ? begin + 1 : begin;
+        const auto [stop, ec] = std::from_chars(from, end, v);
+        if (ec == std::errc::result_out_of_range) {
+            if (Overflowed(std::string_view(from, static_cast<std::size_t>(end - from))))
+                return false;
+            v = 0;  // too small to tell from 0
+        } else if (ec != std::errc() || stop != end) {
             return false;
-        v = 0;  // too small to tell from 0
-    } else if (ec != std::errc() || stop != field.data() + end) {
-        return false;
+        }
     }
     if (!std::isfinite(v) || std::fabs(v) > kResultValueLimit)
         return false;

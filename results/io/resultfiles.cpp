@@ -36,117 +36,65 @@ std::vector<std::string_view> EnvironmentFields(std::string_view line)
 // The slot of a frame row that keeps a column, -1 for the columns not kept.
 struct ColumnSlots {
     std::array<int, 10> slots;
+    int lastKept;  // the fields after this column are never looked at
     int operator()(int column) const
     {
         return column >= 0 && column < static_cast<int>(slots.size()) ? slots[static_cast<std::size_t>(column)] : -1;
     }
 };
 // Body rows keep the columns 0, 1, 2, 4, 6; layer rows the columns 0, 1, 2, 6, 8.
-constexpr ColumnSlots kBodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}};
-constexpr ColumnSlots kFabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}};
+constexpr ColumnSlots kBodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}, 6};
+constexpr ColumnSlots kFabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}, 8};
+constexpr int kKeptColumns = 5;
 
-// How a numeric field reads: no number at all (it counts as 0), a number a result file can
-// hold, or one it never holds (not finite, or beyond what temperatures, humidities and rates
-// reach), which marks the file as damaged.
-enum class FieldKind { NoNumber, Usable, Unusable };
-
-// The decimal order of magnitude of a number text that a double cannot hold: positive when it
-// overflowed, not positive when it underflowed.
-long long OrderOfMagnitude(const char* s, const char* stop)
-{
-    long long order = 0;
-    bool point = false, significant = false;
-    const char* c = s;
-    for (; c != stop && *c != 'e' && *c != 'E'; ++c) {
-        if (*c == '.') {
-            point = true;
-        } else if (*c >= '0' && *c <= '9') {
-            if (*c != '0')
-                significant = true;
-            if (!point && significant)
-                ++order;
-            else if (point && !significant)
-                --order;
-        }
-    }
-    if (c != stop) {
-        ++c;
-        const bool negative = c != stop && *c == '-';
-        if (c != stop && (*c == '-' || *c == '+'))
-            ++c;
-        long long exponent = 0;
-        for (; c != stop && *c >= '0' && *c <= '9'; ++c)
-            exponent = std::min(exponent * 10 + (*c - '0'), 1000000000LL);  // saturated
-        order += negative ? -exponent : exponent;
-    }
-    return order;
-}
-
-// The number at p by the rule of ResultNumber; returns where it ends, or p when no number
-// starts there (value 0 then).
-const char* ParseNumberAt(const char* p, const char* end, double& value, FieldKind& kind)
-{
-    value = 0;
-    kind = FieldKind::NoNumber;
-    const char* s = p;
-    while (s != end && *s == ' ')
-        ++s;
-    // from_chars takes no plus sign, and after one no minus may follow.
-    if (s != end && *s == '+') {
-        ++s;
-        if (s != end && *s == '-')
-            return p;
-    }
-    double v = 0;
-    const auto [stop, ec] = std::from_chars(s, end, v);
-    if (ec == std::errc::invalid_argument)
-        return p;
-    if (ec == std::errc::result_out_of_range) {
-        // So small that it is 0, or so large that no result file holds it.
-        kind = OrderOfMagnitude(s, stop) > 0 ? FieldKind::Unusable : FieldKind::Usable;
-        return stop;
-    }
-    value = v;
-    // "inf" and "nan" are numbers to from_chars, but never values of a result file.
-    kind = std::isfinite(v) && std::fabs(v) <= kResultValueLimit ? FieldKind::Usable : FieldKind::Unusable;
-    return stop;
-}
-
+// The fields are a few characters each: a plain loop finds their end sooner than a call would.
 const char* NextTab(const char* p, const char* end)
 {
-    const void* tab = std::memchr(p, '\t', static_cast<std::size_t>(end - p));
-    return tab ? static_cast<const char*>(tab) : end;
+    while (p != end && *p != '\t')
+        ++p;
+    return p;
 }
 
-// ForEachTabField for the kept columns of a frame file, converting as it goes, so the digits
-// are read once: visit(column, slot, value, last). Returns false, at the first kept field that
-// holds a number no result file holds.
-template <typename Visitor>
-bool ForEachKeptNumber(std::string_view line, const ColumnSlots& slots, Visitor&& visit)
+// The kept columns of a frame-file line by the field rule of ForEachTabField, converted into
+// values (by slot). Returns how many kept columns the line has; damaged is set when one of them
+// is no number text.
+int KeptFields(std::string_view line, const ColumnSlots& slots, std::array<double, kKeptColumns>& values, bool& damaged)
 {
     const char* p = line.data();
     const char* const end = p + line.size();
-    for (int column = 0; p != end; ++column) {
+    int present = 0;
+    for (int column = 0; column <= slots.lastKept; ++column) {
+        const char* const fieldEnd = NextTab(p, end);
+        if (fieldEnd == end && p == end)
+            break;  // nothing after the last TAB: no field
         const int slot = slots(column);
-        double value = 0;
-        const char* fieldEnd = nullptr;
         if (slot >= 0) {
-            FieldKind kind = FieldKind::NoNumber;
-            const char* stop = ParseNumberAt(p, end, value, kind);
-            if (kind == FieldKind::Unusable)
-                return false;
-            fieldEnd = (stop != end && *stop == '\t') ? stop : NextTab(stop, end);
-        } else {
-            fieldEnd = NextTab(p, end);
+            ++present;
+            if (!ResultField(std::string_view(p, static_cast<std::size_t>(fieldEnd - p)), values[static_cast<std::size_t>(slot)]))
+                damaged = true;
         }
-        const bool last = fieldEnd == end;
-        if (slot >= 0)
-            visit(column, slot, static_cast<float>(value), last);
-        if (last)
-            return true;
+        if (fieldEnd == end)
+            break;
         p = fieldEnd + 1;
     }
-    return true;
+    return present;
+}
+
+FrameRow ToFrameRow(const std::array<double, kKeptColumns>& values)
+{
+    FrameRow row;
+    for (std::size_t i = 0; i < row.size(); ++i)
+        row[i] = static_cast<float>(values[i]);
+    return row;
+}
+
+// Rows of the frame files come in time order; a row may share its time with the one before
+// (within this much, minutes), never go back. Two runs written one after the other are damage.
+constexpr double kTimeTolerance = 0.001;
+
+bool Whole(double value)
+{
+    return value == std::floor(value);
 }
 
 // The lines of a text one after another, without their line ends (CR LF or LF).
@@ -195,14 +143,25 @@ bool ReadFile(const fs::path& file, std::string& contents)
     return !in.bad();
 }
 
-// Reads file into text, or sets the reader's message for a file that cannot be read.
-template <typename Result>
-bool ReadOrFail(const fs::path& file, std::string& text, Result& result, const char* message)
+// What follows the last line end is a line the solver is still writing: it is left out, so a
+// half-written number is never read as a whole one.
+std::string_view WrittenLines(std::string_view text)
 {
+    const std::size_t lastEnd = text.rfind('\n');
+    return text.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+}
+
+// The reader of a file's text applied to file, or the reader's message for a file that cannot be
+// read.
+template <typename Result, typename Reader>
+Result ReadWith(const fs::path& file, const char* message, Reader&& read)
+{
+    std::string text;
     if (ReadFile(file, text))
-        return true;
+        return read(text);
+    Result result;
     result.Error = message;
-    return false;
+    return result;
 }
 
 char Lower(char c)
@@ -220,45 +179,30 @@ bool EqualNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// The leading number of a field for ResultNumber: from_chars after blanks and an optional plus.
+double LeadingNumber(std::string_view field)
+{
+    const char* s = field.data();
+    const char* const end = s + field.size();
+    while (s != end && *s == ' ')
+        ++s;
+    if (s != end && *s == '+') {
+        ++s;
+        if (s != end && *s == '-')
+            return 0;
+    }
+    double v = 0;
+    const auto [stop, ec] = std::from_chars(s, end, v);
+    return ec == std::errc() ? v : 0;
+}
+
 } // namespace
 
 float ResultNumber(std::string_view field)
 {
-    double value = 0;
-    FieldKind kind = FieldKind::NoNumber;
-    ParseNumberAt(field.data(), field.data() + field.size(), value, kind);
+    const double value = LeadingNumber(field);
     return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value)
                                                                                           : 0.0f;
-}
-
-bool ResultValue(std::string_view field, float& value)
-{
-    double v = 0;
-    FieldKind kind = FieldKind::NoNumber;
-    ParseNumberAt(field.data(), field.data() + field.size(), v, kind);
-    value = kind == FieldKind::Usable ? static_cast<float>(v) : 0.0f;
-    return kind != FieldKind::Unusable;
-}
-
-int ResultInteger(std::string_view field)
-{
-    std::size_t i = 0;
-    while (i < field.size() && field[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
-        negative = field[i] == '-';
-        ++i;
-    }
-    if (i == field.size() || field[i] < '0' || field[i] > '9')
-        return 0;
-    long long value = 0;
-    const char* first = field.data() + i;
-    const char* last = field.data() + field.size();
-    auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end == first || value > std::numeric_limits<int>::max())
-        return 0;
-    return static_cast<int>(negative ? -value : value);
 }
 
 fs::path FindFileNoCase(const fs::path& folder, std::string_view name)
@@ -284,44 +228,58 @@ fs::path FindFileNoCase(const fs::path& folder, std::string_view name)
 
 EnvironmentRead ReadEnvironmentFile(const fs::path& file)
 {
+    return ReadWith<EnvironmentRead>(file, kEnvironmentFileError, ReadEnvironmentText);
+}
+
+EnvironmentRead ReadEnvironmentText(std::string_view text)
+{
     EnvironmentRead result;
-    std::string text;
-    if (!ReadOrFail(file, text, result, kEnvironmentFileError))
-        return result;
-    const std::vector<std::string_view> lines = SplitLines(text);
-    auto fieldsOf = [&](std::size_t lineIndex) {
-        return lineIndex < lines.size() ? EnvironmentFields(lines[lineIndex]) : std::vector<std::string_view>{};
-    };
+    const std::vector<std::string_view> lines = SplitLines(WrittenLines(text));
     auto fail = [&result]() {
         result.Error = kEnvironmentFileError;
         result.Data = EnvironmentData();
         return result;
     };
+    // Fields from..to of a line, each a number text; false when the line lacks one or one is
+    // no number.
+    auto numbers = [](const std::vector<std::string_view>& f, std::size_t from, std::size_t to, double* values) {
+        if (f.size() <= to)
+            return false;
+        for (std::size_t i = from; i <= to; ++i)
+            if (!ResultField(f[i], values[i - from]))
+                return false;
+        return true;
+    };
 
     EnvironmentData& env = result.Data;
-    // Line 1 is a title, line 3 and line 5 are headings.
-    if (const auto f = fieldsOf(1); !f.empty())
-        env.BodyModel = ResultInteger(f[0]);
-    int garmentCount = 0;
-    if (const auto f = fieldsOf(3); !f.empty())
-        garmentCount = ResultInteger(f[0]);
-    if (garmentCount < 0)
+    // Line 1 is a title, line 3 and line 5 are headings. A file that ends before a line is one
+    // still being written: it has no stages yet.
+    double sex = 0, garmentCount = 0;
+    if (lines.size() > 1 && !numbers(EnvironmentFields(lines[1]), 0, 0, &sex))
+        return fail();
+    env.BodyModel = sex != 0 ? 1 : 0;
+    if (lines.size() > 3 && (!numbers(EnvironmentFields(lines[3]), 0, 0, &garmentCount) || garmentCount < 0
+                             || !Whole(garmentCount)))
         return fail();
 
     // One line per garment from line 6 on: field 2 the layer count, field 3 the style. The
     // garments are held as far as the file has lines for them, so a count that the file does not
-    // bear out cannot make the player list more garments than there are.
+    // bear out cannot make the player list more garments than there are. An empty line still
+    // takes its garment's place, as a garment without layers.
     std::size_t next = 5;
     for (int g = 0; g < garmentCount && next < lines.size(); ++g, ++next) {
         GarmentEntry garment;
         const auto f = EnvironmentFields(lines[next]);
-        if (f.size() > 1)
-            garment.LayerCount = ResultInteger(f[1]);
-        if (f.size() > 2)
-            garment.Style = ResultInteger(f[2]);
-        // A garment has at most the layers a case can give it; the player lists every one.
-        if (garment.LayerCount < 0 || garment.LayerCount > LayersPerGarment || garment.Style < 0 || garment.Style > 3)
-            return fail();
+        if (!f.empty()) {
+            double values[2] = {0, 0};
+            if (!numbers(f, 1, 2, values) || !Whole(values[0]) || !Whole(values[1]))
+                return fail();
+            // A garment has at most the layers a case can give it.
+            if (values[0] < 0 || values[0] > LayersPerGarment || values[1] < 0 || values[1] > 3)
+                return fail();
+            garment.LayerCount = static_cast<int>(values[0]);
+            garment.Style = static_cast<int>(values[1]);
+        }
         env.Garments.push_back(garment);
     }
     ++next;  // the heading of the stage table
@@ -332,14 +290,14 @@ EnvironmentRead ReadEnvironmentFile(const fs::path& file)
         const auto f = EnvironmentFields(lines[next]);
         if (f.empty())
             continue;
-        EnvStage stage;
-        bool usable = true;
-        if (f.size() > 1) usable = ResultValue(f[1], stage.Temperature) && usable;
-        if (f.size() > 2) usable = ResultValue(f[2], stage.Humidity) && usable;
-        if (f.size() > 3) usable = ResultValue(f[3], stage.Duration) && usable;
+        double values[3] = {0, 0, 0};
         // A negative duration would make the stages start before each other.
-        if (!usable || stage.Duration < 0)
+        if (!numbers(f, 1, 3, values) || values[2] < 0)
             return fail();
+        EnvStage stage;
+        stage.Temperature = static_cast<float>(values[0]);
+        stage.Humidity = static_cast<float>(values[1]);
+        stage.Duration = static_cast<float>(values[2]);
         env.Stages.push_back(stage);
     }
     if (env.Stages.empty()) {
@@ -358,47 +316,47 @@ EnvironmentRead ReadEnvironmentFile(const fs::path& file)
 
 BodyRead ReadBodyFile(const fs::path& file)
 {
+    return ReadWith<BodyRead>(file, kBodyFileError, ReadBodyText);
+}
+
+BodyRead ReadBodyText(std::string_view text)
+{
     BodyRead result;
-    std::string text;
-    if (!ReadOrFail(file, text, result, kBodyFileError))
-        return result;
+    auto fail = [](std::string message) {
+        BodyRead failed;
+        failed.Error = std::move(message);
+        return failed;
+    };
     ValueRange& temperature = result.Ranges[QuantityTemperature];
-    ValueRange& humidity = result.Ranges[QuantityHumidity];
     ValueRange& sweating = result.Ranges[QuantitySweating];
-    LineCursor cursor(text);
+    LineCursor cursor(WrittenLines(text));
+    double previousTime = 0;
     for (std::string_view line; cursor.Next(line);) {
-        FrameRow row{};
-        int matched = 0;
-        const bool usable = ForEachKeptNumber(line, kBodySlots, [&](int column, int slot, float value, bool last) {
-            row[static_cast<std::size_t>(slot)] = value;
-            ++matched;
-            if (column == 1 || column == 2)
-                temperature.Widen(value);
-            else if (column == 6)
-                sweating.Widen(value);
-            else if (column == 4 && last)
-                humidity.Widen(value);  // only a line cut short after the metabolism column
-        });
-        if (!usable || row[0] < 0) {
-            BodyRead failed;
-            failed.Error = kBodyFileError;
-            return failed;
+        std::array<double, kKeptColumns> values{};
+        bool damaged = false;
+        const int present = KeptFields(line, kBodySlots, values, damaged);
+        if (present == 0) {
+            // A line without fields is no frame; right after the first frame it shows that the
+            // file lacks the columns.
+            if (result.Frames.size() == 1)
+                return fail(CountMessage(kBodyColumnsError, 0));
+            continue;
         }
-        // Every line with a wanted field is a frame, even one of text (it reads as zeros).
-        if (matched > 0)
-            result.Frames.push_back(row);
-        // The first frame's line, or a line right after it without wanted fields, shows whether
-        // the file has the columns at all.
-        if (result.Frames.size() == 1 && matched < 5) {
-            result.Error = CountMessage(kBodyColumnsError, matched);
-            result.Frames.clear();
-            return result;
-        }
+        if (present < kKeptColumns)
+            return fail(result.Frames.empty() ? CountMessage(kBodyColumnsError, present) : kBodyFileError);
+        const double time = values[0];
+        if (damaged || time < 0 || (!result.Frames.empty() && time < previousTime - kTimeTolerance))
+            return fail(kBodyFileError);
+        previousTime = time;
+        const FrameRow row = ToFrameRow(values);
+        temperature.Widen(row[1]);
+        temperature.Widen(row[2]);
+        sweating.Widen(row[4]);
+        result.Frames.push_back(row);
     }
     if (result.Frames.empty()) {
         // A file without a single frame would load as a success with nothing to play.
-        result.Error = kBodyFileError;
-        return result;
+        return fail(kBodyFileError);
     }
     if (result.Frames.size() > 1) {
         const float step = result.Frames[1][0] - result.Frames[0][0];
@@ -411,112 +369,125 @@ BodyRead ReadBodyFile(const fs::path& file)
 
 FabricRead ReadFabricFile(const fs::path& file, int layerLimit)
 {
+    return ReadWith<FabricRead>(file, kFabricFileError,
+                                [layerLimit](std::string_view text) { return ReadFabricText(text, layerLimit); });
+}
+
+FabricRead ReadFabricText(std::string_view text, int layerLimit)
+{
     FabricRead result;
-    std::string text;
-    if (!ReadOrFail(file, text, result, kFabricFileError))
-        return result;
     auto fail = [](std::string message) {
         FabricRead failed;
         failed.Error = std::move(message);
         return failed;
     };
-    const int limit = std::clamp(layerLimit, 0, kMaxFabricLayers);
 
-    // The rows of one time block by layer. The first complete block fixes the layers and the
-    // nodes per layer; every later block must hold as many, except a last one cut short, which
-    // is dropped so the complete blocks still play.
-    std::vector<std::vector<FrameRow>> block(static_cast<std::size_t>(limit));
+    // The rows of one time block by layer. A block ends where a row's time passes its first row's
+    // by more than the tolerance, so the first block is known whole only when the second one
+    // begins: it fixes the layers and the nodes per layer, and every later block must hold as
+    // many. The last block is kept when it is whole too; when it is a beginning of one, the
+    // solver is still writing it, and it is left out so the whole blocks still play.
+    std::vector<std::vector<FrameRow>> block;
     int nodes = 0;
-    int maxLayer = -1;
+    int maxLayer = -1;  // known once the first block is whole
     ValueRange& humidity = result.Ranges[QuantityHumidity];
-    // Whether the block just read is whole: every layer 0 .. maxLayer with `nodes` rows and no
-    // other layer. The first block decides both numbers.
-    auto blockComplete = [&]() {
+    auto expectedRows = [&](std::size_t layer) {
+        return static_cast<int>(layer) <= maxLayer ? static_cast<std::size_t>(nodes) : 0;
+    };
+    // Whether the block just read is whole: every layer 0 .. maxLayer with `nodes` rows.
+    auto blockWhole = [&]() {
         if (maxLayer < 0) {
-            int highest = -1;
-            for (int l = 0; l < limit; ++l)
-                if (!block[static_cast<std::size_t>(l)].empty())
-                    highest = l;
-            if (highest < 0)
-                return false;
             nodes = static_cast<int>(block[0].size());
-            maxLayer = highest;
+            maxLayer = static_cast<int>(block.size()) - 1;
         }
-        for (int l = 0; l < limit; ++l) {
-            const std::size_t expected = l <= maxLayer ? static_cast<std::size_t>(nodes) : 0;
-            if (block[static_cast<std::size_t>(l)].size() != expected)
+        for (std::size_t l = 0; l < block.size(); ++l)
+            if (block[l].size() != expectedRows(l))
                 return false;
-        }
-        return nodes > 0;
+        return true;
     };
     auto keepBlock = [&]() {
-        result.Layers.resize(static_cast<std::size_t>(maxLayer) + 1);
-        for (int l = 0; l <= maxLayer; ++l) {
-            std::vector<FrameRow>& rows = block[static_cast<std::size_t>(l)];
+        result.Layers.resize(block.size());
+        for (std::size_t l = 0; l < block.size(); ++l) {
+            std::vector<FrameRow>& rows = block[l];
             for (const FrameRow& row : rows)
                 humidity.Widen(row[3]);
-            std::vector<FrameRow>& buffer = result.Layers[static_cast<std::size_t>(l)];
+            std::vector<FrameRow>& buffer = result.Layers[l];
             buffer.insert(buffer.end(), rows.begin(), rows.end());
             rows.clear();
         }
     };
     bool blockOpen = false;
     double blockEnd = 0;  // rows up to this time belong to the open block
+    double previousTime = 0;
 
-    LineCursor cursor(text);
+    LineCursor cursor(WrittenLines(text));
     std::string_view line;
     bool firstLine = true;
     // An empty file reads as one empty line: too few columns.
     for (bool more = cursor.Next(line); more || firstLine; more = cursor.Next(line)) {
         if (!more)
             line = std::string_view();
-        FrameRow row{};
-        int matched = 0;
-        const bool usable = ForEachKeptNumber(line, kFabricSlots, [&](int column, int slot, float value, bool last) {
-            if (column == 6 && last)
-                value *= 0.01f;  // only a line cut short after the humidity column
-            row[static_cast<std::size_t>(slot)] = value;
-            ++matched;
-        });
-        if (!usable)
-            return fail(kFabricFileError);
+        std::array<double, kKeptColumns> values{};
+        bool damaged = false;
+        const int present = KeptFields(line, kFabricSlots, values, damaged);
         if (firstLine) {
             firstLine = false;
-            if (matched < 5)
-                return fail(CountMessage(kFabricColumnsError, matched));
+            if (present < kKeptColumns)
+                return fail(CountMessage(kFabricColumnsError, present));
         }
-        if (matched <= 1)
-            continue;
-
-        // A block is the run of rows whose time stays within 0.001 of its first row's.
-        if (row[0] < 0)
+        if (present == 0)
+            continue;  // a line without fields is no row
+        const double time = values[0], layer = values[2];
+        if (present < kKeptColumns || damaged || time < 0 || (blockOpen && time < previousTime - kTimeTolerance))
             return fail(kFabricFileError);
-        if (!blockOpen || row[0] > blockEnd) {
+        previousTime = time;
+        if (!blockOpen || time > blockEnd) {
             if (blockOpen) {
-                if (!blockComplete())
+                if (!blockWhole())
                     return fail(kFabricFileError);
                 keepBlock();
             }
             blockOpen = true;
-            blockEnd = static_cast<double>(row[0]) + 0.001;
+            blockEnd = time + kTimeTolerance;
         }
-        const double layer = std::trunc(static_cast<double>(row[2]));
-        if (layer < 0 || layer >= limit)
+        // Layer indexes name the garments' layers. Within a block the layers come in order, so a
+        // new layer follows the highest so far: one stray index cannot make the block grow.
+        if (!Whole(layer) || layer < 0 || layer >= layerLimit || layer > static_cast<double>(block.size())
+            || (maxLayer >= 0 && layer > maxLayer))
             return fail(kFabricFileError);
-        block[static_cast<std::size_t>(layer)].push_back(row);
+        const std::size_t index = static_cast<std::size_t>(layer);
+        if (index == block.size())
+            block.emplace_back();
+        block[index].push_back(ToFrameRow(values));
     }
-    // The last block: kept when complete, dropped when cut short, unless it is the only one.
-    const bool onlyBlock = maxLayer < 0;
-    if (blockComplete())
-        keepBlock();
-    else if (onlyBlock)
+    // The last block: kept when whole, left out when it is a beginning of one (never the first
+    // block, whose size is known only from the next).
+    if (maxLayer < 0)
         return fail(kFabricFileError);
-
+    if (blockWhole()) {
+        keepBlock();
+    } else {
+        for (std::size_t l = 0; l < block.size(); ++l)
+            if (block[l].size() > expectedRows(l))
+                return fail(kFabricFileError);
+    }
     result.MaxLayerSeen = maxLayer;
-    for (int l = 0; l < 5; ++l)
-        result.LayerPresent[static_cast<std::size_t>(l)] = l <= maxLayer ? 1 : 0;
     result.NodesPerFrame = nodes;
     return result;
+}
+
+int GarmentLayerTotal(const EnvironmentData& environment)
+{
+    long long total = 0;
+    for (const GarmentEntry& garment : environment.Garments)
+        total += garment.LayerCount;
+    return static_cast<int>(std::min<long long>(total, std::numeric_limits<int>::max()));
+}
+
+int PlayerResults::PlayableFrames() const
+{
+    const int bodyRows = Body.FrameCount();
+    return Fabric.Layers.empty() ? bodyRows : std::min(bodyRows, Fabric.BlockCount());
 }
 
 EnvironmentRead ReadEnvironment(const fs::path& folder)
@@ -534,26 +505,22 @@ PlayerResults LoadPlayerResults(const fs::path& folder, const EnvironmentData& e
         return result;
     }
     result.Ranges = result.Body.Ranges;
-
-    // The fabric layers are the garments' layers, as many as the player has layer flags for.
-    long long garmentLayers = 0;
-    for (const GarmentEntry& garment : environment.Garments)
-        garmentLayers += garment.LayerCount;
-    const int layerLimit = static_cast<int>(std::min<long long>(garmentLayers, kMaxFabricLayers));
-    result.Fabric = ReadFabricFile(FindFileNoCase(folder, kFabricFileName), layerLimit);
-    if (!result.Fabric.Ok()) {
+    result.Fabric = ReadFabricFile(FindFileNoCase(folder, kFabricFileName), GarmentLayerTotal(environment));
+    if (result.Fabric.Ok()) {
+        for (std::size_t q = 0; q < result.Ranges.size(); ++q)
+            result.Ranges[q].Merge(result.Fabric.Ranges[q]);
+        result.Result = PlayerResults::Loaded;
+        result.Message = kLoadSucceeded;
+    } else {
+        // The body still plays, without garment layers.
         result.Result = PlayerResults::FabricFailed;
         result.Message = result.Fabric.Error;
-        return result;
     }
-    for (std::size_t q = 0; q < result.Ranges.size(); ++q)
-        result.Ranges[q].Merge(result.Fabric.Ranges[q]);
+    // The room takes the stages' colours either way.
     for (const EnvStage& stage : environment.Stages) {
         result.Ranges[QuantityTemperature].Widen(stage.Temperature);
         result.Ranges[QuantityHumidity].Widen(stage.Humidity);
     }
-    result.Result = PlayerResults::Loaded;
-    result.Message = kLoadSucceeded;
     return result;
 }
 

@@ -7,6 +7,10 @@
 // them and the tests reach them without a window. Nothing here has a fixed capacity: every
 // container is sized to the file, and a file that would make one grow beyond what its own size
 // can justify is rejected as badly formatted.
+//
+// The solver writes these files while it runs. A last line without its line end is still being
+// written and is not read; every field a reader uses must be a number text (ResultField), and a
+// line that lacks one is damage, never a silent 0.
 #include <array>
 #include <filesystem>
 #include <string>
@@ -29,10 +33,7 @@ inline constexpr const char* kEnvironmentFileName = "Environment.dat";
 inline constexpr const char* kBodyFileName = "BodyProperty.dat";
 inline constexpr const char* kFabricFileName = "Fabrics.dat";
 
-// --- Fields and numbers ---
-
-// The fabric layers the player shows (it has a layer flag for each).
-inline constexpr int kMaxFabricLayers = 5;
+// --- Fields ---
 
 // The field rule of "BodyProperty.dat" and "Fabrics.dat": every TAB ends a field (so two TABs in a
 // row make an empty field that still counts), and the text after the last TAB is a field only when
@@ -51,15 +52,10 @@ void ForEachTabField(std::string_view line, Visitor&& visit)
         visit(index, line.substr(start), true);
 }
 
-// A numeric field as the result files hold it: leading blanks, an optional sign, digits with an
-// optional point and exponent, anything after that ignored. A field that is no number, or whose
-// value does not fit the 32-bit floats the frames are kept in, reads as 0.
+// A leading number of a field, anything after it ignored, 0 for none or for a value a 32-bit
+// float cannot hold. Only for the plot tables, which still read this way; every reader here takes
+// its fields through ResultField.
 float ResultNumber(std::string_view field);
-// A value of a result file: true with the number (0 for a field that is no number), false for
-// a number that no result file holds: not finite, or beyond +-kResultValueLimit.
-bool ResultValue(std::string_view field, float& value);
-// An integer field: only the leading digits count ("2.7" reads 2); no number reads as 0.
-int ResultInteger(std::string_view field);
 
 // --- Structures ---
 
@@ -122,7 +118,7 @@ struct EnvironmentRead {
 
 struct BodyRead {
     std::string Error;            // empty on success
-    std::vector<FrameRow> Frames;  // one row per time step: FrameCount = Frames.size()
+    std::vector<FrameRow> Frames;  // one row per time step, in time order
     float FrameStep = 1.0f;       // time of row 1 - time of row 0; 1.0 unless that is positive
     ValueRanges Ranges;           // widened by this file only
     bool Ok() const { return Error.empty(); }
@@ -131,13 +127,17 @@ struct BodyRead {
 
 struct FabricRead {
     std::string Error;  // empty on success
-    // Buffer L holds layer L: node n of time block f at row f x NodesPerFrame + n.
+    // Buffer L holds layer L: node n of time block f at row f x NodesPerFrame + n. Only whole
+    // time blocks are kept.
     LayerBuffers Layers;
-    int NodesPerFrame = 1;                // rows of one layer in one time block
-    int MaxLayerSeen = 0;                 // highest layer index of the file
-    std::array<int, 5> LayerPresent{};    // 1 for the layers 0 .. MaxLayerSeen among the first five
-    ValueRanges Ranges;                   // widened by this file only
+    int NodesPerFrame = 1;  // rows of one layer in one time block
+    int MaxLayerSeen = 0;   // highest layer index of the file
+    ValueRanges Ranges;     // widened by this file only
     bool Ok() const { return Error.empty(); }
+    int BlockCount() const
+    {
+        return Layers.empty() || NodesPerFrame <= 0 ? 0 : static_cast<int>(Layers[0].size() / NodesPerFrame);
+    }
 };
 
 // What the player takes from one load of "BodyProperty.dat" and "Fabrics.dat".
@@ -148,11 +148,15 @@ struct PlayerResults {
     // (caption "Notice").
     std::string Message;
     BodyRead Body;      // on BodyFailed: no frames
-    FabricRead Fabric;  // on BodyFailed or FabricFailed: no layers, all LayerPresent flags 0
-    // The colour-scale ranges: reset, then widened by the body file, the fabric file and, once
-    // both loaded, by every stage's temperature and relative humidity.
+    FabricRead Fabric;  // on BodyFailed or FabricFailed: no layers
+    // The colour-scale ranges: reset, then widened by the body file, the fabric file when it
+    // loaded and, once the body loaded, by every stage's temperature and relative humidity.
     ValueRanges Ranges;
     bool BodyLoaded() const { return Result != BodyFailed; }
+    // The frames that can be played: the body rows, and when the fabric file holds layers no
+    // more than its whole time blocks, so a garment never plays past its data (the solver may
+    // still be writing one file behind the other).
+    int PlayableFrames() const;
 };
 
 // --- Reading ---
@@ -163,13 +167,20 @@ std::filesystem::path FindFileNoCase(const std::filesystem::path& folder, std::s
 
 EnvironmentRead ReadEnvironmentFile(const std::filesystem::path& file);
 BodyRead ReadBodyFile(const std::filesystem::path& file);
-// layerLimit: the layers the file may hold (the garments' layers), at most kMaxFabricLayers.
-FabricRead ReadFabricFile(const std::filesystem::path& file, int layerLimit = kMaxFabricLayers);
+// layerLimit: the layers the file may hold, the garments' layers (GarmentLayerTotal): layer
+// indexes 0 .. layerLimit - 1.
+FabricRead ReadFabricFile(const std::filesystem::path& file, int layerLimit);
+// The same readers on a file's text.
+EnvironmentRead ReadEnvironmentText(std::string_view text);
+BodyRead ReadBodyText(std::string_view text);
+FabricRead ReadFabricText(std::string_view text, int layerLimit);
+// The fabric layers of all garments together.
+int GarmentLayerTotal(const EnvironmentData& environment);
 
 // "Environment.dat" of a result folder.
 EnvironmentRead ReadEnvironment(const std::filesystem::path& folder);
 // "BodyProperty.dat" and then "Fabrics.dat" of a result folder, as the player loads them after
-// the environment: a body failure stops before the fabric file.
+// the environment: a body failure stops before the fabric file; a fabric failure keeps the body.
 PlayerResults LoadPlayerResults(const std::filesystem::path& folder, const EnvironmentData& environment);
 
 // The row of node n of time block frame in layer buffer layer, or nullptr when the files held no

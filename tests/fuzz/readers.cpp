@@ -147,11 +147,77 @@ void DxfModelFile(std::string_view bytes)
         SmoothNormals(reader.Triangles);
 }
 
+
+// ---- Files cut short
+
+// Small valid files: two garments of three layers, three stages; four body rows half a minute
+// apart; three time blocks of three layers of two nodes. Every value differs from the others.
+const char* const kEnvironmentSample =
+    "Environment of the run\n"
+    "1\tsex\n"
+    "Garments\n"
+    "2\n"
+    "No.\tLayers\tStyle\n"
+    "1\t3\t2\n"
+    "2\t3\t1\n"
+    "Stage\tT\tRH\tTime\n"
+    "1\t20.5\t40\t10\n"
+    "2\t31.25\t62.5\t20\n"
+    "3\t12\t35\t30\n";
+const char* const kBodySample =
+    "0\t33.12\t36.95\t0.06\t58.2\t41.3\t6.25\t12.5\t10\t10.25\t10.5\t10.75\t11\t11.25\t11.5\t11.75\t12\t12.25\n"
+    "0.5\t33.33\t36.98\t0.07\t59.7\t42.3\t6.75\t13.5\t11\t11.25\t11.5\t11.75\t12\t12.25\t12.5\t12.75\t13\t13.25\n"
+    "1\t33.54\t37.01\t0.08\t61.2\t43.3\t7.25\t14.5\t12\t12.25\t12.5\t12.75\t13\t13.25\t13.5\t13.75\t14\t14.25\n"
+    "1.5\t33.75\t37.04\t0.09\t62.7\t44.3\t7.75\t15.5\t13\t13.25\t13.5\t13.75\t14\t14.25\t14.5\t14.75\t15\t15.25\n";
+const char* const kFabricsSample =
+    "0\t0\t0\t0.0123\t0.0120\t-1.5E-06\t43.48\t2.5E-07\t29.5057\t0.000\n"
+    "0\t0.06\t0\t0.0124\t0.0120\t-1.5E-06\t44.38\t2.5E-07\t29.1057\t0.001\n"
+    "0\t0.12\t1\t0.0130\t0.0120\t-1.5E-06\t46.58\t2.5E-07\t28.2557\t0.010\n"
+    "0\t0.37\t1\t0.0131\t0.0120\t-1.5E-06\t47.48\t2.5E-07\t27.8557\t0.011\n"
+    "0\t0.45\t2\t0.0137\t0.0120\t-1.5E-06\t49.68\t2.5E-07\t27.0057\t0.020\n"
+    "0\t0.7\t2\t0.0138\t0.0120\t-1.5E-06\t50.58\t2.5E-07\t26.6057\t0.021\n"
+    "0.5\t0\t0\t0.0123\t0.0121\t-1.5E-06\t45.18\t2.5E-07\t29.8557\t0.100\n"
+    "0.5\t0.06\t0\t0.0124\t0.0121\t-1.5E-06\t46.08\t2.5E-07\t29.4557\t0.101\n"
+    "0.5\t0.12\t1\t0.0130\t0.0121\t-1.5E-06\t48.28\t2.5E-07\t28.6057\t0.110\n"
+    "0.5\t0.37\t1\t0.0131\t0.0121\t-1.5E-06\t49.18\t2.5E-07\t28.2057\t0.111\n"
+    "0.5\t0.45\t2\t0.0137\t0.0121\t-1.5E-06\t51.38\t2.5E-07\t27.3557\t0.120\n"
+    "0.5\t0.7\t2\t0.0138\t0.0121\t-1.5E-06\t52.28\t2.5E-07\t26.9557\t0.121\n"
+    "1\t0\t0\t0.0123\t0.0122\t-1.5E-06\t46.88\t2.5E-07\t30.2057\t0.200\n"
+    "1\t0.06\t0\t0.0124\t0.0122\t-1.5E-06\t47.78\t2.5E-07\t29.8057\t0.201\n"
+    "1\t0.12\t1\t0.0130\t0.0122\t-1.5E-06\t49.98\t2.5E-07\t28.9557\t0.210\n"
+    "1\t0.37\t1\t0.0131\t0.0122\t-1.5E-06\t50.88\t2.5E-07\t28.5557\t0.211\n"
+    "1\t0.45\t2\t0.0137\t0.0122\t-1.5E-06\t53.08\t2.5E-07\t27.7057\t0.220\n"
+    "1\t0.7\t2\t0.0138\t0.0122\t-1.5E-06\t53.98\t2.5E-07\t27.3057\t0.221\n";
+
+// The most a case can hold: 50 garments of six layers.
+std::string MaximalEnvironment()
+{
+    std::string text = "Environment of the run\n0\tsex\nGarments\n50\nNo.\tLayers\tStyle\n";
+    for (int g = 1; g <= 50; ++g)
+        text += std::to_string(g) + "\t6\t" + std::to_string(g % 4) + "\n";
+    return text + "Stage\tT\tRH\tTime\n1\t25\t50\t60\n";
+}
+
+// The layers "Fabrics.dat" may hold beside an environment file, as the player takes them.
+int LayerLimitOf(const std::string& environment)
+{
+    const EnvironmentRead read = ReadEnvironmentText(environment);
+    if (!read.Ok())
+        Violation("a sample environment file does not read");
+    return GarmentLayerTotal(read.Data);
+}
+
 void EnvironmentFile(std::string_view bytes) { ReadEnvironmentFile(AsFile(bytes, "Environment.dat")); }
 
 void BodyFile(std::string_view bytes) { ReadBodyFile(AsFile(bytes, "BodyProperty.dat")); }
 
-void FabricFile(std::string_view bytes) { ReadFabricFile(AsFile(bytes, "Fabrics.dat")); }
+void FabricFile(std::string_view bytes)
+{
+    static const int limits[] = {LayerLimitOf(kEnvironmentSample), LayerLimitOf(MaximalEnvironment())};
+    const std::filesystem::path file = AsFile(bytes, "Fabrics.dat");
+    for (int limit : limits)
+        ReadFabricFile(file, limit);
+}
 
 void ComfortFile(std::string_view bytes)
 {
@@ -160,7 +226,102 @@ void ComfortFile(std::string_view bytes)
         MakeComfortConclusions(SummarizeComfort(series, quantity), quantity);
 }
 
+std::vector<double> RowOf(const FrameRow& row)
+{
+    return std::vector<double>(row.begin(), row.end());
+}
+
+// The sex and the garments make the first row, each stage one more.
+CutFileRead EnvironmentRows(std::string_view bytes)
+{
+    const EnvironmentRead read = ReadEnvironmentText(bytes);
+    CutFileRead rows{read.Error, {{static_cast<double>(read.Data.BodyModel)}}};
+    for (const GarmentEntry& g : read.Data.Garments)
+        rows.Rows[0].insert(rows.Rows[0].end(), {static_cast<double>(g.LayerCount), static_cast<double>(g.Style)});
+    for (const EnvStage& stage : read.Data.Stages)
+        rows.Rows.push_back({stage.Time, stage.Temperature, stage.Humidity, stage.Duration});
+    return rows;
+}
+
+CutFileRead BodyRows(std::string_view bytes)
+{
+    const BodyRead read = ReadBodyText(bytes);
+    CutFileRead rows{read.Error, {}};
+    for (const FrameRow& row : read.Frames)
+        rows.Rows.push_back(RowOf(row));
+    return rows;
+}
+
+// One row per time block: the rows of its layers one after another.
+CutFileRead FabricBlocks(std::string_view bytes)
+{
+    static const int limit = LayerLimitOf(kEnvironmentSample);
+    const FabricRead read = ReadFabricText(bytes, limit);
+    CutFileRead rows{read.Error, {}};
+    for (int block = 0; block < read.BlockCount(); ++block) {
+        std::vector<double> values;
+        for (std::size_t layer = 0; layer < read.Layers.size(); ++layer)
+            for (int node = 0; node < read.NodesPerFrame; ++node) {
+                const FrameRow* row = LayerNodeRow(read.Layers, read.NodesPerFrame, static_cast<int>(layer), block, node);
+                if (!row)
+                    Violation("a time block lacks a node row");
+                const std::vector<double> nodeValues = RowOf(*row);
+                values.insert(values.end(), nodeValues.begin(), nodeValues.end());
+            }
+        rows.Rows.push_back(values);
+    }
+    return rows;
+}
+
+// The input picks a kind, its line ends (LF or CR LF) and the offset of the cut.
+void CutFile(std::string_view bytes)
+{
+    if (bytes.size() < 2)
+        return;
+    const std::vector<CutFileKind>& kinds = CutFileKinds();
+    const CutFileKind& kind = kinds[static_cast<unsigned char>(bytes[0]) % kinds.size()];
+    std::string valid = kind.ValidFile;
+    if (bytes[1] & 1)
+        for (std::size_t at = valid.find('\n'); at != std::string::npos; at = valid.find('\n', at + 2))
+            valid.insert(at, 1, '\r');
+    std::size_t offset = 0;
+    for (std::size_t i = 2; i < bytes.size() && i < 6; ++i)
+        offset = offset * 256 + static_cast<unsigned char>(bytes[i]);
+    const std::string broken = CheckCutFile(kind, valid, offset % (valid.size() + 1));
+    if (!broken.empty()) {
+        std::fprintf(stderr, "%s: %s\n", kind.Name, broken.c_str());
+        Violation("a file cut short reads as other values than the whole file's");
+    }
+}
+
 } // namespace
+
+const std::vector<CutFileKind>& CutFileKinds()
+{
+    static const std::vector<CutFileKind> kinds = {
+        {"Environment.dat", kEnvironmentSample, EnvironmentRows},
+        {"BodyProperty.dat", kBodySample, BodyRows},
+        {"Fabrics.dat", kFabricsSample, FabricBlocks},
+    };
+    return kinds;
+}
+
+std::string CheckCutFile(const CutFileKind& kind, std::string_view valid, std::size_t offset)
+{
+    const CutFileRead whole = kind.Read(valid);
+    if (!whole.Error.empty())
+        return "the whole file does not read: " + whole.Error;
+    const CutFileRead cut = kind.Read(valid.substr(0, offset));
+    if (!cut.Error.empty())
+        return "";
+    const std::string at = " (cut at " + std::to_string(offset) + ")";
+    if (cut.Rows.size() > whole.Rows.size())
+        return "more rows than the whole file" + at;
+    for (std::size_t i = 0; i < cut.Rows.size(); ++i)
+        if (cut.Rows[i] != whole.Rows[i])
+            return "row " + std::to_string(i) + " differs from the whole file's" + at;
+    return "";
+}
 
 const std::vector<FuzzReader>& FuzzReaders()
 {
@@ -174,6 +335,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"bodyproperty", BodyFile},
         {"fabrics", FabricFile},
         {"comfortfile", ComfortFile},
+        {"cutfiles", CutFile},
     };
     return readers;
 }

@@ -156,6 +156,72 @@ TEST_F(PlaybackTest, GarmentAndLayerChoiceColourTheGarmentByThatLayersInnerNode)
     EXPECT_EQ(thighHue(), 'g');
 }
 
+TEST_F(PlaybackClock, OnlyWholeSecondsOfTheElapsedTimeCount)
+{
+    SetSpeed("60");  // a frame a second
+    Clock.Now += 0.7;
+    Display(Player);
+    Tick(Player, 0.6);  // the clock passed a whole second, the playback did not
+    EXPECT_EQ(Player->CurrentFrame, 0);
+    Tick(Player, 0.5);
+    EXPECT_EQ(Player->CurrentFrame, 1);
+    Tick(Player, 2.8);
+    EXPECT_EQ(Player->CurrentFrame, 3);
+}
+
+TEST_F(PlaybackTest, AClickOnTheChosenGarmentGoesBackFromItsLayerToTheWholeGarment)
+{
+    TFrmMain* player = OpenPlayer();
+    Load(player, MakeSet("layers", TwoGarments(2, 3)));
+    Display(player);
+    auto click = [&](int row) {
+        const QPoint at = player->ListBox1->visualItemRect(player->ListBox1->item(row)).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+            QMouseEvent e(type, QPointF(at), QPointF(player->ListBox1->viewport()->mapToGlobal(at)), Qt::LeftButton,
+                          held, Qt::NoModifier);
+            QApplication::sendEvent(player->ListBox1->viewport(), &e);
+        }
+    };
+    click(1);
+    EXPECT_EQ(player->ViewState, 3);
+    player->ListBox2->setCurrentRow(2);
+    EXPECT_EQ(player->ViewState, 7);
+    click(1);
+    EXPECT_EQ(player->ViewState, 3);
+    EXPECT_EQ(player->LayerSelected, 0);
+    EXPECT_EQ(player->ListBox2->count(), 3);
+
+    // The keyboard chooses too.
+    player->ListBox1->setFocus();
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(player->ListBox1, &up);
+    EXPECT_EQ(player->SelectedGarment, 0);
+    EXPECT_EQ(player->ListBox2->count(), 2);
+}
+
+TEST_F(PlaybackTest, PlaybackEndsWithTheLastFrameThatBodyAndFabricBothHold)
+{
+    TFrmMain* player = OpenPlayer();
+    const auto folder = MakeSet("behind", TwoGarments(10, 3));
+    WriteBody(folder, 10, BodyColumn);
+    WriteFabric(folder, 6, 5, 3, [](int, int) { return 20.0; }, 50);  // green
+    Load(player, folder);
+    Display(player);
+    player->ListBox1->setCurrentRow(1);
+    player->ListBox2->setCurrentRow(0);
+    const float* garment = player->ColorSlots[player->GarmentSlot()];
+    for (int frame = 0; frame < 6; ++frame) {
+        Tick(player, frame == 0 ? 0 : 60);
+        EXPECT_EQ(player->CurrentFrame, frame);
+        EXPECT_FLOAT_EQ(garment[1], 1.0f) << frame;
+    }
+    Tick(player, 60);
+    EXPECT_FALSE(player->Timer2->isActive());
+    EXPECT_EQ(player->LblTime->text(), "05:00");
+    EXPECT_FLOAT_EQ(garment[1], 1.0f) << "the garment keeps its last colour";
+}
+
 TEST_F(PlaybackClock, EnvironmentTakesTheStageUnderWay)
 {
     Display(Player);  // stages from 0, 40 and 80 minutes

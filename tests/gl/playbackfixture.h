@@ -31,8 +31,8 @@
 
 class ManualClock : public TClock {
 public:
-    long long Seconds() override { return Now; }
-    long long Now = 100000;
+    double Seconds() override { return Now; }
+    double Now = 100000;
 };
 
 class PlaybackTest : public AppTest {
@@ -118,7 +118,7 @@ protected:
     }
 
     // Moves the clock on and runs one timer step.
-    void Tick(TFrmMain* player, long long seconds)
+    void Tick(TFrmMain* player, double seconds)
     {
         Clock.Now += seconds;
         player->Timer2Timer();

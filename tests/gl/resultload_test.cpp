@@ -2,7 +2,9 @@
 // player's Open button, the folder, "Load Data", the question; then the body in the picture, the
 // player's members filled from the files, a failed load, and a player closed under the window.
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QTimer>
 
 #include "results/frmdata.h"
 #include "tests/gl/playbackfixture.h"
@@ -120,7 +122,7 @@ TEST_F(ResultLoadTest, ASetLoadsIntoThePlayerAndANewLoadReplacesItsSceneAndGarme
     EXPECT_TRUE(YellowAt(0, ChestY, SurfaceZ));
 }
 
-TEST_F(ResultLoadTest, AFailedLoadLeavesThePlayerAsItWas)
+TEST_F(ResultLoadTest, AFailedBodyLeavesThePlayerAsItWasAndAFailedFabricLeavesTheBodyToPlay)
 {
     LoadGood(Player, MakeSet("good", ShapeOf(ResultSetSize::Realistic)));
     // A garment chosen, as during a playback: its layers are listed.
@@ -129,13 +131,15 @@ TEST_F(ResultLoadTest, AFailedLoadLeavesThePlayerAsItWas)
     const LayerBuffers layers = Player->LayerFrames;
     const QImage before = Grab();
 
-    // A broken "Fabrics.dat" beside a body that loads, and other garments: nothing is taken over.
+    // A broken "BodyProperty.dat" beside a sound fabric file and other garments: nothing is
+    // taken over.
     const QString folder = MakeSet("damaged", ResultSetSize::Minimal);
-    WriteText(folder + "/Fabrics.dat", "0\t0.1\t0\n");
+    ASSERT_TRUE(QFile::copy(folder + "/BodyProperty.dat", folder + "/Body.sound"));
+    WriteText(folder + "/BodyProperty.dat", "0\t33\t37\n");
     {
         MessageRecorder messages;
         messages.Expect("Load data?", "Confirm", IDYES);
-        messages.Expect("Too few data column in fabric data file! There is only 3", "Error");
+        messages.Expect("Too few data column in body data file! There is only 3", "Error");
         Load(Player, folder);
     }
     EXPECT_TRUE(Player->BodyFrames == frames);
@@ -143,6 +147,26 @@ TEST_F(ResultLoadTest, AFailedLoadLeavesThePlayerAsItWas)
     EXPECT_EQ(Items(Player->ListBox1), (QStringList{"Garment1", "Garment2"}));
     EXPECT_EQ(Items(Player->ListBox2), (QStringList{"Layer1", "Layer2", "Layer3"}));
     EXPECT_TRUE(Grab() == before);
+
+    // A broken "Fabrics.dat" beside a sound body: the body of this folder plays, without garments.
+    QFile::remove(folder + "/BodyProperty.dat");
+    QFile::rename(folder + "/Body.sound", folder + "/BodyProperty.dat");
+    WriteText(folder + "/Fabrics.dat", "0\t0.1\t0\n");
+    {
+        MessageRecorder messages;
+        messages.Expect("Load data?", "Confirm", IDYES);
+        messages.Expect("Too few data column in fabric data file! There is only 3", "Error");
+        Load(Player, folder);
+    }
+    EXPECT_EQ(Player->BodyLoaded, 1);
+    EXPECT_TRUE(Player->BodyFrames == ReadBodyFile(Folder("damaged") / kBodyFileName).Frames);
+    EXPECT_TRUE(Player->LayerFrames.empty());
+    EXPECT_EQ(Player->ListBox1->count(), 0);
+    Player->BtnDisplay->click();
+    EXPECT_TRUE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->ListBox1->count(), 0) << "no garment without its layers";
+    Player->Timer2Timer();
+    EXPECT_EQ(Player->LblTime->text(), "00:00");
 }
 
 // Answers "Load data?" with Yes after closing the given player while the question is open.

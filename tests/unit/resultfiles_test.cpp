@@ -38,6 +38,9 @@ std::string FabricBlocks(int blocks, int layers, int nodes)
     return text;
 }
 
+// Layer indexes the tests' fabric files may hold: more than any of them has.
+constexpr int kLayers = 25;
+
 // Minimum and maximum of the temperature, humidity and sweating ranges, in that order.
 void ExpectRanges(const ValueRanges& ranges, const std::array<float, 6>& expected)
 {
@@ -61,7 +64,7 @@ const char* const kEnvironment =
     "2\t30\t60\t20\r\n"
     "3\t10\t30\t30\r\n";
 
-TEST(ResultFields, NumbersAreLenientButOnlyFinite)
+TEST(ResultFields, PlotNumbersAreLenientButOnlyFinite)
 {
     // Leading numbers count; what a frame value cannot hold, or no number, is 0.
     const std::pair<const char*, float> numbers[] = {{"  12.5abc", 12.5f}, {"1e5x", 1e5f}, {"2e", 2.0f},
@@ -69,9 +72,6 @@ TEST(ResultFields, NumbersAreLenientButOnlyFinite)
                                                      {"-inf", 0.0f},       {"nan", 0.0f}};
     for (const auto& [text, value] : numbers)
         EXPECT_FLOAT_EQ(ResultNumber(text), value) << text;
-    EXPECT_EQ(ResultInteger(" -3x"), -3);
-    EXPECT_EQ(ResultInteger("--3"), 0);
-    EXPECT_EQ(ResultInteger("99999999999"), 0);
 }
 
 TEST(EnvironmentFile, ReadsSexGarmentsAndStagesWithStartTimes)
@@ -88,22 +88,22 @@ TEST(EnvironmentFile, ReadsSexGarmentsAndStagesWithStartTimes)
     EXPECT_FLOAT_EQ(read.Data.Stages[1].Humidity, 60);
 }
 
-TEST(EnvironmentFile, ShortLinesKeepZerosAndMissingStagesFallBackToOneZeroStage)
+TEST(EnvironmentFile, EmptyGarmentLinesKeepTheirPlaceAndMissingStagesFallBackToOneZeroStage)
 {
     TempFolder dir;
-    // A garment line without style and a stage line with the temperature only; a count of
-    // garments that the file does not hold lines for makes no phantom garments.
-    EnvironmentRead read = ReadEnvironmentFile(
-        dir.Write("a.dat", "t\n0\n\n1\n\n1\t2\nheading\n1\t21\n"));
+    // An empty garment line is a garment without layers; the next line is the second garment.
+    EnvironmentRead read = ReadEnvironmentFile(dir.Write("a.dat", "t\n0\n\n2\n\n\n2\t4\t1\nheading\n1\t21\t45\t5\n"));
     ASSERT_TRUE(read.Ok()) << read.Error;
     EXPECT_FALSE(read.Data.IsFemale());
-    EXPECT_EQ(read.Data.Garments[0].LayerCount, 2);
-    EXPECT_EQ(read.Data.Garments[0].Style, 0);
+    ASSERT_EQ(read.Data.Garments.size(), 2u);
+    EXPECT_EQ(read.Data.Garments[0].LayerCount, 0);
+    EXPECT_EQ(read.Data.Garments[1].LayerCount, 4);
+    EXPECT_EQ(read.Data.Garments[1].Style, 1);
     ASSERT_EQ(read.Data.Stages.size(), 1u);
-    EXPECT_FLOAT_EQ(read.Data.Stages[0].Temperature, 21);
-    EXPECT_FLOAT_EQ(read.Data.Stages[0].Humidity, 0);
+    EXPECT_FLOAT_EQ(read.Data.Stages[0].Humidity, 45);
 
-    read = ReadEnvironmentFile(dir.Write("b.dat", "t\n0\n\n2000000000\n\n1\t1\t0\n"));
+    // A count of garments that the file does not hold lines for makes no phantom garments.
+    read = ReadEnvironmentFile(dir.Write("b.dat", "t\n0\n\n2000\n\n1\t1\t0\n"));
     EXPECT_EQ(read.Error, kNoStagesError);
     EXPECT_EQ(read.Data.Garments.size(), 1u);
     ASSERT_EQ(read.Data.Stages.size(), 1u);
@@ -161,15 +161,11 @@ TEST(BodyFile, TooFewColumnsAreReportedWithTheirCount)
     read = ReadBodyFile(dir.Write("b", BodyLine(0, 33, 37, 58, 6) + "\r\n" + BodyLine(1, 33, 37, 58, 6)));
     EXPECT_EQ(read.Error, std::string(kBodyColumnsError) + "0");
 
-    // Empty fields count as columns: 37 lands in the core column; a heading is a frame of zeros.
-    std::string heading = "time";
-    for (int c = 1; c < 18; ++c)
-        heading += "\tcol" + std::to_string(c);
-    read = ReadBodyFile(dir.Write("d", heading + "\n" + "1\t\t37\t9\t58\t9\t6\t9\n"));
+    // Empty fields count as columns: 58 lands in the metabolism column, 6 in the blood flow's.
+    read = ReadBodyFile(dir.Write("d", "1\t33\t37\t\t58\t\t6\n"));
     ASSERT_TRUE(read.Ok()) << read.Error;
-    ASSERT_EQ(read.FrameCount(), 2);
-    EXPECT_EQ(read.Frames[0], (FrameRow{0, 0, 0, 0, 0}));
-    EXPECT_EQ(read.Frames[1], (FrameRow{1, 0, 37, 58, 6}));
+    ASSERT_EQ(read.FrameCount(), 1);
+    EXPECT_EQ(read.Frames[0], (FrameRow{1, 33, 37, 58, 6}));
 }
 
 TEST(BodyFile, LongLinesAndBothLineEndsAreRead)
@@ -179,7 +175,7 @@ TEST(BodyFile, LongLinesAndBothLineEndsAreRead)
     std::string line = "0\t" + padding + "33\t37\t9\t58\t9\t" + padding + "6";
     for (int c = 7; c < 18; ++c)
         line += "\t" + padding + "1";
-    const BodyRead read = ReadBodyFile(dir.Write("a", line + "\n" + line + "\r\n" + line));
+    const BodyRead read = ReadBodyFile(dir.Write("a", line + "\n" + line + "\r\n" + line + "\n"));
     ASSERT_TRUE(read.Ok()) << read.Error;
     ASSERT_EQ(read.FrameCount(), 3);
     EXPECT_EQ(read.Frames[2], (FrameRow{0, 33, 37, 58, 6}));
@@ -202,10 +198,10 @@ TEST(BodyFile, MissingEmptyAndDamagedFilesFailCleanly)
 TEST(FabricFile, ThreeLayersOfSixNodes)
 {
     TempFolder dir;
-    const FabricRead read = ReadFabricFile(dir.Write("f", FabricBlocks(3, 3, 6)));
+    const FabricRead read = ReadFabricFile(dir.Write("f", FabricBlocks(3, 3, 6)), kLayers);
     ASSERT_TRUE(read.Ok()) << read.Error;
     EXPECT_EQ(read.NodesPerFrame, 6);
-    EXPECT_EQ(read.LayerPresent, (std::array<int, 5>{1, 1, 1, 0, 0}));
+    EXPECT_EQ(read.Layers.size(), 3u);
     for (int l = 0; l < 3; ++l)
         for (int f = 0; f < 3; ++f)
             for (int n = 0; n < 6; ++n) {
@@ -223,7 +219,7 @@ TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
     TempFolder dir;
     std::string text = FabricBlocks(3, 3, 6);
     text.resize(text.size() - 9 * FabricLine(1, 0.05, 2, 225, 28).size() - 7);  // mid-line in layer 1
-    const FabricRead read = ReadFabricFile(dir.Write("f", text));
+    const FabricRead read = ReadFabricFile(dir.Write("f", text), kLayers);
     ASSERT_TRUE(read.Ok()) << read.Error;
     ASSERT_EQ(read.NodesPerFrame, 6);
     for (int l = 0; l < 3; ++l)
@@ -236,9 +232,10 @@ TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
 TEST(FabricFile, TooFewColumnsOnTheFirstLine)
 {
     TempFolder dir;
-    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(1, 1, 2))).Error,
+    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(1, 1, 2)), kLayers).Error,
               std::string(kFabricColumnsError) + "3");
-    EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(1, 1, 2))).Error, std::string(kFabricColumnsError) + "0");
+    EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(1, 1, 2)), kLayers).Error,
+              std::string(kFabricColumnsError) + "0");
 }
 
 TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
@@ -264,19 +261,17 @@ TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
         {"negative layer", good + FabricLine(0.5, 0, -1, 50, 30)},
         {"huge layer", good + "0.5\t0\t1e9\t1\t1\t0\t50\t0\t30\t0\n"},
         {"sparse layers", sparse},
-        {"six layers, beyond what the player shows", FabricBlocks(2, 6, 8)},
         {"cut off inside the first block", cutFirst},
         {"the first block decides, however sound the next", cutFirst + second},
         {"a damaged block in the middle is no cut-off end", FabricBlocks(1, 2, 2) + cutFirst + second},
     };
     for (const auto& [what, text] : cases) {
-        const FabricRead read = ReadFabricFile(dir.Write("f", text));
+        const FabricRead read = ReadFabricFile(dir.Write("f", text), 2000);
         EXPECT_EQ(read.Error, kFabricFileError) << what;
         EXPECT_TRUE(read.Layers.empty()) << what;
-        EXPECT_EQ(read.LayerPresent, (std::array<int, 5>{})) << what;
     }
-    EXPECT_EQ(ReadFabricFile(dir.Path() / "none").Error, kFabricFileError);
-    EXPECT_FALSE(ReadFabricFile(dir.Write("g", garbage)).Ok());
+    EXPECT_EQ(ReadFabricFile(dir.Path() / "none", kLayers).Error, kFabricFileError);
+    EXPECT_FALSE(ReadFabricFile(dir.Write("g", garbage), kLayers).Ok());
 }
 
 TEST(FabricFile, LayersBeyondTheGarmentsGiveTheFormatMessage)
@@ -322,7 +317,7 @@ TEST(ResultValues, UnusableNumbersNegativeTimesAndDurationsGiveTheFormatMessage)
     const std::string blocks = FabricBlocks(2, 2, 2);
     for (const std::string& line : {FabricLine(1, 0, 0, 1e7, 30), FabricLine(1, 0, 0, 50, -1e9),
                                     FabricLine(-1, 0, 0, 50, 30), std::string("1\t0\t0\t1\t1\t0\tinf\t0\t30\t0\n")}) {
-        const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line));
+        const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line), kLayers);
         EXPECT_EQ(read.Error, kFabricFileError) << line;
         EXPECT_TRUE(read.Layers.empty()) << line;
     }
@@ -371,7 +366,68 @@ TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
     EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
     EXPECT_EQ(results.Message, std::string(kFabricColumnsError) + "2");
     EXPECT_EQ(results.Body.FrameCount(), 2);
-    EXPECT_EQ(results.Fabric.LayerPresent, (std::array<int, 5>{}));
+    EXPECT_TRUE(results.Fabric.Layers.empty());
+}
+
+TEST(ResultFolder, SixLayersOfOneGarmentOrOfTwoLoadEveryLayer)
+{
+    TempFolder dir;
+    dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7));
+    dir.Write("Fabrics.dat", FabricBlocks(2, 6, 4));
+    for (const char* garments : {"1\n\n1\t6\t2\n", "2\n\n1\t3\t1\n2\t3\t2\n"}) {
+        dir.Write("Environment.dat", std::string("t\n0\n\n") + garments + "heading\n1\t25\t50\t10\n");
+        const PlayerResults results = LoadPlayerResults(dir.Path(), ReadEnvironment(dir.Path()).Data);
+        ASSERT_EQ(results.Result, PlayerResults::Loaded) << results.Message;
+        ASSERT_EQ(results.Fabric.Layers.size(), 6u);
+        EXPECT_EQ(results.Fabric.MaxLayerSeen, 5);
+        const FrameRow* last = LayerNodeRow(results.Fabric.Layers, results.Fabric.NodesPerFrame, 5, 1, 3);
+        ASSERT_NE(last, nullptr);
+        EXPECT_FLOAT_EQ((*last)[3], 153);
+    }
+}
+
+TEST(ResultFiles, UsedFieldsThatAreNoNumberOrMissingGiveTheFileMessage)
+{
+    TempFolder dir;
+    const std::string head = "t\n1\n\n1\n\n";
+    const std::string garment = "1\t2\t0\n";
+    const std::string stages = "heading\n1\t25\t50\t10\n";
+    for (const std::string& text :
+         {"t\nwoman\n\n1\n\n" + garment + stages, "t\n1\n\n1.5\n\n" + garment + stages, "t\n1\n\n\n\n" + garment + stages,
+          head + "1\t2.5\t0\n" + stages, head + "1\t2\n" + stages, head + garment + "heading\n1\t5abc\t50\t10\n",
+          head + garment + "heading\n1\t25\t1,5\t10\n", head + garment + "heading\n1\t25\t50\n"}) {
+        const EnvironmentRead read = ReadEnvironmentFile(dir.Write("env", text));
+        EXPECT_EQ(read.Error, kEnvironmentFileError) << text;
+        EXPECT_TRUE(read.Data.Garments.empty()) << text;
+    }
+
+    const std::string good = BodyLine(0, 33, 37, 58, 6);
+    for (const std::string& line : {std::string("1\t33x\t37\t9\t58\t9\t6\n"), std::string("1\t33\t\t9\t58\t9\t6\n"),
+                                    std::string("1\t33\t37\t9\tnan\t9\t6\n"), std::string("1\t33\t37\t9\t58\t9\n"),
+                                    std::string("time\tskin\tcore\tw\tm\trh\tblood\n")}) {
+        const BodyRead read = ReadBodyFile(dir.Write("body", good + line + good));
+        EXPECT_EQ(read.Error, kBodyFileError) << line;
+    }
+
+    const std::string blocks = FabricBlocks(2, 2, 2);
+    for (const std::string& line :
+         {std::string("1\t0\t0\t1\t1\t0\t43\t0\t1,5\t0\n"), std::string("1\t0\t0\t1\t1\t0\t\t0\t30\t0\n"),
+          std::string("1\t0\t1.5\t1\t1\t0\t43\t0\t30\t0\n"), std::string("1\tthin\t0\t1\t1\t0\t43\t0\t30\t0\n"),
+          std::string("1\t0\t0\t1\t1\t0\t43\n")}) {
+        const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line + blocks), kLayers);
+        EXPECT_EQ(read.Error, kFabricFileError) << line;
+    }
+}
+
+TEST(ResultFiles, TimeThatGoesBackGivesTheFileMessageAndEqualTimesStay)
+{
+    TempFolder dir;
+    const std::string run = BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7) + BodyLine(1, 35, 37, 58, 8);
+    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + run)).Error, kBodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + BodyLine(0.9995, 36, 37, 58, 9))).FrameCount(), 4);
+
+    EXPECT_EQ(ReadFabricFile(dir.Write("fabric", FabricBlocks(3, 2, 2) + FabricBlocks(3, 2, 2)), kLayers).Error,
+              kFabricFileError);
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+// Result files read while the solver writes them: every byte offset of a small valid file of each
+// kind, with LF and with CR LF line ends.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/fuzz/readers.h"
+
+TEST(CutFiles, AFileCutAnywhereReadsAsABeginningOfItsRowsOrGivesItsMessage)
+{
+    for (const CutFileKind& kind : CutFileKinds())
+        for (bool crlf : {false, true}) {
+            std::string valid = kind.ValidFile;
+            if (crlf)
+                for (std::size_t at = valid.find('\n'); at != std::string::npos; at = valid.find('\n', at + 2))
+                    valid.insert(at, 1, '\r');
+            for (std::size_t offset = 0; offset <= valid.size(); ++offset) {
+                const std::string broken = CheckCutFile(kind, valid, offset);
+                ASSERT_EQ(broken, "") << kind.Name << (crlf ? ", CR LF" : ", LF");
+            }
+            // The whole file reads all its rows.
+            EXPECT_GT(kind.Read(valid).Rows.size(), 2u) << kind.Name;
+        }
+}
