@@ -189,6 +189,24 @@ const char* const kFabricsSample =
     "1\t0.45\t2\t0.0137\t0.0122\t-1.5E-06\t53.08\t2.5E-07\t27.7057\t0.220\n"
     "1\t0.7\t2\t0.0138\t0.0122\t-1.5E-06\t53.98\t2.5E-07\t27.3057\t0.221\n";
 
+constexpr const char* kComfortSample =
+    "0.5\t1\t2\t3\t4\t5\t6\t40.25\t30.5\t80.75\n"
+    "1\t1\t2\t3\t4\t5\t6\t41.25\t31.5\t81.75\n"
+    "1.5\t1\t2\t3\t4\t5\t6\t42.25\t32.5\t82.75\n";
+
+// A header and three records of twenty entries that differ from each other.
+const std::string& ComfortInputSample()
+{
+    static const std::string text = [] {
+        std::string t = "time\tTsk\tTcr\tH\t\n";
+        for (int i = 1; i <= 3 * ComfortRecordEntries; ++i)
+            t += std::to_string(0.5 * i) + "\t" + std::to_string(33 + 0.125 * i) + "\t37.25\t" +
+                 std::to_string(0.25 * (i % 3)) + "\t\n";
+        return t;
+    }();
+    return text;
+}
+
 // The most a case can hold: 50 garments of six layers.
 std::string MaximalEnvironment()
 {
@@ -273,6 +291,29 @@ CutFileRead FabricBlocks(std::string_view bytes)
     return rows;
 }
 
+CutFileRead ComfortRows(std::string_view bytes)
+{
+    const ComfortSeries series = ParseComfortText(bytes);
+    CutFileRead rows{series.Error, {}};
+    for (const ComfortSample& s : series.Samples)
+        rows.Rows.push_back({s.Time, s.Thermal, s.Dampness, s.Comfort});
+    return rows;
+}
+
+// One row per record: its entries one after another.
+CutFileRead ComfortRecords(std::string_view bytes)
+{
+    const ParsedComfortInput input = ParseComfortInput(bytes);
+    CutFileRead rows{input.Ok() ? "" : "line " + std::to_string(input.DamagedLine), {}};
+    for (const ComfortRecord& r : input.Records) {
+        std::vector<double> values;
+        for (const auto* column : {&r.Time, &r.SkinTemperature, &r.CoreTemperature, &r.Moisture})
+            values.insert(values.end(), column->begin(), column->end());
+        rows.Rows.push_back(values);
+    }
+    return rows;
+}
+
 // The input picks a kind, its line ends (LF or CR LF) and the offset of the cut.
 void CutFile(std::string_view bytes)
 {
@@ -302,6 +343,8 @@ const std::vector<CutFileKind>& CutFileKinds()
         {"Environment.dat", kEnvironmentSample, EnvironmentRows},
         {"BodyProperty.dat", kBodySample, BodyRows},
         {"Fabrics.dat", kFabricsSample, FabricBlocks},
+        {"Comfort.dat", kComfortSample, ComfortRows},
+        {"BodyDataForComfort.dat", ComfortInputSample().c_str(), ComfortRecords},
     };
     return kinds;
 }

@@ -165,28 +165,6 @@ TEST(ComfortInput, FieldsEndAtTabsOrLineEndsAndBadTextIsDamage)
     }
 }
 
-TEST(ComfortInput, AFileCutAnywhereGivesAPrefixOfItsRecords)
-{
-    ComfortRecord second = SteadyRecord();
-    second.SkinTemperature.fill(33.25);
-    second.Moisture.fill(0.75);
-    const std::string whole = std::string(Header) + RecordText(SteadyRecord()) + RecordText(second);
-    const ParsedComfortInput full = ParseComfortInput(whole);
-    ASSERT_EQ(full.Records.size(), 2u);
-    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
-        const ParsedComfortInput part = ParseComfortInput(whole.substr(0, cut));
-        if (!part.Ok())
-            continue;
-        ASSERT_LE(part.Records.size(), 2u) << cut;
-        for (std::size_t r = 0; r < part.Records.size(); ++r) {
-            const ComfortRecord &x = part.Records[r], &y = full.Records[r];
-            EXPECT_TRUE(x.Time == y.Time && x.SkinTemperature == y.SkinTemperature &&
-                        x.CoreTemperature == y.CoreTemperature && x.Moisture == y.Moisture)
-                << "cut at " << cut << ", record " << r;
-        }
-    }
-}
-
 class ComfortFile : public ::testing::Test {
 protected:
     TempFolder Folder;

@@ -110,25 +110,6 @@ TEST(ComfortFileRead, UsedColumnsMustBeNumbersAndTheLineBeingWrittenIsNotRead)
     }
 }
 
-TEST(ComfortFileRead, AFileCutAnywhereGivesAPrefixOfItsSamples)
-{
-    const std::string whole = Line(0.5, 40.25, 30.5, 80.75) + "\r\n" + Line(1.5, 41.25, 31.5, 81.75) +
-                              Line(2.5, 42.25, 32.5, 82.75);
-    const ComfortSeries full = ParseComfortText(whole);
-    ASSERT_EQ(full.Samples.size(), 3u);
-    for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
-        const ComfortSeries part = ParseComfortText(whole.substr(0, cut));
-        if (!part.Ok())
-            continue;
-        ASSERT_LE(part.Samples.size(), full.Samples.size()) << cut;
-        for (std::size_t i = 0; i < part.Samples.size(); ++i) {
-            const ComfortSample &a = part.Samples[i], &b = full.Samples[i];
-            EXPECT_TRUE(a.Time == b.Time && a.Thermal == b.Thermal && a.Dampness == b.Dampness && a.Comfort == b.Comfort)
-                << "cut at " << cut << ", sample " << i;
-        }
-    }
-}
-
 TEST(ComfortFileRead, TheWatchSeesARewrittenFile)
 {
     TempFolder folder;
