@@ -53,6 +53,19 @@ void UndoClothing()
     ReportStepConfirmed(TCaseStep::Clothing);
 }
 
+// The pictures the dialog shows: the numbered styles, then the two wearers.
+constexpr int FemalePictureSlot = StylePictureCount;
+constexpr int MalePictureSlot = StylePictureCount + 1;
+
+QString PicturePath(int slot)
+{
+    if (slot == FemalePictureSlot)
+        return AssetPath("Style/female.bmp");
+    if (slot == MalePictureSlot)
+        return AssetPath("Style/male.bmp");
+    return AssetPath(QString("Style/%1.bmp").arg(slot + 1));
+}
+
 // Style List cells and Garment List rows, in pixels of their scroll boxes.
 constexpr int StylePanelPitch = 85;
 constexpr int GarmentPitch = 81;
@@ -93,12 +106,6 @@ TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
     setObjectName("GarmentForm");
     SetCaption("Garments Desgin");
     SetPosition(TPosition::MainFormCenter);
-
-    // A missing picture stops the start-up with a message naming the file.
-    for (int i = 0; i < StylePictureCount; ++i)
-        StyleBitmaps[static_cast<std::size_t>(i)] = LoadPicture(AssetPath(QString("Style/%1.bmp").arg(i + 1)));
-    FemaleBitmap = LoadPicture(AssetPath("Style/female.bmp"));
-    MaleBitmap = LoadPicture(AssetPath("Style/male.bmp"));
 
     auto label = [this](const QString& name, const QString& text, int x, int y, int w, int h) {
         auto* l = new QLabel(text, this);
@@ -158,15 +165,30 @@ TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
 
     SetClientSize(665, 485);
     SetSizeable(true);
+    // The Style List is filled when the dialog is first shown or a case is loaded, so that the
+    // pictures are decoded only then.
     ListMale = WearerIsMale(TheCase());
-    BuildStyleList();
     FitContent(ScrollBox2, 152, 0);
+}
+
+void TGarmentForm::CheckPictures()
+{
+    for (int slot = 0; slot <= MalePictureSlot; ++slot)
+        CheckPicture(PicturePath(slot));
+}
+
+const QPixmap& TGarmentForm::Picture(int slot) const
+{
+    QPixmap& picture = Pictures[static_cast<std::size_t>(slot)];
+    if (picture.isNull())
+        picture = LoadPicture(PicturePath(slot));
+    return picture;
 }
 
 QPixmap TGarmentForm::StylePicture(int style) const
 {
     const int number = StylePictureNumber(ListMale, style);
-    return number > 0 ? StyleBitmaps[static_cast<std::size_t>(number - 1)] : QPixmap();
+    return number > 0 ? Picture(number - 1) : QPixmap();
 }
 
 bool TGarmentForm::ValidGarment(int n) const { return n >= 0 && n < GarmentCount(); }
@@ -188,7 +210,7 @@ void TGarmentForm::FormShow()
     // that did not go through it) is shown as it is now.
     if (GarmentCount() != std::clamp(TheCase().GarmentList.GarmentCount, 0, MaxGarments))
         LoadGarmentList();
-    ShowLarge(ListMale ? MaleBitmap : FemaleBitmap);
+    ShowLarge(Picture(ListMale ? MalePictureSlot : FemalePictureSlot));
     BuildStyleList();
     CoverLabel->clear();
 }

@@ -35,6 +35,9 @@ public:
 
     // The picture of a style index of the wearer's range (an empty picture outside it).
     QPixmap StylePicture(int style) const;
+    // Throws, naming the file, when a style or wearer picture is missing or its header unreadable;
+    // the dialog decodes them only when it first shows them, so start-up checks them with this.
+    static void CheckPictures();
 
     void SelectBtnClick();
     void UpBtnClick();
@@ -50,9 +53,6 @@ public:
     static constexpr const std::array<double, FemaleStyleCount>& CoverageTableFemale = ::CoverageTableFemale;
     static constexpr const std::array<double, MaleStyleCount>& CoverageTableMale = ::CoverageTableMale;
 
-    std::array<QPixmap, StylePictureCount> StyleBitmaps;
-    QPixmap FemaleBitmap;
-    QPixmap MaleBitmap;
 
     int CurrentStyle = -1;      // style picked in the Style List
     int SelectedGarment = -1;   // garment picked in the Garment List
@@ -93,6 +93,9 @@ protected:
 private:
     // The sex the Style List and the Garment List were made for.
     bool ListMale = false;
+    // The pictures decoded so far (null until first shown): styles 1.., then female and male.
+    mutable std::array<QPixmap, StylePictureCount + 2> Pictures;
+    const QPixmap& Picture(int slot) const;
 
     void AddGarmentEntry(int style, int fitting);
     void RemoveLastEntry();
