@@ -14,8 +14,13 @@ int RunApplication(bool runLoop)
         // them before it reaches one.
         CreateApplicationWindows(
             [runLoop](QWidget* main) {
-                if (runLoop)
-                    main->show();
+                if (!runLoop)
+                    return;
+                // Drawn once off screen first: the style's and the fonts' caches are filled then,
+                // so the paint that follows the mapping is short and a click made the moment
+                // the window appears is answered at once.
+                main->grab();
+                main->show();
             },
             runLoop ? TWindowBuild::WhenIdle : TWindowBuild::AtOnce);
     } catch (...) {

@@ -124,6 +124,7 @@ std::size_t NextWindow = std::size(Windows);
 bool BuildFailed = false;
 // Builds the waiting windows one per pass of the event loop.
 QTimer* IdleBuilder = nullptr;
+constexpr int QuietStartMs = 150;
 // A constructor that runs an event loop of its own (a message) must not see the next window
 // built under it.
 bool Building = false;
@@ -186,7 +187,9 @@ void CreateApplicationWindows(const std::function<void(QWidget* main)>& mainRead
                     StopIdleBuilder();
             });
         }
-        IdleBuilder->start();
+        // The first moments after the main window appears belong to the user's first input; the
+        // building starts a little later (any command completes it at once before then).
+        QTimer::singleShot(QuietStartMs, IdleBuilder, [] { IdleBuilder->start(); });
     } catch (...) {
         DestroyApplicationWindows();
         throw;

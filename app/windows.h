@@ -9,7 +9,8 @@ class QWidget;
 // When the windows after the main one are built.
 enum class TWindowBuild {
     AtOnce,    // before CreateApplicationWindows returns
-    WhenIdle,  // one per pass of the event loop, so input is answered while they are built
+    WhenIdle,  // one per pass of the event loop, shortly after the main window appears, so the
+               // user's input is answered while they are built
 };
 
 // Checks the run-time pictures that windows decode later, creates the main window, hands it to
