@@ -53,17 +53,15 @@ void UndoClothing()
     ReportStepConfirmed(TCaseStep::Clothing);
 }
 
-// The pictures the dialog shows: the numbered styles, then the two wearers.
-constexpr int FemalePictureSlot = StylePictureCount;
-constexpr int MalePictureSlot = StylePictureCount + 1;
+QString StylePicturePath(int number) { return AssetPath(QString("Style/%1.bmp").arg(number)); }
+QString WearerPicturePath(bool male) { return AssetPath(male ? "Style/male.bmp" : "Style/female.bmp"); }
 
-QString PicturePath(int slot)
+// A picture decoded the first time it is needed.
+const QPixmap& Decoded(QPixmap& picture, const QString& path)
 {
-    if (slot == FemalePictureSlot)
-        return AssetPath("Style/female.bmp");
-    if (slot == MalePictureSlot)
-        return AssetPath("Style/male.bmp");
-    return AssetPath(QString("Style/%1.bmp").arg(slot + 1));
+    if (picture.isNull())
+        picture = LoadPicture(path);
+    return picture;
 }
 
 // Style List cells and Garment List rows, in pixels of their scroll boxes.
@@ -173,22 +171,17 @@ TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
 
 void TGarmentForm::CheckPictures()
 {
-    for (int slot = 0; slot <= MalePictureSlot; ++slot)
-        CheckPicture(PicturePath(slot));
-}
-
-const QPixmap& TGarmentForm::Picture(int slot) const
-{
-    QPixmap& picture = Pictures[static_cast<std::size_t>(slot)];
-    if (picture.isNull())
-        picture = LoadPicture(PicturePath(slot));
-    return picture;
+    for (int number = 1; number <= StylePictureCount; ++number)
+        CheckPicture(StylePicturePath(number));
+    CheckPicture(WearerPicturePath(false));
+    CheckPicture(WearerPicturePath(true));
 }
 
 QPixmap TGarmentForm::StylePicture(int style) const
 {
     const int number = StylePictureNumber(ListMale, style);
-    return number > 0 ? Picture(number - 1) : QPixmap();
+    return number > 0 ? Decoded(StyleBitmaps[static_cast<std::size_t>(number - 1)], StylePicturePath(number))
+                      : QPixmap();
 }
 
 bool TGarmentForm::ValidGarment(int n) const { return n >= 0 && n < GarmentCount(); }
@@ -210,7 +203,7 @@ void TGarmentForm::FormShow()
     // that did not go through it) is shown as it is now.
     if (GarmentCount() != std::clamp(TheCase().GarmentList.GarmentCount, 0, MaxGarments))
         LoadGarmentList();
-    ShowLarge(Picture(ListMale ? MalePictureSlot : FemalePictureSlot));
+    ShowLarge(Decoded(ListMale ? MaleBitmap : FemaleBitmap, WearerPicturePath(ListMale)));
     BuildStyleList();
     CoverLabel->clear();
 }

@@ -53,6 +53,10 @@ public:
     static constexpr const std::array<double, FemaleStyleCount>& CoverageTableFemale = ::CoverageTableFemale;
     static constexpr const std::array<double, MaleStyleCount>& CoverageTableMale = ::CoverageTableMale;
 
+    // The style pictures 1.. and the wearer pictures, each decoded when first shown (null before).
+    mutable std::array<QPixmap, StylePictureCount> StyleBitmaps;
+    mutable QPixmap FemaleBitmap;
+    mutable QPixmap MaleBitmap;
 
     int CurrentStyle = -1;      // style picked in the Style List
     int SelectedGarment = -1;   // garment picked in the Garment List
@@ -93,9 +97,6 @@ protected:
 private:
     // The sex the Style List and the Garment List were made for.
     bool ListMale = false;
-    // The pictures decoded so far (null until first shown): styles 1.., then female and male.
-    mutable std::array<QPixmap, StylePictureCount + 2> Pictures;
-    const QPixmap& Picture(int slot) const;
 
     void AddGarmentEntry(int style, int fitting);
     void RemoveLastEntry();
