@@ -77,6 +77,16 @@ QToolButton* MakeStepButton(QWidget* parent, const char* name, int left, int top
     return b;
 }
 
+// What a control of the main window runs: its handler, guarded, once every window it may reach
+// exists (the dialogs are still being built while the main window first answers).
+auto Command(TFurFea* form, void (TFurFea::*handler)())
+{
+    return Guard([form, handler] {
+        if (CompleteApplicationWindows())
+            (form->*handler)();
+    });
+}
+
 } // namespace
 
 TFurFea::TFurFea(QWidget* parent) : QMainWindow(parent)
@@ -117,7 +127,7 @@ void TFurFea::BuildMenus()
     auto add = [this](QMenu* menu, const char* name, const QString& text, void (TFurFea::*handler)()) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this, Guard([this, handler] { (this->*handler)(); }));
+        connect(a, &QAction::triggered, this, Command(this, handler));
         return a;
     };
     QMenu* file = bar->addMenu("File");
@@ -174,7 +184,7 @@ void TFurFea::BuildToolBar()
         b->setFont(small);
         // 60 pixels as on the desktop, wider where a caption would be cut.
         b->setFixedSize(std::max(60, QFontMetrics(small).horizontalAdvance(caption) + 12), 52);
-        connect(b, &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
+        connect(b, &QToolButton::clicked, this, Command(this, handler));
         QAction* a = ToolBar1->addWidget(b);
         a->setVisible(visible);
         return b;
@@ -220,9 +230,7 @@ void TFurFea::BuildPanels()
     for (const char* text : children)
         new QTreeWidgetItem(root, QStringList(text));
     root->child(0)->setIcon(0, ImageList2.Icon(1));
-    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, Guard([this](QTreeWidgetItem*, int) {
-                TreeView1DblClick();
-            }));
+    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, Command(this, &TFurFea::TreeView1DblClick));
 
     TotalTimeLabel = new QLabel("Total Time", central);
     TotalTimeLabel->setObjectName("TotalTimeLabel");
@@ -279,7 +287,7 @@ void TFurFea::BuildPanels()
     for (int step = 0; step < 6; ++step) {
         StepButton(step)->setIcon(QIcon(FormPicture(StartPictures[step])));
         auto handler = clicks[static_cast<std::size_t>(step)];
-        connect(StepButton(step), &QToolButton::clicked, this, Guard([this, handler] { (this->*handler)(); }));
+        connect(StepButton(step), &QToolButton::clicked, this, Command(this, handler));
     }
     // Step numbers beside the buttons, in flow order.
     for (int i = 0; i < 6; ++i) {

@@ -9,14 +9,20 @@
 int RunApplication(bool runLoop)
 {
     try {
-        CreateApplicationWindows([runLoop](QWidget* main) {
-            if (!runLoop)
-                return;
-            // The main window appears and paints first; what the user does meanwhile waits in
-            // the queue until every window exists.
-            main->show();
-            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
+        // The main window appears first and answers the user at once; the other windows are
+        // built while the event loop is idle, and every handler of the main window completes
+        // them before it reaches one.
+        CreateApplicationWindows(
+            [runLoop](QWidget* main) {
+                if (!runLoop)
+                    return;
+                // Drawn once off screen first: the style's and the fonts' caches are filled then,
+                // so the paint that follows the mapping is short and a click made the moment
+                // the window appears is answered at once.
+                main->grab();
+                main->show();
+            },
+            runLoop ? TWindowBuild::WhenIdle : TWindowBuild::AtOnce);
     } catch (...) {
         ReportEscapedError(std::current_exception());
         return 1;

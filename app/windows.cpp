@@ -1,5 +1,8 @@
 #include "app/windows.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+#include <exception>
 #include <iterator>
 
 #include "app/furfea.h"
@@ -45,6 +48,7 @@
 #include "wearer/activityfrm.h"
 #include "wearer/form5.h"
 #include "app/openlinkfrm.h"
+#include "toolkit/application.h"
 
 namespace {
 
@@ -114,28 +118,97 @@ const WindowEntry Windows[] = {
     Window<TOpenLinkFrm, &OpenLinkFrm>(),
 };
 
+// The first window of the table not built yet; the table's end when none is waiting.
+std::size_t NextWindow = std::size(Windows);
+// A window could not be built while the event loop ran; the application is ending.
+bool BuildFailed = false;
+// Builds the waiting windows one per pass of the event loop.
+QTimer* IdleBuilder = nullptr;
+constexpr int QuietStartMs = 150;
+// A constructor that runs an event loop of its own (a message) must not see the next window
+// built under it.
+bool Building = false;
+
+void StopIdleBuilder()
+{
+    if (IdleBuilder)
+        IdleBuilder->stop();
+}
+
+// Builds the next waiting window; with the event loop running, a failure ends the application
+// as a missing picture does at start-up.
+bool BuildNextWindow()
+{
+    Building = true;
+    try {
+        Windows[NextWindow].Create(Windows[0].Get());
+        ++NextWindow;
+        Building = false;
+        return true;
+    } catch (...) {
+        Building = false;
+        BuildFailed = true;
+        StopIdleBuilder();
+        ReportEscapedError(std::current_exception());
+        QCoreApplication::exit(1);
+        return false;
+    }
+}
+
 } // namespace
 
 std::size_t ApplicationWindowCount() { return std::size(Windows); }
 
-void CreateApplicationWindows(const std::function<void(QWidget* main)>& mainReady)
+void CreateApplicationWindows(const std::function<void(QWidget* main)>& mainReady, TWindowBuild build)
 {
     // The main window loads the step pictures; when one is missing nothing has been created yet.
     QWidget* main = Windows[0].Create(nullptr);
     SetMainForm(FurFea);
+    NextWindow = 1;
+    BuildFailed = false;
     try {
+        // The style pictures are decoded when the garment dialog first needs them; a missing or
+        // damaged one still stops the start before the main window appears.
+        TGarmentForm::CheckPictures();
         if (mainReady)
             mainReady(main);
-        for (std::size_t i = 1; i < std::size(Windows); ++i)
-            Windows[i].Create(main);
+        if (build == TWindowBuild::AtOnce) {
+            for (; NextWindow < std::size(Windows); ++NextWindow)
+                Windows[NextWindow].Create(main);
+            return;
+        }
+        if (!IdleBuilder) {
+            IdleBuilder = new QTimer;
+            IdleBuilder->setInterval(0);
+            QObject::connect(IdleBuilder, &QTimer::timeout, [] {
+                if (!Building && NextWindow < std::size(Windows))
+                    BuildNextWindow();
+                if (NextWindow >= std::size(Windows))
+                    StopIdleBuilder();
+            });
+        }
+        // The first moments after the main window appears belong to the user's first input; the
+        // building starts a little later (any command completes it at once before then).
+        QTimer::singleShot(QuietStartMs, IdleBuilder, [] { IdleBuilder->start(); });
     } catch (...) {
         DestroyApplicationWindows();
         throw;
     }
 }
 
+bool CompleteApplicationWindows()
+{
+    while (!BuildFailed && NextWindow < std::size(Windows))
+        BuildNextWindow();
+    StopIdleBuilder();
+    return !BuildFailed;
+}
+
 void DestroyApplicationWindows()
 {
+    delete IdleBuilder;
+    IdleBuilder = nullptr;
+    NextWindow = std::size(Windows);
     // In reverse order, so the main window and the case it holds go last.
     for (std::size_t i = std::size(Windows); i-- > 0;)
         Windows[i].Destroy();
@@ -144,6 +217,7 @@ void DestroyApplicationWindows()
 
 std::vector<QWidget*> ApplicationWindows()
 {
+    CompleteApplicationWindows();
     std::vector<QWidget*> windows;
     for (const WindowEntry& w : Windows)
         windows.push_back(w.Get());

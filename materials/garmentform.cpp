@@ -53,6 +53,17 @@ void UndoClothing()
     ReportStepConfirmed(TCaseStep::Clothing);
 }
 
+QString StylePicturePath(int number) { return AssetPath(QString("Style/%1.bmp").arg(number)); }
+QString WearerPicturePath(bool male) { return AssetPath(male ? "Style/male.bmp" : "Style/female.bmp"); }
+
+// A picture decoded the first time it is needed.
+const QPixmap& Decoded(QPixmap& picture, const QString& path)
+{
+    if (picture.isNull())
+        picture = LoadPicture(path);
+    return picture;
+}
+
 // Style List cells and Garment List rows, in pixels of their scroll boxes.
 constexpr int StylePanelPitch = 85;
 constexpr int GarmentPitch = 81;
@@ -93,12 +104,6 @@ TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
     setObjectName("GarmentForm");
     SetCaption("Garments Desgin");
     SetPosition(TPosition::MainFormCenter);
-
-    // A missing picture stops the start-up with a message naming the file.
-    for (int i = 0; i < StylePictureCount; ++i)
-        StyleBitmaps[static_cast<std::size_t>(i)] = LoadPicture(AssetPath(QString("Style/%1.bmp").arg(i + 1)));
-    FemaleBitmap = LoadPicture(AssetPath("Style/female.bmp"));
-    MaleBitmap = LoadPicture(AssetPath("Style/male.bmp"));
 
     auto label = [this](const QString& name, const QString& text, int x, int y, int w, int h) {
         auto* l = new QLabel(text, this);
@@ -158,15 +163,25 @@ TGarmentForm::TGarmentForm(QWidget* owner) : TForm(owner)
 
     SetClientSize(665, 485);
     SetSizeable(true);
+    // The Style List is filled when the dialog is first shown or a case is loaded, so that the
+    // pictures are decoded only then.
     ListMale = WearerIsMale(TheCase());
-    BuildStyleList();
     FitContent(ScrollBox2, 152, 0);
+}
+
+void TGarmentForm::CheckPictures()
+{
+    for (int number = 1; number <= StylePictureCount; ++number)
+        CheckPicture(StylePicturePath(number));
+    CheckPicture(WearerPicturePath(false));
+    CheckPicture(WearerPicturePath(true));
 }
 
 QPixmap TGarmentForm::StylePicture(int style) const
 {
     const int number = StylePictureNumber(ListMale, style);
-    return number > 0 ? StyleBitmaps[static_cast<std::size_t>(number - 1)] : QPixmap();
+    return number > 0 ? Decoded(StyleBitmaps[static_cast<std::size_t>(number - 1)], StylePicturePath(number))
+                      : QPixmap();
 }
 
 bool TGarmentForm::ValidGarment(int n) const { return n >= 0 && n < GarmentCount(); }
@@ -188,7 +203,7 @@ void TGarmentForm::FormShow()
     // that did not go through it) is shown as it is now.
     if (GarmentCount() != std::clamp(TheCase().GarmentList.GarmentCount, 0, MaxGarments))
         LoadGarmentList();
-    ShowLarge(ListMale ? MaleBitmap : FemaleBitmap);
+    ShowLarge(Decoded(ListMale ? MaleBitmap : FemaleBitmap, WearerPicturePath(ListMale)));
     BuildStyleList();
     CoverLabel->clear();
 }

@@ -35,6 +35,9 @@ public:
 
     // The picture of a style index of the wearer's range (an empty picture outside it).
     QPixmap StylePicture(int style) const;
+    // Throws, naming the file, when a style or wearer picture is missing or its header unreadable;
+    // the dialog decodes them only when it first shows them, so start-up checks them with this.
+    static void CheckPictures();
 
     void SelectBtnClick();
     void UpBtnClick();
@@ -50,9 +53,10 @@ public:
     static constexpr const std::array<double, FemaleStyleCount>& CoverageTableFemale = ::CoverageTableFemale;
     static constexpr const std::array<double, MaleStyleCount>& CoverageTableMale = ::CoverageTableMale;
 
-    std::array<QPixmap, StylePictureCount> StyleBitmaps;
-    QPixmap FemaleBitmap;
-    QPixmap MaleBitmap;
+    // The style pictures 1.. and the wearer pictures, each decoded when first shown (null before).
+    mutable std::array<QPixmap, StylePictureCount> StyleBitmaps;
+    mutable QPixmap FemaleBitmap;
+    mutable QPixmap MaleBitmap;
 
     int CurrentStyle = -1;      // style picked in the Style List
     int SelectedGarment = -1;   // garment picked in the Garment List

@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libqt6sql6-sqlite
   libgl-dev libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
-  clang libclang-rt-14-dev libxcb1-dev)
+  clang libclang-rt-14-dev libxcb1-dev libxtst-dev)
 
 ensure_packages() {
   local missing=()
@@ -21,8 +21,12 @@ ensure_packages() {
 
 jobs() { nproc 2>/dev/null || echo 2; }
 
-build_dir() { # build_dir DIR [cmake options...]
+configure_dir() { # configure_dir DIR [cmake options...]
   local dir="$1"; shift
   cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$(jobs)"
+}
+
+build_dir() { # build_dir DIR [cmake options...]: every target
+  configure_dir "$@"
+  cmake --build "$1" -j "$(jobs)"
 }

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Builds Vantora (installing missing packages first) and starts it.
+# Builds Vantora (installing missing packages first) and starts it. Only the application and
+# what it reads at run time (its asset generators and folders) are built; test.sh builds the
+# tests and the benchmarks.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages
-build_dir "$ROOT/build"
+configure_dir "$ROOT/build"
+cmake --build "$ROOT/build" -j "$(jobs)" --target Vantora
 exec "$ROOT/build/bin/Vantora" "$@"

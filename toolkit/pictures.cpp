@@ -1,13 +1,30 @@
 #include "toolkit/pictures.h"
 
 #include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+[[noreturn]] void CannotOpen(const QString& path)
+{
+    throw EFOpenError(QString("Cannot open file \"%1\".").arg(path).toStdString());
+}
+
+} // namespace
 
 QPixmap LoadPicture(const QString& path)
 {
     QPixmap picture;
     if (!QFileInfo(path).isFile() || !picture.load(path))
-        throw EFOpenError(QString("Cannot open file \"%1\".").arg(path).toStdString());
+        CannotOpen(path);
     return picture;
+}
+
+void CheckPicture(const QString& path)
+{
+    QImageReader reader(path);
+    if (!QFileInfo(path).isFile() || !reader.canRead() || reader.size().isEmpty())
+        CannotOpen(path);
 }
 
 int TImageList::Add(const QPixmap& picture)

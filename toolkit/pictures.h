@@ -13,6 +13,9 @@ public:
 
 // Loads a picture; throws EFOpenError naming the file when it is missing or unreadable.
 QPixmap LoadPicture(const QString& path);
+// Checks that a picture is there and its header readable, without decoding it; throws as
+// LoadPicture does.
+void CheckPicture(const QString& path);
 
 // An ordered list of equally sized pictures.
 class TImageList {

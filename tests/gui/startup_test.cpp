@@ -1,0 +1,173 @@
+// Start-up with the dialogs built while the event loop is idle: the main window's commands find
+// every window, a window built late behaves as one built at start, and a missing style picture
+// still stops the start.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <set>
+#include <vector>
+
+#include "app/furfea.h"
+#include "app/openlinkfrm.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "materials/fabriclayerfrm.h"
+#include "materials/garmentform.h"
+#include "tests/support/appfixture.h"
+#include "tests/support/messagerecorder.h"
+#include "tests/support/scripted.h"
+#include "tests/unit/casefile_cases.h"
+#include "toolkit/application.h"
+#include "toolkit/forms.h"
+#include "toolkit/radiogroup.h"
+#include "wearer/definebodyfrm.h"
+
+namespace {
+
+class StartupTest : public AppTest {
+protected:
+    // The windows as the application starts them: the main window alone, the rest to come.
+    void StartWithIdleBuild()
+    {
+        DestroyApplicationWindows();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CreateApplicationWindows({}, TWindowBuild::WhenIdle);
+    }
+};
+
+void ExpectEveryWindowBuilt()
+{
+    const std::vector<QWidget*> windows = ApplicationWindows();
+    ASSERT_EQ(windows.size(), ApplicationWindowCount());
+    EXPECT_EQ(std::set<QWidget*>(windows.begin(), windows.end()).size(), windows.size());
+    EXPECT_EQ(std::count(windows.begin(), windows.end(), nullptr), 0);
+}
+
+TEST_F(StartupTest, WindowsBuiltWhileIdleAreAllThereAndACommandBeforeThemFindsItsDialog)
+{
+    StartWithIdleBuild();
+    ASSERT_EQ(OpenLinkFrm, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    while (!OpenLinkFrm && clock.elapsed() < 10000)
+        QCoreApplication::processEvents();
+    EXPECT_NE(OpenLinkFrm, nullptr);
+    ExpectEveryWindowBuilt();
+
+    // A menu command chosen before any dialog exists.
+    StartWithIdleBuild();
+    std::vector<TForm*> opened;
+    ScopedModalHook hook([&](TForm& form) {
+        opened.push_back(&form);
+        return int(mrCancel);
+    });
+    FurFea->findChild<QAction*>("Garment1")->trigger();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], FabricLayerFrm);
+    ExpectEveryWindowBuilt();
+}
+
+// What the garment dialog shows on its first opening after the wearer became a man and a case
+// was loaded, all through the main window's controls.
+struct GarmentView {
+    int StylePanels;
+    std::vector<int> Styles;
+    bool ClothingDefined;
+    bool operator==(const GarmentView& o) const
+    {
+        return StylePanels == o.StylePanels && Styles == o.Styles && ClothingDefined == o.ClothingDefined;
+    }
+};
+
+GarmentView FirstGarmentOpening(const QString& casePath)
+{
+    FurFea->Case.ModelCode = 1;
+    FurFea->Case.Body.IsMale = false;
+    FurFea->Case.Body.IsFemale = true;
+    ScopedModalHook bodyHook([](TForm& form) {
+        if (&form == DefineBodyFrm)
+            DefineBodyFrm->RadioGroup1->Button(0)->click();
+        return int(mrCancel);
+    });
+    FurFea->findChild<QToolButton*>("BodyBtn")->click();
+    {
+        ScriptedFileDialogs dialogs;
+        dialogs.Answer(casePath);
+        MessageRecorder messages;
+        messages.Expect("Data file has been loaded successfully!", "Information");
+        FurFea->findChild<QAction*>("Load1")->trigger();
+    }
+    GarmentView view{};
+    RunModal(
+        GarmentForm, [] { FurFea->findChild<QToolButton*>("GarmentBtn")->click(); },
+        [&] {
+            const GarmentSet& g = FurFea->Case.GarmentList;
+            view.StylePanels = static_cast<int>(GarmentForm->StylePanels.size());
+            view.Styles.assign(g.StyleIndex.begin(), g.StyleIndex.begin() + g.GarmentCount);
+            view.ClothingDefined = FurFea->Case.ClothingDefined;
+        });
+    return view;
+}
+
+TEST_F(StartupTest, AGarmentDialogBuiltLateMatchesOneBuiltAtStart)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("case.sdf");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(GoldenFile("case_saved.sdf")));
+    }
+    const GarmentView atStart = FirstGarmentOpening(path);
+    StartWithIdleBuild();
+    const GarmentView late = FirstGarmentOpening(path);
+    EXPECT_EQ(late, atStart);
+    EXPECT_GT(atStart.StylePanels, 0);
+    EXPECT_FALSE(atStart.Styles.empty());
+}
+
+void CopyFolder(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(target).path()));
+        ASSERT_TRUE(QFile::copy(source, target)) << target.toStdString();
+    }
+}
+
+TEST_F(StartupTest, AMissingOrDamagedStylePictureStopsTheStartNamingIt)
+{
+    QTemporaryDir dir;
+    for (const char* folder : {"Icon", "Style"})
+        CopyFolder(AppDir() + folder, dir.path() + "/" + folder);
+    const QString picture = dir.path() + "/Style/7.bmp";
+    DestroyApplicationWindows();
+    SetAssetRoot(dir.path());
+    for (const char* damage : {"missing", "damaged"}) {
+        QFile::remove(picture);
+        if (QString(damage) == "damaged") {
+            QFile file(picture);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("BM not a picture");
+        }
+        MessageRecorder messages;
+        messages.AllowAny();
+        EXPECT_EQ(RunApplication(false), 1) << damage;
+        ASSERT_EQ(messages.Shown.size(), 1u) << damage;
+        EXPECT_TRUE(messages.Shown[0].Text.contains("Style/7.bmp")) << messages.Shown[0].Text.toStdString();
+        EXPECT_EQ(FurFea, nullptr) << damage;
+    }
+    SetAssetRoot(QString());
+}
+
+} // namespace
