@@ -4,6 +4,7 @@
 # tests and the benchmarks.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages
-configure_dir "$ROOT/build"
+# The same options as test.sh, so switching between the two scripts rebuilds nothing.
+configure_dir "$ROOT/build" -DVANTORA_WERROR=ON
 cmake --build "$ROOT/build" -j "$(jobs)" --target Vantora
 exec "$ROOT/build/bin/Vantora" "$@"
