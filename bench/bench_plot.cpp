@@ -2,16 +2,16 @@
 // layers) and the first "Show Data" up to the points and the tick texts, without the drawing.
 // It is measured against the player's parser of the same file (ReadFabricFile) at 1x, 4x and
 // 16x the large synthetic set (the copies with their times shifted on), for layer 1 and the last
-// layer and the value columns 8 and 9. Every run is a child process of its own, so each load is
-// a first one and its peak memory (peak RSS minus RSS before) is its own; parser and plot runs
-// alternate and the medians of 7 are compared. A redraw of the unchanged file is timed by Google
+// layer and the value columns 8 and 9. Every run is a process of its own, so each load is a
+// first one and its peak memory (peak RSS minus RSS before) is its own; parser and plot runs
+// alternate and the medians of 9 are compared. A redraw of the unchanged file is timed by Google
 // Benchmark after the table.
 //
 //     bench_plot                                  the table, then the redraw benchmark
 //     bench_plot --make-fabrics <folder> <copies> writes the large set's "Fabrics.dat" that often
-//     bench_plot --time-load <file> <layer> <column>
-//                                                 prints the seconds of one first load (layer
-//                                                 0-based, -1 for the last)
+//     bench_plot --run parse|plot <file> <layer> <column> <warm-up file>
+//                                                 one run: seconds, CPU seconds, peak bytes,
+//                                                 rows (layer 0-based, -1 for the last)
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -26,7 +26,7 @@
 #include <system_error>
 #include <vector>
 
-#include <sys/wait.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "casemodel/textfile.h"
@@ -50,9 +50,7 @@ LoadOutcome PlotFirstLoad(const fs::path& file, int layer, int column)
 {
     LoadOutcome outcome;
     // "Open": the layers of the first time block.
-    LayerStructure layers;
-    if (const auto table = ReadPlotTable(file))
-        layers = CountFabricLayers(*table);
+    const LayerStructure layers = CountFabricLayersOfFile(file);
     if (!layers.Valid)
         return outcome;
     outcome.Layers = layers.Layers;
@@ -63,12 +61,12 @@ LoadOutcome PlotFirstLoad(const fs::path& file, int layer, int column)
     request.Layer = layer < 0 ? layers.Layers - 1 : layer;
     request.LayerCount = layers.Layers;
     request.RowsPerLayer = layers.RowsPerLayer;
-    PlotTableCache cache;
-    const auto table = cache.Get(file);
-    if (!table)
+    PlotFileCache cache;
+    const PlotFileCache::Load load = cache.Get(file, request);
+    if (!load.Read || !load.Read->Ok())
         return outcome;
     PlotState state;
-    state.Data = SelectPlotRows(*table, request);
+    state.Data = load.Read->Data;
     state.Ticks = MakePlotTicks(state.Data, FixedPointValueLabels(column - 3, -1));
     outcome.Rows = state.Data.RowCount();
     return outcome;
@@ -149,6 +147,20 @@ struct Sets {
         }
         return file;
     }
+    // The first two time blocks of the large set.
+    fs::path WarmUp()
+    {
+        const fs::path file = Root / "warm-up.dat";
+        if (!fs::exists(file)) {
+            std::string text;
+            ReadWholeFile(Fabrics(1).string(), text);
+            std::size_t end = 0;
+            for (int line = 0; line < 160 && end != std::string::npos; ++line)
+                end = text.find('\n', end + 1);
+            std::ofstream(file, std::ios::binary) << text.substr(0, end == std::string::npos ? text.size() : end + 1);
+        }
+        return file;
+    }
     fs::path Root;
 };
 
@@ -158,7 +170,7 @@ Sets& TheSets()
     return sets;
 }
 
-// ---- one run in a child process
+// ---- one run in a process of its own
 
 long StatusKb(const char* key)
 {
@@ -171,39 +183,63 @@ long StatusKb(const char* key)
     return 0;
 }
 
+double CpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + 1e-6 * static_cast<double>(t.tv_usec); };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 struct Run {
     double Seconds = 0;
+    double CpuSeconds = 0;  // user and system time, less bent by other work on the machine
     double PeakBytes = 0;  // peak RSS minus RSS before
     int Rows = 0;
 };
 
-template <typename Work>
-Run InChild(Work&& work)
+int LoadOnce(const std::string& kind, const fs::path& file, int layer, int column)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(fds[0]);
-        // Writing 5 sets the peak back to the present size.
-        { std::ofstream("/proc/self/clear_refs") << "5"; }
-        const long before = StatusKb("VmRSS:");
-        const auto start = std::chrono::steady_clock::now();
-        Run run;
-        run.Rows = work();
-        run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        run.PeakBytes = 1024.0 * static_cast<double>(StatusKb("VmHWM:") - before);
-        const ssize_t written = ::write(fds[1], &run, sizeof run);
-        ::_exit(written == sizeof run ? 0 : 1);
+    if (kind == "parse") {
+        const FabricRead read = ReadFabricFile(file);
+        return read.Ok() ? static_cast<int>(read.Layers.size()) : -1;
     }
-    ::close(fds[1]);
+    return PlotFirstLoad(file, layer, column).Rows;
+}
+
+// One load in this process: "parse" the player's parser, "plot" the plot window's first load.
+// A small file is loaded the same way before, so the costs of the first calls into the code
+// (the dynamic linker's binding, the first page faults of the program's own pages), which the
+// application has paid long before a user opens a result folder, are not counted.
+Run RunHere(const std::string& kind, const fs::path& file, int layer, int column, const fs::path& warmUp)
+{
+    LoadOnce(kind, warmUp, layer, column);
+    // Writing 5 sets the peak back to the present size.
+    { std::ofstream("/proc/self/clear_refs") << "5"; }
+    const long before = StatusKb("VmRSS:");
+    const double cpuStart = CpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
     Run run;
-    if (::read(fds[0], &run, sizeof run) != sizeof run)
-        run = Run();
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    run.Rows = LoadOnce(kind, file, layer, column);
+    run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.CpuSeconds = CpuSeconds() - cpuStart;
+    run.PeakBytes = 1024.0 * static_cast<double>(StatusKb("VmHWM:") - before);
+    return run;
+}
+
+// The same in a fresh process: a forked one would reuse the heap its parent freed, whose pages
+// are resident already and would not count.
+Run RunApart(const std::string& kind, const fs::path& file, int layer, int column)
+{
+    const std::string command = "'" + fs::canonical("/proc/self/exe").string() + "' --run " + kind + " '" +
+                                file.string() + "' " + std::to_string(layer) + " " + std::to_string(column) +
+                                " '" + TheSets().WarmUp().string() + "'";
+    Run run;
+    if (std::FILE* out = ::popen(command.c_str(), "r")) {
+        if (std::fscanf(out, "%lf %lf %lf %d", &run.Seconds, &run.CpuSeconds, &run.PeakBytes, &run.Rows) != 4)
+            run = Run();
+        ::pclose(out);
+    }
     return run;
 }
 
@@ -213,7 +249,7 @@ double Median(std::vector<double> v)
     return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : 0.5 * (v[v.size() / 2 - 1] + v[v.size() / 2]);
 }
 
-constexpr int kPairs = 7;
+constexpr int kPairs = 9;
 
 void CompareWithParser()
 {
@@ -221,28 +257,27 @@ void CompareWithParser()
         int Layer, Column;
         const char* Name;
     };
-    const Case cases[] = {{1, 8, "layer 2, column 8"}, {1, 9, "layer 2, column 9"},
+    // Layer 1 as the window lists it ("The 1th layer Fabric"), and the last.
+    const Case cases[] = {{0, 8, "layer 1, column 8"}, {0, 9, "layer 1, column 9"},
                           {-1, 8, "last layer, column 8"}, {-1, 9, "last layer, column 9"}};
     std::printf("%-6s %-22s %9s %9s %7s %9s %8s %8s %7s\n", "size", "case", "plot ms", "parse ms", "ratio",
                 "plot MB/s", "plot mem", "pars mem", "rows");
-    double perMb1x[4] = {}, perMb16x[4] = {};
+    double perMb1x[4] = {}, perMb16x[4] = {}, cpuPerMb1x[4] = {}, cpuPerMb16x[4] = {};
     for (int copies : {1, 4, 16}) {
         const fs::path file = TheSets().Fabrics(copies);
         const double bytes = static_cast<double>(fs::file_size(file));
         ::sync();
         std::vector<double> parse, parseMem;
-        std::vector<std::vector<double>> plot(4), plotMem(4);
+        std::vector<std::vector<double>> plot(4), plotCpu(4), plotMem(4);
         std::vector<int> rows(4);
         for (int pair = 0; pair < kPairs; ++pair) {
-            const Run p = InChild([&] {
-                const FabricRead read = ReadFabricFile(file);
-                return read.Ok() ? static_cast<int>(read.Layers.size()) : -1;
-            });
+            const Run p = RunApart("parse", file, 0, 0);
             parse.push_back(p.Seconds);
             parseMem.push_back(p.PeakBytes);
             for (std::size_t c = 0; c < 4; ++c) {
-                const Run r = InChild([&] { return PlotFirstLoad(file, cases[c].Layer, cases[c].Column).Rows; });
+                const Run r = RunApart("plot", file, cases[c].Layer, cases[c].Column);
                 plot[c].push_back(r.Seconds);
+                plotCpu[c].push_back(r.CpuSeconds);
                 plotMem[c].push_back(r.PeakBytes);
                 rows[c] = r.Rows;
             }
@@ -250,11 +285,15 @@ void CompareWithParser()
         const double parseMs = 1000 * Median(parse);
         for (std::size_t c = 0; c < 4; ++c) {
             const double plotS = Median(plot[c]);
-            const double perMb = plotS / (bytes / 1e6);
-            if (copies == 1)
+            const double perMb = plotS / (bytes / 1e6), cpuPerMb = Median(plotCpu[c]) / (bytes / 1e6);
+            if (copies == 1) {
                 perMb1x[c] = perMb;
-            if (copies == 16)
+                cpuPerMb1x[c] = cpuPerMb;
+            }
+            if (copies == 16) {
                 perMb16x[c] = perMb;
+                cpuPerMb16x[c] = cpuPerMb;
+            }
             std::printf("%2dx    %-22s %9.1f %9.1f %7.2f %9.1f %7.2fx %7.2fx %7d\n", copies, cases[c].Name, 1000 * plotS,
                         parseMs, 1000 * plotS / parseMs, bytes / 1e6 / plotS, Median(plotMem[c]) / bytes,
                         Median(parseMem) / bytes, rows[c]);
@@ -262,7 +301,8 @@ void CompareWithParser()
         std::printf("%2dx    file %.1f MB\n", copies, bytes / 1e6);
     }
     for (std::size_t c = 0; c < 4; ++c)
-        std::printf("time per MB at 16x / at 1x, %s: %.3f\n", cases[c].Name, perMb16x[c] / perMb1x[c]);
+        std::printf("time per MB at 16x / at 1x, %s: %.3f (CPU time %.3f)\n", cases[c].Name, perMb16x[c] / perMb1x[c],
+                    cpuPerMb16x[c] / cpuPerMb1x[c]);
     std::fflush(stdout);
 }
 
@@ -270,10 +310,14 @@ void CompareWithParser()
 void BM_PlotRedrawUnchanged(benchmark::State& state)
 {
     const fs::path file = TheSets().Fabrics(1);
-    PlotTableCache cache;
-    cache.Get(file);
+    PlotRequest request;
+    request.ValueColumn = 8;
+    request.LayerCount = 5;
+    request.RowsPerLayer = 16;
+    PlotFileCache cache;
+    cache.Get(file, request);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cache.Get(file).get());
+        benchmark::DoNotOptimize(cache.Get(file, request).Read.get());
     if (cache.Parses() != 1)
         state.SkipWithError("the unchanged file was parsed again");
 }
@@ -298,12 +342,10 @@ int main(int argc, char** argv)
         }
         return 0;
     }
-    if (argc == 5 && std::string(argv[1]) == "--time-load") {
-        const auto start = std::chrono::steady_clock::now();
-        const LoadOutcome outcome = PlotFirstLoad(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%.6f %d\n", seconds, outcome.Rows);
-        return outcome.Rows > 0 ? 0 : 1;
+    if (argc == 7 && std::string(argv[1]) == "--run") {
+        const Run run = RunHere(argv[2], argv[3], std::atoi(argv[4]), std::atoi(argv[5]), argv[6]);
+        std::printf("%.6f %.6f %.0f %d\n", run.Seconds, run.CpuSeconds, run.PeakBytes, run.Rows);
+        return 0;
     }
     benchmark::Initialize(&argc, argv);
     CompareWithParser();

@@ -85,15 +85,14 @@ void ComfortInput(std::string_view bytes)
 
 void PlotFile(std::string_view bytes)
 {
-    const PlotTable table(bytes);
-    const LayerStructure layers = CountFabricLayers(table);
+    const LayerStructure layers = CountFabricLayers(bytes);
     PlotRequest request;
     for (PlotSource source : {PlotSource::Fabric, PlotSource::Fiber, PlotSource::Body}) {
         request.Source = source;
         request.LayerCount = layers.Layers > 0 ? layers.Layers : 1;
         request.RowsPerLayer = layers.RowsPerLayer;
         request.Layer = request.LayerCount - 1;
-        MakePlotTicks(SelectPlotRows(table, request), false);
+        MakePlotTicks(ParsePlotText(bytes, request).Data, false);
     }
 }
 
