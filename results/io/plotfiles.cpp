@@ -111,17 +111,20 @@ std::size_t ForEachEndedLine(std::string_view text, Visit& line, bool& stopped)
 }
 
 // ForEachEndedLine over a file read piece by piece, so a file of any size costs a buffer that
-// stays in the processor's cache (larger only for a longer line). False when it cannot be opened
-// or read.
+// stays in the processor's cache (larger only for a longer line), and a reader that stops early
+// reads little more than it visited. False when it cannot be opened or read.
+constexpr std::size_t kWholeFilePiece = std::size_t(1) << 18;
+constexpr std::size_t kFirstBlockPiece = std::size_t(1) << 14;
+
 template <typename Visit>
-bool ForEachFileLine(const fs::path& file, Visit&& line)
+bool ForEachFileLine(const fs::path& file, std::size_t piece, Visit&& line)
 {
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in)
         return false;
     // The buffer below is the only one: the stream's own would copy every byte once more.
     std::setvbuf(in, nullptr, _IONBF, 0);
-    std::size_t size = std::size_t(1) << 18;
+    std::size_t size = piece;
     std::unique_ptr<char[]> buffer(new char[size]);
     std::size_t held = 0;
     bool stopped = false, ok = true;
@@ -318,7 +321,7 @@ std::optional<PlotRead> ReadPlotFile(const fs::path& file, const PlotRequest& re
         return std::nullopt;
     const std::uintmax_t size = fs::file_size(file, ec);
     PlotRowReader reader(request, ec ? 0 : size);
-    if (!ForEachFileLine(file, reader))
+    if (!ForEachFileLine(file, kWholeFilePiece, reader))
         return std::nullopt;
     return reader.Finish();
 }
@@ -521,7 +524,7 @@ LayerStructure CountFabricLayersOfFile(const fs::path& file)
 {
     std::error_code ec;
     LayerCounter counter;
-    if (file.empty() || !fs::is_regular_file(file, ec) || !ForEachFileLine(file, counter))
+    if (file.empty() || !fs::is_regular_file(file, ec) || !ForEachFileLine(file, kFirstBlockPiece, counter))
         return LayerStructure();
     return counter.Result();
 }
