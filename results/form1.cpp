@@ -644,7 +644,7 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
     if (folder.FabricsFound) {
         ResultDir = folder.Folder;
         DataOpened = true;
-        Warned.clear();
+        Plots.Clear();
         LayerCount = folder.LayerCount;
         RowsPerLayer = folder.RowsPerLayer;
         const QString dir = QtPath(folder.Folder);
@@ -830,19 +830,7 @@ bool TForm1::LoadResultFileAndBuildPlot()
         return false;
     PlotPanel& panel = PanelOf(tab);
     const std::filesystem::path file = FsPath(Label5->text());
-    const std::shared_ptr<const PlotTable> table = Tables.Get(file);
-    if (!table) {
-        // Said once per file, not at every redraw, until the file is read again.
-        panel.HasPlot = false;
-        panel.Panel->update();
-        if (Warned.insert(file).second)
-            ShowMessage(kLackOfDataFiles);
-        return false;
-    }
-    Warned.erase(file);
-
     PlotKey key;
-    key.Table = table;
     key.Tab = tab;
     key.Request.Source = tab == TabFabric ? PlotSource::Fabric : tab == TabFibers ? PlotSource::Fiber : PlotSource::Body;
     key.Request.ValueColumn = ValueColumn;
@@ -857,10 +845,21 @@ bool TForm1::LoadResultFileAndBuildPlot()
     key.ValueTitle = (tab == TabFabric ? Label4 : Label9)->text().toStdString();
     key.PosTitle = tab == TabBodyProperty && shown >= 0 ? kBodyQuantities[shown].toStdString()
                                                         : std::string("Thickness (cm)");
+    const PlotFileCache::Load load = Plots.Get(file, key.Request);
+    if (!load.Read || !load.Read->Ok()) {
+        // Nothing is drawn; the message is said once per version of the file, not at every
+        // redraw.
+        panel.HasPlot = false;
+        panel.Panel->update();
+        if (load.Report)
+            ShowMessage(load.Read ? QString::fromStdString(load.Read->Error) : QString(kLackOfDataFiles));
+        return false;
+    }
+    key.Read = load.Read;
     if (HasBuiltKey && key == BuiltKey && panel.HasPlot)
         return true;
 
-    State.Data = SelectPlotRows(*table, key.Request);
+    State.Data = load.Read->Data;
     State.Ticks = MakePlotTicks(State.Data, key.FixedLabels);
     State.TimeTitle = "Time (min.)";
     State.PosTitle = key.PosTitle;

@@ -13,7 +13,6 @@
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "results/io/comfortfile.h"
@@ -156,7 +155,7 @@ public:
     int MouseDownX = 0, MouseDownY = 0;
     bool DataOpened = false;
     std::filesystem::path ResultDir;  // the folder handed over by "Open"
-    PlotTableCache Tables;
+    PlotFileCache Plots;  // the last load of each file
     // The comfort chart: the file it follows (its samples are those of the last read), the
     // quantity drawn, and whether "No files!" was said for this folder and quantity.
     ComfortFileWatch ComfortFile;
@@ -213,7 +212,7 @@ private:
     };
     // What the compiled plot shows; a redraw that finds the same key rebuilds nothing.
     struct PlotKey {
-        std::shared_ptr<const PlotTable> Table;
+        std::shared_ptr<const PlotRead> Read;
         int Tab = -1;
         PlotRequest Request;
         PlotGradient Gradient;
@@ -221,7 +220,7 @@ private:
         std::string ValueTitle, PosTitle;
         bool operator==(const PlotKey& o) const
         {
-            return Table == o.Table && Tab == o.Tab && Request == o.Request && Gradient == o.Gradient &&
+            return Read == o.Read && Tab == o.Tab && Request == o.Request && Gradient == o.Gradient &&
                    FixedLabels == o.FixedLabels && ValueTitle == o.ValueTitle && PosTitle == o.PosTitle;
         }
     };
@@ -267,7 +266,6 @@ private:
     std::array<int, 3> ShownQuantity{-1, -1, -1};
     PlotKey BuiltKey;
     bool HasBuiltKey = false;
-    std::set<std::filesystem::path> Warned;  // files reported missing since they were last read
 };
 
 extern TForm1* Form1;

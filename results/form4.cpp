@@ -112,13 +112,14 @@ void TForm4::Button1Click()
     opened.FiberFilesFound = probe.FiberFilesFound;
     opened.BodyPropertyFound = probe.BodyPropertyFound;
     opened.ComfortFound = probe.ComfortFound;
+    // Only the first time block is read: the plot reads the chosen layer's rows when it is shown.
     LayerStructure layers;
     if (probe.FabricsFound)
-        if (const auto table = ReadPlotTable(FindFileNoCase(folder, kFabricsName)))
-            layers = CountFabricLayers(*table);
-    // An empty "Fabrics.dat", or one whose layers cannot be told, is no better than none.
+        layers = CountFabricLayersOfFile(FindFileNoCase(folder, kFabricsName));
+    // An empty "Fabrics.dat", or one whose layers cannot be told, is no better than none; a
+    // damaged one gets the fabric file's message.
     if (!layers.Valid) {
-        ShowMessage(kLackOfDataFiles);
+        ShowMessage(layers.Damaged ? kFabricFileError : kLackOfDataFiles);
         opened.FabricsFound = false;
         if ((target = Target()))
             target->OpenResultFolder(opened);

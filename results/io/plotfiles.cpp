@@ -1,153 +1,298 @@
 #include "results/io/plotfiles.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <system_error>
 
 #include "casemodel/formatfloat.h"
 #include "casemodel/numformat.h"
 #include "casemodel/textfile.h"
+#include "results/io/resultfield.h"
 #include "results/io/resultfiles.h"
 
 namespace fs = std::filesystem;
 
-PlotTable::PlotTable(std::string_view text)
-{
-    const std::vector<std::string_view> lines = SplitLines(text);
-    Lines.reserve(lines.size());
-    Values.reserve(text.size() / 8);
-    for (std::string_view text : lines) {
-        Line line;
-        line.First = Values.size();
-        ForEachTabField(text, [&](int, std::string_view field, bool last) {
-            Values.push_back(ResultNumber(field));
-            if (last)
-                line.Trailing = true;
-            else
-                ++line.TabFields;
-        });
-        Lines.push_back(line);
-    }
-}
-
-float PlotTable::Field(int line, int f) const
-{
-    const Line& l = Lines[static_cast<std::size_t>(line)];
-    return f >= 0 && f < l.TabFields ? Values[l.First + static_cast<std::size_t>(f)] : 0.0f;
-}
-
-float PlotTable::FieldOrTrailing(int line, int f) const
-{
-    const Line& l = Lines[static_cast<std::size_t>(line)];
-    const int fields = l.TabFields + (l.Trailing ? 1 : 0);
-    return f >= 0 && f < fields ? Values[l.First + static_cast<std::size_t>(f)] : 0.0f;
-}
-
-std::shared_ptr<const PlotTable> ReadPlotTable(const fs::path& file)
-{
-    std::error_code ec;
-    if (file.empty() || !fs::is_regular_file(file, ec))
-        return nullptr;
-    std::string text;
-    if (!ReadWholeFile(file.string(), text))
-        return nullptr;
-    return std::make_shared<const PlotTable>(text);
-}
-
-std::shared_ptr<const PlotTable> PlotTableCache::Get(const fs::path& file)
-{
-    std::error_code ec;
-    if (file.empty() || !fs::is_regular_file(file, ec)) {
-        Entries.erase(file);
-        return nullptr;
-    }
-    const std::uintmax_t size = fs::file_size(file, ec);
-    const fs::file_time_type time = fs::last_write_time(file, ec);
-    auto it = Entries.find(file);
-    if (it != Entries.end() && it->second.Size == size && it->second.Time == time)
-        return it->second.Table;
-    ++ParseCount;
-    std::shared_ptr<const PlotTable> table = ReadPlotTable(file);
-    if (!table) {
-        Entries.erase(file);
-        return nullptr;
-    }
-    Entries[file] = Entry{size, time, table};
-    return table;
-}
-
 namespace {
 
-// The shortest text that reads back as the same float, then written as FloatToStr writes a
-// number: "0.001" rather than the 15 digits of the float's binary value.
 float PositiveOrOne(float difference)
 {
     return difference > 0 ? difference : 1.0f;
 }
 
+// Calls line(text) for every line of text that a line end (LF, or CR LF) closes, without its
+// line end, until line returns false (stopped is then set). A last line without a line end is
+// still being written and is not visited. Returns the length of what was visited.
+template <typename Visit>
+std::size_t ForEachEndedLine(std::string_view text, Visit& line, bool& stopped)
+{
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const void* lf = std::memchr(text.data() + start, '\n', text.size() - start);
+        if (!lf)
+            break;
+        const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data());
+        std::size_t stop = end;
+        if (stop > start && text[stop - 1] == '\r')
+            --stop;
+        const bool more = line(text.substr(start, stop - start));
+        start = end + 1;
+        if (!more) {
+            stopped = true;
+            break;
+        }
+    }
+    return start;
+}
+
+// ForEachEndedLine over a file read piece by piece, so a file of any size costs a buffer that
+// stays in the processor's cache (larger only for a longer line), and a reader that stops early
+// reads little more than it visited. False when it cannot be opened or read.
+constexpr std::size_t kWholeFilePiece = std::size_t(1) << 18;
+constexpr std::size_t kFirstBlockPiece = std::size_t(1) << 14;
+
+template <typename Visit>
+bool ForEachFileLine(const fs::path& file, std::size_t piece, Visit&& line)
+{
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in)
+        return false;
+    // The buffer below is the only one: the stream's own would copy every byte once more.
+    std::setvbuf(in, nullptr, _IONBF, 0);
+    std::size_t size = piece;
+    std::unique_ptr<char[]> buffer(new char[size]);
+    std::size_t held = 0;
+    bool stopped = false, ok = true;
+    while (!stopped) {
+        if (held == size) {
+            std::unique_ptr<char[]> larger(new char[2 * size]);
+            std::memcpy(larger.get(), buffer.get(), held);
+            buffer = std::move(larger);
+            size *= 2;
+        }
+        const std::size_t got = std::fread(buffer.get() + held, 1, size - held, in);
+        if (got == 0) {
+            ok = !std::ferror(in);
+            break;
+        }
+        held += got;
+        const std::size_t used = ForEachEndedLine(std::string_view(buffer.get(), held), line, stopped);
+        std::memmove(buffer.get(), buffer.get() + used, held - used);
+        held -= used;
+    }
+    std::fclose(in);
+    return ok;
+}
+
+// Empty or only blanks: no row.
+bool IsBlankLine(std::string_view line)
+{
+    for (char c : line)
+        if (c != ' ')
+            return false;
+    return true;
+}
+
+// A time more than this below the row before it goes back: two runs in one file, or damage.
+constexpr double kTimeTolerance = 0.001;
+
+bool TimeGoesBack(double time, double before)
+{
+    return time < before - kTimeTolerance;
+}
+
+// The rows of one request, fed line after line.
+class PlotRowReader {
+public:
+    PlotRowReader(const PlotRequest& request, std::uintmax_t bytes)
+        : Request(request), Bytes(bytes), ReadsPosition(request.Source != PlotSource::Body)
+    {
+        // Counts below 0 (no layer chosen, a count that makes no sense) skip nothing.
+        if (request.Source == PlotSource::Fabric) {
+            Rows = std::max(0, request.RowsPerLayer);
+            Skip = std::max(0, request.Layer) * Rows;
+            Between = std::max(0, request.LayerCount - 1) * Rows;
+        }
+        LastField = std::max(ReadsPosition ? 1 : 0, request.ValueColumn);
+    }
+
+    // False at damage: the read stops there.
+    bool operator()(std::string_view line)
+    {
+        if (IsBlankLine(line))
+            return true;
+        if (Skip > 0) {
+            --Skip;
+            return true;
+        }
+        PlotPoint p;
+        if (!UsedFields(line, p) || (!Data.Points.empty() && TimeGoesBack(p.Time, Data.Points.back().Time))) {
+            Damaged = true;
+            return false;
+        }
+        if (Data.Points.empty())
+            Reserve(line.size());
+        Keep(p);
+        if (Rows > 0 && Data.RowCount() % Rows == 0)
+            Skip = Between;
+        return true;
+    }
+
+    PlotRead Finish()
+    {
+        PlotRead read;
+        if (Damaged || Data.Points.empty()) {
+            read.Error = PlotFileError(Request.Source);
+            return read;
+        }
+        PlotData& d = read.Data;
+        d = std::move(Data);
+        const int n = d.RowCount();
+        if (!BlockComplete)
+            d.NodesPerBlock = n;
+        d.TimeStart = d.Points.front().Time;
+        d.TimeEnd = d.Points.back().Time;
+        d.PosStart = d.Points.front().Position;
+        d.PosEnd = d.Points.back().Position;
+        d.TimeRange = PositiveOrOne(d.TimeEnd - d.TimeStart);
+        d.PosRange = PositiveOrOne(d.PosEnd - d.PosStart);
+        d.ValueRange = PositiveOrOne(d.ValueMax - d.ValueMin);
+        return read;
+    }
+
+private:
+    // The time, the position and the value of a row; false when one is missing or no number.
+    bool UsedFields(std::string_view line, PlotPoint& p) const
+    {
+        const char* field = line.data();
+        const char* const end = field + line.size();
+        for (int f = 0;; ++f) {
+            const void* tab = std::memchr(field, '\t', static_cast<std::size_t>(end - field));
+            const char* fieldEnd = tab ? static_cast<const char*>(tab) : end;
+            const std::string_view text(field, static_cast<std::size_t>(fieldEnd - field));
+            if (f == 0 && !ResultField(text, p.Time))
+                return false;
+            if (f == 1 && ReadsPosition && !ResultField(text, p.Position))
+                return false;
+            if (f == Request.ValueColumn && !ResultField(text, p.Value))
+                return false;
+            if (f >= LastField)
+                return true;
+            if (!tab)
+                return false;
+            field = fieldEnd + 1;
+        }
+    }
+
+    // Room for the rows the file will give at the first row's length, so a large file is not
+    // copied over again and again while it grows.
+    void Reserve(std::size_t lineLength)
+    {
+        if (Bytes == 0)
+            return;
+        std::uintmax_t lines = Bytes / (lineLength + 1);
+        if (Request.Source == PlotSource::Fabric && Request.LayerCount > 1)
+            lines /= static_cast<std::uintmax_t>(Request.LayerCount);
+        Data.Points.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(lines + 16, 1u << 26)));
+    }
+
+    void Keep(const PlotPoint& p)
+    {
+        const int k = Data.RowCount();
+        if (ReadsPosition && !BlockComplete) {
+            // The first block ends where row 0's position comes again.
+            if (k == 0) {
+                FirstPosition = p.Position;
+            } else if (p.Position == FirstPosition) {
+                BlockComplete = true;
+                Data.NodesPerBlock = k;
+            }
+            if (!BlockComplete)
+                Data.PositionTexts.push_back(SingleToStr(p.Position));
+        }
+        if (k == 0) {
+            Data.ValueMin = Data.ValueMax = p.Value;
+        } else {
+            Data.ValueMin = std::min(Data.ValueMin, p.Value);
+            Data.ValueMax = std::max(Data.ValueMax, p.Value);
+        }
+        Data.Points.push_back(p);
+    }
+
+    const PlotRequest Request;
+    const std::uintmax_t Bytes;
+    const bool ReadsPosition;
+    int Rows = 0, Skip = 0, Between = 0;
+    int LastField = 0;
+    bool Damaged = false;
+    bool BlockComplete = false;
+    float FirstPosition = 0;
+    PlotData Data;
+};
+
 } // namespace
 
-PlotData SelectPlotRows(const PlotTable& table, const PlotRequest& request)
+const char* PlotFileError(PlotSource source)
 {
-    PlotData data;
-    const bool fabric = request.Source == PlotSource::Fabric;
-    const bool readsPosition = request.Source != PlotSource::Body;
-    const int lines = table.LineCount();
-    // Counts below 0 (no layer chosen, a count that makes no sense) skip nothing.
-    const int rows = std::max(0, request.RowsPerLayer);
-    const int leading = fabric ? std::max(0, request.Layer) * rows : 0;
-    const int between = fabric ? std::max(0, request.LayerCount - 1) * rows : 0;
+    switch (source) {
+    case PlotSource::Fabric: return kFabricFileError;
+    case PlotSource::Body: return kBodyFileError;
+    default: return kFiberFileError;
+    }
+}
 
-    bool blockComplete = false, rangeStarted = false;
-    float firstPosition = 0;
-    int line = leading;
-    for (int k = 0; line < lines; ++k) {
-        if (k > 0 && rows > 0 && k % rows == 0)
-            line += between;
-        if (line >= lines)
-            break;
-        PlotPoint p;
-        const bool hasTab = table.TabFields(line) > 0;
-        if (hasTab) {
-            p.Time = table.Field(line, 0);
-            if (readsPosition)
-                p.Position = table.Field(line, 1);
-            p.Value = table.FieldOrTrailing(line, request.ValueColumn);
-        }
-        if (readsPosition && !blockComplete) {
-            if (k == 0) {
-                firstPosition = p.Position;
-            } else if (p.Position == firstPosition) {
-                blockComplete = true;
-                data.NodesPerBlock = k;
-            }
-            if (!blockComplete)
-                data.PositionTexts.push_back(SingleToStr(p.Position));
-        }
-        if (hasTab) {
-            if (!rangeStarted) {
-                data.ValueMin = data.ValueMax = p.Value;
-                rangeStarted = true;
-            } else {
-                data.ValueMin = std::min(data.ValueMin, p.Value);
-                data.ValueMax = std::max(data.ValueMax, p.Value);
-            }
-        }
-        data.Points.push_back(p);
-        ++line;
+PlotRead ParsePlotText(std::string_view text, const PlotRequest& request)
+{
+    PlotRowReader reader(request, text.size());
+    bool stopped = false;
+    ForEachEndedLine(text, reader, stopped);
+    return reader.Finish();
+}
+
+std::optional<PlotRead> ReadPlotFile(const fs::path& file, const PlotRequest& request)
+{
+    std::error_code ec;
+    if (file.empty() || !fs::is_regular_file(file, ec))
+        return std::nullopt;
+    const std::uintmax_t size = fs::file_size(file, ec);
+    PlotRowReader reader(request, ec ? 0 : size);
+    if (!ForEachFileLine(file, kWholeFilePiece, reader))
+        return std::nullopt;
+    return reader.Finish();
+}
+
+PlotFileCache::Load PlotFileCache::Get(const fs::path& file, const PlotRequest& request)
+{
+    Version now;
+    std::error_code ec;
+    now.Exists = !file.empty() && fs::is_regular_file(file, ec);
+    if (now.Exists) {
+        now.Size = fs::file_size(file, ec);
+        now.Time = fs::last_write_time(file, ec);
     }
-    const int n = data.RowCount();
-    if (!blockComplete)
-        data.NodesPerBlock = n;
-    if (n > 0) {
-        data.TimeStart = data.Points.front().Time;
-        data.TimeEnd = data.Points.back().Time;
-        data.PosStart = data.Points.front().Position;
-        data.PosEnd = data.Points.back().Position;
+    Entry& e = Entries[file];
+    if (!e.Loaded || !(e.Of == now) || !(e.Request == request)) {
+        // The old rows go before the new ones are read: only one load is held at a time.
+        e.Read.reset();
+        if (now.Exists) {
+            ++ParseCount;
+            if (std::optional<PlotRead> read = ReadPlotFile(file, request))
+                e.Read = std::make_shared<const PlotRead>(std::move(*read));
+        }
+        e.Loaded = true;
+        e.Of = now;
+        e.Request = request;
     }
-    data.TimeRange = PositiveOrOne(data.TimeEnd - data.TimeStart);
-    data.PosRange = PositiveOrOne(data.PosEnd - data.PosStart);
-    data.ValueRange = PositiveOrOne(data.ValueMax - data.ValueMin);
-    return data;
+    Load load;
+    load.Read = e.Read;
+    if (e.Read && e.Read->Ok()) {
+        e.Reported = false;  // the file is fine again: its next failure is news
+    } else if (!e.Reported || !(e.ReportedOf == now)) {
+        e.Reported = true;
+        e.ReportedOf = now;
+        load.Report = true;
+    }
+    return load;
 }
 
 PlotTicks MakePlotTicks(const PlotData& data, bool fixedValues)
@@ -229,34 +374,92 @@ FolderProbe ProbeResultFolder(const fs::path& folder)
     return probe;
 }
 
-LayerStructure CountFabricLayers(const PlotTable& table)
-{
-    LayerStructure result;
-    const int lines = table.LineCount();
-    if (lines == 0)
-        return result;
-    const float t1 = table.Field(0, 0), g1 = table.Field(0, 2);
-    int all = 0, sameLayer = 0;
-    bool secondBlock = false;
-    for (int i = 0; i < lines; ++i) {
+namespace {
+
+// Counts the layers of the first time block from the lines fed to it, and wants no more after
+// the first line of the second block.
+class LayerCounter {
+public:
+    bool operator()(std::string_view line)
+    {
+        if (IsBlankLine(line))
+            return true;
+        float time = 0, layer = 0;
+        if (!TimeAndLayer(line, time, layer)) {
+            Damaged = true;
+            return false;
+        }
+        if (All == 0) {
+            FirstTime = time;
+            FirstLayer = layer;
+        } else if (TimeGoesBack(time, FirstTime)) {
+            Damaged = true;
+            return false;
+        }
         // The first row of the second block belongs to row 0's layer again: it is counted and
         // the count of the first block's rows made good below.
-        ++all;
-        if (table.Field(i, 2) == g1)
-            ++sameLayer;
-        if (table.Field(i, 0) != t1) {
-            secondBlock = true;
-            break;
+        ++All;
+        if (layer == FirstLayer)
+            ++SameLayer;
+        if (time != FirstTime) {
+            SecondBlock = true;
+            return false;
         }
+        return true;
     }
-    if (secondBlock) {
-        --all;
-        --sameLayer;
-    }
-    if (sameLayer <= 0)
+
+    LayerStructure Result() const
+    {
+        LayerStructure result;
+        if (Damaged) {
+            result.Damaged = true;
+            return result;
+        }
+        const int all = SecondBlock ? All - 1 : All;
+        const int same = SecondBlock ? SameLayer - 1 : SameLayer;
+        if (same <= 0)
+            return result;
+        result.Valid = true;
+        result.Layers = all / same;
+        result.RowsPerLayer = same;
         return result;
-    result.Valid = true;
-    result.Layers = all / sameLayer;
-    result.RowsPerLayer = sameLayer;
-    return result;
+    }
+
+private:
+    // Fields 0 and 2 of a row; false when either is missing or no number.
+    static bool TimeAndLayer(std::string_view line, float& time, float& layer)
+    {
+        const std::size_t tab1 = line.find('\t');
+        if (tab1 == std::string_view::npos || !ResultField(line.substr(0, tab1), time))
+            return false;
+        const std::size_t tab2 = line.find('\t', tab1 + 1);
+        if (tab2 == std::string_view::npos)
+            return false;
+        const std::size_t tab3 = line.find('\t', tab2 + 1);
+        const std::size_t end = tab3 == std::string_view::npos ? line.size() : tab3;
+        return ResultField(line.substr(tab2 + 1, end - tab2 - 1), layer);
+    }
+
+    int All = 0, SameLayer = 0;
+    float FirstTime = 0, FirstLayer = 0;
+    bool SecondBlock = false, Damaged = false;
+};
+
+} // namespace
+
+LayerStructure CountFabricLayers(std::string_view text)
+{
+    LayerCounter counter;
+    bool stopped = false;
+    ForEachEndedLine(text, counter, stopped);
+    return counter.Result();
+}
+
+LayerStructure CountFabricLayersOfFile(const fs::path& file)
+{
+    std::error_code ec;
+    LayerCounter counter;
+    if (file.empty() || !fs::is_regular_file(file, ec) || !ForEachFileLine(file, kFirstBlockPiece, counter))
+        return LayerStructure();
+    return counter.Result();
 }

@@ -1,17 +1,20 @@
 #pragma once
-// The plot window's side of the result files: any value column of "Fabrics.dat", a fibre file
+// The plot window's side of the result files: one value column of "Fabrics.dat", a fibre file
 // or "BodyProperty.dat" over time and position, the layer and row structure of "Fabrics.dat",
 // and what a result folder holds. Plain C++: the windows show what these return.
 //
-// Fields follow the rule of the player's readers (ForEachTabField, ResultNumber): every TAB ends
-// a field and the text after the last TAB is one more. Unlike the player, which keeps five
-// columns, a file is parsed here into all of its columns once, so another quantity or layer is
-// a new selection from the same table and not a new read.
+// A plot reads its file in one pass, piece by piece, and converts only what it shows: the time,
+// the position and the chosen value of the chosen layer's rows. Every TAB ends a field and the
+// text after the last TAB is one more. The solver writes these files, so a used field that is
+// no plain number (ResultField), a row that lacks one, or a time that goes back is damage and
+// gets the file's message, never a value. A line that is empty or holds only blanks is no row,
+// and a last line without its line end is still being written and is not read.
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +23,9 @@
 inline constexpr const char* kLackOfDataFiles = "Lack Of Data Files!";
 inline constexpr const char* kNoSimulationFile = "No File simulation.sdf!";
 inline constexpr const char* kOpenDataDirectoryFirst = "Please Open The Data Directionay!";
+// A fibre file that gives nothing to plot ("BodyProperty.dat" and "Fabrics.dat" have the
+// player's texts).
+inline constexpr const char* kFiberFileError = "No data or incorrect format in fiber data file!";
 
 // --- Names looked for in a result folder, without regard to case ---
 inline constexpr const char* kFabricsName = "Fabrics.dat";
@@ -27,51 +33,6 @@ inline constexpr const char* kBodyPropertyName = "Bodyproperty.dat";
 inline constexpr const char* kComfortName = "Comfort.dat";
 inline constexpr const char* kLogInfoName = "Loginfo.txt";
 inline constexpr const char* kSimulationName = "simulation.sdf";
-
-// One parsed file: per line its TAB-ended fields and the text after the last TAB, as numbers.
-class PlotTable {
-public:
-    explicit PlotTable(std::string_view text);
-
-    int LineCount() const { return static_cast<int>(Lines.size()); }
-    // Fields that a TAB ends on line i (0 for a line without a TAB).
-    int TabFields(int line) const { return Lines[static_cast<std::size_t>(line)].TabFields; }
-    // Field f of line i when a TAB ends it, otherwise 0.
-    float Field(int line, int f) const;
-    // Field f of line i, also when it is the text after the last TAB; otherwise 0.
-    float FieldOrTrailing(int line, int f) const;
-
-private:
-    struct Line {
-        std::size_t First = 0;  // index of field 0 in Values
-        int TabFields = 0;
-        bool Trailing = false;  // the text after the last TAB is non-empty and kept after them
-    };
-    std::vector<Line> Lines;
-    std::vector<float> Values;
-};
-
-// The table of a file; null when it is no regular file or cannot be read.
-std::shared_ptr<const PlotTable> ReadPlotTable(const std::filesystem::path& file);
-
-// Tables by path, kept while the file's size and modification time stay the same, so a redraw
-// of an unchanged file reads nothing.
-class PlotTableCache {
-public:
-    std::shared_ptr<const PlotTable> Get(const std::filesystem::path& file);
-    // Files parsed so far (for the tests and the benchmark).
-    int Parses() const { return ParseCount; }
-    void Clear() { Entries.clear(); }
-
-private:
-    struct Entry {
-        std::uintmax_t Size = 0;
-        std::filesystem::file_time_type Time;
-        std::shared_ptr<const PlotTable> Table;
-    };
-    std::map<std::filesystem::path, Entry> Entries;
-    int ParseCount = 0;
-};
 
 // One plotted row: three 32-bit values.
 struct PlotPoint {
@@ -86,7 +47,7 @@ struct PlotRequest {
     PlotSource Source = PlotSource::Fabric;
     int ValueColumn = 3;
     // "Fabrics.dat" only: the layer kept (0 = the first) of LayerCount layers of RowsPerLayer
-    // rows in each time block.
+    // rows in each time block. The rows are chosen by counting; their layer column is not read.
     int Layer = 0;
     int LayerCount = 1;
     int RowsPerLayer = 0;
@@ -106,14 +67,60 @@ struct PlotData {
     std::vector<std::string> PositionTexts;
     float TimeStart = 0, TimeEnd = 0, TimeRange = 1;
     float PosStart = 0, PosEnd = 0, PosRange = 1;
-    float ValueMin = 0, ValueMax = 0, ValueRange = 1;  // over the rows that have a TAB
+    float ValueMin = 0, ValueMax = 0, ValueRange = 1;
     int RowCount() const { return static_cast<int>(Points.size()); }
 };
 
-// Selects the rows and columns of a request from a table. On "Fabrics.dat" only the chosen
-// layer's rows are kept, block after block, by counting rows. A line without a TAB is a row of
-// zeros. Each range is 1 when its difference is not positive.
-PlotData SelectPlotRows(const PlotTable& table, const PlotRequest& request);
+// One load of a plot: the rows, or the file's message and nothing to draw.
+struct PlotRead {
+    std::string Error;  // empty when the file gave rows
+    PlotData Data;
+    bool Ok() const { return Error.empty(); }
+};
+
+// The message of a damaged or empty file of a source.
+const char* PlotFileError(PlotSource source);
+
+// The rows of a request from a file's text. On "Fabrics.dat" only the chosen layer's rows are
+// kept, block after block. A file without a row gets its message too. Each range is 1 when its
+// difference is not positive.
+PlotRead ParsePlotText(std::string_view text, const PlotRequest& request);
+// The same from the file, read piece by piece; nothing when it cannot be opened.
+std::optional<PlotRead> ReadPlotFile(const std::filesystem::path& file, const PlotRequest& request);
+
+// The last load of each file, kept while the file's size and modification time and the request
+// stay the same: a redraw of an unchanged plot reads nothing.
+class PlotFileCache {
+public:
+    struct Load {
+        std::shared_ptr<const PlotRead> Read;  // null: no regular file, or it cannot be read
+        // The load failed and this version of the file has not been reported yet: a damaged or
+        // missing file is said once, not at every redraw.
+        bool Report = false;
+    };
+    Load Get(const std::filesystem::path& file, const PlotRequest& request);
+    // Loads parsed so far (for the tests and the benchmark).
+    int Parses() const { return ParseCount; }
+    void Clear() { Entries.clear(); }
+
+private:
+    struct Version {
+        bool Exists = false;
+        std::uintmax_t Size = 0;
+        std::filesystem::file_time_type Time;
+        bool operator==(const Version& o) const { return Exists == o.Exists && Size == o.Size && Time == o.Time; }
+    };
+    struct Entry {
+        bool Loaded = false;
+        Version Of;
+        PlotRequest Request;
+        std::shared_ptr<const PlotRead> Read;
+        bool Reported = false;
+        Version ReportedOf;
+    };
+    std::map<std::filesystem::path, Entry> Entries;
+    int ParseCount = 0;
+};
 
 // Tick texts at 0, 0.2, .. 1 of each axis (from the unclamped differences): time "#0.###",
 // position "#0.000", value "#0.00" when fixedValues, else "0.00E-0".
@@ -142,15 +149,19 @@ struct FolderProbe {
 FolderProbe ProbeResultFolder(const std::filesystem::path& folder);
 
 // Layers and rows per layer of one time block of "Fabrics.dat" (column 0 the time, column 2 the
-// layer). With a second block: the rows before it, and the rows of row 0's layer among them.
-// Without one: all rows, and those of row 0's layer. Valid is false for an empty table or when
-// no row counts for the layer.
+// layer), read no further than the first row of the second block. With a second block: the
+// rows before it, and the rows of row 0's layer among them. Without one: all rows, and those of
+// row 0's layer. Valid is false for a file without rows, when no row counts for the layer, and
+// for damage in the rows read (Damaged: a used field that is no number, or a time going back).
 struct LayerStructure {
     bool Valid = false;
+    bool Damaged = false;
     int Layers = 0;
     int RowsPerLayer = 0;
 };
-LayerStructure CountFabricLayers(const PlotTable& table);
+LayerStructure CountFabricLayers(std::string_view text);
+// The same from the file; not Valid (and not Damaged) when it cannot be read.
+LayerStructure CountFabricLayersOfFile(const std::filesystem::path& file);
 
 // What "Open" hands to the plot window.
 struct ResultFolder {

@@ -179,31 +179,7 @@ bool EqualNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
-// The leading number of a field for ResultNumber: from_chars after blanks and an optional plus.
-double LeadingNumber(std::string_view field)
-{
-    const char* s = field.data();
-    const char* const end = s + field.size();
-    while (s != end && *s == ' ')
-        ++s;
-    if (s != end && *s == '+') {
-        ++s;
-        if (s != end && *s == '-')
-            return 0;
-    }
-    double v = 0;
-    const auto [stop, ec] = std::from_chars(s, end, v);
-    return ec == std::errc() ? v : 0;
-}
-
 } // namespace
-
-float ResultNumber(std::string_view field)
-{
-    const double value = LeadingNumber(field);
-    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value)
-                                                                                          : 0.0f;
-}
 
 fs::path FindFileNoCase(const fs::path& folder, std::string_view name)
 {

@@ -52,10 +52,6 @@ void ForEachTabField(std::string_view line, Visitor&& visit)
         visit(index, line.substr(start), true);
 }
 
-// A leading number of a field, anything after it ignored, 0 for none or for a value a 32-bit
-// float cannot hold. Only for the plot tables, which still read this way; every reader here takes
-// its fields through ResultField.
-float ResultNumber(std::string_view field);
 
 // --- Structures ---
 

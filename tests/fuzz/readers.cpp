@@ -122,8 +122,7 @@ void PlotFile(std::string_view bytes)
     };
     constexpr Columns offered[] = {
         {PlotSource::Fabric, 3, 9}, {PlotSource::Fiber, 2, 4}, {PlotSource::Body, 1, 17}};
-    const PlotTable table(bytes);
-    const LayerStructure layers = CountFabricLayers(table);
+    const LayerStructure layers = CountFabricLayers(bytes);
     const std::size_t spread = Spread(bytes);
     PlotRequest request;
     request.LayerCount = layers.Layers > 0 ? layers.Layers : 1;
@@ -134,7 +133,7 @@ void PlotFile(std::string_view bytes)
             const std::size_t pick = spread + static_cast<std::size_t>(column);
             request.ValueColumn = column;
             request.Layer = static_cast<int>(pick % static_cast<std::size_t>(request.LayerCount));
-            MakePlotTicks(SelectPlotRows(table, request), pick % 2 == 0);
+            MakePlotTicks(ParsePlotText(bytes, request).Data, pick % 2 == 0);
         }
     }
 }

@@ -84,6 +84,14 @@ protected:
         Form2->RadioButton1->setChecked(true);
         Settle();
     }
+    // Redraws as the timer does when something asks for it: a message belongs to the first only.
+    void RedrawSeveralTimes()
+    {
+        for (int i = 0; i < 3; ++i) {
+            Window->RequestRepaint();
+            Settle();
+        }
+    }
 };
 
 TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThemAndThePanelIsSavedAsShown)
@@ -236,6 +244,37 @@ TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpened)
     EXPECT_TRUE(messages.AllConsumed());
 }
 
+TEST_F(PlotWindowTest, DamagedFilesAreSaidOnceWithTheirOwnMessagesAndNothingIsDrawn)
+{
+    MessageRecorder messages;
+    std::string body = LineBody();
+    body.replace(body.find("\t35\t"), 4, "\t35abc\t");  // the skin temperature at time 5
+    WriteText(Dir.filePath("BodyProperty.dat"), body);
+    WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2) + "3\t0\t4\n");  // time goes back
+    Open(Dir.path());
+    Window->PageControl1->setCurrentIndex(TForm1::TabBodyProperty);
+    Settle();
+    const QImage axes = Grab(Window->Panel8);
+    messages.Expect("No data or incorrect format in body data file!");
+    ShowQuantity(TForm1::TabBodyProperty, 0);
+    RedrawSeveralTimes();
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Grab(Window->Panel8), axes);
+    // The core temperature of the same file is sound.
+    ShowQuantity(TForm1::TabBodyProperty, 1);
+    EXPECT_NE(Grab(Window->Panel8), axes);
+
+    messages.Expect("No data or incorrect format in fiber data file!");
+    ShowQuantity(TForm1::TabFibers, 0);
+    EXPECT_TRUE(messages.AllConsumed());
+
+    // Letters in the time column of the first block: "Open" itself says so.
+    WriteText(Dir.filePath("Fabrics.dat"), "0\t0\t0\t1\nnow\t0.1\t0\t2\n5\t0\t0\t3\n");
+    messages.Expect("No data or incorrect format in fabric data file!");
+    Open(Dir.path());
+    EXPECT_TRUE(messages.AllConsumed());
+}
+
 TEST_F(PlotWindowTest, BrowsingElsewhereEmptyAndMissingFilesChangeNothingAndAreReportedOnce)
 {
     MessageRecorder messages;
@@ -264,10 +303,7 @@ TEST_F(PlotWindowTest, BrowsingElsewhereEmptyAndMissingFilesChangeNothingAndAreR
     QFile::remove(Dir.filePath("BodyProperty.dat"));
     messages.Expect("Lack Of Data Files!");
     ShowQuantity(TForm1::TabBodyProperty, 1);
-    for (int i = 0; i < 3; ++i) {
-        Window->RequestRepaint();
-        Settle();
-    }
+    RedrawSeveralTimes();
     EXPECT_TRUE(messages.AllConsumed());
 }
 

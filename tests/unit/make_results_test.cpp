@@ -76,7 +76,11 @@ TEST(MakeResults, WearerRespondsToTheStages)
     const std::string text = Contents(dir.Path() / "BodyProperty.dat");
     const std::vector<std::string_view> lines = SplitLines(text);
     ASSERT_EQ(lines.size(), 120u);
-    auto column = [&](int frame, int c) { return ResultNumber(Fields(lines[static_cast<std::size_t>(frame)])[static_cast<std::size_t>(c)]); };
+    auto column = [&](int frame, int c) {
+        float value = 0;
+        EXPECT_TRUE(ResultField(Fields(lines[static_cast<std::size_t>(frame)])[static_cast<std::size_t>(c)], value));
+        return value;
+    };
     // Skin warms in the hot stage and cools in the cold one.
     EXPECT_GT(column(79, 1), column(39, 1) + 0.5f);
     EXPECT_LT(column(119, 1), column(79, 1) - 1.0f);

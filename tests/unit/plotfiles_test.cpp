@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "results/io/plotfiles.h"
+#include "results/io/resultfiles.h"
 #include "tests/unit/tempfolder.h"
 
 namespace {
@@ -25,7 +26,9 @@ std::string FabricBlocks(int blocks, int layers, int nodes)
 
 PlotData Select(const std::string& text, const PlotRequest& request)
 {
-    return SelectPlotRows(PlotTable(text), request);
+    const PlotRead read = ParsePlotText(text, request);
+    EXPECT_TRUE(read.Ok()) << read.Error;
+    return read.Data;
 }
 
 PlotRequest FabricLayer(int layer, int layers, int rows, int column = 3)
@@ -37,6 +40,23 @@ PlotRequest FabricLayer(int layer, int layers, int rows, int column = 3)
     r.LayerCount = layers;
     r.RowsPerLayer = rows;
     return r;
+}
+
+PlotRequest Of(PlotSource source, int column)
+{
+    PlotRequest r;
+    r.Source = source;
+    r.ValueColumn = column;
+    return r;
+}
+
+// Rows of a fibre file: time, position, then the three quantities.
+std::string FiberRows(std::initializer_list<const char*> rows)
+{
+    std::string text;
+    for (const char* row : rows)
+        text += std::string(row) + "\r\n";
+    return text;
 }
 
 TEST(PlotReader, KeepsTheChosenLayerOfEveryBlockByCountingRows)
@@ -59,56 +79,167 @@ TEST(PlotReader, KeepsTheChosenLayerOfEveryBlockByCountingRows)
     EXPECT_FLOAT_EQ(last.Points[11].Value, 1125);
 }
 
-TEST(PlotReader, SingleBlocksShortFilesAndRowsWithoutTabs)
+TEST(PlotReader, SingleBlocksAndBadLayerCounts)
 {
-    PlotRequest fiber;
-    fiber.Source = PlotSource::Fiber;
-    fiber.ValueColumn = 2;
     // One block: nothing recurs, so the whole file is one block (no division by zero later).
-    const PlotData single = Select("0\t0.1\t7\n0\t0.2\t9\n0\t0.3\t8", fiber);
-    ASSERT_EQ(single.RowCount(), 3);  // no final newline: the last row is kept
+    const PlotData single = Select(FiberRows({"0\t0.1\t7", "0\t0.2\t9", "0\t0.3\t8"}), Of(PlotSource::Fiber, 2));
+    ASSERT_EQ(single.RowCount(), 3);
     EXPECT_EQ(single.NodesPerBlock, 3);
     EXPECT_FLOAT_EQ(single.TimeRange, 1);  // constant time: range 1
 
-    // Row 0 without a TAB is a row of zeros and the ranges start at the first row with one.
-    const PlotData noTab = Select("garbage\r\n1\t0.5\t4\r\n2\t0.5\t6\r\n", fiber);
-    ASSERT_EQ(noTab.RowCount(), 3);
-    EXPECT_FLOAT_EQ(noTab.Points[0].Value, 0);
-    EXPECT_FLOAT_EQ(noTab.ValueMin, 4);
-
-    EXPECT_FLOAT_EQ(Select("", fiber).ValueRange, 1);  // no rows: no division by zero
-
     // Bad layer counts skip nothing rather than loop or run backwards.
-    const PlotData bad = Select(FabricBlocks(2, 2, 3), FabricLayer(-1, 0, -4));
-    EXPECT_EQ(bad.RowCount(), 12);
+    EXPECT_EQ(Select(FabricBlocks(2, 2, 3), FabricLayer(-1, 0, -4)).RowCount(), 12);
 }
 
-TEST(PlotReader, MissingFilesHaveNoTableAndARewrittenFileIsReadAgain)
+TEST(PlotReader, AUsedFieldThatIsNoNumberOrMissingIsTheFilesMessage)
+{
+    struct Source {
+        PlotSource Of;
+        int Column;
+        const char* Message;
+    };
+    const Source sources[] = {{PlotSource::Fabric, 3, kFabricFileError},
+                              {PlotSource::Fiber, 3, kFiberFileError},
+                              {PlotSource::Body, 3, kBodyFileError}};
+    for (const Source& s : sources) {
+        PlotRequest request = Of(s.Of, s.Column);
+        if (s.Of == PlotSource::Fabric)
+            request = FabricLayer(0, 1, 2, s.Column);
+        // Letters in a column nobody reads are nothing to the plot.
+        EXPECT_EQ(ParsePlotText("1\t0.5\tabc\t4\tx\r\n2\t0.25\tabc\t6\tx\r\n", request).Data.ValueMax, 6);
+        for (const char* bad : {"5abc", "inf", "nan", "", " ", "1,5", "1e7", "0x10"}) {
+            const std::string b = bad;
+            // In the value, the time and (but for the body) the position column.
+            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n2\t0.25\t0\t" + b + "\n", request).Error, s.Message) << bad;
+            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n" + b + "\t0.25\t0\t6\n", request).Error, s.Message) << bad;
+            if (s.Of != PlotSource::Body) {
+                EXPECT_EQ(ParsePlotText("1\t" + b + "\t0\t4\n", request).Error, s.Message) << bad;
+            }
+        }
+        // A row that ends before the value column, and a file without a row.
+        EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n2\t0.25\t0\n", request).Error, s.Message);
+        EXPECT_EQ(ParsePlotText("", request).Error, s.Message);
+    }
+}
+
+TEST(PlotReader, BlankLinesAreNoRows)
+{
+    // Blank lines between the rows and at the end change nothing, in the rows counted for the
+    // layer either.
+    std::string spaced;
+    for (std::string_view line : {"0\t0\t0\t1\r\n", "\r\n", "0\t0.5\t1\t2\r\n", "   \r\n", "5\t0\t0\t3\r\n",
+                                  "5\t0.5\t1\t4\r\n", "\n", "  \n"})
+        spaced += line;
+    const PlotData d = Select(spaced, FabricLayer(1, 2, 1));
+    ASSERT_EQ(d.RowCount(), 2);
+    EXPECT_FLOAT_EQ(d.Points[1].Value, 4);
+    EXPECT_FLOAT_EQ(d.TimeEnd, 5);
+
+    // One block of 2 layers x 4 nodes ending in a blank line.
+    const LayerStructure s = CountFabricLayers(FabricBlocks(1, 2, 4) + "\n");
+    EXPECT_EQ(s.Layers, 2);
+    EXPECT_EQ(s.RowsPerLayer, 4);
+}
+
+TEST(PlotReader, ATimeGoingBackIsDamageAnEqualOneIsNot)
+{
+    // Two runs one after the other in one "Fabrics.dat": time restarts at 0.
+    EXPECT_EQ(ParsePlotText(FabricBlocks(2, 2, 3) + FabricBlocks(2, 2, 3), FabricLayer(0, 2, 3)).Error,
+              kFabricFileError);
+    const PlotRequest fiber = Of(PlotSource::Fiber, 2);
+    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.998\t0.1\t2"}), fiber).Error, kFiberFileError);
+    EXPECT_EQ(Select(FiberRows({"5\t0\t1", "5\t0.1\t2", "4.9995\t0.2\t3", "6\t0\t4"}), fiber).RowCount(), 4);
+    EXPECT_EQ(ParsePlotText("7\t36\r\n6\t37\r\n", Of(PlotSource::Body, 1)).Error, kBodyFileError);
+    EXPECT_TRUE(CountFabricLayers("5\t0\t0\t1\n5\t0\t1\t1\n3\t0\t0\t1\n").Damaged);
+}
+
+TEST(PlotReader, AFileCutAnywhereGivesAPrefixOfItsRowsOrItsMessage)
+{
+    struct Case {
+        std::string Text;
+        PlotRequest Request;
+    };
+    std::string body;
+    for (int t = 0; t < 4; ++t) {
+        body += std::to_string(0.25 * t);
+        for (int c = 1; c < 18; ++c)
+            body += "\t" + std::to_string(30 + t * 0.5 + c);
+        body += "\r\n";
+    }
+    const Case cases[] = {
+        {FiberRows({"0\t0\t0.012\t1.5E-05\t0.25", "0\t0.05\t0.013\t1.6E-05\t0.5", "0.5\t0\t0.0125\t-2E-06\t0.75",
+                    "0.5\t0.05\t0.0131\t-3E-06\t1"}),
+         Of(PlotSource::Fiber, 4)},
+        {FabricBlocks(3, 2, 2), FabricLayer(1, 2, 2, 9)},
+        {body, Of(PlotSource::Body, 17)},
+    };
+    for (const Case& c : cases) {
+        const PlotRead whole = ParsePlotText(c.Text, c.Request);
+        ASSERT_TRUE(whole.Ok());
+        for (std::size_t cut = 0; cut <= c.Text.size(); ++cut) {
+            const PlotRead read = ParsePlotText(std::string_view(c.Text).substr(0, cut), c.Request);
+            if (!read.Ok()) {
+                EXPECT_EQ(read.Error, PlotFileError(c.Request.Source)) << cut;
+                continue;
+            }
+            const auto& rows = read.Data.Points;
+            ASSERT_LE(rows.size(), whole.Data.Points.size()) << cut;
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const PlotPoint& w = whole.Data.Points[i];
+                EXPECT_TRUE(rows[i].Time == w.Time && rows[i].Position == w.Position && rows[i].Value == w.Value)
+                    << "cut " << cut << " row " << i;
+            }
+        }
+    }
+}
+
+TEST(PlotReader, ARedrawParsesNothingAndAFailedFileIsReportedOncePerVersion)
 {
     TempFolder folder;
-    EXPECT_EQ(ReadPlotTable(folder.Path()), nullptr);  // a folder is no file
     const auto file = folder.Write("Fabrics.dat", FabricBlocks(2, 1, 3));
-    PlotTableCache cache;
-    ASSERT_NE(cache.Get(file), nullptr);
+    const PlotRequest column3 = FabricLayer(0, 1, 3), column9 = FabricLayer(0, 1, 3, 9);
+    PlotFileCache cache;
+    const auto first = cache.Get(file, column3);
+    ASSERT_TRUE(first.Read && first.Read->Ok());
+    EXPECT_EQ(cache.Get(file, column3).Read, first.Read);
+    EXPECT_EQ(cache.Parses(), 1);
+    EXPECT_FLOAT_EQ(cache.Get(file, column9).Read->Data.ValueMax, 1102);
+    EXPECT_EQ(cache.Parses(), 2);
+
+    // Damage: said at the first load of this version only, for any quantity.
+    folder.Write("Fabrics.dat", FabricBlocks(2, 1, 3) + "x\t0\t0\t0\t0\t0\t0\t0\t0\t0\n");
+    EXPECT_TRUE(cache.Get(file, column9).Report);
+    EXPECT_FALSE(cache.Get(file, column9).Report);
+    EXPECT_FALSE(cache.Get(file, column3).Report);
+    // Sound again, then gone: said again.
     folder.Write("Fabrics.dat", FabricBlocks(3, 1, 3));
-    ASSERT_NE(cache.Get(file), nullptr);
-    EXPECT_EQ(cache.Get(file)->LineCount(), 9);
+    EXPECT_EQ(cache.Get(file, column3).Read->Data.RowCount(), 9);
     std::filesystem::remove(file);
-    EXPECT_EQ(cache.Get(file), nullptr);
+    const auto gone = cache.Get(file, column3);
+    EXPECT_TRUE(gone.Report && !gone.Read);
+    EXPECT_FALSE(cache.Get(file, column3).Report);
 }
 
-TEST(PlotFolder, CountsLayersAndRowsOfTheFirstBlock)
+TEST(PlotFolder, CountsLayersAndRowsOfTheFirstBlockAndReadsNoFurther)
 {
-    LayerStructure s = CountFabricLayers(PlotTable(FabricBlocks(2, 3, 6)));
+    LayerStructure s = CountFabricLayers(FabricBlocks(2, 3, 6));
     EXPECT_TRUE(s.Valid);
     EXPECT_EQ(s.Layers, 3);
     EXPECT_EQ(s.RowsPerLayer, 6);
-    s = CountFabricLayers(PlotTable(FabricBlocks(1, 2, 4)));  // one block: counted to the end
+    s = CountFabricLayers(FabricBlocks(1, 2, 4));  // one block: counted to the end
     EXPECT_EQ(s.Layers, 2);
     EXPECT_EQ(s.RowsPerLayer, 4);
 
     // The second block starts with another layer: no row counts for row 0's layer.
-    EXPECT_FALSE(CountFabricLayers(PlotTable("0\t0\t0\t\n0\t0\t1\t\n5\t0\t1\t\n")).Valid);
+    EXPECT_FALSE(CountFabricLayers("0\t0\t0\t\n0\t0\t1\t\n5\t0\t1\t\n").Valid);
+
+    // Whatever follows the first row of the second block is not read; damage before it is seen.
+    TempFolder folder;
+    s = CountFabricLayersOfFile(folder.Write("Fabrics.dat", FabricBlocks(2, 2, 3) + "garbage\n"));
+    EXPECT_TRUE(s.Valid);
+    EXPECT_EQ(s.Layers, 2);
+    s = CountFabricLayersOfFile(folder.Write("Fabrics.dat", "0\t0\t0\n0\t0\tone\n5\t0\t0\n"));
+    EXPECT_TRUE(s.Damaged && !s.Valid);
 }
 
 TEST(PlotFolder, ProbeFindsTheFilesWithoutRegardToCase)

@@ -64,16 +64,6 @@ const char* const kEnvironment =
     "2\t30\t60\t20\r\n"
     "3\t10\t30\t30\r\n";
 
-TEST(ResultFields, PlotNumbersAreLenientButOnlyFinite)
-{
-    // Leading numbers count; what a frame value cannot hold, or no number, is 0.
-    const std::pair<const char*, float> numbers[] = {{"  12.5abc", 12.5f}, {"1e5x", 1e5f}, {"2e", 2.0f},
-                                                     {"1e39", 0.0f},       {"1e-50", 0.0f}, {"+-1", 0.0f},
-                                                     {"-inf", 0.0f},       {"nan", 0.0f}};
-    for (const auto& [text, value] : numbers)
-        EXPECT_FLOAT_EQ(ResultNumber(text), value) << text;
-}
-
 TEST(EnvironmentFile, ReadsSexGarmentsAndStagesWithStartTimes)
 {
     TempFolder dir;
