@@ -35,7 +35,7 @@ class TGLPanel;
 // temperature).
 using TFrameRow = FrameRow;
 
-class TFrmMain : public TForm, public CrossSectionSource {
+class TFrmMain : public TForm, public CrossSectionSource, public ResultDataReceiver {
     Q_OBJECT
 public:
     explicit TFrmMain(QWidget* owner = nullptr);
@@ -149,7 +149,7 @@ public:
     // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A body
     // that fails changes nothing: the player keeps what it had. A fabric file that fails leaves
     // the body and the environment to play, without garments.
-    void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment);
+    void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment) override;
     // Asks for a redraw.
     void Redraw();
     // The legend's title for the colour mode, and its value label k (0 = t4 at the top .. 4 = t0),
