@@ -6,8 +6,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/workflow.h"
-
 TFrmCutView* FrmCutView = nullptr;
 
 namespace {
@@ -61,11 +59,10 @@ TFrmCutView::TFrmCutView(QWidget* owner) : TForm(owner)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    // Bottom-left corner of the screen (the case knows its height once the main window exists).
-    int screenHeight = TheCase().ScreenHeight;
-    if (screenHeight <= 0)
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            screenHeight = screen->geometry().height();
+    // Bottom-left corner of the screen: the one the main window measured at its start.
+    int screenHeight = 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        screenHeight = screen->geometry().height();
     move(3, screenHeight - height() - 20);
 
     Image = QImage(PictureSize, PictureSize, QImage::Format_RGB32);
