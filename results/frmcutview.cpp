@@ -6,9 +6,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/workflow.h"
-#include "results/frmmain.h"
-
 TFrmCutView* FrmCutView = nullptr;
 
 namespace {
@@ -62,28 +59,30 @@ TFrmCutView::TFrmCutView(QWidget* owner) : TForm(owner)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    // Bottom-left corner of the screen (the case knows its height once the main window exists).
-    int screenHeight = TheCase().ScreenHeight;
-    if (screenHeight <= 0)
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            screenHeight = screen->geometry().height();
+    // Bottom-left corner of the screen: the one the main window measured at its start.
+    int screenHeight = 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        screenHeight = screen->geometry().height();
     move(3, screenHeight - height() - 20);
 
     Image = QImage(PictureSize, PictureSize, QImage::Format_RGB32);
     Image.fill(Qt::black);
 }
 
-void TFrmCutView::ShowFor(TFrmMain* player)
+void TFrmCutView::ShowFor(CrossSectionSource* player)
 {
-    Owner = player;
+    Owner.Set(player);
     Show();
     DrawCrossSection();
 }
 
 void TFrmCutView::DrawCrossSection()
 {
-    const TFrmMain* player = Owner.data();
-    if (!player || player->ViewState < 2 || player->ColorMode == 2)
+    const CrossSectionSource* player = Owner.Get();
+    if (!player)
+        return;
+    const CrossSectionFrame frame = player->CrossSection();
+    if (frame.ViewState < 2 || frame.ColorMode == 2)
         return;
 
     Image.fill(Qt::black);
@@ -94,9 +93,9 @@ void TFrmCutView::DrawCrossSection()
     const QPen black(Qt::black), white(Qt::white);
     const int c = Centre;
 
-    const int nodes = player->NodesPerFrame;
-    if ((player->BodyLoaded || player->SelectedLayer) && nodes > 0) {
-        const int rings = std::min(player->SelectedLayer, MaxRings);
+    const int nodes = frame.NodesPerFrame;
+    if ((frame.BodyLoaded || frame.SelectedLayer) && nodes > 0) {
+        const int rings = std::min(frame.SelectedLayer, MaxRings);
         for (int layer = rings - 1; layer >= 0; --layer) {
             const int inner = layer * LayerWidth + SkinRadius;
             const int step = LayerWidth / nodes;
@@ -133,18 +132,18 @@ void TFrmCutView::DrawCrossSection()
     }
 
     p.setPen(black);
-    p.setBrush(SlotColor(player->ColorSlots[TFrmMain::SlotBody]));
+    p.setBrush(SlotColor(frame.BodyColor));
     Disc(p, SkinRadius);
     p.setPen(white);
     p.drawLine(c - 38, c, c - 38, 8);
     Label(p, c - 38, 5, "Skin");
 
     p.setPen(black);
-    if (player->ColorMode == 1) {
+    if (frame.ColorMode == 1) {
         p.setBrush(Qt::black);  // the core has no humidity
         Disc(p, CoreRadius);
     } else {
-        p.setBrush(SlotColor(player->ColorSlots[TFrmMain::SlotCore]));
+        p.setBrush(SlotColor(frame.CoreColor));
         Disc(p, CoreRadius);
         p.setPen(white);
         p.drawLine(c, c, c, 8);

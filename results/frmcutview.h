@@ -5,11 +5,9 @@
 // thickness, in the player's colours. The picture is kept, so the window can repaint it after
 // the player has gone.
 #include <QImage>
-#include <QPointer>
 
+#include "results/playerlink.h"
 #include "toolkit/forms.h"
-
-class TFrmMain;
 
 class TFrmCutView : public TForm {
     Q_OBJECT
@@ -22,9 +20,9 @@ public:
 
     // Shows the window for a player and draws its current frame; from now on only that player
     // draws here.
-    void ShowFor(TFrmMain* player);
+    void ShowFor(CrossSectionSource* player);
     // The player whose cross-section this is; null when none was shown or it has been closed.
-    TFrmMain* Player() const { return Owner.data(); }
+    CrossSectionSource* Player() const { return Owner.Get(); }
     // Draws the player's current frame into the kept picture and repaints. Keeps the picture
     // when there is no player, nothing is playing, or the player shows the sweating rate.
     void DrawCrossSection();
@@ -35,7 +33,7 @@ protected:
 
 private:
     // Guarded: the player may be closed while this window stays.
-    QPointer<TFrmMain> Owner;
+    WindowLink<CrossSectionSource> Owner;
     QImage Image;
 };
 

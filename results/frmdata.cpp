@@ -10,7 +10,6 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "results/frmmain.h"
 #include "results/io/resultfiles.h"
 #include "toolkit/application.h"
 #include "toolkit/folderbrowser.h"
@@ -66,13 +65,13 @@ TFrmData::TFrmData(QWidget* owner) : TForm(owner)
     FolderBrowser->SetDirectory(QDir::currentPath());
 }
 
-void TFrmData::ShowFor(TFrmMain* player)
+void TFrmData::ShowFor(ResultDataReceiver* player)
 {
     disconnect(TargetGone);
-    Target = player;
+    Target.Set(player);
     // The window serves its player only: when that player closes, the window goes too.
-    if (player)
-        TargetGone = connect(player, &QObject::destroyed, this, [this] { Close(); });
+    if (QObject* object = Target.Object())
+        TargetGone = connect(object, &QObject::destroyed, this, [this] { Close(); });
     Show();
 }
 
@@ -95,7 +94,7 @@ void TFrmData::BtnOkClick()
         AppMessageBox(QString::fromStdString(environment.Error), "Error");
         return;
     }
-    TFrmMain* player = Target;
+    ResultDataReceiver* player = Target.Get();
     // Closed before the load, whose message is then shown over the player alone.
     Close();
     player->LoadResultData(folder, environment.Data);

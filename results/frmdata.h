@@ -3,8 +3,8 @@
 // 3D player that opened it. The files are read from the chosen folder by name; the process's
 // current directory is left alone.
 #include <QMetaObject>
-#include <QPointer>
 
+#include "results/playerlink.h"
 #include "toolkit/forms.h"
 
 class QComboBox;
@@ -14,7 +14,6 @@ class QListWidget;
 class QPushButton;
 class QTreeWidget;
 class TFolderBrowser;
-class TFrmMain;
 
 class TFrmData : public TForm {
     Q_OBJECT
@@ -33,9 +32,9 @@ public:
     QPushButton* BtnCancel;         // "Exit"
 
     // Shows the window modeless for a player: the data load into that player.
-    void ShowFor(TFrmMain* player);
+    void ShowFor(ResultDataReceiver* player);
     // The player the data would load into; null when it has been closed since.
-    TFrmMain* Player() const { return Target.data(); }
+    ResultDataReceiver* Player() const { return Target.Get(); }
 
     // Asks, reads "Environment.dat" of the chosen folder and hands over to the player's load.
     void BtnOkClick();
@@ -44,7 +43,7 @@ public:
 private:
     // Guarded: a player closed while this window is open turns it to null, and the load then
     // does nothing.
-    QPointer<TFrmMain> Target;
+    WindowLink<ResultDataReceiver> Target;
     QMetaObject::Connection TargetGone;
 };
 

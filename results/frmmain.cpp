@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -433,6 +434,19 @@ int TFrmMain::GetNodeColor(int layer, int node) const
     const int r = static_cast<int>(c[0] * 255), g = static_cast<int>(c[1] * 255),
               b = static_cast<int>(c[2] * 255);
     return r + 256 * g + 65536 * b;
+}
+
+CrossSectionFrame TFrmMain::CrossSection() const
+{
+    CrossSectionFrame frame;
+    frame.ViewState = ViewState;
+    frame.ColorMode = ColorMode;
+    frame.BodyLoaded = BodyLoaded;
+    frame.SelectedLayer = SelectedLayer;
+    frame.NodesPerFrame = NodesPerFrame;
+    std::copy_n(ColorSlots[SlotBody], 4, frame.BodyColor);
+    std::copy_n(ColorSlots[SlotCore], 4, frame.CoreColor);
+    return frame;
 }
 
 int TFrmMain::GarmentSlot() const

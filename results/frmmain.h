@@ -13,6 +13,7 @@
 
 #include "results/io/dxf.h"
 #include "results/io/resultfiles.h"
+#include "results/playerlink.h"
 #include "toolkit/forms.h"
 
 class QCheckBox;
@@ -34,7 +35,7 @@ class TGLPanel;
 // temperature).
 using TFrameRow = FrameRow;
 
-class TFrmMain : public TForm {
+class TFrmMain : public TForm, public CrossSectionSource, public ResultDataReceiver {
     Q_OBJECT
 public:
     explicit TFrmMain(QWidget* owner = nullptr);
@@ -130,9 +131,11 @@ public:
     void ValueToColor(float value, int slot) { ValueToColor(value, ColorSlots[slot]); }
     // Colour of node n of layer buffer L at the current frame, red + 256 green + 65536 blue;
     // black for a node the data do not hold.
-    int GetNodeColor(int layer, int node) const;
+    int GetNodeColor(int layer, int node) const override;
     // The same colour as the rgb of `rgba`; false (and black) for a node the data do not hold.
     bool NodeColor(int layer, int node, float* rgba) const;
+    // What the cross-section window draws of the current frame.
+    CrossSectionFrame CrossSection() const override;
     // The colour slot of the chosen garment's style.
     int GarmentSlot() const;
     // The time label's text for t minutes: whole minutes and seconds, rounded to the second.
@@ -146,7 +149,7 @@ public:
     // then "BodyProperty.dat" and "Fabrics.dat", and reports the outcome in a message. A body
     // that fails changes nothing: the player keeps what it had. A fabric file that fails leaves
     // the body and the environment to play, without garments.
-    void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment);
+    void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment) override;
     // Asks for a redraw.
     void Redraw();
     // The legend's title for the colour mode, and its value label k (0 = t4 at the top .. 4 = t0),

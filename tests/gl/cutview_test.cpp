@@ -2,9 +2,11 @@
 // where their geometry puts them, in their nodes' colours; what humidity and sweating rate
 // show; and which player draws into the one window.
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "tests/gl/playbackfixture.h"
 
@@ -131,6 +133,13 @@ TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
     const QImage window = FrmCutView->grab().toImage();
     EXPECT_TRUE(FrmCutView->Picture() == kept);
     EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 255));
+}
+
+TEST_F(CutViewTest, ItShowsInTheBottomLeftCornerOfTheScreen)
+{
+    Showing("corner", 6);
+    const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
+    EXPECT_EQ(FrmCutView->pos(), QPoint(3, screenHeight - FrmCutView->height() - 20));
 }
 
 TEST_F(CutViewTest, EscapeInThePlayerClosesItsCrossSectionAndDestroysIt)
