@@ -130,21 +130,21 @@ struct Sets {
     fs::path Fabrics(int copies)
     {
         const fs::path base = Root / "1";
-        if (!fs::exists(base / kFabricFileName)) {
+        if (!fs::exists(base / FabricFileName)) {
             const std::string error = WriteResultSet(base, ShapeOf(ResultSetSize::Large));
             if (!error.empty())
                 std::fprintf(stderr, "%s\n", error.c_str());
         }
         if (copies == 1)
-            return base / kFabricFileName;
+            return base / FabricFileName;
         const fs::path folder = Root / std::to_string(copies);
         fs::create_directories(folder);
         // The parser takes its layer limit from the environment beside the file.
         std::error_code ec;
-        fs::copy_file(base / kEnvironmentFileName, folder / kEnvironmentFileName, fs::copy_options::skip_existing, ec);
-        const fs::path file = folder / kFabricFileName;
+        fs::copy_file(base / EnvironmentFileName, folder / EnvironmentFileName, fs::copy_options::skip_existing, ec);
+        const fs::path file = folder / FabricFileName;
         if (!fs::exists(file)) {
-            const std::string error = WriteScaledFabrics(base / kFabricFileName, file, copies);
+            const std::string error = WriteScaledFabrics(base / FabricFileName, file, copies);
             if (!error.empty())
                 std::fprintf(stderr, "%s\n", error.c_str());
         }
@@ -338,7 +338,7 @@ int main(int argc, char** argv)
         const fs::path base = folder / "base";
         std::string error = WriteResultSet(base, ShapeOf(ResultSetSize::Large));
         if (error.empty())
-            error = WriteScaledFabrics(base / kFabricFileName, folder / kFabricFileName, std::atoi(argv[3]));
+            error = WriteScaledFabrics(base / FabricFileName, folder / FabricFileName, std::atoi(argv[3]));
         std::error_code ec;
         fs::remove_all(base, ec);
         if (!error.empty()) {

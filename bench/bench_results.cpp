@@ -61,7 +61,7 @@ std::int64_t FileSize(const fs::path& file)
 void BM_ReadFabricsLarge(benchmark::State& state)
 {
     const fs::path folder = Sets().Folder(ResultSetSize::Large);
-    const fs::path file = folder / kFabricFileName;
+    const fs::path file = folder / FabricFileName;
     const int layers = GarmentLayerTotal(ReadEnvironment(folder).Data);
     for (auto _ : state) {
         FabricRead read = ReadFabricFile(file, layers);
@@ -75,7 +75,7 @@ BENCHMARK(BM_ReadFabricsLarge)->Unit(benchmark::kMillisecond);
 
 void BM_ReadBodyLarge(benchmark::State& state)
 {
-    const fs::path file = Sets().Folder(ResultSetSize::Large) / kBodyFileName;
+    const fs::path file = Sets().Folder(ResultSetSize::Large) / BodyFileName;
     for (auto _ : state) {
         BodyRead read = ReadBodyFile(file);
         if (!read.Ok())
@@ -98,8 +98,8 @@ void LoadWholeSet(benchmark::State& state, ResultSetSize size)
         benchmark::DoNotOptimize(results);
     }
     state.SetBytesProcessed(state.iterations()
-                            * (FileSize(folder / kEnvironmentFileName) + FileSize(folder / kBodyFileName)
-                               + FileSize(folder / kFabricFileName)));
+                            * (FileSize(folder / EnvironmentFileName) + FileSize(folder / BodyFileName)
+                               + FileSize(folder / FabricFileName)));
 }
 
 void BM_LoadRealisticSet(benchmark::State& state) { LoadWholeSet(state, ResultSetSize::Realistic); }

@@ -40,22 +40,22 @@ namespace {
 constexpr unsigned SystemGlyphs = 1000;
 constexpr unsigned LabelGlyphs = 2000;
 
-const char* const kNone = "None";
+const char* const NoFolderText = "None";
 // What the "Showing Data:" labels read while their tab shows no quantity.
-const char* const kNothingShown = "none";
+const char* const NothingShown = "none";
 
-const QStringList kFabricQuantities = {
+const QStringList FabricQuantities = {
     "Water Vapor Concentration(kg/m^3)",       "Mean Water Vapor Concentration(kg/m^3)",
     "Evaporation&Condensation Rate(kg/m^3/s^1)", "Relative Humidity(%)",
     "Mean Moisture Sorption Rate(kg/m^3/s^1)", "Temperature(degree of C)",
     "Liquid Volume Fraction(%)",
 };
-const QStringList kFiberQuantities = {
+const QStringList FiberQuantities = {
     "Water Vapor Concentration(kg/m^3)",
     "Moisture Sorption Rate(kg/m^3/s^1)",
     "Moisture Content(kg/m^2)",
 };
-const QStringList kBodyQuantities = {
+const QStringList BodyQuantities = {
     "temperature of skin(degree of C)",
     "temperature of core(degree of C)",
     "skin wetness",
@@ -75,7 +75,7 @@ const QStringList kBodyQuantities = {
     "ratio of skin-mass change with V_bld_sk(%)",
 };
 // First value column of each plot tab's quantity list.
-constexpr int kFirstColumn[3] = {3, 2, 1};
+constexpr int FirstColumn[3] = {3, 2, 1};
 
 // Temperatures and humidities read better in fixed point; only the quantity of the tab drawn
 // counts, and the fibre quantities are all small enough to need the exponent.
@@ -191,7 +191,7 @@ TForm1::TForm1(QWidget* owner) : TForm(owner)
     BuildBodyPropertyTab();
     BuildBodyComfortTab();
 
-    Label2 = HiddenLabel(this, "Label2", kNone);
+    Label2 = HiddenLabel(this, "Label2", NoFolderText);
     Label5 = HiddenLabel(this, "Label5", QString());
     Label7 = HiddenLabel(this, "Label7", QString());
     Label12 = HiddenLabel(this, "Label12", QString());
@@ -380,7 +380,7 @@ MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& qu
     t.SectionButton = Make<QPushButton>(t.SectionGroup, n.SectionButton, QRect(8, 84, w - 16, 26), "Show 2D Data");
     t.SectionButton->setEnabled(false);
     t.ShowingPanel = Make<QGroupBox>(page, n.ShowingPanel, QRect(x, 446, w, 100), n.ShowingCaption);
-    t.ShowingLabel = Make<QLabel>(t.ShowingPanel, n.ShowingLabel, QRect(8, 22, w - 16, 70), kNothingShown);
+    t.ShowingLabel = Make<QLabel>(t.ShowingPanel, n.ShowingLabel, QRect(8, 22, w - 16, 70), NothingShown);
     t.ShowingLabel->setWordWrap(true);
     t.ShowingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return t;
@@ -397,7 +397,7 @@ void TForm1::BuildFabricTab()
                              "ComboBox5", "GroupBox1", "Label3", "RadioGroup1", "BitBtn1", "BitBtn2", "GroupBox2",
                              "RadioButton1", "ComboBox1", "RadioButton2", "ComboBox2", "BitBtn3", "Panel4",
                              "Showing Data:", "Label4"};
-    const MeshTab t = BuildMeshTab(TabSheet1, names, kFabricQuantities, ImageList2);
+    const MeshTab t = BuildMeshTab(TabSheet1, names, FabricQuantities, ImageList2);
     ToolBar2 = t.ToolBar;
     ToolButton3 = t.Buttons[0];
     ToolButton4 = t.Buttons[1];
@@ -448,7 +448,7 @@ void TForm1::BuildFibersTab()
                              "Label8", "RadioGroup2", "BitBtn4", "BitBtn5", "GroupBox4", "RadioButton3",
                              "ComboBox3", "RadioButton4", "ComboBox4", "BitBtn6", "Panel7",
                              "      Showing Data:", "Label9"};
-    const MeshTab t = BuildMeshTab(TabSheet2, names, kFiberQuantities, ImageList2);
+    const MeshTab t = BuildMeshTab(TabSheet2, names, FiberQuantities, ImageList2);
     ToolBar1 = t.ToolBar;
     ToolButton2 = t.Buttons[0];
     ToolButton9 = t.Buttons[1];
@@ -495,7 +495,7 @@ void TForm1::BuildBodyPropertyTab()
     Label10 = Make<QLabel>(TabSheet3, "Label10", QRect(x, 4, w, 20), "Current Data File:   ");
     Label11 = Make<QLabel>(TabSheet3, "Label11", QRect(x, 24, w, 20));
     GroupBox5 = Make<QGroupBox>(TabSheet3, "GroupBox5", QRect(x, 50, w, 470), "Data in this file");
-    RadioGroup3 = MakeRadioGroup(GroupBox5, "RadioGroup3", QRect(4, 20, w - 8, 408), QString(), kBodyQuantities);
+    RadioGroup3 = MakeRadioGroup(GroupBox5, "RadioGroup3", QRect(4, 20, w - 8, 408), QString(), BodyQuantities);
     QFont small = RadioGroup3->font();
     small.setPixelSize(10);
     RadioGroup3->setFont(small);
@@ -610,11 +610,11 @@ std::filesystem::path TForm1::FileOfTab(int tab) const
     if (ResultDir.empty())
         return {};
     switch (tab) {
-    case TabFabric: return FindFileNoCase(ResultDir, kFabricFileName);
+    case TabFabric: return FindFileNoCase(ResultDir, FabricFileName);
     case TabFibers:
         return Label7->text().isEmpty() ? std::filesystem::path() : ResultDir / FsPath(Label7->text());
-    case TabBodyProperty: return FindFileNoCase(ResultDir, kBodyFileName);
-    default: return FindFileNoCase(ResultDir, kComfortName);
+    case TabBodyProperty: return FindFileNoCase(ResultDir, BodyFileName);
+    default: return FindFileNoCase(ResultDir, ComfortName);
     }
 }
 
@@ -652,11 +652,11 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
         ShowPath(StatusBar2Panels[3], "Current Directory:", dir);
         ShowPath(StatusBar3Panels[2], "Current Directory:", dir);
         const QString shown = QtPath(folder.Folder);
-        Label2->setText(shown + "/" + kFabricFileName);
-        ShowPath(Label11, QString(), shown + "/" + kBodyFileName);
-        Label13->setText(QtPath(FindFileNoCase(ResultDir, kFabricsName)));
-        Label12->setText(QtPath(FindFileNoCase(ResultDir, kBodyPropertyName)));
-        Label14->setText(QtPath(FindFileNoCase(ResultDir, kComfortName)));
+        Label2->setText(shown + "/" + FabricFileName);
+        ShowPath(Label11, QString(), shown + "/" + BodyFileName);
+        Label13->setText(QtPath(FindFileNoCase(ResultDir, FabricsName)));
+        Label12->setText(QtPath(FindFileNoCase(ResultDir, BodyPropertyName)));
+        Label14->setText(QtPath(FindFileNoCase(ResultDir, ComfortName)));
         {
             const QSignalBlocker block5(ComboBox5), block6(ComboBox6);
             ComboBox5->clear();
@@ -701,8 +701,8 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
 void TForm1::ForgetShownQuantities()
 {
     ShownQuantity.fill(-1);
-    Label4->setText(kNothingShown);
-    Label9->setText(kNothingShown);
+    Label4->setText(NothingShown);
+    Label9->setText(NothingShown);
     StatusBar1Panels[3]->setText("Z:");
     StatusBar2Panels[2]->setText("Z:");
     StatusBar3Panels[1]->setText("Y:");
@@ -754,7 +754,7 @@ void TForm1::Timer1Timer()
     State.NeedsRepaint = false;
     const int tab = CurrentTab();
     if (DataOpened && tab != TabBodyComfort && ShownQuantity[static_cast<std::size_t>(tab)] >= 0) {
-        ValueColumn = ShownQuantity[static_cast<std::size_t>(tab)] + kFirstColumn[tab];
+        ValueColumn = ShownQuantity[static_cast<std::size_t>(tab)] + FirstColumn[tab];
         PlotIs3D = tab == TabBodyProperty ? 0 : 1;
         LoadResultFileAndBuildPlot();
     }
@@ -776,7 +776,7 @@ ComfortFileWatch::Result TForm1::LoadComfortFile()
     ComfortFileWatch::Result read = ComfortFile.Load(file);
     if (read == ComfortFileWatch::Missing && !ResultDir.empty()) {
         // The file may have been written after the folder was opened, in any letter case.
-        const std::filesystem::path found = FindFileNoCase(ResultDir, kComfortName);
+        const std::filesystem::path found = FindFileNoCase(ResultDir, ComfortName);
         if (!found.empty() && found != file) {
             Label14->setText(QtPath(found));
             read = ComfortFile.Load(found);
@@ -785,7 +785,7 @@ ComfortFileWatch::Result TForm1::LoadComfortFile()
     if (read == ComfortFileWatch::Missing && !ComfortWarned) {
         // Set before the box opens: the timer goes on ticking inside its loop.
         ComfortWarned = true;
-        ShowMessage(kNoComfortFile);
+        ShowMessage(NoComfortFile);
     }
     // A damaged version is read once, so it is said once; the next version is read again.
     if (read == ComfortFileWatch::Changed && !ComfortFile.Series().Ok())
@@ -843,7 +843,7 @@ bool TForm1::LoadResultFileAndBuildPlot()
     const int shown = ShownQuantity[static_cast<std::size_t>(tab)];
     key.FixedLabels = FixedValueTicks(tab, shown);
     key.ValueTitle = (tab == TabFabric ? Label4 : Label9)->text().toStdString();
-    key.PosTitle = tab == TabBodyProperty && shown >= 0 ? kBodyQuantities[shown].toStdString()
+    key.PosTitle = tab == TabBodyProperty && shown >= 0 ? BodyQuantities[shown].toStdString()
                                                         : std::string("Thickness (cm)");
     const PlotFileCache::Load load = Plots.Get(file, key.Request);
     if (!load.Read || !load.Read->Ok()) {
@@ -852,7 +852,7 @@ bool TForm1::LoadResultFileAndBuildPlot()
         panel.HasPlot = false;
         panel.Panel->update();
         if (load.Report)
-            ShowMessage(load.Read ? QString::fromStdString(load.Read->Error) : QString(kLackOfDataFiles));
+            ShowMessage(load.Read ? QString::fromStdString(load.Read->Error) : QString(LackOfDataFiles));
         return false;
     }
     key.Read = load.Read;
@@ -878,8 +878,8 @@ bool TForm1::LoadResultFileAndBuildPlot()
 
 void TForm1::RadioGroup1Click()
 {
-    if (Label2->text() == kNone && RadioGroup1->ItemIndex() >= 0)
-        ShowMessage(kOpenDataDirectoryFirst);
+    if (Label2->text() == NoFolderText && RadioGroup1->ItemIndex() >= 0)
+        ShowMessage(OpenDataDirectoryFirst);
 }
 
 void TForm1::ShowData(int tab)
@@ -899,7 +899,7 @@ void TForm1::ShowData(int tab)
     }
     SetPlotFile(FileOfTab(tab));
     ShownQuantity[static_cast<std::size_t>(tab)] = item;
-    ValueColumn = item + kFirstColumn[tab];
+    ValueColumn = item + FirstColumn[tab];
     PlotIs3D = tab == TabBodyProperty ? 0 : 1;
     LoadResultFileAndBuildPlot();
     switch (tab) {
@@ -919,8 +919,8 @@ void TForm1::ShowData(int tab)
 
 void TForm1::BitBtn1Click()
 {
-    if (Label2->text() == kNone) {
-        ShowMessage(kOpenDataDirectoryFirst);
+    if (Label2->text() == NoFolderText) {
+        ShowMessage(OpenDataDirectoryFirst);
         return;
     }
     // Also reached by a click on the comfort tab's conclusions: the Fabric plot is then drawn
@@ -1038,7 +1038,7 @@ void TForm1::ApplyStep(PlotPanel& panel, ViewStep step)
 
 bool TForm1::StepAllowed(int tab, ViewStep step) const
 {
-    const bool opened = Label2->text() != kNone;
+    const bool opened = Label2->text() != NoFolderText;
     if (tab == TabFabric)
         return opened && RadioGroup1->ItemIndex() >= 0;
     return RadioGroup2->ItemIndex() >= 0 && (step != StepReset || opened);

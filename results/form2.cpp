@@ -30,7 +30,7 @@ TForm2::TForm2(QWidget* owner) : TForm(owner)
     RadioButton1->setChecked(true);
 
     ColorBox1 = Make<TColorBox>(GroupBox1, "ColorBox1", QRect(8, 110, 100, 24));
-    ColorBox1->SetSelected(FromWinColor(kColorBlue));
+    ColorBox1->SetSelected(FromWinColor(ColorBlue));
     for (int i = 0; i < 10; ++i) {
         auto* shape = Make<QFrame>(GroupBox1, QString("Shape%1").arg(i + 1).toLatin1().constData(),
                                    QRect(118 + 18 * i, 113, 17, 17));
@@ -39,7 +39,7 @@ TForm2::TForm2(QWidget* owner) : TForm(owner)
         Shapes[static_cast<std::size_t>(i)] = shape;
     }
     ColorBox2 = Make<TColorBox>(GroupBox1, "ColorBox2", QRect(306, 110, 100, 24));
-    ColorBox2->SetSelected(FromWinColor(kColorRed));
+    ColorBox2->SetSelected(FromWinColor(ColorRed));
     ColorBox1->OnChange = [this] { ColorBoxChange(); };
     ColorBox2->OnChange = [this] { ColorBoxChange(); };
 

@@ -19,16 +19,16 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-constexpr int kViewWidth = 550;
-constexpr int kViewHeight = 450;
+constexpr int ViewWidth = 550;
+constexpr int ViewHeight = 450;
 // The projection is set up for a 476 x 374 client and kept when the view is drawn at its full
 // size, so the picture is the same whatever size the window is given.
-constexpr int kProjectionWidth = 476;
-constexpr int kProjectionHeight = 374;
-constexpr float kHalfExtent = 1.15f;
+constexpr int ProjectionWidth = 476;
+constexpr int ProjectionHeight = 374;
+constexpr float ViewHalfExtent = 1.15f;
 // The unit square of the curve sits left of and below the centre, to leave room for the titles.
-constexpr float kShiftX = -0.7f;
-constexpr float kShiftY = -0.5f;
+constexpr float ShiftX = -0.7f;
+constexpr float ShiftY = -0.5f;
 
 constexpr unsigned SystemGlyphs = 1000;
 constexpr unsigned LabelGlyphs = 2000;
@@ -87,12 +87,12 @@ TForm3::TForm3(QWidget* owner) : TForm(owner)
 {
     setObjectName("Form3");
     SetCaption("2D Image");
-    SetClientSize(kViewWidth, kViewHeight + 64);
+    SetClientSize(ViewWidth, ViewHeight + 64);
     SetPosition(TPosition::ScreenCenter);
 
     GLView = new TGLPanel(this);
     GLView->setObjectName("GLView");
-    GLView->setGeometry(0, 0, kViewWidth, kViewHeight);
+    GLView->setGeometry(0, 0, ViewWidth, ViewHeight);
     GLView->OnInitialize = [this] {
         QFont system("DejaVu Sans");
         system.setPixelSize(12);
@@ -100,22 +100,22 @@ TForm3::TForm3(QWidget* owner) : TForm(owner)
         QFont label("DejaVu Sans");
         label.setPixelSize(10);
         BuildBitmapFontLists(label, LabelGlyphs, 0, 255);
-        InitGL2D(kProjectionWidth, kProjectionHeight);
+        InitGL2D(ProjectionWidth, ProjectionHeight);
     };
     GLView->OnPaint = [this] { FormPaint(); };
 
     BitBtn1 = new QPushButton("save image", this);
     BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(150, kViewHeight + 8, 110, 28);
+    BitBtn1->setGeometry(150, ViewHeight + 8, 110, 28);
     BitBtn2 = new QPushButton("exit", this);
     BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setGeometry(290, kViewHeight + 8, 110, 28);
+    BitBtn2->setGeometry(290, ViewHeight + 8, 110, 28);
     connect(BitBtn1, &QPushButton::clicked, this, Guard([this] { BitBtn1Click(); }));
     connect(BitBtn2, &QPushButton::clicked, this, Guard([this] { BitBtn2Click(); }));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setGeometry(0, kViewHeight + 42, kViewWidth, 22);
+    StatusBar1->setGeometry(0, ViewHeight + 42, ViewWidth, 22);
     StatusBar1->setSizeGripEnabled(false);
     static const char* const captions[3] = {"X:", "Y:", "File:"};
     for (std::size_t i = 0; i < StatusBar1Panels.size(); ++i) {
@@ -164,17 +164,17 @@ void TForm3::TakeSection(const PlotState& plot)
 
 void TForm3::InitGL2D(int width, int height)
 {
-    SetUpPlotView(kHalfExtent, width, height);
+    SetUpPlotView(ViewHalfExtent, width, height);
 }
 
 void TForm3::FormPaint()
 {
     const qreal ratio = GLView->devicePixelRatioF();
-    glViewport(0, 0, static_cast<int>(kViewWidth * ratio), static_cast<int>(kViewHeight * ratio));
+    glViewport(0, 0, static_cast<int>(ViewWidth * ratio), static_cast<int>(ViewHeight * ratio));
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(kShiftX, kShiftY, 0);
+    glTranslatef(ShiftX, ShiftY, 0);
 
     glColor3f(0, 0, 0);
     glBegin(GL_LINES);

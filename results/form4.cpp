@@ -115,11 +115,11 @@ void TForm4::Button1Click()
     // Only the first time block is read: the plot reads the chosen layer's rows when it is shown.
     LayerStructure layers;
     if (probe.FabricsFound)
-        layers = CountFabricLayersOfFile(FindFileNoCase(folder, kFabricsName));
+        layers = CountFabricLayersOfFile(FindFileNoCase(folder, FabricsName));
     // An empty "Fabrics.dat", or one whose layers cannot be told, is no better than none; a
     // damaged one gets the fabric file's message.
     if (!layers.Valid) {
-        ShowMessage(layers.Damaged ? kFabricFileError : kLackOfDataFiles);
+        ShowMessage(layers.Damaged ? FabricFileError : LackOfDataFiles);
         opened.FabricsFound = false;
         if ((target = Target()))
             target->OpenResultFolder(opened);
@@ -134,8 +134,8 @@ void TForm4::Button1Click()
     if (target)
         target->OpenResultFolder(opened);
     // The simulation data file is only looked for: nothing of it is used.
-    if (!RegularFileIn(folder, kSimulationName))
-        ShowMessage(kNoSimulationFile);
+    if (!RegularFileIn(folder, SimulationName))
+        ShowMessage(NoSimulationFile);
 }
 
 void TForm4::Button2Click()

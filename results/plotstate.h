@@ -7,12 +7,12 @@
 #include "results/io/plotfiles.h"
 
 // Colours as the desktop toolkit writes them: blue x 65536 + green x 256 + red.
-constexpr int kColorBlue = 0xFF0000;
-constexpr int kColorRed = 0x0000FF;
+constexpr int ColorBlue = 0xFF0000;
+constexpr int ColorRed = 0x0000FF;
 
 struct PlotGradient {
-    int Color1 = kColorBlue;  // at the low end of the colour axis
-    int Color2 = kColorRed;   // at the high end
+    int Color1 = ColorBlue;  // at the low end of the colour axis
+    int Color2 = ColorRed;   // at the high end
     int Axis = 0;             // 0 along the value, 1 along the time, 2 along the position
     bool operator==(const PlotGradient& o) const
     {

@@ -219,15 +219,15 @@ ComfortEvaluation EvaluateComfortFolder(const fs::path& folder, const FiringRate
 {
     ComfortEvaluation result;
     std::string text;
-    const fs::path input = FindFileNoCase(folder, kComfortInputName);
+    const fs::path input = FindFileNoCase(folder, ComfortInputName);
     if (input.empty() || !ReadWholeFile(input.string(), text)) {
-        result.Message = kComfortInputMissing;
+        result.Message = ComfortInputMissing;
         result.Caption = "Information";
         return result;
     }
     const ParsedComfortInput parsed = ParseComfortInput(text);
     if (!parsed.Ok()) {
-        result.Message = std::string(kComfortInputDamaged) + "\nLine " + std::to_string(parsed.DamagedLine) + ".";
+        result.Message = std::string(ComfortInputDamaged) + "\nLine " + std::to_string(parsed.DamagedLine) + ".";
         result.Caption = "Error";
         return result;
     }
@@ -235,11 +235,11 @@ ComfortEvaluation EvaluateComfortFolder(const fs::path& folder, const FiringRate
     for (const ComfortRecord& record : parsed.Records)
         output += ComfortLine(record.Time[ComfortRecordEntries - 1], FuzzyComfortEvaluation(rates, record));
 
-    result.Output = FindFileNoCase(folder, kComfortOutputName);
+    result.Output = FindFileNoCase(folder, ComfortOutputName);
     if (result.Output.empty())
-        result.Output = folder / kComfortOutputName;
+        result.Output = folder / ComfortOutputName;
     if (!ReplaceWholeFile(result.Output.string(), output)) {
-        result.Message = kComfortOutputFailed;
+        result.Message = ComfortOutputFailed;
         result.Caption = "Error";
     }
     return result;

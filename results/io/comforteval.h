@@ -17,14 +17,14 @@
 
 #include "casemodel/records.h"
 
-inline constexpr const char* kComfortInputName = "BodyDataForComfort.dat";
-inline constexpr const char* kComfortOutputName = "comfort.dat";
+inline constexpr const char* ComfortInputName = "BodyDataForComfort.dat";
+inline constexpr const char* ComfortOutputName = "comfort.dat";
 // Shown with the caption "Information" when the input is missing or cannot be read.
-inline constexpr const char* kComfortInputMissing = "the file BodyDataForComfort.dat does not exist!";
+inline constexpr const char* ComfortInputMissing = "the file BodyDataForComfort.dat does not exist!";
 // Shown with the caption "Error" when the output cannot be written; the old output is kept.
-inline constexpr const char* kComfortOutputFailed = "The file comfort.dat cannot be written!";
+inline constexpr const char* ComfortOutputFailed = "The file comfort.dat cannot be written!";
 // Shown with the caption "Error" when the input is damaged; nothing is written.
-inline constexpr const char* kComfortInputDamaged = "No data or incorrect format in BodyDataForComfort.dat!";
+inline constexpr const char* ComfortInputDamaged = "No data or incorrect format in BodyDataForComfort.dat!";
 
 constexpr int ComfortRecordEntries = 20;
 

@@ -10,12 +10,12 @@
 
 namespace {
 
-constexpr std::size_t kTimeColumn = 0;
-constexpr std::size_t kThermalColumn = 7;
-constexpr std::size_t kDampnessColumn = 8;
-constexpr std::size_t kComfortColumn = 9;
+constexpr std::size_t TimeColumn = 0;
+constexpr std::size_t ThermalColumn = 7;
+constexpr std::size_t DampnessColumn = 8;
+constexpr std::size_t ComfortColumn = 9;
 
-constexpr float kNoBound = std::numeric_limits<float>::infinity();
+constexpr float NoBound = std::numeric_limits<float>::infinity();
 
 } // namespace
 
@@ -35,17 +35,17 @@ ComfortSeries ParseComfortText(std::string_view text)
         if (line.find_first_not_of(' ') == std::string_view::npos)
             continue;
         ComfortSample sample;
-        float* targets[kComfortColumn + 1] = {};
-        targets[kTimeColumn] = &sample.Time;
-        targets[kThermalColumn] = &sample.Thermal;
-        targets[kDampnessColumn] = &sample.Dampness;
-        targets[kComfortColumn] = &sample.Comfort;
+        float* targets[ComfortColumn + 1] = {};
+        targets[TimeColumn] = &sample.Time;
+        targets[ThermalColumn] = &sample.Thermal;
+        targets[DampnessColumn] = &sample.Dampness;
+        targets[ComfortColumn] = &sample.Comfort;
         bool sound = true;
         for (std::size_t column = 0, from = 0; sound; ++column) {
             const std::size_t tab = std::min(line.find('\t', from), line.size());
             if (targets[column] && !ResultField(line.substr(from, tab - from), *targets[column]))
                 sound = false;
-            else if (column == kComfortColumn)
+            else if (column == ComfortColumn)
                 break;  // every used column read
             else if (tab == line.size())
                 sound = false;  // the line ends before a used column
@@ -53,7 +53,7 @@ ComfortSeries ParseComfortText(std::string_view text)
         }
         if (!sound) {
             ComfortSeries damaged;
-            damaged.Error = std::string(kComfortFileError) + "\nLine " + std::to_string(lineNumber) + ".";
+            damaged.Error = std::string(ComfortFileError) + "\nLine " + std::to_string(lineNumber) + ".";
             return damaged;
         }
         series.Samples.push_back(sample);
@@ -110,18 +110,18 @@ const std::vector<ComfortClass>& ComfortClasses(int quantity)
         {"Cool", 45, {0, 1, 1}, {0.7f, 1, 1}, 0.32f},
         {"Neutral", 55, {0.7f, 1, 0.7f}, {0.5f, 1, 0.5f}, 0.48f},
         {"Warm", 73, {1, 1, 0.7f}, {1, 1, 0}, 0.61f},
-        {"Hot", kNoBound, {1, 0.8f, 0.5f}, {1, 0, 0}, 0.84f},
+        {"Hot", NoBound, {1, 0.8f, 0.5f}, {1, 0, 0}, 0.84f},
     };
     static const std::vector<ComfortClass> dampness = {
         {"Dry", 22, {1, 0, 0}, {1, 0.5f, 0.5f}, 0.1f},
         {"Slightly Damp", 47, {1, 1, 0}, {1, 1, 0.7f}, 0.32f},
         {"Damp", 70, {0.9f, 1, 1}, {0, 1, 1}, 0.56f},
-        {"Very Damp", kNoBound, {0, 0.9f, 1}, {0, 0, 1}, 0.812f},
+        {"Very Damp", NoBound, {0, 0.9f, 1}, {0, 0, 1}, 0.812f},
     };
     static const std::vector<ComfortClass> comfort = {
         {"Uncomfortable", 30, {1, 0, 0}, {1, 0.8f, 0.5f}, 0.14f},
         {"Acceptable", 78, {0.8f, 1, 0.8f}, {0.5f, 1, 0.2f}, 0.5f},
-        {"Comfortable", kNoBound, {0, 0.9f, 1}, {0, 0, 1}, 0.86f},
+        {"Comfortable", NoBound, {0, 0.9f, 1}, {0, 0, 1}, 0.86f},
     };
     static const std::vector<ComfortClass> none;
     switch (quantity) {

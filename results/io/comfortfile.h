@@ -17,8 +17,8 @@
 
 #include <cstdint>
 
-inline constexpr const char* kNoComfortFile = "No files!";
-inline constexpr const char* kComfortFileError = "No data or incorrect format in comfort data file!";
+inline constexpr const char* NoComfortFile = "No files!";
+inline constexpr const char* ComfortFileError = "No data or incorrect format in comfort data file!";
 
 struct ComfortSample {
     float Time = 0;  // min

@@ -377,7 +377,7 @@ struct CornerKey {
 
 // Beyond this many facings at one point there is no smooth surface to show (only a spike or a
 // damaged file makes them), and comparing each with each would cost the square of their number.
-constexpr std::size_t kMaxFacingsPerPoint = 256;
+constexpr std::size_t MaxFacingsPerPoint = 256;
 
 } // namespace
 
@@ -436,7 +436,7 @@ std::vector<DxfPoint> SmoothNormals(const std::vector<DxfTriangle>& triangles)
         }
         for (const Facing& own : facings) {
             double x = 0, y = 0, z = 0;
-            if (facings.size() <= kMaxFacingsPerPoint) {
+            if (facings.size() <= MaxFacingsPerPoint) {
                 // The triangles at this point that face within 60 degrees of this one.
                 for (const Facing& other : facings) {
                     const DxfPoint& u = other.Unit;

@@ -48,8 +48,8 @@ std::size_t ForEachEndedLine(std::string_view text, Visit& line, bool& stopped)
 // ForEachEndedLine over a file read piece by piece, so a file of any size costs a buffer that
 // stays in the processor's cache (larger only for a longer line), and a reader that stops early
 // reads little more than it visited. False when it cannot be opened or read.
-constexpr std::size_t kWholeFilePiece = std::size_t(1) << 18;
-constexpr std::size_t kFirstBlockPiece = std::size_t(1) << 14;
+constexpr std::size_t WholeFilePiece = std::size_t(1) << 18;
+constexpr std::size_t FirstBlockPiece = std::size_t(1) << 14;
 
 template <typename Visit>
 bool ForEachFileLine(const fs::path& file, std::size_t piece, Visit&& line)
@@ -94,11 +94,11 @@ bool IsBlankLine(std::string_view line)
 }
 
 // A time more than this below the row before it goes back: two runs in one file, or damage.
-constexpr double kTimeTolerance = 0.001;
+constexpr double TimeTolerance = 0.001;
 
 bool TimeGoesBack(double time, double before)
 {
-    return time < before - kTimeTolerance;
+    return time < before - TimeTolerance;
 }
 
 // The rows of one request, fed line after line.
@@ -235,9 +235,9 @@ private:
 const char* PlotFileError(PlotSource source)
 {
     switch (source) {
-    case PlotSource::Fabric: return kFabricFileError;
-    case PlotSource::Body: return kBodyFileError;
-    default: return kFiberFileError;
+    case PlotSource::Fabric: return FabricFileError;
+    case PlotSource::Body: return BodyFileError;
+    default: return FiberFileError;
     }
 }
 
@@ -256,7 +256,7 @@ std::optional<PlotRead> ReadPlotFile(const fs::path& file, const PlotRequest& re
         return std::nullopt;
     const std::uintmax_t size = fs::file_size(file, ec);
     PlotRowReader reader(request, ec ? 0 : size);
-    if (!ForEachFileLine(file, kWholeFilePiece, reader))
+    if (!ForEachFileLine(file, WholeFilePiece, reader))
         return std::nullopt;
     return reader.Finish();
 }
@@ -349,10 +349,10 @@ FolderProbe ProbeResultFolder(const fs::path& folder)
         bool FolderProbe::*Flag;
     };
     static const Looked looked[] = {
-        {kFabricsName, &FolderProbe::FabricsFound},
-        {kBodyPropertyName, &FolderProbe::BodyPropertyFound},
-        {kComfortName, &FolderProbe::ComfortFound},
-        {kLogInfoName, nullptr},
+        {FabricsName, &FolderProbe::FabricsFound},
+        {BodyPropertyName, &FolderProbe::BodyPropertyFound},
+        {ComfortName, &FolderProbe::ComfortFound},
+        {LogInfoName, nullptr},
     };
     for (const Looked& l : looked) {
         if (!IsRegularFile(FindFileNoCase(folder, l.Name)))
@@ -459,7 +459,7 @@ LayerStructure CountFabricLayersOfFile(const fs::path& file)
 {
     std::error_code ec;
     LayerCounter counter;
-    if (file.empty() || !fs::is_regular_file(file, ec) || !ForEachFileLine(file, kFirstBlockPiece, counter))
+    if (file.empty() || !fs::is_regular_file(file, ec) || !ForEachFileLine(file, FirstBlockPiece, counter))
         return LayerStructure();
     return counter.Result();
 }

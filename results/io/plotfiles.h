@@ -20,19 +20,19 @@
 #include <vector>
 
 // --- Messages of the plot and directory windows (plain message dialog) ---
-inline constexpr const char* kLackOfDataFiles = "Lack Of Data Files!";
-inline constexpr const char* kNoSimulationFile = "No File simulation.sdf!";
-inline constexpr const char* kOpenDataDirectoryFirst = "Please Open The Data Directionay!";
+inline constexpr const char* LackOfDataFiles = "Lack Of Data Files!";
+inline constexpr const char* NoSimulationFile = "No File simulation.sdf!";
+inline constexpr const char* OpenDataDirectoryFirst = "Please Open The Data Directionay!";
 // A fibre file that gives nothing to plot ("BodyProperty.dat" and "Fabrics.dat" have the
 // player's texts).
-inline constexpr const char* kFiberFileError = "No data or incorrect format in fiber data file!";
+inline constexpr const char* FiberFileError = "No data or incorrect format in fiber data file!";
 
 // --- Names looked for in a result folder, without regard to case ---
-inline constexpr const char* kFabricsName = "Fabrics.dat";
-inline constexpr const char* kBodyPropertyName = "Bodyproperty.dat";
-inline constexpr const char* kComfortName = "Comfort.dat";
-inline constexpr const char* kLogInfoName = "Loginfo.txt";
-inline constexpr const char* kSimulationName = "simulation.sdf";
+inline constexpr const char* FabricsName = "Fabrics.dat";
+inline constexpr const char* BodyPropertyName = "Bodyproperty.dat";
+inline constexpr const char* ComfortName = "Comfort.dat";
+inline constexpr const char* LogInfoName = "Loginfo.txt";
+inline constexpr const char* SimulationName = "simulation.sdf";
 
 // One plotted row: three 32-bit values.
 struct PlotPoint {

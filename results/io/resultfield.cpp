@@ -109,11 +109,11 @@ bool ResultField(std::string_view field, double& value)
     double v = 0;
     // Up to 2^53 and 10^22 both factors are exact doubles, so one multiplication or division
     // rounds correctly, as from_chars would.
-    constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (!dropped && mantissa <= (std::uint64_t{1} << 53) && scale >= -22 && scale <= 22) {
         v = static_cast<double>(mantissa);
-        v = scale < 0 ? v / kPowers[-scale] : v * kPowers[scale];
+        v = scale < 0 ? v / Powers[-scale] : v * Powers[scale];
         if (negative)
             v = -v;
     } else {
@@ -128,7 +128,7 @@ bool ResultField(std::string_view field, double& value)
             return false;
         }
     }
-    if (!std::isfinite(v) || std::fabs(v) > kResultValueLimit)
+    if (!std::isfinite(v) || std::fabs(v) > ResultValueLimit)
         return false;
     value = v;
     return true;

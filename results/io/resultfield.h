@@ -8,9 +8,9 @@
 
 // Temperatures, humidities, rates and times in minutes stay far below this; a value beyond it
 // marks a damaged file.
-inline constexpr double kResultValueLimit = 1e6;
+inline constexpr double ResultValueLimit = 1e6;
 
-// True with the value for a number text within +-kResultValueLimit; false (value untouched)
+// True with the value for a number text within +-ResultValueLimit; false (value untouched)
 // for damage.
 bool ResultField(std::string_view field, double& value);
 bool ResultField(std::string_view field, float& value);

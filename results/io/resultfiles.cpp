@@ -43,9 +43,9 @@ struct ColumnSlots {
     }
 };
 // Body rows keep the columns 0, 1, 2, 4, 6; layer rows the columns 0, 1, 2, 6, 8.
-constexpr ColumnSlots kBodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}, 6};
-constexpr ColumnSlots kFabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}, 8};
-constexpr int kKeptColumns = 5;
+constexpr ColumnSlots BodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}, 6};
+constexpr ColumnSlots FabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}, 8};
+constexpr int KeptColumns = 5;
 
 // The fields are a few characters each: a plain loop finds their end sooner than a call would.
 const char* NextTab(const char* p, const char* end)
@@ -58,7 +58,7 @@ const char* NextTab(const char* p, const char* end)
 // The kept columns of a frame-file line by the field rule of ForEachTabField, converted into
 // values (by slot). Returns how many kept columns the line has; damaged is set when one of them
 // is no number text.
-int KeptFields(std::string_view line, const ColumnSlots& slots, std::array<double, kKeptColumns>& values, bool& damaged)
+int KeptFields(std::string_view line, const ColumnSlots& slots, std::array<double, KeptColumns>& values, bool& damaged)
 {
     const char* p = line.data();
     const char* const end = p + line.size();
@@ -80,7 +80,7 @@ int KeptFields(std::string_view line, const ColumnSlots& slots, std::array<doubl
     return present;
 }
 
-FrameRow ToFrameRow(const std::array<double, kKeptColumns>& values)
+FrameRow ToFrameRow(const std::array<double, KeptColumns>& values)
 {
     FrameRow row;
     for (std::size_t i = 0; i < row.size(); ++i)
@@ -90,7 +90,7 @@ FrameRow ToFrameRow(const std::array<double, kKeptColumns>& values)
 
 // Rows of the frame files come in time order; a row may share its time with the one before
 // (within this much, minutes), never go back. Two runs written one after the other are damage.
-constexpr double kTimeTolerance = 0.001;
+constexpr double TimeTolerance = 0.001;
 
 bool Whole(double value)
 {
@@ -204,7 +204,7 @@ fs::path FindFileNoCase(const fs::path& folder, std::string_view name)
 
 EnvironmentRead ReadEnvironmentFile(const fs::path& file)
 {
-    return ReadWith<EnvironmentRead>(file, kEnvironmentFileError, ReadEnvironmentText);
+    return ReadWith<EnvironmentRead>(file, EnvironmentFileError, ReadEnvironmentText);
 }
 
 EnvironmentRead ReadEnvironmentText(std::string_view text)
@@ -212,7 +212,7 @@ EnvironmentRead ReadEnvironmentText(std::string_view text)
     EnvironmentRead result;
     const std::vector<std::string_view> lines = SplitLines(WrittenLines(text));
     auto fail = [&result]() {
-        result.Error = kEnvironmentFileError;
+        result.Error = EnvironmentFileError;
         result.Data = EnvironmentData();
         return result;
     };
@@ -277,7 +277,7 @@ EnvironmentRead ReadEnvironmentText(std::string_view text)
         env.Stages.push_back(stage);
     }
     if (env.Stages.empty()) {
-        result.Error = kNoStagesError;
+        result.Error = NoStagesError;
         env.Stages.assign(1, EnvStage());
         return result;
     }
@@ -292,7 +292,7 @@ EnvironmentRead ReadEnvironmentText(std::string_view text)
 
 BodyRead ReadBodyFile(const fs::path& file)
 {
-    return ReadWith<BodyRead>(file, kBodyFileError, ReadBodyText);
+    return ReadWith<BodyRead>(file, BodyFileError, ReadBodyText);
 }
 
 BodyRead ReadBodyText(std::string_view text)
@@ -308,21 +308,21 @@ BodyRead ReadBodyText(std::string_view text)
     LineCursor cursor(WrittenLines(text));
     double previousTime = 0;
     for (std::string_view line; cursor.Next(line);) {
-        std::array<double, kKeptColumns> values{};
+        std::array<double, KeptColumns> values{};
         bool damaged = false;
-        const int present = KeptFields(line, kBodySlots, values, damaged);
+        const int present = KeptFields(line, BodySlots, values, damaged);
         if (present == 0) {
             // A line without fields is no frame; right after the first frame it shows that the
             // file lacks the columns.
             if (result.Frames.size() == 1)
-                return fail(CountMessage(kBodyColumnsError, 0));
+                return fail(CountMessage(BodyColumnsError, 0));
             continue;
         }
-        if (present < kKeptColumns)
-            return fail(result.Frames.empty() ? CountMessage(kBodyColumnsError, present) : kBodyFileError);
+        if (present < KeptColumns)
+            return fail(result.Frames.empty() ? CountMessage(BodyColumnsError, present) : BodyFileError);
         const double time = values[0];
-        if (damaged || time < 0 || (!result.Frames.empty() && time < previousTime - kTimeTolerance))
-            return fail(kBodyFileError);
+        if (damaged || time < 0 || (!result.Frames.empty() && time < previousTime - TimeTolerance))
+            return fail(BodyFileError);
         previousTime = time;
         const FrameRow row = ToFrameRow(values);
         temperature.Widen(row[1]);
@@ -332,7 +332,7 @@ BodyRead ReadBodyText(std::string_view text)
     }
     if (result.Frames.empty()) {
         // A file without a single frame would load as a success with nothing to play.
-        return fail(kBodyFileError);
+        return fail(BodyFileError);
     }
     if (result.Frames.size() > 1) {
         const float step = result.Frames[1][0] - result.Frames[0][0];
@@ -345,7 +345,7 @@ BodyRead ReadBodyText(std::string_view text)
 
 FabricRead ReadFabricFile(const fs::path& file, int layerLimit)
 {
-    return ReadWith<FabricRead>(file, kFabricFileError,
+    return ReadWith<FabricRead>(file, FabricFileError,
                                 [layerLimit](std::string_view text) { return ReadFabricText(text, layerLimit); });
 }
 
@@ -403,34 +403,34 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
     for (bool more = cursor.Next(line); more || firstLine; more = cursor.Next(line)) {
         if (!more)
             line = std::string_view();
-        std::array<double, kKeptColumns> values{};
+        std::array<double, KeptColumns> values{};
         bool damaged = false;
-        const int present = KeptFields(line, kFabricSlots, values, damaged);
+        const int present = KeptFields(line, FabricSlots, values, damaged);
         if (firstLine) {
             firstLine = false;
-            if (present < kKeptColumns)
-                return fail(CountMessage(kFabricColumnsError, present));
+            if (present < KeptColumns)
+                return fail(CountMessage(FabricColumnsError, present));
         }
         if (present == 0)
             continue;  // a line without fields is no row
         const double time = values[0], layer = values[2];
-        if (present < kKeptColumns || damaged || time < 0 || (blockOpen && time < previousTime - kTimeTolerance))
-            return fail(kFabricFileError);
+        if (present < KeptColumns || damaged || time < 0 || (blockOpen && time < previousTime - TimeTolerance))
+            return fail(FabricFileError);
         previousTime = time;
         if (!blockOpen || time > blockEnd) {
             if (blockOpen) {
                 if (!blockWhole())
-                    return fail(kFabricFileError);
+                    return fail(FabricFileError);
                 keepBlock();
             }
             blockOpen = true;
-            blockEnd = time + kTimeTolerance;
+            blockEnd = time + TimeTolerance;
         }
         // Layer indexes name the garments' layers. Within a block the layers come in order, so a
         // new layer follows the highest so far: one stray index cannot make the block grow.
         if (!Whole(layer) || layer < 0 || layer >= layerLimit || layer > static_cast<double>(block.size())
             || (maxLayer >= 0 && layer > maxLayer))
-            return fail(kFabricFileError);
+            return fail(FabricFileError);
         const std::size_t index = static_cast<std::size_t>(layer);
         if (index == block.size())
             block.emplace_back();
@@ -439,13 +439,13 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
     // The last block: kept when whole, left out when it is a beginning of one (never the first
     // block, whose size is known only from the next).
     if (maxLayer < 0)
-        return fail(kFabricFileError);
+        return fail(FabricFileError);
     if (blockWhole()) {
         keepBlock();
     } else {
         for (std::size_t l = 0; l < block.size(); ++l)
             if (block[l].size() > expectedRows(l))
-                return fail(kFabricFileError);
+                return fail(FabricFileError);
     }
     result.MaxLayerSeen = maxLayer;
     result.NodesPerFrame = nodes;
@@ -468,25 +468,25 @@ int PlayerResults::PlayableFrames() const
 
 EnvironmentRead ReadEnvironment(const fs::path& folder)
 {
-    return ReadEnvironmentFile(FindFileNoCase(folder, kEnvironmentFileName));
+    return ReadEnvironmentFile(FindFileNoCase(folder, EnvironmentFileName));
 }
 
 PlayerResults LoadPlayerResults(const fs::path& folder, const EnvironmentData& environment)
 {
     PlayerResults result;
-    result.Body = ReadBodyFile(FindFileNoCase(folder, kBodyFileName));
+    result.Body = ReadBodyFile(FindFileNoCase(folder, BodyFileName));
     if (!result.Body.Ok()) {
         result.Result = PlayerResults::BodyFailed;
         result.Message = result.Body.Error;
         return result;
     }
     result.Ranges = result.Body.Ranges;
-    result.Fabric = ReadFabricFile(FindFileNoCase(folder, kFabricFileName), GarmentLayerTotal(environment));
+    result.Fabric = ReadFabricFile(FindFileNoCase(folder, FabricFileName), GarmentLayerTotal(environment));
     if (result.Fabric.Ok()) {
         for (std::size_t q = 0; q < result.Ranges.size(); ++q)
             result.Ranges[q].Merge(result.Fabric.Ranges[q]);
         result.Result = PlayerResults::Loaded;
-        result.Message = kLoadSucceeded;
+        result.Message = LoadSucceeded;
     } else {
         // The body still plays, without garment layers.
         result.Result = PlayerResults::FabricFailed;

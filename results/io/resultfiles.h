@@ -20,18 +20,18 @@
 #include "results/io/resultfield.h"
 
 // --- Messages (shown with the caption "Error", the success message with "Notice") ---
-inline constexpr const char* kEnvironmentFileError = "No data or incorrect format in environment data file!";
-inline constexpr const char* kNoStagesError = "Incorrect Env. temperature!";
-inline constexpr const char* kBodyFileError = "No data or incorrect format in body data file!";
-inline constexpr const char* kBodyColumnsError = "Too few data column in body data file! There is only ";
-inline constexpr const char* kFabricFileError = "No data or incorrect format in fabric data file!";
-inline constexpr const char* kFabricColumnsError = "Too few data column in fabric data file! There is only ";
-inline constexpr const char* kLoadSucceeded = "Data load succeeded!";
+inline constexpr const char* EnvironmentFileError = "No data or incorrect format in environment data file!";
+inline constexpr const char* NoStagesError = "Incorrect Env. temperature!";
+inline constexpr const char* BodyFileError = "No data or incorrect format in body data file!";
+inline constexpr const char* BodyColumnsError = "Too few data column in body data file! There is only ";
+inline constexpr const char* FabricFileError = "No data or incorrect format in fabric data file!";
+inline constexpr const char* FabricColumnsError = "Too few data column in fabric data file! There is only ";
+inline constexpr const char* LoadSucceeded = "Data load succeeded!";
 
 // --- File names as the solver writes them; they are looked up without regard to case ---
-inline constexpr const char* kEnvironmentFileName = "Environment.dat";
-inline constexpr const char* kBodyFileName = "BodyProperty.dat";
-inline constexpr const char* kFabricFileName = "Fabrics.dat";
+inline constexpr const char* EnvironmentFileName = "Environment.dat";
+inline constexpr const char* BodyFileName = "BodyProperty.dat";
+inline constexpr const char* FabricFileName = "Fabrics.dat";
 
 // --- Fields ---
 
@@ -104,8 +104,8 @@ struct EnvironmentData {
 };
 
 struct EnvironmentRead {
-    // Empty on success. kEnvironmentFileError when the file is missing or badly formatted (nothing
-    // of it is to be used); kNoStagesError when it has no stage row (Data.Stages then holds one
+    // Empty on success. EnvironmentFileError when the file is missing or badly formatted (nothing
+    // of it is to be used); NoStagesError when it has no stage row (Data.Stages then holds one
     // stage of zeros), and nothing of the folder is to be loaded.
     std::string Error;
     EnvironmentData Data;
@@ -140,7 +140,7 @@ struct FabricRead {
 struct PlayerResults {
     enum Outcome { BodyFailed, FabricFailed, Loaded };
     Outcome Result = BodyFailed;
-    // The one message to show: the body or fabric error (caption "Error") or kLoadSucceeded
+    // The one message to show: the body or fabric error (caption "Error") or LoadSucceeded
     // (caption "Notice").
     std::string Message;
     BodyRead Body;      // on BodyFailed: no frames

@@ -18,18 +18,18 @@ namespace fs = std::filesystem;
 namespace {
 
 // Thickness (cm) of the fabric layers, cycled from the skin outwards.
-constexpr double kLayerThickness[] = {0.06, 0.12, 0.25, 0.08, 0.35, 0.15};
+constexpr double LayerThickness[] = {0.06, 0.12, 0.25, 0.08, 0.35, 0.15};
 // Still air between skin and clothing and at the outer surface, as equivalent thickness (cm):
 // they carry part of the temperature and vapour drop, so the outer fabric stays above ambient.
-constexpr double kInnerAirGap = 0.15;
-constexpr double kOuterBoundary = 0.40;
+constexpr double InnerAirGap = 0.15;
+constexpr double OuterBoundary = 0.40;
 // Neutral values of the wearer.
-constexpr double kNeutralSkin = 33.9;
-constexpr double kNeutralCore = 36.95;
-constexpr double kNeutralBloodFlow = 6.3;  // l/hr/m^2
-constexpr double kRestingMetabolism = 58.2;  // W/m^2
+constexpr double NeutralSkin = 33.9;
+constexpr double NeutralCore = 36.95;
+constexpr double NeutralBloodFlow = 6.3;  // l/hr/m^2
+constexpr double RestingMetabolism = 58.2;  // W/m^2
 
-const char* const kLineEnd = "\r\n";  // the solver writes text-mode files
+const char* const LineEnd = "\r\n";  // the solver writes text-mode files
 
 double Clamp(double v, double lo, double hi)
 {
@@ -38,7 +38,7 @@ double Clamp(double v, double lo, double hi)
 
 double Thickness(int layer)
 {
-    return kLayerThickness[static_cast<std::size_t>(layer) % std::size(kLayerThickness)];
+    return LayerThickness[static_cast<std::size_t>(layer) % std::size(LayerThickness)];
 }
 
 // The wearer at one frame, from which every file of the set is computed.
@@ -46,13 +46,13 @@ struct WearerState {
     double Time = 0;
     double AmbientT = 25;
     double AmbientRH = 50;
-    double SkinT = kNeutralSkin;
-    double CoreT = kNeutralCore;
+    double SkinT = NeutralSkin;
+    double CoreT = NeutralCore;
     double Sweating = 0;  // g/m^2/hr
     double Wetness = 0.06;
-    double Metabolism = kRestingMetabolism;
+    double Metabolism = RestingMetabolism;
     double SkinRH = 40;
-    double BloodFlow = kNeutralBloodFlow;
+    double BloodFlow = NeutralBloodFlow;
 };
 
 const EnvStage& StageAt(const std::vector<EnvStage>& stages, double time)
@@ -65,18 +65,18 @@ const EnvStage& StageAt(const std::vector<EnvStage>& stages, double time)
 
 double SkinTarget(double ambient)
 {
-    return Clamp(kNeutralSkin + 0.11 * (ambient - 25.0), 31.5, 35.8);
+    return Clamp(NeutralSkin + 0.11 * (ambient - 25.0), 31.5, 35.8);
 }
 
 void Regulate(WearerState& w)
 {
     w.Sweating = 60.0 * std::max(0.0, w.SkinT - 34.2) + 250.0 * std::max(0.0, w.CoreT - 37.0);
     w.Wetness = 0.06 + 0.94 * std::min(1.0, w.Sweating / 400.0);
-    w.Metabolism = kRestingMetabolism + 20.0 * std::max(0.0, 32.8 - w.SkinT);  // shivering
+    w.Metabolism = RestingMetabolism + 20.0 * std::max(0.0, 32.8 - w.SkinT);  // shivering
     w.SkinRH = std::min(100.0, 35.0 + 60.0 * w.Wetness);
-    w.BloodFlow = kNeutralBloodFlow * (1.0 + 0.9 * std::max(0.0, w.SkinT - kNeutralSkin)
-                                       + 3.0 * std::max(0.0, w.CoreT - kNeutralCore))
-                  / (1.0 + 0.4 * std::max(0.0, kNeutralSkin - w.SkinT));
+    w.BloodFlow = NeutralBloodFlow * (1.0 + 0.9 * std::max(0.0, w.SkinT - NeutralSkin)
+                                       + 3.0 * std::max(0.0, w.CoreT - NeutralCore))
+                  / (1.0 + 0.4 * std::max(0.0, NeutralSkin - w.SkinT));
 }
 
 // Skin and core follow the stage's air temperature with lags of minutes and tens of minutes.
@@ -93,7 +93,7 @@ std::vector<WearerState> SimulateWearer(const ResultSetShape& shape)
         if (f > 0) {
             const double dt = shape.FrameStep;
             w.SkinT += (SkinTarget(stage.Temperature) - w.SkinT) * (1.0 - std::exp(-dt / 6.0));
-            const double coreTarget = Clamp(kNeutralCore + 0.12 * (w.SkinT - kNeutralSkin), 36.6, 37.6);
+            const double coreTarget = Clamp(NeutralCore + 0.12 * (w.SkinT - NeutralSkin), 36.6, 37.6);
             w.CoreT += (coreTarget - w.CoreT) * (1.0 - std::exp(-dt / 25.0));
         }
         w.Time = time;
@@ -114,7 +114,7 @@ struct PointState {
 
 PointState ProfileAt(const WearerState& w, double x, double totalThickness)
 {
-    const double fraction = (kInnerAirGap + x) / (kInnerAirGap + totalThickness + kOuterBoundary);
+    const double fraction = (InnerAirGap + x) / (InnerAirGap + totalThickness + OuterBoundary);
     const double t = w.SkinT - (w.SkinT - w.AmbientT) * fraction;
     const double skinVapor = w.SkinRH / 100.0 * SaturationVaporPressure(w.SkinT + 273.15);
     const double airVapor = w.AmbientRH / 100.0 * SaturationVaporPressure(w.AmbientT + 273.15);
@@ -138,7 +138,7 @@ public:
     }
     void Tab() { text_ += '\t'; }
     void Text(std::string_view s) { text_ += s; }
-    void EndLine() { text_ += kLineEnd; }
+    void EndLine() { text_ += LineEnd; }
     template <typename... Values>
     void Row(Values... values)
     {
@@ -198,7 +198,7 @@ TextOut BodyText(const std::vector<WearerState>& frames, double clothingThicknes
         const double diffusion = 6.0 * (1.0 - w.Wetness);  // vapour diffusing through dry skin
         const double evaporative = sweatHeat + diffusion;
         const double bodyT = 0.2 * w.SkinT + 0.8 * w.CoreT;
-        const double massChange = 2.0 * (w.BloodFlow - kNeutralBloodFlow) / kNeutralBloodFlow;
+        const double massChange = 2.0 * (w.BloodFlow - NeutralBloodFlow) / NeutralBloodFlow;
         out.Row(w.Time, w.SkinT, w.CoreT, w.Wetness, w.Metabolism, w.SkinRH, w.BloodFlow, w.Sweating,
                 evaporative, 0.8 * evaporative, 0.2 * evaporative, dry, 0.55 * dry, 0.45 * dry, sweatHeat,
                 diffusion, bodyT, massChange);
@@ -286,7 +286,7 @@ TextOut ComfortText(const std::vector<WearerState>& frames)
         const double coreWarm = 80.0 * std::max(0.0, w.CoreT - 36.8);
         const double skinCold = 10.0 * std::max(0.0, 33.5 - w.SkinT);
         const double coreCold = 60.0 * std::max(0.0, 36.8 - w.CoreT);
-        const double thermal = Clamp(50.0 + 14.0 * (w.SkinT - kNeutralSkin) + 40.0 * (w.CoreT - kNeutralCore), 0, 100);
+        const double thermal = Clamp(50.0 + 14.0 * (w.SkinT - NeutralSkin) + 40.0 * (w.CoreT - NeutralCore), 0, 100);
         const double dampness = Clamp(8.0 + 85.0 * (w.Wetness - 0.06) / 0.94 + 0.1 * (w.SkinRH - 40.0), 0, 100);
         const double comfort = Clamp(95.0 - 1.1 * std::fabs(thermal - 50.0) - 0.7 * std::max(0.0, dampness - 25.0), 0, 100);
         const double columns[] = {w.Time, skinWarm, coreWarm, skinCold, coreCold, skinWarm + coreWarm,
@@ -311,8 +311,8 @@ std::string BodyText(const ResultSetShape& shape)
     wearer.BodyDefined = true;
     BodyParameters& b = wearer.Body;
     b = DefaultPhysiology();
-    b.T_skneu = kNeutralSkin + KelvinOffset;
-    b.T_crneu = kNeutralCore + KelvinOffset;
+    b.T_skneu = NeutralSkin + KelvinOffset;
+    b.T_crneu = NeutralCore + KelvinOffset;
     b.T_bmneu = 0.2 * b.T_skneu + 0.8 * b.T_crneu;
     b.T_sk = b.T_skneu;
     b.T_cr = b.T_crneu;
@@ -458,9 +458,9 @@ std::string WriteResultSet(const fs::path& folder, const ResultSetShape& shape)
     for (int l = 0; l < shape.LayerCount(); ++l)
         clothingThickness += Thickness(l);
 
-    std::string error = WriteText(folder / kEnvironmentFileName, EnvironmentText(shape));
-    if (error.empty()) error = WriteText(folder / kBodyFileName, BodyText(frames, clothingThickness));
-    if (error.empty()) error = WriteText(folder / kFabricFileName, FabricText(shape, frames));
+    std::string error = WriteText(folder / EnvironmentFileName, EnvironmentText(shape));
+    if (error.empty()) error = WriteText(folder / BodyFileName, BodyText(frames, clothingThickness));
+    if (error.empty()) error = WriteText(folder / FabricFileName, FabricText(shape, frames));
     for (const FiberFile& file : FiberFiles(shape)) {
         if (error.empty())
             error = WriteText(folder / file.Name(), FiberText(shape, frames, file.Layer, file.Fiber));

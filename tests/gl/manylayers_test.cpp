@@ -65,7 +65,7 @@ TEST_F(ManyLayersPlot, EveryOneOfSixLayersIsListedAndPlotted)
     const std::filesystem::path folder(QFile::encodeName(Dir.filePath("six")).toStdString());
     ASSERT_EQ(WriteResultSet(folder, SixLayers({6})), "");
     {
-        std::ofstream out(folder / kFabricFileName, std::ios::trunc);
+        std::ofstream out(folder / FabricFileName, std::ios::trunc);
         for (int f = 0; f < 2; ++f)
             for (int l = 0; l < 6; ++l)
                 for (int n = 0; n < 3; ++n)

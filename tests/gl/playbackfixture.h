@@ -79,7 +79,7 @@ protected:
     // value(c).
     static void WriteBody(const std::filesystem::path& folder, int frames, const std::function<double(int)>& value)
     {
-        std::ofstream out(folder / kBodyFileName, std::ios::trunc);
+        std::ofstream out(folder / BodyFileName, std::ios::trunc);
         for (int f = 0; f < frames; ++f) {
             out << f;
             for (int c = 1; c < 18; ++c)
@@ -92,7 +92,7 @@ protected:
     static void WriteFabric(const std::filesystem::path& folder, int frames, int layers, int nodes,
                             const std::function<double(int, int)>& temperature, double humidity)
     {
-        std::ofstream out(folder / kFabricFileName, std::ios::trunc);
+        std::ofstream out(folder / FabricFileName, std::ios::trunc);
         for (int f = 0; f < frames; ++f)
             for (int l = 0; l < layers; ++l)
                 for (int n = 0; n < nodes; ++n)

@@ -79,8 +79,8 @@ protected:
         WriteText(Dir.filePath("simulation.sdf"), "");
         PlotWindowFixture::SetUp();
         // The colour window keeps its choice between runs; every test starts from blue to red.
-        Form2->ColorBox1->SetSelected(FromWinColor(kColorBlue));
-        Form2->ColorBox2->SetSelected(FromWinColor(kColorRed));
+        Form2->ColorBox1->SetSelected(FromWinColor(ColorBlue));
+        Form2->ColorBox2->SetSelected(FromWinColor(ColorRed));
         Form2->RadioButton1->setChecked(true);
         Settle();
     }
@@ -125,7 +125,7 @@ TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThemAndThePane
 
     // Along the time axis, and up to a colour of the user's own, the gradient runs the other way
     // for these two corners.
-    EXPECT_EQ(FromWinColor(TForm2::GradientColors(kColorBlue, kColorRed)[1]), QColor(28, 0, 227));
+    EXPECT_EQ(FromWinColor(TForm2::GradientColors(ColorBlue, ColorRed)[1]), QColor(28, 0, 227));
     ScriptedColors chooser;
     chooser.Answer = QColor(0, 200, 0);
     ScopedModalHook hook([](TForm& form) {

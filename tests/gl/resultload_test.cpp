@@ -159,7 +159,7 @@ TEST_F(ResultLoadTest, AFailedBodyLeavesThePlayerAsItWasAndAFailedFabricLeavesTh
         Load(Player, folder);
     }
     EXPECT_EQ(Player->BodyLoaded, 1);
-    EXPECT_TRUE(Player->BodyFrames == ReadBodyFile(Folder("damaged") / kBodyFileName).Frames);
+    EXPECT_TRUE(Player->BodyFrames == ReadBodyFile(Folder("damaged") / BodyFileName).Frames);
     EXPECT_TRUE(Player->LayerFrames.empty());
     EXPECT_EQ(Player->ListBox1->count(), 0);
     Player->BtnDisplay->click();

@@ -205,15 +205,15 @@ TEST_F(ComfortFile, MissingOrUnreadableInputIsReportedAndWritesNothing)
     EXPECT_EQ(result.Message, "the file BodyDataForComfort.dat does not exist!");
     EXPECT_FALSE(fs::exists(Output()));
 
-    fs::create_directory(Folder.Path() / kComfortInputName);  // a folder is no input file
+    fs::create_directory(Folder.Path() / ComfortInputName);  // a folder is no input file
     result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, kComfortInputMissing);
+    EXPECT_EQ(result.Message, ComfortInputMissing);
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
 {
-    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
     const fs::path solvers = Folder.Write("Comfort.dat", "old\n");
     const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
     ASSERT_TRUE(result.Ok()) << result.Message;
@@ -225,7 +225,7 @@ TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
 
 TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
 {
-    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
     Folder.Write("comfort.dat", "old\n");
     // No file may grow: the write fails as on a full disk (even for the superuser).
     struct rlimit saved{};
@@ -247,7 +247,7 @@ TEST_F(ComfortFile, ADamagedInputIsSaidWithItsLineAndWritesNothing)
 {
     std::string text = std::string(Header) + RecordText(SteadyRecord());
     text.replace(text.find("\t35\t", text.find('\n', text.find('\n') + 1)), 4, "\t35x");  // line 3
-    Folder.Write(kComfortInputName, text);
+    Folder.Write(ComfortInputName, text);
     Folder.Write("comfort.dat", "old\n");
     const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
     EXPECT_EQ(result.Message, "No data or incorrect format in BodyDataForComfort.dat!\nLine 3.");
@@ -257,7 +257,7 @@ TEST_F(ComfortFile, ADamagedInputIsSaidWithItsLineAndWritesNothing)
 
 TEST_F(ComfortFile, ALinkedOutputHasItsTargetReplaced)
 {
-    Folder.Write(kComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
     fs::create_directory(Folder.Path() / "kept");
     const fs::path target = Folder.Write("kept/comfort.dat", "old\n");
     fs::create_symlink("kept/comfort.dat", Output());

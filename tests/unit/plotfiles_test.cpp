@@ -98,9 +98,9 @@ TEST(PlotReader, AUsedFieldThatIsNoNumberOrMissingIsTheFilesMessage)
         int Column;
         const char* Message;
     };
-    const Source sources[] = {{PlotSource::Fabric, 3, kFabricFileError},
-                              {PlotSource::Fiber, 3, kFiberFileError},
-                              {PlotSource::Body, 3, kBodyFileError}};
+    const Source sources[] = {{PlotSource::Fabric, 3, FabricFileError},
+                              {PlotSource::Fiber, 3, FiberFileError},
+                              {PlotSource::Body, 3, BodyFileError}};
     for (const Source& s : sources) {
         PlotRequest request = Of(s.Of, s.Column);
         if (s.Of == PlotSource::Fabric)
@@ -145,11 +145,11 @@ TEST(PlotReader, ATimeGoingBackIsDamageAnEqualOneIsNot)
 {
     // Two runs one after the other in one "Fabrics.dat": time restarts at 0.
     EXPECT_EQ(ParsePlotText(FabricBlocks(2, 2, 3) + FabricBlocks(2, 2, 3), FabricLayer(0, 2, 3)).Error,
-              kFabricFileError);
+              FabricFileError);
     const PlotRequest fiber = Of(PlotSource::Fiber, 2);
-    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.998\t0.1\t2"}), fiber).Error, kFiberFileError);
+    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.998\t0.1\t2"}), fiber).Error, FiberFileError);
     EXPECT_EQ(Select(FiberRows({"5\t0\t1", "5\t0.1\t2", "4.9995\t0.2\t3", "6\t0\t4"}), fiber).RowCount(), 4);
-    EXPECT_EQ(ParsePlotText("7\t36\r\n6\t37\r\n", Of(PlotSource::Body, 1)).Error, kBodyFileError);
+    EXPECT_EQ(ParsePlotText("7\t36\r\n6\t37\r\n", Of(PlotSource::Body, 1)).Error, BodyFileError);
     EXPECT_TRUE(CountFabricLayers("5\t0\t0\t1\n5\t0\t1\t1\n3\t0\t0\t1\n").Damaged);
 }
 

@@ -94,12 +94,12 @@ TEST(EnvironmentFile, EmptyGarmentLinesKeepTheirPlaceAndMissingStagesFallBackToO
 
     // A count of garments that the file does not hold lines for makes no phantom garments.
     read = ReadEnvironmentFile(dir.Write("b.dat", "t\n0\n\n2000\n\n1\t1\t0\n"));
-    EXPECT_EQ(read.Error, kNoStagesError);
+    EXPECT_EQ(read.Error, NoStagesError);
     EXPECT_EQ(read.Data.Garments.size(), 1u);
     ASSERT_EQ(read.Data.Stages.size(), 1u);
     EXPECT_FLOAT_EQ(read.Data.Stages[0].Temperature, 0);
 
-    EXPECT_EQ(ReadEnvironmentFile(dir.Write("empty.dat", "")).Error, kNoStagesError);
+    EXPECT_EQ(ReadEnvironmentFile(dir.Write("empty.dat", "")).Error, NoStagesError);
 }
 
 TEST(EnvironmentFile, BadGarmentsAndMissingFileGiveTheFormatMessage)
@@ -109,14 +109,14 @@ TEST(EnvironmentFile, BadGarmentsAndMissingFileGiveTheFormatMessage)
     const std::string tail = "heading\n1\t20\t50\t10\n";
     for (const char* garment : {"1\t2\t4\n", "1\t2\t-1\n", "1\t-2\t1\n"}) {
         const EnvironmentRead read = ReadEnvironmentFile(dir.Write("e.dat", head + garment + tail));
-        EXPECT_EQ(read.Error, kEnvironmentFileError) << garment;
+        EXPECT_EQ(read.Error, EnvironmentFileError) << garment;
         EXPECT_TRUE(read.Data.Garments.empty());
         EXPECT_TRUE(read.Data.Stages.empty());
     }
     EXPECT_EQ(ReadEnvironmentFile(dir.Write("n.dat", "t\n0\n\n-1\n\nheading\n1\t20\t50\t10\n")).Error,
-              kEnvironmentFileError);
-    EXPECT_EQ(ReadEnvironmentFile(dir.Path() / "missing.dat").Error, kEnvironmentFileError);
-    EXPECT_EQ(ReadEnvironmentFile(std::filesystem::path()).Error, kEnvironmentFileError);
+              EnvironmentFileError);
+    EXPECT_EQ(ReadEnvironmentFile(dir.Path() / "missing.dat").Error, EnvironmentFileError);
+    EXPECT_EQ(ReadEnvironmentFile(std::filesystem::path()).Error, EnvironmentFileError);
 }
 
 TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
@@ -146,10 +146,10 @@ TEST(BodyFile, TooFewColumnsAreReportedWithTheirCount)
 {
     TempFolder dir;
     BodyRead read = ReadBodyFile(dir.Write("a", "0\t33\t37\t9\t58\t40\n"));  // columns 0 .. 5
-    EXPECT_EQ(read.Error, std::string(kBodyColumnsError) + "4");
+    EXPECT_EQ(read.Error, std::string(BodyColumnsError) + "4");
     EXPECT_TRUE(read.Frames.empty());
     read = ReadBodyFile(dir.Write("b", BodyLine(0, 33, 37, 58, 6) + "\r\n" + BodyLine(1, 33, 37, 58, 6)));
-    EXPECT_EQ(read.Error, std::string(kBodyColumnsError) + "0");
+    EXPECT_EQ(read.Error, std::string(BodyColumnsError) + "0");
 
     // Empty fields count as columns: 58 lands in the metabolism column, 6 in the blood flow's.
     read = ReadBodyFile(dir.Write("d", "1\t33\t37\t\t58\t\t6\n"));
@@ -174,9 +174,9 @@ TEST(BodyFile, LongLinesAndBothLineEndsAreRead)
 TEST(BodyFile, MissingEmptyAndDamagedFilesFailCleanly)
 {
     TempFolder dir;
-    EXPECT_EQ(ReadBodyFile(dir.Path() / "none").Error, kBodyFileError);
-    EXPECT_EQ(ReadBodyFile(dir.Write("empty", "")).Error, kBodyFileError);
-    EXPECT_EQ(ReadBodyFile(dir.Write("blank", "\n\r\n\n")).Error, kBodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Path() / "none").Error, BodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("empty", "")).Error, BodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("blank", "\n\r\n\n")).Error, BodyFileError);
     std::string garbage;
     for (int i = 0; i < 5000; ++i)
         garbage += static_cast<char>((i * 7919 + 13) % 256);
@@ -223,9 +223,9 @@ TEST(FabricFile, TooFewColumnsOnTheFirstLine)
 {
     TempFolder dir;
     EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(1, 1, 2)), kLayers).Error,
-              std::string(kFabricColumnsError) + "3");
+              std::string(FabricColumnsError) + "3");
     EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(1, 1, 2)), kLayers).Error,
-              std::string(kFabricColumnsError) + "0");
+              std::string(FabricColumnsError) + "0");
 }
 
 TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
@@ -257,10 +257,10 @@ TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
     };
     for (const auto& [what, text] : cases) {
         const FabricRead read = ReadFabricFile(dir.Write("f", text), 2000);
-        EXPECT_EQ(read.Error, kFabricFileError) << what;
+        EXPECT_EQ(read.Error, FabricFileError) << what;
         EXPECT_TRUE(read.Layers.empty()) << what;
     }
-    EXPECT_EQ(ReadFabricFile(dir.Path() / "none", kLayers).Error, kFabricFileError);
+    EXPECT_EQ(ReadFabricFile(dir.Path() / "none", kLayers).Error, FabricFileError);
     EXPECT_FALSE(ReadFabricFile(dir.Write("g", garbage), kLayers).Ok());
 }
 
@@ -278,7 +278,7 @@ TEST(FabricFile, LayersBeyondTheGarmentsGiveTheFormatMessage)
     dir.Write("Fabrics.dat", stray);
     PlayerResults results = LoadPlayerResults(dir.Path(), ReadEnvironment(dir.Path()).Data);
     EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
-    EXPECT_EQ(results.Message, kFabricFileError);
+    EXPECT_EQ(results.Message, FabricFileError);
 }
 
 TEST(ResultValues, UnusableNumbersNegativeTimesAndDurationsGiveTheFormatMessage)
@@ -288,7 +288,7 @@ TEST(ResultValues, UnusableNumbersNegativeTimesAndDurationsGiveTheFormatMessage)
     for (const char* stage : {"1\t1e7\t50\t10\n", "1\t25\t1e400\t10\n", "1\t25\tnan\t10\n", "1\t25\t50\t-10\n",
                               "1\t25\t50\tinf\n", "1\t-2e6\t50\t10\n"}) {
         const EnvironmentRead read = ReadEnvironmentFile(dir.Write("env", head + stage));
-        EXPECT_EQ(read.Error, kEnvironmentFileError) << stage;
+        EXPECT_EQ(read.Error, EnvironmentFileError) << stage;
         EXPECT_TRUE(read.Data.Stages.empty()) << stage;
     }
     EXPECT_TRUE(ReadEnvironmentFile(dir.Write("env", head + "1\t-20\t50\t0\n")).Ok());
@@ -298,7 +298,7 @@ TEST(ResultValues, UnusableNumbersNegativeTimesAndDurationsGiveTheFormatMessage)
                                     BodyLine(-1, 33, 37, 58, 6), std::string("1\t33\t-inf\t9\t58\t9\t6\n"),
                                     std::string("1\tNaN\t37\t9\t58\t9\t6\n")}) {
         const BodyRead read = ReadBodyFile(dir.Write("body", good + line));
-        EXPECT_EQ(read.Error, kBodyFileError) << line;
+        EXPECT_EQ(read.Error, BodyFileError) << line;
         EXPECT_TRUE(read.Frames.empty()) << line;
     }
     // Columns the player does not keep are not its concern.
@@ -308,7 +308,7 @@ TEST(ResultValues, UnusableNumbersNegativeTimesAndDurationsGiveTheFormatMessage)
     for (const std::string& line : {FabricLine(1, 0, 0, 1e7, 30), FabricLine(1, 0, 0, 50, -1e9),
                                     FabricLine(-1, 0, 0, 50, 30), std::string("1\t0\t0\t1\t1\t0\tinf\t0\t30\t0\n")}) {
         const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line), kLayers);
-        EXPECT_EQ(read.Error, kFabricFileError) << line;
+        EXPECT_EQ(read.Error, FabricFileError) << line;
         EXPECT_TRUE(read.Layers.empty()) << line;
     }
 }
@@ -347,14 +347,14 @@ TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
     dir.Write("Fabrics.dat", FabricBlocks(2, 1, 2));
     PlayerResults results = LoadPlayerResults(dir.Path(), EnvironmentData());
     EXPECT_EQ(results.Result, PlayerResults::BodyFailed);
-    EXPECT_EQ(results.Message, kBodyFileError);
+    EXPECT_EQ(results.Message, BodyFileError);
     ExpectRanges(results.Ranges, {10000, 0, 10000, 0, 10000, 0});
 
     dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(1, 34, 37, 58, 7));
     dir.Write("Fabrics.dat", "0\t1\n");
     results = LoadPlayerResults(dir.Path(), EnvironmentData());
     EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
-    EXPECT_EQ(results.Message, std::string(kFabricColumnsError) + "2");
+    EXPECT_EQ(results.Message, std::string(FabricColumnsError) + "2");
     EXPECT_EQ(results.Body.FrameCount(), 2);
     EXPECT_TRUE(results.Fabric.Layers.empty());
 }
@@ -387,7 +387,7 @@ TEST(ResultFiles, UsedFieldsThatAreNoNumberOrMissingGiveTheFileMessage)
           head + "1\t2.5\t0\n" + stages, head + "1\t2\n" + stages, head + garment + "heading\n1\t5abc\t50\t10\n",
           head + garment + "heading\n1\t25\t1,5\t10\n", head + garment + "heading\n1\t25\t50\n"}) {
         const EnvironmentRead read = ReadEnvironmentFile(dir.Write("env", text));
-        EXPECT_EQ(read.Error, kEnvironmentFileError) << text;
+        EXPECT_EQ(read.Error, EnvironmentFileError) << text;
         EXPECT_TRUE(read.Data.Garments.empty()) << text;
     }
 
@@ -396,7 +396,7 @@ TEST(ResultFiles, UsedFieldsThatAreNoNumberOrMissingGiveTheFileMessage)
                                     std::string("1\t33\t37\t9\tnan\t9\t6\n"), std::string("1\t33\t37\t9\t58\t9\n"),
                                     std::string("time\tskin\tcore\tw\tm\trh\tblood\n")}) {
         const BodyRead read = ReadBodyFile(dir.Write("body", good + line + good));
-        EXPECT_EQ(read.Error, kBodyFileError) << line;
+        EXPECT_EQ(read.Error, BodyFileError) << line;
     }
 
     const std::string blocks = FabricBlocks(2, 2, 2);
@@ -405,7 +405,7 @@ TEST(ResultFiles, UsedFieldsThatAreNoNumberOrMissingGiveTheFileMessage)
           std::string("1\t0\t1.5\t1\t1\t0\t43\t0\t30\t0\n"), std::string("1\tthin\t0\t1\t1\t0\t43\t0\t30\t0\n"),
           std::string("1\t0\t0\t1\t1\t0\t43\n")}) {
         const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line + blocks), kLayers);
-        EXPECT_EQ(read.Error, kFabricFileError) << line;
+        EXPECT_EQ(read.Error, FabricFileError) << line;
     }
 }
 
@@ -413,11 +413,11 @@ TEST(ResultFiles, TimeThatGoesBackGivesTheFileMessageAndEqualTimesStay)
 {
     TempFolder dir;
     const std::string run = BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7) + BodyLine(1, 35, 37, 58, 8);
-    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + run)).Error, kBodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + run)).Error, BodyFileError);
     EXPECT_EQ(ReadBodyFile(dir.Write("body", run + BodyLine(0.9995, 36, 37, 58, 9))).FrameCount(), 4);
 
     EXPECT_EQ(ReadFabricFile(dir.Write("fabric", FabricBlocks(3, 2, 2) + FabricBlocks(3, 2, 2)), kLayers).Error,
-              kFabricFileError);
+              FabricFileError);
 }
 
 } // namespace
