@@ -64,7 +64,6 @@ private:
     bool InCloseEvent = false;
 };
 
-// Main window for the main-window-size placement rule and as the owner of dialogs.
 // A control under its documented name (its object name), placed at a fixed rectangle of its
 // parent unless the rectangle is null (a layout places it then).
 template <class T>
@@ -83,6 +82,7 @@ T* Make(QWidget* parent, const char* name, const QRect& place, Args&&... args)
     return Named(new T(std::forward<Args>(args)..., parent), name, place);
 }
 
+// The main window, for the main-window-size placement rule and as the owner of dialogs.
 void SetMainForm(QWidget* form);
 QWidget* MainForm();
 
