@@ -206,6 +206,15 @@ const std::string& ComfortInputSample()
     return text;
 }
 
+// A fibre file: time, position and three values, two time blocks of two nodes.
+const char* const kFiberSample =
+    "0\t0\t0.012\t1.5E-05\t0.25\n"
+    "0\t0.05\t0.013\t1.6E-05\t0.5\n"
+    "0.5\t0\t0.0125\t-2E-06\t0.75\n"
+    "0.5\t0.05\t0.0131\t-3E-06\t1\n"
+    "1\t0\t0.0127\t-2.5E-06\t1.25\n"
+    "1\t0.05\t0.0133\t-3.5E-06\t1.5\n";
+
 // The most a case can hold: 50 garments of six layers.
 std::string MaximalEnvironment()
 {
@@ -313,6 +322,31 @@ CutFileRead ComfortRecords(std::string_view bytes)
     return rows;
 }
 
+// The plot window's rows of a request: time, position and the chosen value.
+CutFileRead PlotRows(std::string_view bytes, const PlotRequest& request)
+{
+    const PlotRead read = ParsePlotText(bytes, request);
+    CutFileRead rows{read.Error, {}};
+    for (const PlotPoint& p : read.Data.Points)
+        rows.Rows.push_back({p.Time, p.Position, p.Value});
+    return rows;
+}
+
+PlotRequest PlotOf(PlotSource source, int column, int layer = 0, int layers = 1, int rowsPerLayer = 0)
+{
+    PlotRequest request;
+    request.Source = source;
+    request.ValueColumn = column;
+    request.Layer = layer;
+    request.LayerCount = layers;
+    request.RowsPerLayer = rowsPerLayer;
+    return request;
+}
+
+CutFileRead PlottedFiber(std::string_view bytes) { return PlotRows(bytes, PlotOf(PlotSource::Fiber, 4)); }
+CutFileRead PlottedLastLayer(std::string_view bytes) { return PlotRows(bytes, PlotOf(PlotSource::Fabric, 9, 2, 3, 2)); }
+CutFileRead PlottedBody(std::string_view bytes) { return PlotRows(bytes, PlotOf(PlotSource::Body, 17)); }
+
 // The input picks a kind, its line ends (LF or CR LF) and the offset of the cut.
 void CutFile(std::string_view bytes)
 {
@@ -344,6 +378,9 @@ const std::vector<CutFileKind>& CutFileKinds()
         {"Fabrics.dat", kFabricsSample, FabricBlocks},
         {"Comfort.dat", kComfortSample, ComfortRows},
         {"BodyDataForComfort.dat", ComfortInputSample().c_str(), ComfortRecords},
+        {"a fibre file, plotted", kFiberSample, PlottedFiber},
+        {"Fabrics.dat, last layer plotted", kFabricsSample, PlottedLastLayer},
+        {"BodyProperty.dat, plotted", kBodySample, PlottedBody},
     };
     return kinds;
 }

@@ -153,46 +153,6 @@ TEST(PlotReader, ATimeGoingBackIsDamageAnEqualOneIsNot)
     EXPECT_TRUE(CountFabricLayers("5\t0\t0\t1\n5\t0\t1\t1\n3\t0\t0\t1\n").Damaged);
 }
 
-TEST(PlotReader, AFileCutAnywhereGivesAPrefixOfItsRowsOrItsMessage)
-{
-    struct Case {
-        std::string Text;
-        PlotRequest Request;
-    };
-    std::string body;
-    for (int t = 0; t < 4; ++t) {
-        body += std::to_string(0.25 * t);
-        for (int c = 1; c < 18; ++c)
-            body += "\t" + std::to_string(30 + t * 0.5 + c);
-        body += "\r\n";
-    }
-    const Case cases[] = {
-        {FiberRows({"0\t0\t0.012\t1.5E-05\t0.25", "0\t0.05\t0.013\t1.6E-05\t0.5", "0.5\t0\t0.0125\t-2E-06\t0.75",
-                    "0.5\t0.05\t0.0131\t-3E-06\t1"}),
-         Of(PlotSource::Fiber, 4)},
-        {FabricBlocks(3, 2, 2), FabricLayer(1, 2, 2, 9)},
-        {body, Of(PlotSource::Body, 17)},
-    };
-    for (const Case& c : cases) {
-        const PlotRead whole = ParsePlotText(c.Text, c.Request);
-        ASSERT_TRUE(whole.Ok());
-        for (std::size_t cut = 0; cut <= c.Text.size(); ++cut) {
-            const PlotRead read = ParsePlotText(std::string_view(c.Text).substr(0, cut), c.Request);
-            if (!read.Ok()) {
-                EXPECT_EQ(read.Error, PlotFileError(c.Request.Source)) << cut;
-                continue;
-            }
-            const auto& rows = read.Data.Points;
-            ASSERT_LE(rows.size(), whole.Data.Points.size()) << cut;
-            for (std::size_t i = 0; i < rows.size(); ++i) {
-                const PlotPoint& w = whole.Data.Points[i];
-                EXPECT_TRUE(rows[i].Time == w.Time && rows[i].Position == w.Position && rows[i].Value == w.Value)
-                    << "cut " << cut << " row " << i;
-            }
-        }
-    }
-}
-
 TEST(PlotReader, ARedrawParsesNothingAndAFailedFileIsReportedOncePerVersion)
 {
     TempFolder folder;
