@@ -194,6 +194,9 @@ private:
     void LoadStepGlyphs();
     void LoadFormPictures();
     void ShowLayerDialog(int layer);
+    // After a load: every dialog that shows a part of the case is refilled from it, in an order
+    // that matters (see the definition).
+    void RefillDialogs(bool bodyLoaded, bool membranesListed);
     // Opens a result file of the case folder in the text editor, or lets the user pick one.
     void OpenCaseTextFile(const QString& name);
     bool StagesReady() const;
