@@ -509,33 +509,22 @@ void TFurFea::TreeView1MouseUp(QTreeWidgetItem* node, Qt::MouseButton button)
     else if (node == TreeNode(tnControl)) ControlVariable1Click();
 }
 
-// ---- operations other windows call ------------------------------------------------------
+// ---- material dialogs --------------------------------------------------------------------
 
 void TFurFea::Fiber1Click()
 {
-    if (Case.FiberFirstOpen) {
-        Fiber->RHLabel->hide();
-        Fiber->RegainLabel->hide();
-        Case.FiberFirstOpen = false;
-    }
+    Fiber->HideLabelsOnFirstOpen();
     Fiber->ShowModal();
 }
 
 void TFurFea::Membrane1Click()
 {
-    if (Case.MembraneFirstOpen) {
-        Membrane->Label7->hide();
-        Membrane->Label8->hide();
-        Membrane->Label10->hide();
-        Membrane->Label9->hide();
-        Case.MembraneFirstOpen = false;
-    }
+    Membrane->HideLabelsOnFirstOpen();
     Membrane->ShowModal();
 }
 
 void TFurFea::Fabric1Click()
 {
-    FabricForm->FiberListBox->clear();
     FabricForm->FillMaterialLists();
     FabricForm->Show();
 }

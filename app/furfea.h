@@ -121,7 +121,7 @@ public:
     void TreeView1MouseUp(QTreeWidgetItem* node, Qt::MouseButton button);
     void FormActivate();
 
-    // Operations that other windows call.
+    // Opening the material dialogs; only handlers that no control invokes call these.
     void Fiber1Click();
     void Membrane1Click();
     void Fabric1Click();
