@@ -458,7 +458,7 @@ void TFurFea::DefineBoundaryCondition1Click()
 {
     Case.BoundaryShortcut = Case.BoundaryEnabled;
     if (Case.Activity.ScheduleChanged) {
-        AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
+        AppMessageBox(FinishEnvironmentMessage, "Information", MB_OK);
         return;
     }
     if (StagesReady()) {
@@ -477,7 +477,7 @@ void TFurFea::ControlVariable1Click()
 {
     Case.BoundaryShortcut = Case.BoundaryEnabled;
     if (Case.Activity.ScheduleChanged) {
-        AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
+        AppMessageBox(FinishEnvironmentMessage, "Information", MB_OK);
         return;
     }
     if (!StagesReady())

@@ -20,6 +20,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
+// The refusal of Save As, Simulation and the boundary and control openers while the environment
+// rows do not follow the schedule; Save As also gives it while no environment is defined.
+inline constexpr char FinishEnvironmentMessage[] = "Please finish the environment definition!";
+
 // Indices of the step pictures and of the step buttons.
 enum TStep { stActivity = 0, stEnvironment = 1, stGarment = 2, stBody = 3, stSimulation = 4,
              stResults = 5 };

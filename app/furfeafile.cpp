@@ -34,11 +34,11 @@ const QString CaseFileFilter = "simulate data file(.sdf)|*.sdf";
 QString MissingStep(const CaseModel& c)
 {
     if (c.Activity.ScheduleChanged)
-        return "Please finish the environment definition!";
+        return FinishEnvironmentMessage;
     if (!c.ActivityDefined)
         return "Please finish the activity definition!";
     if (!c.EnvironmentDefined)
-        return "Please finish the environment definition!";
+        return FinishEnvironmentMessage;
     if (!c.BodyDefined)
         return "Please finish the human body definition!";
     if (!c.ClothingDefined)
