@@ -15,6 +15,7 @@
 #include "casemodel/garmentstyles.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
+#include "materials/materialselect.h"
 #include "toolkit/application.h"
 #include "toolkit/keyfilter.h"
 #include "toolkit/pictures.h"

@@ -8,13 +8,13 @@
 #include "toolkit/forms.h"
 #include "casemodel/bodycalc.h"
 #include "casemodel/records.h"
-#include "materials/materialselect.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TRadioGroup;
+struct TBodyModelChoice;
 
 class TDefineBodyFrm : public TForm {
     Q_OBJECT
