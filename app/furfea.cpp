@@ -471,7 +471,7 @@ void TFurFea::DefineBoundaryCondition1Click()
 {
     Case.BoundaryShortcut = Case.BoundaryEnabled;
     if (Case.Activity.ScheduleChanged) {
-        AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
+        AppMessageBox(FinishEnvironmentMessage, "Information", MB_OK);
         return;
     }
     if (StagesReady()) {
@@ -490,7 +490,7 @@ void TFurFea::ControlVariable1Click()
 {
     Case.BoundaryShortcut = Case.BoundaryEnabled;
     if (Case.Activity.ScheduleChanged) {
-        AppMessageBox("Please finish the environment definition!", "Information", MB_OK);
+        AppMessageBox(FinishEnvironmentMessage, "Information", MB_OK);
         return;
     }
     if (!StagesReady())
@@ -522,33 +522,22 @@ void TFurFea::TreeView1MouseUp(QTreeWidgetItem* node, Qt::MouseButton button)
     else if (node == TreeNode(tnControl)) ControlVariable1Click();
 }
 
-// ---- operations other windows call ------------------------------------------------------
+// ---- material dialogs --------------------------------------------------------------------
 
 void TFurFea::Fiber1Click()
 {
-    if (Case.FiberFirstOpen) {
-        Fiber->RHLabel->hide();
-        Fiber->RegainLabel->hide();
-        Case.FiberFirstOpen = false;
-    }
+    Fiber->HideLabelsOnFirstOpen();
     Fiber->ShowModal();
 }
 
 void TFurFea::Membrane1Click()
 {
-    if (Case.MembraneFirstOpen) {
-        Membrane->Label7->hide();
-        Membrane->Label8->hide();
-        Membrane->Label10->hide();
-        Membrane->Label9->hide();
-        Case.MembraneFirstOpen = false;
-    }
+    Membrane->HideLabelsOnFirstOpen();
     Membrane->ShowModal();
 }
 
 void TFurFea::Fabric1Click()
 {
-    FabricForm->FiberListBox->clear();
     FabricForm->FillMaterialLists();
     FabricForm->Show();
 }

@@ -20,6 +20,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
+// The refusal of Save As, Simulation and the boundary and control openers while the environment
+// rows do not follow the schedule; Save As also gives it while no environment is defined.
+inline constexpr char FinishEnvironmentMessage[] = "Please finish the environment definition!";
+
 // Indices of the step pictures and of the step buttons.
 enum TStep { stActivity = 0, stEnvironment = 1, stGarment = 2, stBody = 3, stSimulation = 4,
              stResults = 5 };
@@ -121,7 +125,7 @@ public:
     void TreeView1MouseUp(QTreeWidgetItem* node, Qt::MouseButton button);
     void FormActivate();
 
-    // Operations that other windows call.
+    // Opening the material dialogs; only handlers that no control invokes call these.
     void Fiber1Click();
     void Membrane1Click();
     void Fabric1Click();
@@ -194,6 +198,9 @@ private:
     void LoadStepGlyphs();
     void LoadFormPictures();
     void ShowLayerDialog(int layer);
+    // After a load: every dialog that shows a part of the case is refilled from it, in an order
+    // that matters (see the definition).
+    void RefillDialogs(bool bodyLoaded, bool membranesListed);
     // Opens a result file of the case folder in the text editor, or lets the user pick one.
     void OpenCaseTextFile(const QString& name);
     bool StagesReady() const;

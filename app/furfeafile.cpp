@@ -34,11 +34,11 @@ const QString CaseFileFilter = "simulate data file(.sdf)|*.sdf";
 QString MissingStep(const CaseModel& c)
 {
     if (c.Activity.ScheduleChanged)
-        return "Please finish the environment definition!";
+        return FinishEnvironmentMessage;
     if (!c.ActivityDefined)
         return "Please finish the activity definition!";
     if (!c.EnvironmentDefined)
-        return "Please finish the environment definition!";
+        return FinishEnvironmentMessage;
     if (!c.BodyDefined)
         return "Please finish the human body definition!";
     if (!c.ClothingDefined)
@@ -158,34 +158,14 @@ void TFurFea::Load1Click()
     ShowCaseDir();
     SetStepPicture(stActivity, true);
 
-    // What each dialog is refilled from, taken before the contents are moved into the case.
+    // What the refill needs of the file, taken before the contents are moved into the case.
     const bool hasBody = contents.HasBody;
     const bool membranesListed = contents.MembranesListed;
     ApplyCaseFile(contents, Case);
+    RefillDialogs(hasBody, membranesListed);
 
-    if (hasBody) {
-        DefineBodyFrm->IsMale = Case.Body.IsMale;
-        DefineBodyFrm->IsFemale = Case.Body.IsFemale;
-        DefineBodyFrm->PutBodyValue(Case.Body);
-    }
-    if (!Case.Fluids.empty()) {
-        Fluid->LoadFluidList(Case.Fluids);
+    if (!Case.Fluids.empty())
         MarkTreeNode(tnScenario, "Fluids ");
-    }
-    // The library lists mirror the case's lists, also when a section was empty. The "OP" the
-    // case holds for fabric sides without a membrane is listed only when the file listed it,
-    // as at start-up.
-    Fiber->LoadFiberList(Case.Fibers);
-    Membrane->LoadMembraneList(membranesListed ? Case.Membranes : TList<MembraneType>());
-    FabricForm->FillMaterialLists();
-    FabricForm->LoadFabricList(Case.Fabrics);
-    GarmentForm->LoadGarmentList();
-    FabricLayerFrm->BuildLayerGrid();
-
-    // The schedule and the environment always show the case's stages, also when the file has
-    // none.
-    ActivityFrm->LoadActivitySchedule();
-    EnvironmentFrm->LoadEnvironmentGrids();
     if (!Case.Stages.empty()) {
         ImgBc0->setVisible(true);
         MarkTreeNode(tnBoundary, "Boundary Condition ");
@@ -193,6 +173,41 @@ void TFurFea::Load1Click()
     MarkTreeNode(tnControl, "Control Information ");
 
     AppMessageBox("Data file has been loaded successfully!", "Information", MB_OK);
+}
+
+void TFurFea::RefillDialogs(bool bodyLoaded, bool membranesListed)
+{
+    // The body first. It fills the physiology dialog too and marks it defined, so the body
+    // dialog's next OK keeps the loaded physiology instead of falling back to the defaults; it
+    // reports the body as shown (the tree node).
+    if (bodyLoaded)
+        DefineBodyFrm->PutBodyValue(Case.Body);
+    if (!Case.Fluids.empty())
+        Fluid->LoadFluidList(Case.Fluids);
+
+    // The library lists mirror the case's lists, also when a section was empty. The "OP" the
+    // case holds for fabric sides without a membrane is listed only when the file listed it,
+    // as at start-up.
+    Fiber->LoadFiberList(Case.Fibers);
+    Membrane->LoadMembraneList(membranesListed ? Case.Membranes : TList<MembraneType>());
+    // The fabric dialog's material lists before its fabric list: showing the last fabric picks
+    // its membranes out of the dialog's membrane boxes by name.
+    FabricForm->FillMaterialLists();
+    FabricForm->LoadFabricList(Case.Fabrics);
+
+    // The garment list before the layer grid. Rebuilding the garment list sets
+    // TGarmentForm::Changed ("the layer dialog's groups are stale"), and the layer dialog drops
+    // every layer assignment when it next opens with the flag set. BuildLayerGrid builds the
+    // groups for the rebuilt list from the loaded rows and clears the flag, so the loaded
+    // layers survive; it also reports the clothing step, which marks the garment step done.
+    GarmentForm->LoadGarmentList();
+    FabricLayerFrm->BuildLayerGrid();
+
+    // The schedule and the environment always show the case's stages, also when the file has
+    // none. The environment takes the loaded rows as the ones it shows, so its next OK without
+    // an edit keeps the loaded stages.
+    ActivityFrm->LoadActivitySchedule();
+    EnvironmentFrm->LoadEnvironmentGrids();
 }
 
 void TFurFea::BuildStages()

@@ -1,8 +1,9 @@
 #pragma once
 // The one simulation case the application edits: record lists, fixed records, the per-stage and
-// per-garment arrays, the case folder and the workflow flags. The main window owns it; dialogs
-// edit a copy of what they show and write it back on OK; the data-file writer, reader and the
-// stage builder take it whole.
+// per-garment arrays, the case folder and the workflow flags. The main window owns it. Most
+// dialogs edit a copy of what they show and write it back on OK; the material library dialogs
+// (fibre, membrane, fabric) change the case's lists at once, on Add, Update and Delete. The
+// data-file writer, reader and the stage builder take it whole.
 #include <cstdint>
 #include <string>
 #include <vector>

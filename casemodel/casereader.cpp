@@ -605,13 +605,11 @@ void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
         const StageType& st = *model.Stages[static_cast<std::size_t>(s)];
         const auto i = static_cast<std::size_t>(s);
         activity.ActivityIndex[i] = file.ActivityIndex[i];
-        activity.MetabolicRate[i] = st.MR;
         activity.Duration[i] = st.StageTime;
-        environment.Temperature[i] = st.OuterT_a;
         environment.Wind[i] = st.Wind;
         environment.Place[i] = file.Place[i];
-        environment.RH[i] = st.OuterRH * 100;
     }
+    CopyStageStateToRows(model);
     activity.StageCount = stageCount;
     activity.ScheduleChanged = false;
     environment.StageCount = stageCount;

@@ -1,9 +1,30 @@
 #include "casemodel/stagebuilder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
+const StageFieldDefault NewStageDefaults[8] = {
+    {&StageType::h_cC, 0.000239},  {&StageType::h_cU, 0.000239},  {&StageType::h_rC, 0.0001434},
+    {&StageType::h_rU, 0.0001434}, {&StageType::InnerVFL, 2e-20}, {&StageType::OuterVFL, 2e-20},
+    {&StageType::InnerG_rad, 0},   {&StageType::OuterG_rad, 0},
+};
+
+const MicroclimateFieldDefault NewMicroclimateDefaults[5] = {
+    {&FabricMicroclimate::hc0, 13.7},     {&FabricMicroclimate::hc1, 13.7}, {&FabricMicroclimate::hm0, 0.019359},
+    {&FabricMicroclimate::hm1, 0.019359}, {&FabricMicroclimate::hph, 13.7},
+};
+
 namespace {
+
+template <class Table, class Field>
+double DefaultIn(const Table& table, Field field)
+{
+    for (const auto& d : table)
+        if (d.Field == field)
+            return d.Value;
+    return NAN;
+}
 
 // Layers 3 to 5 (the lower garment's part) never give a microclimate.
 constexpr int MicroclimateLayers = 3;
@@ -13,15 +34,16 @@ std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight)
     auto m = std::make_shared<FabricMicroclimate>();
     m->InnerContact = tight ? "true" : "false";
     m->OuterContact = m->InnerContact;
-    m->hc0 = 13.7;
-    m->hc1 = 13.7;
-    m->hm0 = 0.019359;
-    m->hm1 = 0.019359;
-    m->hph = 13.7;
+    for (const MicroclimateFieldDefault& d : NewMicroclimateDefaults)
+        (*m).*d.Field = d.Value;
     return m;
 }
 
 } // namespace
+
+double NewStageDefault(double StageType::*field) { return DefaultIn(NewStageDefaults, field); }
+
+double NewMicroclimateDefault(double FabricMicroclimate::*field) { return DefaultIn(NewMicroclimateDefaults, field); }
 
 void RebuildStageSideLists(CaseModel& model)
 {
@@ -39,6 +61,17 @@ void RebuildStageSideLists(CaseModel& model)
         }
         model.InnerEnvironments.emplace_back(st.InnerT_a, st.InnerG_rad, st.InnerRH, st.InnerVFL);
         model.OuterEnvironments.emplace_back(st.OuterT_a, st.OuterG_rad, st.OuterRH, st.OuterVFL);
+    }
+}
+
+void CopyStageStateToRows(CaseModel& model)
+{
+    const std::size_t n = std::min<std::size_t>(model.Stages.size(), MaxStages);
+    for (std::size_t i = 0; i < n; ++i) {
+        const StageType& s = *model.Stages[i];
+        model.Activity.MetabolicRate[i] = s.MR;
+        model.Environment.Temperature[i] = s.OuterT_a;
+        model.Environment.RH[i] = s.OuterRH * 100;
     }
 }
 
@@ -67,14 +100,8 @@ void BuildStageList(CaseModel& model)
         st->OuterT_a = environment.Temperature[i];
         st->InnerRH = body.RH_sk;
         st->OuterRH = environment.RH[i] * 0.01;
-        st->InnerVFL = 2e-20;
-        st->OuterVFL = 2e-20;
-        st->InnerG_rad = 0;
-        st->OuterG_rad = 0;
-        st->h_cC = 0.000239;
-        st->h_cU = 0.000239;
-        st->h_rC = 0.0001434;
-        st->h_rU = 0.0001434;
+        for (const StageFieldDefault& d : NewStageDefaults)
+            (*st).*d.Field = d.Value;
         st->MR = activity.MetabolicRate[i];
         st->Wind = environment.Wind[i];
         st->CoolDown = false;

@@ -12,3 +12,26 @@ void BuildStageList(CaseModel& model);
 
 // Contact flags and inner and outer environment states, one entry per stage of the list.
 void RebuildStageSideLists(CaseModel& model);
+
+// The schedule's metabolic rates and the environment rows' air temperatures and relative
+// humidities (percent) from the stages, so that the activity and environment dialogs show what
+// the stages hold. Wind, durations, activities and places are left to the caller.
+void CopyStageStateToRows(CaseModel& model);
+
+// What the stage builder gives every new stage and microclimate besides the schedule's,
+// environment's and wearer's values, and what the boundary dialog's Default buttons put back.
+struct StageFieldDefault {
+    double StageType::*Field;
+    double Value;
+};
+struct MicroclimateFieldDefault {
+    double FabricMicroclimate::*Field;
+    double Value;
+};
+// The four transfer coefficients, the liquid volumetric fractions and the radiation.
+extern const StageFieldDefault NewStageDefaults[8];
+// hc0, hc1, hm0, hm1, hph, in this order.
+extern const MicroclimateFieldDefault NewMicroclimateDefaults[5];
+// The field's value in its table; NaN when it has none there.
+double NewStageDefault(double StageType::*field);
+double NewMicroclimateDefault(double FabricMicroclimate::*field);

@@ -13,10 +13,9 @@
 #include <optional>
 
 #include "app/commonfuc.h"
+#include "materials/materialselect.h"
 #include "materials/recordpform.h"
 #include "toolkit/application.h"
-#include "wearer/definebodyfrm.h"
-#include "wearer/physiologyfrm.h"
 
 TBodyPForm* BodyPForm = nullptr;
 
@@ -145,20 +144,20 @@ void TBodyPForm::Button1Click()
     if (!ok)
         return;
 
-    std::vector<std::pair<double BodyParameters::*, QString>> physiology;
+    TBodyRecordValues values;
     for (std::size_t i = 0; i < std::size(Rows); ++i)
         if (Rows[i].Field)
-            physiology.emplace_back(Rows[i].Field, ValueEdits[i]->text().trimmed());
-    PhysiologyFrm->PutBodyModelValues(physiology);
-
-    TBodyModelChoice choice;
+            values.Physiology.emplace_back(Rows[i].Field, ValueEdits[i]->text().trimmed());
+    TBodyModelChoice& choice = values.Wearer;
     choice.Race = Edit3->text();
     choice.Age = age;
     choice.Sex = RadioButton1->isChecked() ? 0 : (RadioButton2->isChecked() ? 1 : -1);
     choice.Weight = ValueEdit(WeightKey)->text().trimmed();
     if (weight && area && *weight > 0 && *area > 0)
         choice.Height = HeightFromDuBoisArea(*weight, *area);
-    DefineBodyFrm->PutBodyModel(choice);
+    for (const TBodyRecordReceiver* receiver : {&PhysiologyRecordReceiver(), &BodyRecordReceiver()})
+        if (*receiver)
+            (*receiver)(values);
     CloseAfterSelect(*this);
 }
 

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <stdexcept>
 
 #include "app/commonfuc.h"
 #include "app/namedlg.h"
@@ -896,37 +895,35 @@ void TFabricForm::btnDeleteClick()
     const int row = SelectedFabricRow();
     if (row < 0)
         return;
-    try {
-        CaseModel& c = TheCase();
-        const auto fabric = SelectedFabric();
-        const auto found = std::find(c.Fabrics.begin(), c.Fabrics.end(), fabric);
-        if (!fabric || found == c.Fabrics.end())
-            throw std::runtime_error("no such fabric");
-        // The confirmed layers and those being edited in the layer dialog.
-        std::vector<LayerPlace> used = LayersHolding(c.Layers.Rows, *fabric);
-        const std::vector<LayerPlace> edited = FabricLayerFrm->LayersHolding(*fabric);
-        used.insert(used.end(), edited.begin(), edited.end());
-        std::sort(used.begin(), used.end());
-        used.erase(std::unique(used.begin(), used.end()), used.end());
-        if (!used.empty() && AppMessageBox(UsedFabricQuestion(*fabric, used), "Information", MB_YESNO) != IDYES)
-            return;
-        // Layers that keep the record find it under no name.
-        fabric->Name.clear();
-        // A layer left with a nameless fabric could not be saved; it loses the fabric, and
-        // the clothing has to be finished again.
-        TakeFabricOutOfLayers(c.Layers.Rows, *fabric);
-        FabricLayerFrm->TakeFabricOut(*fabric);
-        if (!used.empty()) {
-            c.ClothingDefined = false;
-            ReportStepConfirmed(TCaseStep::Clothing);
-        }
-        c.BoundaryShortcut = false;
-        c.Fabrics.erase(found);
-        delete FabricListBox->takeItem(row);
-        ClearFabricFields();
-    } catch (...) {
+    CaseModel& c = TheCase();
+    const auto fabric = SelectedFabric();
+    const auto found = std::find(c.Fabrics.begin(), c.Fabrics.end(), fabric);
+    if (!fabric || found == c.Fabrics.end()) {
         AppMessageBox("Deletion Error!", "Delete Error", MB_OK);
+        return;
     }
+    // The confirmed layers and those being edited in the layer dialog.
+    std::vector<LayerPlace> used = LayersHolding(c.Layers.Rows, *fabric);
+    const std::vector<LayerPlace> edited = FabricLayerFrm->LayersHolding(*fabric);
+    used.insert(used.end(), edited.begin(), edited.end());
+    std::sort(used.begin(), used.end());
+    used.erase(std::unique(used.begin(), used.end()), used.end());
+    if (!used.empty() && AppMessageBox(UsedFabricQuestion(*fabric, used), "Information", MB_YESNO) != IDYES)
+        return;
+    // Layers that keep the record find it under no name.
+    fabric->Name.clear();
+    // A layer left with a nameless fabric could not be saved; it loses the fabric, and
+    // the clothing has to be finished again.
+    TakeFabricOutOfLayers(c.Layers.Rows, *fabric);
+    FabricLayerFrm->TakeFabricOut(*fabric);
+    if (!used.empty()) {
+        c.ClothingDefined = false;
+        ReportStepConfirmed(TCaseStep::Clothing);
+    }
+    c.BoundaryShortcut = false;
+    c.Fabrics.erase(found);
+    delete FabricListBox->takeItem(row);
+    ClearFabricFields();
 }
 
 void TFabricForm::FabricListBoxClick()

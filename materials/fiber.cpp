@@ -332,6 +332,21 @@ void TFiber::DrawRegain(const std::vector<double>& rh, const std::vector<double>
     RHLabel->show();
 }
 
+void TFiber::HideChartLabels()
+{
+    RHLabel->hide();
+    RegainLabel->hide();
+}
+
+void TFiber::HideLabelsOnFirstOpen()
+{
+    CaseModel& c = TheCase();
+    if (!c.FiberFirstOpen)
+        return;
+    HideChartLabels();
+    c.FiberFirstOpen = false;
+}
+
 void TFiber::PutFiberValue(const FiberType& fiber)
 {
     for (const PropertyRow& r : PropertyRows)
@@ -470,8 +485,7 @@ void TFiber::btnAddtoListClick()
     c.Fibers.push_back(fiber);
     FiberListBox->addItem(name);
     ResetInputs();
-    RHLabel->hide();
-    RegainLabel->hide();
+    HideChartLabels();
 }
 
 void TFiber::btnDeleteClick()
@@ -498,8 +512,7 @@ void TFiber::btnDeleteClick()
     delete FiberListBox->takeItem(FiberListBox->row(item));
     Modified = true;
     ResetInputs();
-    RHLabel->hide();
-    RegainLabel->hide();
+    HideChartLabels();
 }
 
 void TFiber::FiberListBoxClick()

@@ -29,6 +29,10 @@ public:
     // value, point count or table cell that is wrong.
     bool GetFiberValue(FiberType& fiber);
 
+    // The regain chart's axis labels stand for a shown curve; the first opening of a case has
+    // none, so they are hidden then (and the case remembers the dialog was opened).
+    void HideLabelsOnFirstOpen();
+
     static bool FiberNameExists(const TList<FiberType>& fibers, const std::string& name);
     // The name, the six values and both arrays.
     static void CopyFiber(const FiberType& source, FiberType& target);
@@ -84,6 +88,7 @@ private:
     // Blanks the values, leaves one empty table row and fills the chart with its brush.
     void ResetInputs();
     void DrawRegain(const std::vector<double>& rh, const std::vector<double>& regain);
+    void HideChartLabels();
 };
 
 extern TFiber* Fiber;

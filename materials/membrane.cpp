@@ -279,13 +279,27 @@ void TMembrane::ShowCurve(const Curve& curve, const TDoubleDynArray& temperature
     DrawCurveChart(*curve.Image, temperatures.Values(), 3, 3, values.Values());
 }
 
+void TMembrane::ShowChartLabels(bool shown)
+{
+    for (QLabel* label : {Label7, Label8, Label9, Label10})
+        label->setVisible(shown);
+}
+
+void TMembrane::HideLabelsOnFirstOpen()
+{
+    CaseModel& c = TheCase();
+    if (!c.MembraneFirstOpen)
+        return;
+    ShowChartLabels(false);
+    c.MembraneFirstOpen = false;
+}
+
 void TMembrane::PutMembraneValue(const MembraneType& membrane)
 {
     ThicknessText->setText(QString::fromStdString(FloatToStr(membrane.Thickness)));
     ShowCurve(Wvp(), membrane.WvpTemperatures, membrane.WvpValues);
     ShowCurve(Tr(), membrane.TrTemperatures, membrane.TrValues);
-    for (QLabel* label : {Label7, Label8, Label9, Label10})
-        label->show();
+    ShowChartLabels(true);
 }
 
 void TMembrane::LoadMembraneList(const TList<MembraneType>& membranes)
@@ -422,8 +436,7 @@ void TMembrane::btnAddtoListClick()
     c.Membranes.push_back(membrane);
     MemListBox->addItem(name);
     ResetInputs();
-    for (QLabel* label : {Label7, Label8, Label9, Label10})
-        label->hide();
+    ShowChartLabels(false);
 }
 
 void TMembrane::btnDeleteClick()
@@ -457,8 +470,7 @@ void TMembrane::btnDeleteClick()
     delete MemListBox->takeItem(MemListBox->row(item));
     Modified = true;
     ResetInputs();
-    for (QLabel* label : {Label7, Label8, Label9, Label10})
-        label->hide();
+    ShowChartLabels(false);
 }
 
 void TMembrane::MemListBoxClick()

@@ -31,6 +31,10 @@ public:
     // value, point count or table cell that is wrong.
     bool GetMembraneValue(MembraneType& membrane);
 
+    // The charts' axis labels stand for shown curves; the first opening of a case has none, so
+    // they are hidden then (and the case remembers the dialog was opened).
+    void HideLabelsOnFirstOpen();
+
     static bool MembraneNameExists(const TList<MembraneType>& membranes, const std::string& name);
     // Name, thickness and the four arrays.
     static void CopyMembrane(const MembraneType& source, MembraneType& target);
@@ -116,6 +120,7 @@ private:
     void ShowCurve(const Curve& curve, const TDoubleDynArray& temperatures, const TDoubleDynArray& values);
     // Blanks the inputs, leaves one empty row in both tables and fills both charts.
     void ResetInputs();
+    void ShowChartLabels(bool shown);
 };
 
 extern TMembrane* Membrane;

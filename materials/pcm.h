@@ -15,9 +15,9 @@ public:
 
     // Shows a PCM record's seven values.
     void PutPCMValue(const PCMType& pcm);
-    // Reads the seven edits in order into the record, stopping at the first that is empty or
-    // not a number (its message shown, the focus on it); true when all were read. Fields read
-    // before a failure are already written.
+    // Reads the seven edits in order, stopping at the first that is empty or not a number (its
+    // message shown, the focus on it). The record takes the values only when all were read; a
+    // failed read leaves it as it was.
     bool GetPCMValue(PCMType& pcm);
 
     void OKBtnClick();

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -152,6 +153,12 @@ TActivityFrm::TActivityFrm(QWidget* owner) : TForm(owner)
     connect(Button3, &QPushButton::clicked, this, Guard([this] { Button3Click(); }));
 
     FitRows();
+
+    // The "More" picker appends its choice here; a refusal keeps the picker open.
+    SetActivityChoiceReceiver([form = QPointer<TActivityFrm>(this)](const QString& name, QLineEdit* rateEdit,
+                                                                   int activityIndex) {
+        return form && form->AppendActivity(name, rateEdit, activityIndex);
+    });
 }
 
 // ---- names and rates --------------------------------------------------------------------

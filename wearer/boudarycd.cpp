@@ -19,6 +19,7 @@
 
 #include "app/commonfuc.h"
 #include "app/workflow.h"
+#include "casemodel/stagebuilder.h"
 #include "toolkit/application.h"
 #include "toolkit/keyfilter.h"
 #include "toolkit/messages.h"
@@ -42,18 +43,20 @@ struct StageEdit {
     Group Place;
     int Row;  // within its group
     KeyFilter Filter;
-    double DefaultValue;  // NAN: no Default button sets it
+    // The Default buttons' value (in the edit's unit) where a new stage has none
+    // (NewStageDefaults); NAN: no Default button sets it.
+    double DefaultValue;
 };
 
 const StageEdit StageEdits[] = {
     {"Convective heat transfer coefficient of uncovered body:", "H_cUEdit", &TBoudaryCD::H_cUEdit,
-     &StageType::h_cU, 1, "H_cU", Group::Transfer, 0, DecimalKeyPress, 0.000239},
+     &StageType::h_cU, 1, "H_cU", Group::Transfer, 0, DecimalKeyPress, NAN},
     {"Convective heat transfer coefficient of covered body:", "H_cCEdit", &TBoudaryCD::H_cCEdit,
-     &StageType::h_cC, 1, "H_cC", Group::Transfer, 1, DecimalKeyPress, 0.000239},
+     &StageType::h_cC, 1, "H_cC", Group::Transfer, 1, DecimalKeyPress, NAN},
     {"Linear radiant heat transfer coefficient of uncovered body:", "H_rUEdit", &TBoudaryCD::H_rUEdit,
-     &StageType::h_rU, 1, "H_rU", Group::Transfer, 2, DecimalKeyPress, 0.0001434},
+     &StageType::h_rU, 1, "H_rU", Group::Transfer, 2, DecimalKeyPress, NAN},
     {"Linear radiant heat transfer coefficient of covered body:", "H_rCEdit", &TBoudaryCD::H_rCEdit,
-     &StageType::h_rC, 1, "H_rC", Group::Transfer, 3, DecimalKeyPress, 0.0001434},
+     &StageType::h_rC, 1, "H_rC", Group::Transfer, 3, DecimalKeyPress, NAN},
     {"Metabolic Rate(W/m2):", "Mettxt", &TBoudaryCD::Mettxt, &StageType::MR, 1, "Metebolic rate", Group::State, 0,
      nullptr, NAN},
     {"Wind velocity(m.s-1):", "VelocityEdit", &TBoudaryCD::VelocityEdit, &StageType::Wind, 1, "Wind Velocity",
@@ -61,13 +64,20 @@ const StageEdit StageEdits[] = {
     {"Air temperature(deg.):", "AirTempText2", &TBoudaryCD::AirTempText2, &StageType::OuterT_a, 1,
      "Outer Air Temperature", Group::Environment, 0, SignedDecimalKeyPress, 25},
     {"Thermo radiation source(cal.cm-2):", "TherRadiationText2", &TBoudaryCD::TherRadiationText2,
-     &StageType::OuterG_rad, 1, "Outer Radiation Temperature", Group::Environment, 1, DecimalKeyPress, 0},
+     &StageType::OuterG_rad, 1, "Outer Radiation Temperature", Group::Environment, 1, DecimalKeyPress, NAN},
     {"Relative humidity(%):", "RHText2", &TBoudaryCD::RHText2, &StageType::OuterRH, 0.01,
      "Outer Relative Humidity", Group::Environment, 2, DecimalKeyPress, 65},
     {"Liquid volumetric fraction(cm.s-1):", "VFLText2", &TBoudaryCD::VFLText2, &StageType::OuterVFL, 1,
-     "Outer VFL", Group::Environment, 3, DecimalKeyPress, 2e-20},
+     "Outer VFL", Group::Environment, 3, DecimalKeyPress, NAN},
 };
 constexpr std::size_t ReadBeforeCoolDown = 6;
+
+// What a Default button puts into the edit: what a new stage gets, else the dialog's own.
+double EditDefault(const StageEdit& e)
+{
+    const double stage = NewStageDefault(e.Field);
+    return std::isnan(stage) ? e.DefaultValue : stage / e.Scale;
+}
 
 // The eight edits that a successful Update and a rebuild of the columns blank (the metabolic
 // rate, the wind and the cool-down keep what they show).
@@ -80,13 +90,12 @@ QLineEdit* TBoudaryCD::* const BlankedEdits[] = {
 constexpr int ColumnHeight = 168;
 constexpr int VisibleColumns = 4;
 
-// Message names of a column's five coefficient edits, and the values of the tab's Default.
+// Message names of a column's five coefficient edits.
 const char* const CoefficientNames[] = {"hc0", "hc1", "hm0", "hm1", "hph"};
 double FabricMicroclimate::* const CoefficientFields[] = {
     &FabricMicroclimate::hc0, &FabricMicroclimate::hc1, &FabricMicroclimate::hm0, &FabricMicroclimate::hm1,
     &FabricMicroclimate::hph,
 };
-constexpr double CoefficientDefaults[] = {13.7, 13.7, 0.019359, 0.019359, 13.7};
 const char* const DefaultContact = "false";
 
 QGroupBox* MakeGroup(QWidget* parent, const char* title)
@@ -480,14 +489,7 @@ void TBoudaryCD::UpdateBtnClick()
         return;
     // The activity and environment rows follow the stages, so their dialogs show what the
     // stages hold. The wind stays as the environment dialog has it.
-    CaseModel& c = TheCase();
-    const std::size_t n = std::min<std::size_t>(c.Stages.size(), MaxStages);
-    for (std::size_t i = 0; i < n; ++i) {
-        const StageType& s = *c.Stages[i];
-        c.Activity.MetabolicRate[i] = s.MR;
-        c.Environment.Temperature[i] = s.OuterT_a;
-        c.Environment.RH[i] = s.OuterRH * 100;
-    }
+    CopyStageStateToRows(TheCase());
 }
 
 void TBoudaryCD::CoolDownCheckBoxClick() { ShowCoolDownTime(CoolDownCheckBox->isChecked()); }
@@ -496,7 +498,7 @@ void TBoudaryCD::HDeFaultClick()
 {
     for (const StageEdit& e : StageEdits)
         if (e.Place == Group::Transfer)
-            (this->*e.Edit)->setText(EditText(e.DefaultValue));
+            (this->*e.Edit)->setText(EditText(EditDefault(e)));
 }
 
 void TBoudaryCD::EDefaultClick()
@@ -505,8 +507,8 @@ void TBoudaryCD::EDefaultClick()
     if (!TheCase().BodyModelOn())
         return;
     for (const StageEdit& e : StageEdits)
-        if (e.Place == Group::Environment && !std::isnan(e.DefaultValue))
-            (this->*e.Edit)->setText(EditText(e.DefaultValue));
+        if (e.Place == Group::Environment && !std::isnan(EditDefault(e)))
+            (this->*e.Edit)->setText(EditText(EditDefault(e)));
 }
 
 void TBoudaryCD::DefaultClick()
@@ -517,7 +519,7 @@ void TBoudaryCD::DefaultClick()
         column.OuterContactBox->setCurrentText(DefaultContact);
         const auto edits = column.CoefficientEdits();
         for (std::size_t k = 0; k < edits.size(); ++k)
-            edits[k]->setText(EditText(CoefficientDefaults[k]));
+            edits[k]->setText(EditText(NewMicroclimateDefault(CoefficientFields[k])));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@
 #include "casemodel/garmentstyles.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
+#include "materials/materialselect.h"
 #include "toolkit/application.h"
 #include "toolkit/keyfilter.h"
 #include "toolkit/pictures.h"
@@ -137,6 +139,12 @@ TDefineBodyFrm::TDefineBodyFrm(QWidget* owner) : TForm(owner)
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(Database, &QPushButton::clicked, this, Guard([this] { DatabaseClick(); }));
+
+    // A body model chosen in the database is shown as if the user had chosen it.
+    SetBodyRecordReceiver([form = QPointer<TDefineBodyFrm>(this)](const TBodyRecordValues& v) {
+        if (form)
+            form->PutBodyModel(v.Wearer);
+    });
 
     SexChanged = false;
     RadioGroup1Tag = RadioGroup1->ItemIndex();

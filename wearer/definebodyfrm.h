@@ -14,16 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TRadioGroup;
-
-// A body model chosen from the material database, as far as the database has it: an empty text,
-// no value or sex -1 leaves the dialog's own.
-struct TBodyModelChoice {
-    QString Race;                // a race text of the database
-    std::optional<double> Age;   // years
-    int Sex = -1;                // 0 male, 1 female
-    QString Weight;              // kg, as the database writes it
-    std::optional<double> Height;  // cm
-};
+struct TBodyModelChoice;
 
 class TDefineBodyFrm : public TForm {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "casemodel/firingrate.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"
+#include "materials/materialselect.h"
 #include "toolkit/application.h"
 
 TPhysiologyFrm* PhysiologyFrm = nullptr;
@@ -130,6 +132,12 @@ TPhysiologyFrm::TPhysiologyFrm(QWidget* owner) : TForm(owner)
     connect(Default, &QPushButton::clicked, this, Guard([this] { DefaultClick(); }));
     connect(btnClear, &QPushButton::clicked, this, Guard([this] { ClearPhysiologyEdits(); }));
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
+
+    // A body model chosen in the database brings its constants.
+    SetPhysiologyRecordReceiver([form = QPointer<TPhysiologyFrm>(this)](const TBodyRecordValues& v) {
+        if (form)
+            form->PutBodyModelValues(v.Physiology);
+    });
 
     SetClientSize(sizeHint().width(), sizeHint().height());
     SetPosition(TPosition::MainFormCenter);

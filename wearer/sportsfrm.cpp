@@ -6,12 +6,24 @@
 #include "casemodel/activities.h"
 #include "toolkit/application.h"
 #include "toolkit/radiogroup.h"
-#include "wearer/activityfrm.h"
 #include "wearer/ratespinedit.h"
 
 TSportsFrm* SportsFrm = nullptr;
 
 namespace {
+
+TActivityChoiceReceiver& ActivityChoiceReceiver()
+{
+    static TActivityChoiceReceiver receiver;
+    return receiver;
+}
+
+// Hands one choice on; true when it was taken or there is no one to take it.
+bool HandOn(const QString& name, QLineEdit* rateEdit, int activityIndex)
+{
+    const TActivityChoiceReceiver& receiver = ActivityChoiceReceiver();
+    return !receiver || receiver(name, rateEdit, activityIndex);
+}
 
 // A group of the activities first .. first+count-1 of the table.
 TRadioGroup* MakeGroup(QWidget* parent, const char* name, const char* title, int first, int count)
@@ -39,6 +51,12 @@ void TakeRate(TRadioGroup* clicked, TRadioGroup* other, int first, TRateSpinEdit
 }
 
 } // namespace
+
+TActivityChoiceReceiver SetActivityChoiceReceiver(TActivityChoiceReceiver receiver)
+{
+    std::swap(ActivityChoiceReceiver(), receiver);
+    return receiver;
+}
 
 TSportsFrm::TSportsFrm(QWidget* owner) : TForm(owner)
 {
@@ -86,12 +104,12 @@ void TSportsFrm::Button1Click()
     // A refused append (rate not a number, schedule full) keeps the window open with the
     // choice as it was.
     const int sport = SportsRadioGroup->ItemIndex();
-    if (sport >= 0 && !ActivityFrm->AppendActivity(QString::fromStdString(ActivityName(FirstSport + sport)),
-                                                   CSpinEdit1->Edit(), FirstSport + sport))
+    if (sport >= 0 && !HandOn(QString::fromStdString(ActivityName(FirstSport + sport)), CSpinEdit1->Edit(),
+                              FirstSport + sport))
         return;
     const int work = WorksRadioGroup->ItemIndex();
-    if (work >= 0 && !ActivityFrm->AppendActivity(QString::fromStdString(ActivityName(FirstWork + work)),
-                                                  CSpinEdit1->Edit(), FirstWork + work))
+    if (work >= 0 && !HandOn(QString::fromStdString(ActivityName(FirstWork + work)), CSpinEdit1->Edit(),
+                             FirstWork + work))
         return;
     EndWith(mrOk);
 }

@@ -1,12 +1,25 @@
 #pragma once
 // "More": sports and works that the activity dialog's schedule can take besides its everyday
-// activities. Ok appends the chosen one to that dialog's list.
+// activities. Ok hands the chosen one to a receiver, which the activity dialog registers.
+#include <QString>
+#include <functional>
+
 #include "toolkit/forms.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class TRadioGroup;
 class TRateSpinEdit;
+
+// What Ok hands on: the activity's name, its rate edit (the receiver reads it under its own
+// checks and messages) and its index in the activity table. False: the receiver refused the
+// choice, and the picker stays open with the choice as it was.
+using TActivityChoiceReceiver = std::function<bool(const QString& name, QLineEdit* rateEdit, int activityIndex)>;
+
+// Registers the receiver (an empty function unregisters); returns the one replaced. Without a
+// receiver a choice goes nowhere.
+TActivityChoiceReceiver SetActivityChoiceReceiver(TActivityChoiceReceiver receiver);
 
 class TSportsFrm : public TForm {
     Q_OBJECT

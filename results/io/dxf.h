@@ -69,8 +69,8 @@ public:
     DXF(const DXF&) = delete;
     DXF& operator=(const DXF&) = delete;
 
-    // 0 on success; -1 when the file cannot be opened or is no regular file (after writing
-    // "file not open" to the standard output). Replaces the token list.
+    // 0 on success; -1 when the file cannot be opened or is no regular file (Diagnostic then
+    // says "file not open"). Replaces the token list.
     int ReadDxfFile(const std::string& fileName);
     // 0 on success, -1 when an entity reader fails. Replaces the triangle list.
     int BuildTriangles();

@@ -103,6 +103,35 @@ TEST_F(BoundaryTest, UpdateStoresEveryValueUnderItsOwnKeyAndWritesTheEnvironment
     EXPECT_EQ(LinesAfter(SavedLines(), "Stage Name: $Stage3$", 9), expected.join("\n").toStdString());
 }
 
+// The three Default buttons give back what the stage builder gave the stage.
+TEST_F(BoundaryTest, TheDefaultButtonsPutBackWhatTheStageBuilderGave)
+{
+    DefineStagedCase(1);
+    FurFea->Case.ModelCode = ModelBody;
+    OpenBoundary([] {
+        const StageType built = *FurFea->Case.Stages[0];
+        std::vector<FabricMicroclimate> builtClimates;
+        for (const auto& m : built.Microclimates)
+            builtClimates.push_back(*m);
+        FillStage();
+        Dialog().HDeFault->click();
+        Dialog().EDefault->click();
+        Dialog().Default->click();
+        Dialog().UpdateBtn->click();
+
+        const StageType& s = *FurFea->Case.Stages[0];
+        for (double StageType::*field : {&StageType::h_cC, &StageType::h_cU, &StageType::h_rC, &StageType::h_rU,
+                                         &StageType::OuterVFL, &StageType::OuterG_rad})
+            EXPECT_EQ(s.*field, built.*field);
+        ASSERT_EQ(s.Microclimates.size(), builtClimates.size());
+        for (std::size_t m = 0; m < builtClimates.size(); ++m)
+            for (double FabricMicroclimate::*field : {&FabricMicroclimate::hc0, &FabricMicroclimate::hc1,
+                                                      &FabricMicroclimate::hm0, &FabricMicroclimate::hm1,
+                                                      &FabricMicroclimate::hph})
+                EXPECT_EQ((*s.Microclimates[m]).*field, builtClimates[m].*field) << m;
+    });
+}
+
 TEST_F(BoundaryTest, TheEditsFollowTheSelectionWhenItMovesByKeyAndUpdateStoresIntoTheStageShown)
 {
     DefineStagedCase(3);

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidgetItem>
+#include <functional>
+#include <vector>
 
 #include "app/openlinkfrm.h"
+#include "materials/fabriclayerfrm.h"
 #include "materials/fabricform.h"
 #include "materials/garmentform.h"
 #include "materials/membrane.h"
@@ -208,6 +214,57 @@ TEST_F(CaseFileTest, LoadRefillsTheCaseAndTheDialogsAndSavesBackTheSameBytes)
     messages.Expect("Data file has been saved successfully!");
     FurFea->SaveAs1Click();
     EXPECT_EQ(FileBytes(Path("again.sdf")), Golden());
+}
+
+// The dialogs refilled by a load must agree with each other whichever of them the user opens
+// first: the layer rows survive the garment dialog, the fabric dialog shows the layer's fabric,
+// the body dialog's OK keeps the loaded body, and only what the user changed differs.
+TEST_F(CaseFileTest, DialogsOpenedInEitherOrderAfterALoadSaveTheLoadedCase)
+{
+    auto layerButton = [] { return Control<QPushButton>(FabricLayerFrm, "LayerButton0_0"); };
+    auto pickFabricAndConfirm = [&] {
+        layerButton()->click();
+        RunModal(FabricLayerFrm, [] { FabricForm->OKBtn->click(); }, [] { FabricLayerFrm->OKBtn->click(); });
+    };
+    auto garmentThenNext = [] { RunModal(GarmentForm, [] { FurFea->GarmentBtnClick(); }, [] { GarmentForm->BitBtn1->click(); }); };
+    const std::vector<std::function<void()>> orders = {
+        [&] {
+            garmentThenNext();
+            pickFabricAndConfirm();
+        },
+        [&] {
+            RunModal(FabricLayerFrm, [] { FurFea->Garment1Click(); }, [&] { layerButton()->click(); });
+            RunModal(FabricLayerFrm, [] { FabricForm->OKBtn->click(); }, [] { FabricLayerFrm->OKBtn->click(); });
+            garmentThenNext();
+            FabricLayerFrm->OKBtn->click();
+        },
+    };
+    std::string expected = Golden().toStdString();
+    expected.replace(expected.find("OuterT_a: $20$"), 14, "OuterT_a: $23.5$");
+    // The body's OK works the DuBois area out of weight and height again.
+    expected.replace(expected.find("$18000.5$"), 9, "$18481.4$");
+    // The rebuilt stages take the cover ratio from the garment's style.
+    expected.replace(expected.find("ClothingCoverRatio: $0.4$"), 25, "ClothingCoverRatio: $0.6$");
+    for (std::size_t order = 0; order < orders.size(); ++order) {
+        SCOPED_TRACE(order);
+        FreshApplicationWindows();
+        ASSERT_TRUE(LoadCaseThroughTheMainWindow(Golden().toStdString(), Path("case.sdf")));
+        orders[order]();
+        RunModal(DefineBodyFrm, [] { FurFea->BodyBtnClick(); }, [] { DefineBodyFrm->OKBtn->click(); });
+        RunModal(EnvironmentFrm, [] { FurFea->EnvironmentBtnClick(); }, [] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(EnvironmentFrm->TemperatureTable, &press);
+            EnvironmentFrm->TemperatureTable->SetCell(0, 0, "23.5");
+            EnvironmentFrm->OkBtn->click();
+        });
+        const QString name = Path(QString("edited%1.sdf").arg(order));
+        ScriptedFileDialogs dialogs;
+        dialogs.Answer(name);
+        MessageRecorder messages;
+        messages.Expect("Data file has been saved successfully!");
+        FurFea->SaveAs1Click();
+        EXPECT_EQ(FileBytes(name).toStdString(), expected);
+    }
 }
 
 TEST_F(CaseFileTest, ADamagedFileChangesNothing)
