@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <stdexcept>
 
-#include "app/workflow.h"
+#include "dialogbase/workflow.h"
 #include "toolkit/application.h"
 #include "toolkit/folderbrowser.h"
 #include "toolkit/messages.h"

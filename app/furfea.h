@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "app/workflow.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/casemodel.h"
 #include "toolkit/pictures.h"
 

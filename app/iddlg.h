@@ -1,5 +1,5 @@
 #pragma once
-#include "app/namedlg.h"
+#include "dialogbase/namedlg.h"
 
 // Asks for an ID; the edit is empty at every show.
 class TIDDlg : public TPromptDlg {

@@ -32,7 +32,7 @@
 #include "app/splashform.h"
 #include "results/thermalcomfortfrm.h"
 #include "results/form1.h"
-#include "app/namedlg.h"
+#include "dialogbase/namedlg.h"
 #include "wearer/environmentfrm.h"
 #include "wearer/physiologyfrm.h"
 #include "wearer/sportsfrm.h"

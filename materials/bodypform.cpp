@@ -12,7 +12,7 @@
 #include <iterator>
 #include <optional>
 
-#include "app/commonfuc.h"
+#include "dialogbase/commonfuc.h"
 #include "materials/materialselect.h"
 #include "materials/recordpform.h"
 #include "toolkit/application.h"

@@ -18,9 +18,9 @@
 #include <cmath>
 #include <limits>
 
-#include "app/commonfuc.h"
-#include "app/namedlg.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/namedlg.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/fabricqueryform.h"

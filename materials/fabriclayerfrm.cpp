@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <algorithm>
 
-#include "app/workflow.h"
+#include "dialogbase/workflow.h"
 #include "materials/fabricform.h"
 #include "materials/garmentform.h"
 #include "toolkit/application.h"

@@ -15,9 +15,9 @@
 #include <cmath>
 #include <iterator>
 
-#include "app/commonfuc.h"
-#include "app/namedlg.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/namedlg.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/fabricform.h"
 #include "materials/fiberqueryform.h"

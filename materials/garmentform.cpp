@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/workflow.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/fabriclayerfrm.h"
 #include "toolkit/application.h"

@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/commonfuc.h"
-#include "app/namedlg.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/namedlg.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/fiber.h"
 #include "toolkit/application.h"

@@ -10,8 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/fiber.h"
 #include "toolkit/application.h"

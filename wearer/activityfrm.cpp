@@ -12,8 +12,8 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/activities.h"
 #include "casemodel/numformat.h"
 #include "toolkit/application.h"

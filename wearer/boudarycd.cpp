@@ -17,8 +17,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "wearer/columnpanels.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/stagebuilder.h"
 #include "toolkit/application.h"
 #include "toolkit/keyfilter.h"

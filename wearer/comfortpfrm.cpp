@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "toolkit/application.h"
 #include "toolkit/keyfilter.h"

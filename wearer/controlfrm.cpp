@@ -11,8 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "wearer/columnpanels.h"
+#include "dialogbase/workflow.h"
 #include "toolkit/application.h"
 
 TControlFrm* ControlFrm = nullptr;

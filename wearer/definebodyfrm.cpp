@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/garmentstyles.h"
 #include "casemodel/numformat.h"
 #include "materials/bodyqueryform.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/workflow.h"
+#include "dialogbase/workflow.h"
 #include "casemodel/activities.h"
 #include "casemodel/numformat.h"
 #include "toolkit/application.h"

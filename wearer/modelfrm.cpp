@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/commonfuc.h"
-#include "app/workflow.h"
+#include "dialogbase/commonfuc.h"
+#include "dialogbase/workflow.h"
 #include "toolkit/application.h"
 
 TModelFrm* ModelFrm = nullptr;

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "app/commonfuc.h"
+#include "dialogbase/commonfuc.h"
 #include "casemodel/numformat.h"
 
 namespace {

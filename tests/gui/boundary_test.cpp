@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/commonfuc.h"
+#include "dialogbase/commonfuc.h"
+#include "wearer/columnpanels.h"
 #include "casemodel/stagebuilder.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"

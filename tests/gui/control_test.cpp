@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "app/commonfuc.h"
+#include "dialogbase/commonfuc.h"
+#include "wearer/columnpanels.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "wearer/controlfrm.h"

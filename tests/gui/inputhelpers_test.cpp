@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <memory>
 
-#include "app/commonfuc.h"
+#include "dialogbase/commonfuc.h"
+#include "wearer/columnpanels.h"
 #include "tests/support/messagerecorder.h"
 
 namespace {

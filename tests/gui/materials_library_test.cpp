@@ -9,7 +9,7 @@
 #include <deque>
 
 #include "app/furfea.h"
-#include "app/namedlg.h"
+#include "dialogbase/namedlg.h"
 #include "casemodel/casefile.h"
 #include "materials/fiber.h"
 #include "materials/membrane.h"

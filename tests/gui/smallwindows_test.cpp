@@ -17,7 +17,7 @@
 
 #include "app/designatedirfrm.h"
 #include "app/furfea.h"
-#include "app/namedlg.h"
+#include "dialogbase/namedlg.h"
 #include "app/openlinkfrm.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"

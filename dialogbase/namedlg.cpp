@@ -1,4 +1,4 @@
-#include "app/namedlg.h"
+#include "dialogbase/namedlg.h"
 
 #include <QFrame>
 #include <QLabel>

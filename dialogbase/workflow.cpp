@@ -1,4 +1,4 @@
-#include "app/workflow.h"
+#include "dialogbase/workflow.h"
 
 namespace {
 
