@@ -451,9 +451,7 @@ void TFurFea::ToolButton12Click() { Form1->Show(); }
 void TFurFea::ToolButton14Click()
 {
     // Each run makes a further player; the global then refers to the newest one.
-    FrmMain = new TFrmMain(this);
-    FrmMain->setAttribute(Qt::WA_DeleteOnClose);
-    FrmMain->Show();
+    CreateFurtherPlayer()->Show();
 }
 
 void TFurFea::AVIClick()
@@ -661,9 +659,7 @@ void TFurFea::datavisualize1Click() { Form1->ShowModal(); }
 
 void TFurFea::virtualvisualize1Click()
 {
-    FrmMain = new TFrmMain(this);
-    FrmMain->setAttribute(Qt::WA_DeleteOnClose);
-    FrmMain->ShowModal();
+    CreateFurtherPlayer()->ShowModal();
 }
 
 void TFurFea::ShowLayerDialog(int layer)

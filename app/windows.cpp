@@ -223,3 +223,10 @@ std::vector<QWidget*> ApplicationWindows()
         windows.push_back(w.Get());
     return windows;
 }
+
+TFrmMain* CreateFurtherPlayer()
+{
+    FrmMain = new TFrmMain(Windows[0].Get());
+    FrmMain->setAttribute(Qt::WA_DeleteOnClose);
+    return FrmMain;
+}

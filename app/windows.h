@@ -5,6 +5,7 @@
 #include <vector>
 
 class QWidget;
+class TFrmMain;
 
 // When the windows after the main one are built.
 enum class TWindowBuild {
@@ -28,3 +29,7 @@ void DestroyApplicationWindows();
 // built (null before creation).
 std::size_t ApplicationWindowCount();
 std::vector<QWidget*> ApplicationWindows();
+
+// A further 3D player: "Animation" and the visualise command make a new one at each use. It
+// becomes the player the registry holds (the newest one) and deletes itself when it closes.
+TFrmMain* CreateFurtherPlayer();
