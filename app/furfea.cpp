@@ -231,6 +231,11 @@ void TFurFea::BuildPanels()
         new QTreeWidgetItem(root, QStringList(text));
     root->child(0)->setIcon(0, ImageList2.Icon(1));
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, Command(this, &TFurFea::TreeView1DblClick));
+    // A click (a left-button release over a node) opens the node's dialog.
+    connect(TreeView1, &QTreeWidget::itemClicked, this, Guard([this](QTreeWidgetItem* node, int) {
+                if (CompleteApplicationWindows())
+                    TreeView1MouseUp(node, Qt::LeftButton);
+            }));
 
     TotalTimeLabel = new QLabel("Total Time", central);
     TotalTimeLabel->setObjectName("TotalTimeLabel");

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QtTest/QTest>
 #include <vector>
 
 #include "app/furfea.h"
@@ -14,6 +15,7 @@
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "wearer/boudarycd.h"
+#include "wearer/definebodyfrm.h"
 
 namespace {
 
@@ -97,6 +99,20 @@ TEST_F(MainWindowTest, TreeDoubleClickOpensOnlyBoundaryAndControl)
     FurFea->TreeView1DblClick();
     ASSERT_EQ(log.Opened.size(), 1u);
     EXPECT_EQ(log.Opened[0], BoudaryCD);
+}
+
+TEST_F(MainWindowTest, AClickOnATreeNodeOpensItsDialog)
+{
+    FurFea->Case.ModelCode = ModelBodyAndPCM;
+    FurFea->show();
+    ModalLog log;
+    const QRect human = FurFea->TreeView1->visualItemRect(FurFea->TreeNode(tnHumanBody));
+    QTest::mouseClick(FurFea->TreeView1->viewport(), Qt::LeftButton, {}, human.center());
+    ASSERT_EQ(log.Opened.size(), 1u);
+    EXPECT_EQ(log.Opened[0], DefineBodyFrm);
+    // Another button opens nothing.
+    QTest::mouseClick(FurFea->TreeView1->viewport(), Qt::RightButton, {}, human.center());
+    EXPECT_EQ(log.Opened.size(), 1u);
 }
 
 TEST_F(MainWindowTest, NewChangesNothing)
