@@ -76,8 +76,7 @@ QString TForm4::Directory() const
 
 void TForm4::ShowFor(ResultFolderReceiver* receiver)
 {
-    Receiver = receiver;
-    ReceiverAlive = dynamic_cast<QObject*>(receiver);
+    Receiver.Set(receiver);
     Show();
 }
 

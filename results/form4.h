@@ -2,9 +2,9 @@
 // The result directory window ("dir"): browses for a result folder, lists the result files it
 // holds and hands the folder to the plot window with "Open". Browsing changes nothing in the
 // plot window; only "Open" does.
-#include <QPointer>
 
 #include "results/io/plotfiles.h"
+#include "results/windowlink.h"
 #include "toolkit/forms.h"
 
 class QComboBox;
@@ -53,9 +53,8 @@ protected:
 
 private:
     QString Directory() const;
-    ResultFolderReceiver* Receiver = nullptr;
-    QPointer<QObject> ReceiverAlive;  // the receiver as an object, null once it is gone
-    ResultFolderReceiver* Target() const { return ReceiverAlive ? Receiver : nullptr; }
+    WindowLink<ResultFolderReceiver> Receiver;  // null once the receiving window is gone
+    ResultFolderReceiver* Target() const { return Receiver.Get(); }
 };
 
 extern TForm4* Form4;

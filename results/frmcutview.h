@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "results/playerlink.h"
+#include "results/windowlink.h"
 #include "toolkit/forms.h"
 
 class TFrmCutView : public TForm {

@@ -5,6 +5,7 @@
 #include <QMetaObject>
 
 #include "results/playerlink.h"
+#include "results/windowlink.h"
 #include "toolkit/forms.h"
 
 class QComboBox;

@@ -2,8 +2,6 @@
 // The 3D player as the windows it opens see it: the cross-section window reads the frame it
 // draws, the data window hands over the result folder it read. Neither includes the player, and
 // neither keeps a player that has been closed.
-#include <QObject>
-#include <QPointer>
 #include <filesystem>
 
 #include "results/io/resultfiles.h"
@@ -36,24 +34,4 @@ public:
     // Takes over the result files of folder, with the environment already read there, and
     // reports the outcome itself.
     virtual void LoadResultData(const std::filesystem::path& folder, const EnvironmentData& environment) = 0;
-};
-
-// A window's interface held by another window that may outlive it: null from the moment the
-// window's object is destroyed. The interface must belong to a QObject.
-template <class Interface>
-class WindowLink {
-public:
-    void Set(Interface* target)
-    {
-        Target = target;
-        Alive = dynamic_cast<QObject*>(target);
-    }
-    Interface* Get() const { return Alive ? Target : nullptr; }
-    // The window as an object, to hear of its end; null once it is gone.
-    QObject* Object() const { return Alive.data(); }
-    explicit operator bool() const { return !Alive.isNull(); }
-
-private:
-    Interface* Target = nullptr;
-    QPointer<QObject> Alive;
 };
