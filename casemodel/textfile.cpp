@@ -42,6 +42,12 @@ std::vector<std::string_view> SplitLines(std::string_view text)
     return lines;
 }
 
+std::string_view WrittenLines(std::string_view text)
+{
+    const std::size_t lastEnd = text.rfind('\n');
+    return text.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+}
+
 namespace {
 
 // The file a path names once its symbolic links are followed (the path itself when it is none),

@@ -11,6 +11,11 @@ bool ReadWholeFile(const std::string& path, std::string& contents);
 // The lines of a text, without their line ends. A last line without a line end counts too.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// The text up to and with its last line end. What follows it is a line that a program writing the
+// file has not finished, so a reader of such a file leaves it out and never reads a half-written
+// number as a whole one.
+std::string_view WrittenLines(std::string_view text);
+
 // Replaces the file's contents as a whole: the text goes to a temporary file beside it, is synced
 // to the disk and then takes the file's place in one rename, so a failure at any point leaves the
 // old file as it was and no temporary file behind. A symbolic link keeps pointing where it did:

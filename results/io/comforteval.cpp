@@ -167,10 +167,7 @@ ComfortColumns FuzzyComfortEvaluation(const FiringRateCoefficients& k, const Com
 ParsedComfortInput ParseComfortInput(std::string_view text)
 {
     ParsedComfortInput input;
-    // Only lines with their line end: the text after the last one is still being written.
-    const std::size_t complete = text.rfind('\n');
-    std::vector<std::string_view> lines =
-        complete == std::string_view::npos ? std::vector<std::string_view>{} : SplitLines(text.substr(0, complete + 1));
+    std::vector<std::string_view> lines = SplitLines(WrittenLines(text));
     while (!lines.empty() && IsBlank(lines.back()))
         lines.pop_back();
     if (lines.empty())

@@ -22,16 +22,9 @@ constexpr float NoBound = std::numeric_limits<float>::infinity();
 ComfortSeries ParseComfortText(std::string_view text)
 {
     ComfortSeries series;
-    int lineNumber = 0;
-    for (std::size_t start = 0;;) {
-        const std::size_t newline = text.find('\n', start);
-        if (newline == std::string_view::npos)
-            break;  // still being written
-        std::string_view line = text.substr(start, newline - start);
-        start = newline + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    const std::vector<std::string_view> lines = SplitLines(WrittenLines(text));
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string_view line = lines[n];
         if (line.find_first_not_of(' ') == std::string_view::npos)
             continue;
         ComfortSample sample;
@@ -53,7 +46,7 @@ ComfortSeries ParseComfortText(std::string_view text)
         }
         if (!sound) {
             ComfortSeries damaged;
-            damaged.Error = std::string(ComfortFileError) + "\nLine " + std::to_string(lineNumber) + ".";
+            damaged.Error = std::string(ComfortFileError) + "\nLine " + std::to_string(n + 1) + ".";
             return damaged;
         }
         series.Samples.push_back(sample);

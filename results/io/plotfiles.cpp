@@ -93,12 +93,9 @@ bool IsBlankLine(std::string_view line)
     return true;
 }
 
-// A time more than this below the row before it goes back: two runs in one file, or damage.
-constexpr double TimeTolerance = 0.001;
-
 bool TimeGoesBack(double time, double before)
 {
-    return time < before - TimeTolerance;
+    return time < before - ResultTimeTolerance;
 }
 
 // The rows of one request, fed line after line.

@@ -88,10 +88,6 @@ FrameRow ToFrameRow(const std::array<double, KeptColumns>& values)
     return row;
 }
 
-// Rows of the frame files come in time order; a row may share its time with the one before
-// (within this much, minutes), never go back. Two runs written one after the other are damage.
-constexpr double TimeTolerance = 0.001;
-
 bool Whole(double value)
 {
     return value == std::floor(value);
@@ -141,14 +137,6 @@ bool ReadFile(const fs::path& file, std::string& contents)
     // A file still being written is taken as far as it was when its size was asked.
     contents.resize(static_cast<std::size_t>(in.gcount()));
     return !in.bad();
-}
-
-// What follows the last line end is a line the solver is still writing: it is left out, so a
-// half-written number is never read as a whole one.
-std::string_view WrittenLines(std::string_view text)
-{
-    const std::size_t lastEnd = text.rfind('\n');
-    return text.substr(0, lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
 }
 
 // The reader of a file's text applied to file, or the reader's message for a file that cannot be
@@ -321,7 +309,7 @@ BodyRead ReadBodyText(std::string_view text)
         if (present < KeptColumns)
             return fail(result.Frames.empty() ? CountMessage(BodyColumnsError, present) : BodyFileError);
         const double time = values[0];
-        if (damaged || time < 0 || (!result.Frames.empty() && time < previousTime - TimeTolerance))
+        if (damaged || time < 0 || (!result.Frames.empty() && time < previousTime - ResultTimeTolerance))
             return fail(BodyFileError);
         previousTime = time;
         const FrameRow row = ToFrameRow(values);
@@ -414,7 +402,7 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
         if (present == 0)
             continue;  // a line without fields is no row
         const double time = values[0], layer = values[2];
-        if (present < KeptColumns || damaged || time < 0 || (blockOpen && time < previousTime - TimeTolerance))
+        if (present < KeptColumns || damaged || time < 0 || (blockOpen && time < previousTime - ResultTimeTolerance))
             return fail(FabricFileError);
         previousTime = time;
         if (!blockOpen || time > blockEnd) {
@@ -424,7 +412,7 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
                 keepBlock();
             }
             blockOpen = true;
-            blockEnd = time + TimeTolerance;
+            blockEnd = time + ResultTimeTolerance;
         }
         // Layer indexes name the garments' layers. Within a block the layers come in order, so a
         // new layer follows the highest so far: one stray index cannot make the block grow.

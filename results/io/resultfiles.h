@@ -33,6 +33,11 @@ inline constexpr const char* EnvironmentFileName = "Environment.dat";
 inline constexpr const char* BodyFileName = "BodyProperty.dat";
 inline constexpr const char* FabricFileName = "Fabrics.dat";
 
+// Rows of the frame files and the fibre files come in time order: a row may share its time with
+// the one before (within this much, minutes), never go back. Two runs written one after the
+// other are damage.
+inline constexpr double ResultTimeTolerance = 0.001;
+
 // --- Fields ---
 
 // The field rule of "BodyProperty.dat" and "Fabrics.dat": every TAB ends a field (so two TABs in a
