@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-// Reads the whole file; false when it cannot be opened or read.
+// Reads the whole file; false when it is no regular file or cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
 // The lines of a text, without their line ends. A last line without a line end counts too.

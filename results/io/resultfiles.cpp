@@ -121,31 +121,13 @@ std::string CountMessage(const char* text, int count)
     return std::string(text) + std::to_string(count);
 }
 
-// The whole file in one read: result files run to tens of megabytes, and reading them must cost
-// little next to parsing them.
-bool ReadFile(const fs::path& file, std::string& contents)
-{
-    std::error_code ec;
-    if (file.empty() || !fs::is_regular_file(file, ec))
-        return false;
-    const std::uintmax_t size = fs::file_size(file, ec);
-    std::ifstream in(file, std::ios::binary);
-    if (ec || !in)
-        return false;
-    contents.resize(static_cast<std::size_t>(size));
-    in.read(contents.data(), static_cast<std::streamsize>(size));
-    // A file still being written is taken as far as it was when its size was asked.
-    contents.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
-}
-
 // The reader of a file's text applied to file, or the reader's message for a file that cannot be
 // read.
 template <typename Result, typename Reader>
 Result ReadWith(const fs::path& file, const char* message, Reader&& read)
 {
     std::string text;
-    if (ReadFile(file, text))
+    if (!file.empty() && ReadWholeFile(file.string(), text))
         return read(text);
     Result result;
     result.Error = message;
