@@ -195,18 +195,6 @@ TEST_F(ComfortFile, WritesOneLinePerCompleteRecord)
     EXPECT_EQ(Contents(Output()), "");
 }
 
-TEST_F(ComfortFile, MissingOrUnreadableInputIsReportedAndWritesNothing)
-{
-    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, "the file BodyDataForComfort.dat does not exist!");
-    EXPECT_FALSE(fs::exists(Output()));
-
-    fs::create_directory(Folder.Path() / ComfortInputName);  // a folder is no input file
-    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, ComfortInputMissing);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 1);
-}
-
 TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
 {
     Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
@@ -219,10 +207,24 @@ TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
 }
 
-TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
+TEST_F(ComfortFile, AMissingOrDamagedInputOrAFailedWriteIsReportedAndKeepsTheOldFile)
 {
-    Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_EQ(result.Message, "the file BodyDataForComfort.dat does not exist!");
+    EXPECT_FALSE(fs::exists(Output()));
+    fs::create_directory(Folder.Path() / ComfortInputName);  // a folder is no input file
+    EXPECT_EQ(EvaluateComfortFolder(Folder.Path(), DefaultFiringRates()).Message, ComfortInputMissing);
+    EXPECT_FALSE(fs::exists(Output()));
+    fs::remove(Folder.Path() / ComfortInputName);
+
+    std::string text = std::string(Header) + RecordText(SteadyRecord());
     Folder.Write("comfort.dat", "old\n");
+    Folder.Write(ComfortInputName, std::string(text).replace(text.find("\t35\t", text.find('\n', text.find('\n') + 1)), 4, "\t35x"));
+    EXPECT_EQ(EvaluateComfortFolder(Folder.Path(), DefaultFiringRates()).Message,
+              "No data or incorrect format in BodyDataForComfort.dat!\nLine 3.");  // the damage is in line 3
+    EXPECT_EQ(Contents(Output()), "old\n");
+
+    Folder.Write(ComfortInputName, text);
     // No file may grow: the write fails as on a full disk (even for the superuser).
     struct rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -230,25 +232,13 @@ TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
     struct rlimit none = saved;
     none.rlim_cur = 0;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
-    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(result.Message, "The file comfort.dat cannot be written!");
     EXPECT_EQ(Contents(Output()), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
-}
-
-TEST_F(ComfortFile, ADamagedInputIsSaidWithItsLineAndWritesNothing)
-{
-    std::string text = std::string(Header) + RecordText(SteadyRecord());
-    text.replace(text.find("\t35\t", text.find('\n', text.find('\n') + 1)), 4, "\t35x");  // line 3
-    Folder.Write(ComfortInputName, text);
-    Folder.Write("comfort.dat", "old\n");
-    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, "No data or incorrect format in BodyDataForComfort.dat!\nLine 3.");
-    EXPECT_EQ(result.Caption, "Error");
-    EXPECT_EQ(Contents(Output()), "old\n");
 }
 
 TEST_F(ComfortFile, ALinkedOutputHasItsTargetReplaced)
