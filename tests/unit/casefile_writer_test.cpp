@@ -61,21 +61,6 @@ TEST(CaseFileWriter, ControlSectionOfAOneStageCaseCarriesTheBuildersCoverRatio)
               GoldenFile("control_one_stage.sdf"));
 }
 
-TEST(CaseFileWriter, ControlWritesOneRatioLinePerStageOnly)
-{
-    CaseFixture c = FreshCase();
-    c.Model.Stages = {Stage("Stage1", 20, 0, 0.5, 60, 10), Stage("Stage2", 20, 0, 0.5, 60, 10),
-                      Stage("Stage3", 20, 0, 0.5, 60, 10)};
-    c.Model.Control.ClothingCoverRatio[3] = 0.123;
-    const std::string text = Section([&](std::ostream& o) { WriteControlSection(o, c.Model); });
-    std::size_t lines = 0;
-    for (std::size_t p = text.find("ClothingCoverRatio"); p != std::string::npos;
-         p = text.find("ClothingCoverRatio", p + 1))
-        ++lines;
-    EXPECT_EQ(lines, 3u);
-    EXPECT_EQ(text.find("0.123"), std::string::npos);
-}
-
 // What a refused save reports; empty when the case was written.
 std::string Refusal(const CaseFixture& c)
 {

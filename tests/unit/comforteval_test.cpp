@@ -74,69 +74,65 @@ std::string Contents(const fs::path& file)
 
 // Expected texts of columns 7 to 9 come from a separate implementation of the rules (not this
 // code); columns 1 to 6 are sums that can be checked by hand, as noted.
-TEST(FuzzyComfortEvaluation, WorkedRecordGivesItsPrintedColumns)
-{
-    EXPECT_EQ(Evaluated(DefaultFiringRates(), SteadyRecord()),
-              Line({"1.000000E+01", "9.080000E+01", "2.102000E+02", "6.920000E+01", "1.430000E+02",
-                    "1.982600E+02", "1.356200E+02", "9.000276E+01", "9.846510E+01", "5.273344E+01"}));
-}
-
-TEST(FuzzyComfortEvaluation, EveryTemperatureRangeUsesItsOwnCoefficients)
+TEST(FuzzyComfortEvaluation, RecordsGiveTheirPrintedColumns)
 {
     // Coefficients of the case, not the defaults: slot j is 0.05 (j + 1), negative when j % 3 == 0.
-    FiringRateCoefficients rates;
+    FiringRateCoefficients own;
     for (int j = 0; j < FiringRateSlotCount; ++j)
-        rates[j] = 0.05 * (j + 1) * (j % 3 == 0 ? -1 : 1);
+        own[j] = 0.05 * (j + 1) * (j % 3 == 0 ? -1 : 1);
     // Skin 10, 12, .., 48 (slope 2, which enters the dynamic terms) meets every skin range and its
-    // borders 24, 30, 40 and 44:
-    // Wsk = (-0.05 x 210 + 6 x 0.95) + (0.1 x 86 + 2 x 0.1) = 4.
+    // borders 24, 30, 40 and 44: Wsk = (-0.05 x 210 + 6 x 0.95) + (0.1 x 86 + 2 x 0.1) = 4.
     // The core meets every core range, the borders 28, 34.5, 40.5 and 43, and values outside.
     const double core[ComfortRecordEntries] = {21, 22, 25, 28, 30, 34.5, 36, 40.5, 42, 43,
                                                44, 20, 27.9, 28.1, 34.4, 34.6, 40.4, 40.6, 42.9, 0};
-    const ComfortRecord r = MakeRecord([&](std::size_t i, double& a, double& tsk, double& tcr, double& h) {
+    const ComfortRecord ranges = MakeRecord([&](std::size_t i, double& a, double& tsk, double& tcr, double& h) {
         a = 100;
         tsk = 10 + 2 * static_cast<double>(i);
         tcr = core[i];
         h = 0.3;
     });
-    EXPECT_EQ(Evaluated(rates, r),
-              Line({"1.000000E+02", "4.000000E+00", "6.724000E+01", "-3.225000E+01", "4.952500E+01",
-                    "6.091600E+01", "4.134750E+01", "9.791258E+01", "1.000000E+02", "1.616922E+01"}));
-}
-
-TEST(FuzzyComfortEvaluation, ColdSignalsAndEqualSignalsTakeTheColdBranch)
-{
-    // Skin 20 and core 30: Csk = 20 (0.47 x 20 - 1.07) = 166.6, Kc = 20 (-1.04 x 30 + 45.63) = 288.6.
+    // Skin 20 and core 30: Csk = 20 (0.47 x 20 - 1.07) = 166.6, Kc = 20 (-1.04 x 30 + 45.63) = 288.6;
+    // cold signals and equal ones take the cold branch.
     const ComfortRecord cold = MakeRecord([](std::size_t, double& a, double& tsk, double& tcr, double& h) {
         a = 2;
         tsk = 20;
         tcr = 30;
         h = 0.8;
     });
-    EXPECT_EQ(Evaluated(DefaultFiringRates(), cold),
-              Line({"2.000000E+00", "0.000000E+00", "1.246000E+02", "1.666000E+02", "2.886000E+02",
-                    "1.121400E+02", "2.764000E+02", "9.999999E+01", "9.999993E+01", "1.496231E+01"}));
-    // Every field 0: no signal at all, equal totals, V = 519.87 and W = 22.188.
-    EXPECT_EQ(Evaluated(DefaultFiringRates(), ComfortRecord{}),
-              Line({"0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00",
-                    "0.000000E+00", "0.000000E+00", "1.132232E-02", "5.270128E+01", "2.840621E+01"}));
-}
-
-TEST(FuzzyComfortEvaluation, RuleSetsOfStrengthZeroContributeNothing)
-{
     // So wet that every dampness membership is 0: "comfortable" and "acceptable" get strength 0
-    // and the index is the centroid of "uncomfortable" alone, clipped above all of its samples.
+    // and the index is the centroid of "uncomfortable" alone; with a sensation far off every scale
+    // too, all three strengths are 0 and the index is 0.
     ComfortRecord wet = SteadyRecord();
     wet.Moisture[ComfortRecordEntries - 1] = 1e300;
-    EXPECT_EQ(Evaluated(DefaultFiringRates(), wet),
-              Line({"1.000000E+01", "9.080000E+01", "2.102000E+02", "6.920000E+01", "1.430000E+02",
-                    "1.982600E+02", "1.356200E+02", "9.000276E+01", "0.000000E+00", "2.500000E+01"}));
-    // With a sensation far off every scale too, all three strengths are 0: the index is 0.
-    FiringRateCoefficients rates = DefaultFiringRates();
-    rates[0] = 1e6;
-    EXPECT_EQ(Evaluated(rates, wet),
-              Line({"1.000000E+01", "6.999993E+08", "2.102000E+02", "6.920000E+01", "1.430000E+02",
-                    "7.000012E+07", "1.356200E+02", "0.000000E+00", "0.000000E+00", "0.000000E+00"}));
+    FiringRateCoefficients far = DefaultFiringRates();
+    far[0] = 1e6;
+    const struct {
+        FiringRateCoefficients Rates;
+        ComfortRecord Record;
+        std::vector<const char*> Columns;
+    } cases[] = {
+        {DefaultFiringRates(), SteadyRecord(),
+         {"1.000000E+01", "9.080000E+01", "2.102000E+02", "6.920000E+01", "1.430000E+02", "1.982600E+02",
+          "1.356200E+02", "9.000276E+01", "9.846510E+01", "5.273344E+01"}},
+        {own, ranges,
+         {"1.000000E+02", "4.000000E+00", "6.724000E+01", "-3.225000E+01", "4.952500E+01", "6.091600E+01",
+          "4.134750E+01", "9.791258E+01", "1.000000E+02", "1.616922E+01"}},
+        {DefaultFiringRates(), cold,
+         {"2.000000E+00", "0.000000E+00", "1.246000E+02", "1.666000E+02", "2.886000E+02", "1.121400E+02",
+          "2.764000E+02", "9.999999E+01", "9.999993E+01", "1.496231E+01"}},
+        // Every field 0: no signal at all, equal totals, V = 519.87 and W = 22.188.
+        {DefaultFiringRates(), ComfortRecord{},
+         {"0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00", "0.000000E+00",
+          "0.000000E+00", "1.132232E-02", "5.270128E+01", "2.840621E+01"}},
+        {DefaultFiringRates(), wet,
+         {"1.000000E+01", "9.080000E+01", "2.102000E+02", "6.920000E+01", "1.430000E+02", "1.982600E+02",
+          "1.356200E+02", "9.000276E+01", "0.000000E+00", "2.500000E+01"}},
+        {far, wet,
+         {"1.000000E+01", "6.999993E+08", "2.102000E+02", "6.920000E+01", "1.430000E+02", "7.000012E+07",
+          "1.356200E+02", "0.000000E+00", "0.000000E+00", "0.000000E+00"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Evaluated(c.Rates, c.Record), Line(c.Columns)) << &c - cases;
 }
 
 TEST(ComfortInput, FieldsEndAtTabsOrLineEndsAndBadTextIsDamage)
@@ -199,18 +195,6 @@ TEST_F(ComfortFile, WritesOneLinePerCompleteRecord)
     EXPECT_EQ(Contents(Output()), "");
 }
 
-TEST_F(ComfortFile, MissingOrUnreadableInputIsReportedAndWritesNothing)
-{
-    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, "the file BodyDataForComfort.dat does not exist!");
-    EXPECT_FALSE(fs::exists(Output()));
-
-    fs::create_directory(Folder.Path() / ComfortInputName);  // a folder is no input file
-    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, ComfortInputMissing);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 1);
-}
-
 TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
 {
     Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
@@ -223,10 +207,24 @@ TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
 }
 
-TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
+TEST_F(ComfortFile, AMissingOrDamagedInputOrAFailedWriteIsReportedAndKeepsTheOldFile)
 {
-    Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
+    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    EXPECT_EQ(result.Message, "the file BodyDataForComfort.dat does not exist!");
+    EXPECT_FALSE(fs::exists(Output()));
+    fs::create_directory(Folder.Path() / ComfortInputName);  // a folder is no input file
+    EXPECT_EQ(EvaluateComfortFolder(Folder.Path(), DefaultFiringRates()).Message, ComfortInputMissing);
+    EXPECT_FALSE(fs::exists(Output()));
+    fs::remove(Folder.Path() / ComfortInputName);
+
+    std::string text = std::string(Header) + RecordText(SteadyRecord());
     Folder.Write("comfort.dat", "old\n");
+    Folder.Write(ComfortInputName, std::string(text).replace(text.find("\t35\t", text.find('\n', text.find('\n') + 1)), 4, "\t35x"));
+    EXPECT_EQ(EvaluateComfortFolder(Folder.Path(), DefaultFiringRates()).Message,
+              "No data or incorrect format in BodyDataForComfort.dat!\nLine 3.");  // the damage is in line 3
+    EXPECT_EQ(Contents(Output()), "old\n");
+
+    Folder.Write(ComfortInputName, text);
     // No file may grow: the write fails as on a full disk (even for the superuser).
     struct rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -234,25 +232,13 @@ TEST_F(ComfortFile, AFailedWriteIsReportedAndKeepsTheOldFile)
     struct rlimit none = saved;
     none.rlim_cur = 0;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
-    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(result.Message, "The file comfort.dat cannot be written!");
     EXPECT_EQ(Contents(Output()), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
-}
-
-TEST_F(ComfortFile, ADamagedInputIsSaidWithItsLineAndWritesNothing)
-{
-    std::string text = std::string(Header) + RecordText(SteadyRecord());
-    text.replace(text.find("\t35\t", text.find('\n', text.find('\n') + 1)), 4, "\t35x");  // line 3
-    Folder.Write(ComfortInputName, text);
-    Folder.Write("comfort.dat", "old\n");
-    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    EXPECT_EQ(result.Message, "No data or incorrect format in BodyDataForComfort.dat!\nLine 3.");
-    EXPECT_EQ(result.Caption, "Error");
-    EXPECT_EQ(Contents(Output()), "old\n");
 }
 
 TEST_F(ComfortFile, ALinkedOutputHasItsTargetReplaced)
