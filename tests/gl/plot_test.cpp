@@ -182,9 +182,19 @@ TEST_F(PlotWindowTest, ARedrawShowsTheQuantityLastShownAndViewStepsBuildUpUntilR
     EXPECT_EQ(Grab(Window->Panel1), left3);
 }
 
-TEST_F(PlotWindowTest, ValueTicksTakeTheirFormatFromTheQuantityOfTheTabDrawn)
+TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpenedAndTicksTakeTheFormatOfTheTabDrawn)
 {
     MessageRecorder messages;
+    messages.Expect("Please Open The Data Directionay!");
+    Window->RadioGroup1->SetItemIndex(2);  // clicking a quantity already says so
+    messages.Expect("Please Open The Data Directionay!");
+    Window->BitBtn1->click();
+    const QMatrix4x4 view = Window->ViewOf(TForm1::TabFabric);
+    Window->ToolButton8->click();
+    EXPECT_EQ(Window->ViewOf(TForm1::TabFabric), view);
+    EXPECT_TRUE(messages.AllConsumed());
+
+    // Once opened, value ticks take their format from the quantity of the tab drawn.
     WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2));
     Open(Dir.path());
     ShowQuantity(TForm1::TabFabric, 5);  // a temperature: fixed point
@@ -215,19 +225,6 @@ TEST_F(PlotWindowTest, OpeningAnotherFolderLeavesNothingOfTheOneBeforeToDraw)
     EXPECT_EQ(Window->Label9->text().toStdString(), "none");
     EXPECT_EQ(Window->State.Data.RowCount(), 0);
     EXPECT_EQ(Window->ComboBox2->count(), 0);
-}
-
-TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpened)
-{
-    MessageRecorder messages;
-    messages.Expect("Please Open The Data Directionay!");
-    Window->RadioGroup1->SetItemIndex(2);  // clicking a quantity already says so
-    messages.Expect("Please Open The Data Directionay!");
-    Window->BitBtn1->click();
-    const QMatrix4x4 view = Window->ViewOf(TForm1::TabFabric);
-    Window->ToolButton8->click();
-    EXPECT_EQ(Window->ViewOf(TForm1::TabFabric), view);
-    EXPECT_TRUE(messages.AllConsumed());
 }
 
 TEST_F(PlotWindowTest, DamagedFilesAreSaidOnceWithTheirOwnMessagesAndNothingIsDrawn)
