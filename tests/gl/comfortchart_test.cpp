@@ -91,7 +91,6 @@ TEST_F(ComfortChartTest, ADamagedFileIsSaidOnceAndDrawsNothing)
     Settle(500);
     EXPECT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(Label(15), "");
-    EXPECT_EQ(Label(22), "");
 
     WriteText(Dir.filePath("Comfort.dat"), Sample(0, 20) + Sample(5, 60));
     Settle(60);

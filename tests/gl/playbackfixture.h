@@ -35,6 +35,31 @@ public:
     double Now = 100000;
 };
 
+// "BodyProperty.dat" with frames rows one minute apart; column c (1..17) of every frame holds
+// value(c).
+inline void WriteBody(const std::filesystem::path& folder, int frames, const std::function<double(int)>& value)
+{
+    std::ofstream out(folder / BodyFileName, std::ios::trunc);
+    for (int f = 0; f < frames; ++f) {
+        out << f;
+        for (int c = 1; c < 18; ++c)
+            out << '\t' << value(c);
+        out << '\n';
+    }
+}
+// "Fabrics.dat" with the given layers and nodes per time block; node n of layer l has the
+// temperature temperature(l, n) in every frame, and every node the same humidity.
+inline void WriteFabric(const std::filesystem::path& folder, int frames, int layers, int nodes,
+                        const std::function<double(int, int)>& temperature, double humidity)
+{
+    std::ofstream out(folder / FabricFileName, std::ios::trunc);
+    for (int f = 0; f < frames; ++f)
+        for (int l = 0; l < layers; ++l)
+            for (int n = 0; n < nodes; ++n)
+                out << f << '\t' << 0.01 * n << '\t' << l << "\t0.01\t0.01\t0\t" << humidity << "\t0\t"
+                    << temperature(l, n) << "\t0\n";
+}
+
 class PlaybackTest : public AppTest {
 protected:
     void SetUp() override
@@ -64,40 +89,11 @@ protected:
         return FrmMain;
     }
 
-    std::filesystem::path Folder(const QString& name) const
-    {
-        return std::filesystem::path(QFile::encodeName(Temp.filePath(name)).toStdString());
-    }
     std::filesystem::path MakeSet(const QString& name, const ResultSetShape& shape)
     {
-        const std::filesystem::path folder = Folder(name);
+        const std::filesystem::path folder(QFile::encodeName(Temp.filePath(name)).toStdString());
         EXPECT_EQ(WriteResultSet(folder, shape), "");
         return folder;
-    }
-
-    // "BodyProperty.dat" with frames rows one minute apart; column c (1..17) of every frame holds
-    // value(c).
-    static void WriteBody(const std::filesystem::path& folder, int frames, const std::function<double(int)>& value)
-    {
-        std::ofstream out(folder / BodyFileName, std::ios::trunc);
-        for (int f = 0; f < frames; ++f) {
-            out << f;
-            for (int c = 1; c < 18; ++c)
-                out << '\t' << value(c);
-            out << '\n';
-        }
-    }
-    // "Fabrics.dat" with the given layers and nodes per time block; node n of layer l has the
-    // temperature temperature(l, n) in every frame, and every node the same humidity.
-    static void WriteFabric(const std::filesystem::path& folder, int frames, int layers, int nodes,
-                            const std::function<double(int, int)>& temperature, double humidity)
-    {
-        std::ofstream out(folder / FabricFileName, std::ios::trunc);
-        for (int f = 0; f < frames; ++f)
-            for (int l = 0; l < layers; ++l)
-                for (int n = 0; n < nodes; ++n)
-                    out << f << '\t' << 0.01 * n << '\t' << l << "\t0.01\t0.01\t0\t" << humidity << "\t0\t"
-                        << temperature(l, n) << "\t0\n";
     }
 
     void Load(TFrmMain* player, const std::filesystem::path& folder)
