@@ -506,12 +506,7 @@ void TForm1::SetupPanel(int index, TGLPanel* panel, bool is3D, float halfExtent)
     const bool comfort = index == TabBodyComfort;
     panel->OnInitialize = [this, &p, index] {
         // A new context: its glyph lists and plot list are made again.
-        QFont system("DejaVu Sans");
-        system.setPixelSize(12);
-        BuildBitmapFontLists(system, SystemGlyphs, 0, 255);
-        QFont label("DejaVu Sans");
-        label.setPixelSize(10);
-        BuildBitmapFontLists(label, LabelGlyphs, 0, 255);
+        BuildPlotFontLists(SystemGlyphs, LabelGlyphs);
         p.List = 0;
         // Only the plot State holds can be compiled again; the chart keeps its samples.
         if (index != TabBodyComfort)
