@@ -48,15 +48,9 @@ TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
     setObjectName("FiberPForm");
     SetCaption("Fiber");
 
-    std::vector<QLineEdit*> basic;
     GroupBox1 = BasicDataGroup(this, "Fiber Basic Data",
-                               {"FiberID:", "FiberName:", "FiberType:", "FiberPicture:", "Company:"}, basic);
-    GroupBox1->setObjectName("GroupBox1");
-    Edit1 = basic[0];
-    Edit2 = basic[1];
-    Edit3 = basic[2];
-    Edit4 = basic[3];
-    Edit5 = basic[4];
+                               {"FiberID:", "FiberName:", "FiberType:", "FiberPicture:", "Company:"},
+                               {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5});
 
     QGridLayout* grid = nullptr;
     GroupBox2 = ParameterGroup(this, "Parameters", ParameterRows(), grid, ValueEdits);
@@ -98,18 +92,12 @@ void TFiberPForm::PutRecord(const QStringList& basic, const std::map<QString, QS
 
 TFiberRecordValues TFiberPForm::SelectedValues() const
 {
-    TFiberRecordValues selected;
-    for (std::size_t i = 0; i < std::size(Rows); ++i)
-        if (Rows[i].Field)
-            selected.*Rows[i].Field = ValueEdits[i]->text().trimmed();
-    return selected;
+    return RecordValuesOf<TFiberRecordValues>(Rows, ValueEdits);
 }
 
 void TFiberPForm::Button1Click() { Close(); }
 
 void TFiberPForm::Button2Click()
 {
-    if (FiberRecordReceiver())
-        FiberRecordReceiver()(SelectedValues());
-    CloseAfterSelect(*this);
+    SelectAndClose(*this, FiberRecordReceiver(), SelectedValues());
 }
