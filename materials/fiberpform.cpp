@@ -58,17 +58,7 @@ TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
     grid->addWidget(new QLabel("Regain:", GroupBox2), tableRow, 0, Qt::AlignTop);
     FiberRegainTable = new TStringGrid(GroupBox2);
     FiberRegainTable->setObjectName("FiberRegainTable");
-    FiberRegainTable->SetColCount(3);
-    FiberRegainTable->SetRowCount(2);
-    FiberRegainTable->SetFixedRows(1);
-    FiberRegainTable->SetFixedCols(1);
-    FiberRegainTable->SetDefaultRowHeight(20);
-    FiberRegainTable->SetColWidth(0, 25);
-    FiberRegainTable->SetColWidth(1, 65);
-    FiberRegainTable->SetColWidth(2, 72);
-    FiberRegainTable->SetCell(1, 0, " RH");
-    FiberRegainTable->SetCell(2, 0, " Regain");
-    FiberRegainTable->SetCell(0, 1, "1");
+    FiberRegainTable->SetUpPointTable(20, 65, 72, " RH", " Regain");
     FiberRegainTable->setFixedSize(170, 48);
     grid->addWidget(FiberRegainTable, tableRow, 1, 1, 2);
 
