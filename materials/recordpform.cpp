@@ -1,5 +1,6 @@
 #include "materials/recordpform.h"
 
+#include "dialogbase/commonfuc.h"
 #include "toolkit/forms.h"
 
 #include <QBoxLayout>
@@ -101,10 +102,7 @@ void CloseAfterSelect(TForm& form)
 void LayOutRecordWindow(TForm& form, std::initializer_list<QObject*> parts,
                         std::initializer_list<QPushButton*> buttons)
 {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (QPushButton* b : buttons)
-        row->addWidget(b);
+    QHBoxLayout* row = MakeButtonRow({}, buttons);
     auto* main = new QVBoxLayout(&form);
     main->setContentsMargins(10, 10, 10, 10);
     for (QObject* part : parts) {
