@@ -55,17 +55,30 @@ static void BM_LoadModelsWithNormals(benchmark::State& state)
 }
 BENCHMARK(BM_LoadModelsWithNormals)->Unit(benchmark::kMillisecond);
 
-// One frame: the man in slacks and winter coat (the largest scene), turned a little, with the
-// legend and the room; arg 1 opens the cut plane.
-static void BM_DrawFrame(benchmark::State& state)
+namespace {
+
+// A shown player window; none, and the benchmark skipped, where it got no OpenGL context.
+std::unique_ptr<TFrmMain> ShownPlayer(benchmark::State& state)
 {
     auto player = std::make_unique<TFrmMain>();
     player->Show();
     QApplication::processEvents();
     if (!player->GLPanel->HasContext()) {
         state.SkipWithError("no OpenGL context (run under a display)");
-        return;
+        return nullptr;
     }
+    return player;
+}
+
+} // namespace
+
+// One frame: the man in slacks and winter coat (the largest scene), turned a little, with the
+// legend and the room; arg 1 opens the cut plane.
+static void BM_DrawFrame(benchmark::State& state)
+{
+    auto player = ShownPlayer(state);
+    if (!player)
+        return;
     player->IsFemale = 0;
     player->SelectedStyle = 2;
     player->ViewState = 3;
@@ -119,11 +132,11 @@ static void BM_PlaybackTick(benchmark::State& state)
     SteppedClock clock;
     TClock* previousClock = SetClock(&clock);
 
-    auto player = std::make_unique<TFrmMain>();
-    player->Show();
-    QApplication::processEvents();
-    if (!player->GLPanel->HasContext()) {
-        state.SkipWithError("no OpenGL context (run under a display)");
+    auto player = ShownPlayer(state);
+    if (!player) {
+        // The services must not go on pointing at this function's locals.
+        SetClock(previousClock);
+        SetMessageService(previousMessages);
         return;
     }
     player->LoadResultData(folder, ReadEnvironment(folder).Data);

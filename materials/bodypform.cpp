@@ -67,16 +67,9 @@ TBodyPForm::TBodyPForm(QWidget* owner) : TForm(owner)
     setObjectName("BodyPForm");
     SetCaption("HumanModel");
 
-    std::vector<QLineEdit*> basic;
     GroupBox1 = BasicDataGroup(this, "Model Basic Data",
                                {"ModelID:", "ModelFile:", "ModelNationality:", "ModelAge:", "ModelPicture:"},
-                               basic);
-    GroupBox1->setObjectName("GroupBox1");
-    Edit1 = basic[0];
-    Edit2 = basic[1];
-    Edit3 = basic[2];
-    Edit4 = basic[3];
-    Edit5 = basic[4];
+                               {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5});
     auto* gender = new QWidget(GroupBox1);
     RadioButton1 = new QRadioButton("Male", gender);
     RadioButton1->setObjectName("RadioButton1");
@@ -91,8 +84,9 @@ TBodyPForm::TBodyPForm(QWidget* owner) : TForm(owner)
     genderLayout->addWidget(RadioButton2);
     genderLayout->addStretch(1);
     auto* basicGrid = static_cast<QGridLayout*>(GroupBox1->layout());
-    basicGrid->addWidget(new QLabel("ModelGender:", GroupBox1), int(basic.size()), 0);
-    basicGrid->addWidget(gender, int(basic.size()), 1);
+    const int genderRow = basicGrid->rowCount();
+    basicGrid->addWidget(new QLabel("ModelGender:", GroupBox1), genderRow, 0);
+    basicGrid->addWidget(gender, genderRow, 1);
 
     QGridLayout* grid = nullptr;
     GroupBox2 = ParameterGroup(this, "Parameters", ParameterRows(), grid, ValueEdits);

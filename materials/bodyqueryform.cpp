@@ -11,6 +11,7 @@
 #include <QSqlQueryModel>
 #include <QTableView>
 
+#include "dialogbase/commonfuc.h"
 #include "materials/bodypform.h"
 #include "toolkit/application.h"
 
@@ -62,10 +63,7 @@ TBodyQueryForm::TBodyQueryForm(QWidget* owner) : TQueryFormBase(owner, BodyNatio
 
     Button1 = MakeButton("Button1", "Query");
     Button2 = MakeButton("Button2", "Clear");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    auto* buttons = MakeButtonRow({}, {Button1, Button2});
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
     Arrange(buttons);

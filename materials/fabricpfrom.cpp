@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <iterator>
 
 #include "materials/recordpform.h"
 #include "toolkit/application.h"
@@ -41,15 +40,9 @@ TFabricPFrom::TFabricPFrom(QWidget* owner) : TForm(owner)
     setObjectName("FabricPFrom");
     SetCaption("Fabric");
 
-    std::vector<QLineEdit*> basic;
     GroupBox1 = BasicDataGroup(this, "Fabric Basic Data",
-                               {"FabricID:", "FabricName:", "FabricType:", "FabricPicture:", "Company:"}, basic);
-    GroupBox1->setObjectName("GroupBox1");
-    Edit1 = basic[0];
-    Edit2 = basic[1];
-    Edit3 = basic[2];
-    Edit4 = basic[3];
-    Edit5 = basic[4];
+                               {"FabricID:", "FabricName:", "FabricType:", "FabricPicture:", "Company:"},
+                               {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5});
     auto* fibers = new QGroupBox("Fiber List", this);
     ListBox1 = new QListWidget(fibers);
     ListBox1->setObjectName("ListBox1");
@@ -78,17 +71,12 @@ void TFabricPFrom::PutRecord(const QStringList& basic, const std::map<QString, Q
 
 TFabricRecordValues TFabricPFrom::SelectedValues() const
 {
-    TFabricRecordValues selected;
-    for (std::size_t i = 0; i < std::size(Rows); ++i)
-        selected.*Rows[i].Field = ValueEdits[i]->text().trimmed();
-    return selected;
+    return RecordValuesOf<TFabricRecordValues>(Rows, ValueEdits);
 }
 
 void TFabricPFrom::Button1Click() { Close(); }
 
 void TFabricPFrom::Button2Click()
 {
-    if (FabricRecordReceiver())
-        FabricRecordReceiver()(SelectedValues());
-    CloseAfterSelect(*this);
+    SelectAndClose(*this, FabricRecordReceiver(), SelectedValues());
 }

@@ -193,19 +193,9 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     btnNewTable = MakeDialogButton(GroupBox2, "btnNewTable", "New Table");
     FiberRegainTable = new TStringGrid(GroupBox2);
     FiberRegainTable->setObjectName("FiberRegainTable");
-    FiberRegainTable->SetColCount(3);
-    FiberRegainTable->SetRowCount(2);
-    FiberRegainTable->SetFixedRows(1);
-    FiberRegainTable->SetFixedCols(1);
-    FiberRegainTable->SetDefaultRowHeight(17);
-    FiberRegainTable->SetColWidth(0, 25);
-    FiberRegainTable->SetColWidth(1, 65);
-    FiberRegainTable->SetColWidth(2, 72);
+    FiberRegainTable->SetUpPointTable(17, 65, 72, " RH", " Regain");
     FiberRegainTable->SetEditing(true);
     FiberRegainTable->SetCell(0, 0, " ");
-    FiberRegainTable->SetCell(1, 0, " RH");
-    FiberRegainTable->SetCell(2, 0, " Regain");
-    FiberRegainTable->SetNumberedRows(1);
     FiberRegainTable->setFixedSize(186, 200);
     FiberRegainTable->SetOnCellKeyPress([](char& key) { UnsignedNumberKeyPress(nullptr, key); });
 

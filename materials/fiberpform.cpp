@@ -48,15 +48,9 @@ TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
     setObjectName("FiberPForm");
     SetCaption("Fiber");
 
-    std::vector<QLineEdit*> basic;
     GroupBox1 = BasicDataGroup(this, "Fiber Basic Data",
-                               {"FiberID:", "FiberName:", "FiberType:", "FiberPicture:", "Company:"}, basic);
-    GroupBox1->setObjectName("GroupBox1");
-    Edit1 = basic[0];
-    Edit2 = basic[1];
-    Edit3 = basic[2];
-    Edit4 = basic[3];
-    Edit5 = basic[4];
+                               {"FiberID:", "FiberName:", "FiberType:", "FiberPicture:", "Company:"},
+                               {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5});
 
     QGridLayout* grid = nullptr;
     GroupBox2 = ParameterGroup(this, "Parameters", ParameterRows(), grid, ValueEdits);
@@ -64,17 +58,7 @@ TFiberPForm::TFiberPForm(QWidget* owner) : TForm(owner)
     grid->addWidget(new QLabel("Regain:", GroupBox2), tableRow, 0, Qt::AlignTop);
     FiberRegainTable = new TStringGrid(GroupBox2);
     FiberRegainTable->setObjectName("FiberRegainTable");
-    FiberRegainTable->SetColCount(3);
-    FiberRegainTable->SetRowCount(2);
-    FiberRegainTable->SetFixedRows(1);
-    FiberRegainTable->SetFixedCols(1);
-    FiberRegainTable->SetDefaultRowHeight(20);
-    FiberRegainTable->SetColWidth(0, 25);
-    FiberRegainTable->SetColWidth(1, 65);
-    FiberRegainTable->SetColWidth(2, 72);
-    FiberRegainTable->SetCell(1, 0, " RH");
-    FiberRegainTable->SetCell(2, 0, " Regain");
-    FiberRegainTable->SetCell(0, 1, "1");
+    FiberRegainTable->SetUpPointTable(20, 65, 72, " RH", " Regain");
     FiberRegainTable->setFixedSize(170, 48);
     grid->addWidget(FiberRegainTable, tableRow, 1, 1, 2);
 
@@ -98,18 +82,12 @@ void TFiberPForm::PutRecord(const QStringList& basic, const std::map<QString, QS
 
 TFiberRecordValues TFiberPForm::SelectedValues() const
 {
-    TFiberRecordValues selected;
-    for (std::size_t i = 0; i < std::size(Rows); ++i)
-        if (Rows[i].Field)
-            selected.*Rows[i].Field = ValueEdits[i]->text().trimmed();
-    return selected;
+    return RecordValuesOf<TFiberRecordValues>(Rows, ValueEdits);
 }
 
 void TFiberPForm::Button1Click() { Close(); }
 
 void TFiberPForm::Button2Click()
 {
-    if (FiberRecordReceiver())
-        FiberRecordReceiver()(SelectedValues());
-    CloseAfterSelect(*this);
+    SelectAndClose(*this, FiberRecordReceiver(), SelectedValues());
 }

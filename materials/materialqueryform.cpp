@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialogbase/commonfuc.h"
 #include "toolkit/application.h"
 
 void TDropDownComboBox::showPopup()
@@ -164,11 +165,7 @@ TMaterialQueryForm::TMaterialQueryForm(QWidget* owner, const TMaterialQueryLayou
     Button1 = MakeButton("Button1", "Query");
     Button2 = MakeButton("Button2", "Clear");
     Button3 = MakeButton("Button3", "Exit");
-    ButtonRow = new QHBoxLayout;
-    ButtonRow->addStretch(1);
-    ButtonRow->addWidget(Button1);
-    ButtonRow->addWidget(Button2);
-    ButtonRow->addWidget(Button3);
+    ButtonRow = MakeButtonRow({}, {Button1, Button2, Button3});
     connect(Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guard([this] { Button2Click(); }));
     connect(Button3, &QPushButton::clicked, this, Guard([this] { Button3Click(); }));

@@ -85,19 +85,9 @@ TMembrane::CurveWidgets TMembrane::BuildCurveGroup(const QString& title, const Q
     w.Preview = MakeDialogButton(w.Group, "", "Preview");
     w.New = MakeDialogButton(w.Group, "", "New Table");
     w.Table = new TStringGrid(w.Group);
-    w.Table->SetColCount(3);
-    w.Table->SetRowCount(2);
-    w.Table->SetFixedRows(1);
-    w.Table->SetFixedCols(1);
-    w.Table->SetDefaultRowHeight(17);
-    w.Table->SetColWidth(0, 25);
-    w.Table->SetColWidth(1, colWidth1);
-    w.Table->SetColWidth(2, colWidth2);
+    w.Table->SetUpPointTable(17, colWidth1, colWidth2, "   k", header);
     w.Table->SetEditing(true);
     w.Table->SetCell(0, 0, " ");
-    w.Table->SetCell(1, 0, "   k");
-    w.Table->SetCell(2, 0, header);
-    w.Table->SetNumberedRows(1);
     w.Table->setFixedSize(colWidth1 + colWidth2 + 25 + 22, 170);
     w.Table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The tables read no text of their own, so a second point in a cell is not held back.

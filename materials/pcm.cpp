@@ -94,12 +94,7 @@ TPCM::TPCM(QWidget* owner) : TForm(owner)
     OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
     btnExit = MakeDialogButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {btnQuery, btnSaveintoDB})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
-    for (QPushButton* b : {Default, btnClear, OKBtn, btnExit})
-        buttons->addWidget(b);
+    auto* buttons = MakeButtonRow({btnQuery, btnSaveintoDB}, {Default, btnClear, OKBtn, btnExit});
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

@@ -1,5 +1,6 @@
 #include "materials/recordpform.h"
 
+#include "dialogbase/commonfuc.h"
 #include "toolkit/forms.h"
 
 #include <QBoxLayout>
@@ -44,13 +45,13 @@ std::vector<QLineEdit*> AddParameterRows(QWidget* parent, QGridLayout* grid, int
 }
 
 QGroupBox* BasicDataGroup(QWidget* parent, const QString& caption, const std::vector<const char*>& labels,
-                          std::vector<QLineEdit*>& edits)
+                          const std::vector<QLineEdit**>& edits)
 {
     auto* group = new QGroupBox(caption, parent);
+    group->setObjectName("GroupBox1");
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(5);
-    edits.clear();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         auto* edit = new QLineEdit(group);
         edit->setObjectName(QString("Edit%1").arg(i + 1));
@@ -59,7 +60,8 @@ QGroupBox* BasicDataGroup(QWidget* parent, const QString& caption, const std::ve
         label->setBuddy(edit);
         grid->addWidget(label, int(i), 0);
         grid->addWidget(edit, int(i), 1);
-        edits.push_back(edit);
+        if (i < edits.size())
+            *edits[i] = edit;
     }
     grid->setColumnStretch(1, 1);
     return group;
@@ -100,10 +102,7 @@ void CloseAfterSelect(TForm& form)
 void LayOutRecordWindow(TForm& form, std::initializer_list<QObject*> parts,
                         std::initializer_list<QPushButton*> buttons)
 {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (QPushButton* b : buttons)
-        row->addWidget(b);
+    QHBoxLayout* row = MakeButtonRow({}, buttons);
     auto* main = new QVBoxLayout(&form);
     main->setContentsMargins(10, 10, 10, 10);
     for (QObject* part : parts) {

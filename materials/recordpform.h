@@ -2,6 +2,7 @@
 // What the three record windows of the material database share: the group of basic data (one
 // labelled edit per field of the found row) and the parameter rows, each a row of edits: the
 // database's name of the value, the value itself (the edit "Select" copies from) and its unit.
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -11,7 +12,6 @@
 
 class QGridLayout;
 class QGroupBox;
-class QLineEdit;
 class QPushButton;
 
 class QWidget;
@@ -33,6 +33,18 @@ std::vector<TParameterRow> ParameterRowsOf(const Entry (&entries)[N])
     return rows;
 }
 
+// The values shown in the parameter rows, trimmed, by the field of each entry of the window's
+// table that has one (its member Field; a null Field is not handed on).
+template <class Values, class Entry, std::size_t N>
+Values RecordValuesOf(const Entry (&entries)[N], const std::vector<QLineEdit*>& edits)
+{
+    Values selected;
+    for (std::size_t i = 0; i < N && i < edits.size(); ++i)
+        if (entries[i].Field)
+            selected.*entries[i].Field = edits[i]->text().trimmed();
+    return selected;
+}
+
 // The group "GroupBox2" of parameter rows; its grid (for rows of the window's own below them)
 // and the value edits in the rows' order.
 QGroupBox* ParameterGroup(QWidget* parent, const QString& caption, const std::vector<TParameterRow>& rows,
@@ -42,9 +54,10 @@ QGroupBox* ParameterGroup(QWidget* parent, const QString& caption, const std::ve
 std::vector<QLineEdit*> AddParameterRows(QWidget* parent, QGridLayout* grid, int firstRow,
                                          const std::vector<TParameterRow>& rows);
 
-// A group with the edits Edit1, Edit2, ... labelled in this order; the edits in `edits`.
+// The group "GroupBox1" of basic data: the edits Edit1, Edit2, ... labelled in this order, each
+// stored through the member pointer of the same place in `edits`.
 QGroupBox* BasicDataGroup(QWidget* parent, const QString& caption, const std::vector<const char*>& labels,
-                          std::vector<QLineEdit*>& edits);
+                          const std::vector<QLineEdit**>& edits);
 
 // Puts texts into edits in order (missing texts empty the edit).
 void ShowTexts(const std::vector<QLineEdit*>& edits, const QStringList& texts);
@@ -62,3 +75,12 @@ void LayOutRecordWindow(TForm& form, std::initializer_list<QObject*> parts,
 // After "Select": ends the record window's modal run with OK (its query window then closes too),
 // or closes it when it is not shown modally.
 void CloseAfterSelect(TForm& form);
+// "Select": hands the values to the dialog that registered the receiver (none may have), then
+// closes as above.
+template <class Receiver, class Values>
+void SelectAndClose(TForm& form, const Receiver& receiver, const Values& values)
+{
+    if (receiver)
+        receiver(values);
+    CloseAfterSelect(form);
+}

@@ -317,31 +317,32 @@ struct MeshTabNames {
     const char* ShowingLabel;
 };
 
+// The window's members one mesh tab's controls are stored in.
 struct MeshTab {
-    QToolBar* ToolBar;
-    std::array<QToolButton*, 7> Buttons;
-    TGLPanel* Panel;
-    QLabel* FileLabel;
-    QComboBox* FileCombo;
-    QGroupBox* ImageGroup;
-    QLabel* DataLabel;
-    TRadioGroup* Quantities;
-    QPushButton* ShowButton;
-    QPushButton* ColorButton;
-    QGroupBox* SectionGroup;
-    QRadioButton* TimeRadio;
-    QComboBox* TimeCombo;
-    QRadioButton* SpaceRadio;
-    QComboBox* SpaceCombo;
-    QPushButton* SectionButton;
-    QWidget* ShowingPanel;
-    QLabel* ShowingLabel;
+    QToolBar*& ToolBar;
+    std::array<QToolButton**, 7> Buttons;
+    TGLPanel*& Panel;
+    QLabel*& FileLabel;
+    QComboBox*& FileCombo;
+    QGroupBox*& ImageGroup;
+    QLabel*& DataLabel;
+    TRadioGroup*& Quantities;
+    QPushButton*& ShowButton;
+    QPushButton*& ColorButton;
+    QGroupBox*& SectionGroup;
+    QRadioButton*& TimeRadio;
+    QComboBox*& TimeCombo;
+    QRadioButton*& SpaceRadio;
+    QComboBox*& SpaceCombo;
+    QPushButton*& SectionButton;
+    QWidget*& ShowingPanel;
+    QLabel*& ShowingLabel;
 };
 
-MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& quantities, const TImageList& images)
+void BuildMeshTab(QWidget* page, const MeshTabNames& n, const MeshTab& t, const QStringList& quantities,
+                  const TImageList& images)
 {
     static const char* const hints[7] = {"Up", "Down", "Right", "Left", "Small", "Large", "Reset"};
-    MeshTab t;
     t.ToolBar = Make<QToolBar>(page, n.ToolBar, QRect(4, 2, n.PanelWidth, 30));
     t.ToolBar->setIconSize(QSize(images.Width, images.Height));
     for (int i = 0; i < 7; ++i) {
@@ -352,7 +353,7 @@ MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& qu
         if (n.Hints)
             b->setToolTip(hints[i]);
         t.ToolBar->addWidget(b);
-        t.Buttons[static_cast<std::size_t>(i)] = b;
+        *t.Buttons[static_cast<std::size_t>(i)] = b;
     }
     t.Panel = Make<TGLPanel>(page, n.Panel, QRect(4, 34, n.PanelWidth, 513));
     const int x = n.PanelWidth + 8, w = 852 - x;
@@ -383,7 +384,6 @@ MeshTab BuildMeshTab(QWidget* page, const MeshTabNames& n, const QStringList& qu
     t.ShowingLabel = Make<QLabel>(t.ShowingPanel, n.ShowingLabel, QRect(8, 22, w - 16, 70), NothingShown);
     t.ShowingLabel->setWordWrap(true);
     t.ShowingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return t;
 }
 
 } // namespace
@@ -397,37 +397,17 @@ void TForm1::BuildFabricTab()
                              "ComboBox5", "GroupBox1", "Label3", "RadioGroup1", "BitBtn1", "BitBtn2", "GroupBox2",
                              "RadioButton1", "ComboBox1", "RadioButton2", "ComboBox2", "BitBtn3", "Panel4",
                              "Showing Data:", "Label4"};
-    const MeshTab t = BuildMeshTab(TabSheet1, names, FabricQuantities, ImageList2);
-    ToolBar2 = t.ToolBar;
-    ToolButton3 = t.Buttons[0];
-    ToolButton4 = t.Buttons[1];
-    ToolButton5 = t.Buttons[2];
-    ToolButton6 = t.Buttons[3];
-    ToolButton7 = t.Buttons[4];
-    ToolButton8 = t.Buttons[5];
-    ToolButton1 = t.Buttons[6];
-    Panel1 = t.Panel;
-    Label1 = t.FileLabel;
-    ComboBox5 = t.FileCombo;
-    GroupBox1 = t.ImageGroup;
-    Label3 = t.DataLabel;
-    RadioGroup1 = t.Quantities;
-    BitBtn1 = t.ShowButton;
-    BitBtn2 = t.ColorButton;
-    GroupBox2 = t.SectionGroup;
-    RadioButton1 = t.TimeRadio;
-    ComboBox1 = t.TimeCombo;
-    RadioButton2 = t.SpaceRadio;
-    ComboBox2 = t.SpaceCombo;
-    BitBtn3 = t.SectionButton;
-    Panel4 = t.ShowingPanel;
-    Label4 = t.ShowingLabel;
+    const MeshTab t{ToolBar2,
+                    {&ToolButton3, &ToolButton4, &ToolButton5, &ToolButton6, &ToolButton7, &ToolButton8, &ToolButton1},
+                    Panel1, Label1, ComboBox5, GroupBox1, Label3, RadioGroup1, BitBtn1, BitBtn2, GroupBox2,
+                    RadioButton1, ComboBox1, RadioButton2, ComboBox2, BitBtn3, Panel4, Label4};
+    BuildMeshTab(TabSheet1, names, t, FabricQuantities, ImageList2);
     StatusBar1 = MakeStatusBar<5>(TabSheet1, "StatusBar1", QRect(0, 552, 856, 24), StatusBar1Panels,
                                   {{{"FabricNumber:", 100}, {"X:Thickness", 60}, {"Y:Time", 80}, {"Z:", 180},
                                     {"Current Directory:", 50}}});
 
     for (int i = 0; i < 7; ++i)
-        connect(t.Buttons[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
+        connect(*t.Buttons[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
                 Guard([this, i] { ToolButtonClick(TabFabric, static_cast<ViewStep>(i)); }));
     connect(BitBtn1, &QPushButton::clicked, this, Guard([this] { BitBtn1Click(); }));
     connect(BitBtn2, &QPushButton::clicked, this, Guard([this] { BitBtn2Click(); }));
@@ -448,36 +428,17 @@ void TForm1::BuildFibersTab()
                              "Label8", "RadioGroup2", "BitBtn4", "BitBtn5", "GroupBox4", "RadioButton3",
                              "ComboBox3", "RadioButton4", "ComboBox4", "BitBtn6", "Panel7",
                              "      Showing Data:", "Label9"};
-    const MeshTab t = BuildMeshTab(TabSheet2, names, FiberQuantities, ImageList2);
-    ToolBar1 = t.ToolBar;
-    ToolButton2 = t.Buttons[0];
-    ToolButton9 = t.Buttons[1];
-    ToolButton10 = t.Buttons[2];
-    ToolButton11 = t.Buttons[3];
-    ToolButton12 = t.Buttons[4];
-    ToolButton13 = t.Buttons[5];
-    ToolButton14 = t.Buttons[6];
-    Panel5 = t.Panel;
-    Label6 = t.FileLabel;
-    ComboBox6 = t.FileCombo;
-    GroupBox3 = t.ImageGroup;
-    Label8 = t.DataLabel;
-    RadioGroup2 = t.Quantities;
-    BitBtn4 = t.ShowButton;
-    BitBtn5 = t.ColorButton;
-    GroupBox4 = t.SectionGroup;
-    RadioButton3 = t.TimeRadio;
-    ComboBox3 = t.TimeCombo;
-    RadioButton4 = t.SpaceRadio;
-    ComboBox4 = t.SpaceCombo;
-    BitBtn6 = t.SectionButton;
-    Panel7 = t.ShowingPanel;
-    Label9 = t.ShowingLabel;
+    const MeshTab t{ToolBar1,
+                    {&ToolButton2, &ToolButton9, &ToolButton10, &ToolButton11, &ToolButton12, &ToolButton13,
+                     &ToolButton14},
+                    Panel5, Label6, ComboBox6, GroupBox3, Label8, RadioGroup2, BitBtn4, BitBtn5, GroupBox4,
+                    RadioButton3, ComboBox3, RadioButton4, ComboBox4, BitBtn6, Panel7, Label9};
+    BuildMeshTab(TabSheet2, names, t, FiberQuantities, ImageList2);
     StatusBar2 = MakeStatusBar<4>(TabSheet2, "StatusBar2", QRect(0, 552, 856, 24), StatusBar2Panels,
                                   {{{"X:Thickness", 60}, {"Y:Time", 80}, {"Z:", 180}, {"Current Directory:", 50}}});
 
     for (int i = 0; i < 7; ++i)
-        connect(t.Buttons[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
+        connect(*t.Buttons[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
                 Guard([this, i] { ToolButtonClick(TabFibers, static_cast<ViewStep>(i)); }));
     ToolBar1->installEventFilter(this);
     connect(BitBtn4, &QPushButton::clicked, this, Guard([this] { BitBtn4Click(); }));
@@ -545,12 +506,7 @@ void TForm1::SetupPanel(int index, TGLPanel* panel, bool is3D, float halfExtent)
     const bool comfort = index == TabBodyComfort;
     panel->OnInitialize = [this, &p, index] {
         // A new context: its glyph lists and plot list are made again.
-        QFont system("DejaVu Sans");
-        system.setPixelSize(12);
-        BuildBitmapFontLists(system, SystemGlyphs, 0, 255);
-        QFont label("DejaVu Sans");
-        label.setPixelSize(10);
-        BuildBitmapFontLists(label, LabelGlyphs, 0, 255);
+        BuildPlotFontLists(SystemGlyphs, LabelGlyphs);
         p.List = 0;
         // Only the plot State holds can be compiled again; the chart keeps its samples.
         if (index != TabBodyComfort)

@@ -94,12 +94,7 @@ TForm3::TForm3(QWidget* owner) : TForm(owner)
     GLView->setObjectName("GLView");
     GLView->setGeometry(0, 0, ViewWidth, ViewHeight);
     GLView->OnInitialize = [this] {
-        QFont system("DejaVu Sans");
-        system.setPixelSize(12);
-        BuildBitmapFontLists(system, SystemGlyphs, 0, 255);
-        QFont label("DejaVu Sans");
-        label.setPixelSize(10);
-        BuildBitmapFontLists(label, LabelGlyphs, 0, 255);
+        BuildPlotFontLists(SystemGlyphs, LabelGlyphs);
         InitGL2D(ProjectionWidth, ProjectionHeight);
     };
     GLView->OnPaint = [this] { FormPaint(); };

@@ -114,6 +114,16 @@ void BuildBitmapFontLists(const QFont& font, unsigned base, int first, int count
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
 }
 
+void BuildPlotFontLists(unsigned systemBase, unsigned labelBase)
+{
+    QFont system("DejaVu Sans");
+    system.setPixelSize(12);
+    BuildBitmapFontLists(system, systemBase, 0, 255);
+    QFont label("DejaVu Sans");
+    label.setPixelSize(10);
+    BuildBitmapFontLists(label, labelBase, 0, 255);
+}
+
 void DrawBitmapText(unsigned base, const char* text)
 {
     glListBase(base);

@@ -45,6 +45,9 @@ private:
 // (drawn with glBitmap at the current raster position, advancing it), so text is drawn with
 // glListBase(base) and glCallLists. Build them with the context current; they live with it.
 void BuildBitmapFontLists(const QFont& font, unsigned base, int first, int count);
+// The plots' two glyph sets over all 255 characters: the system font (12 pixels) at systemBase and
+// the smaller label font (10 pixels) at labelBase.
+void BuildPlotFontLists(unsigned systemBase, unsigned labelBase);
 // The plots' view: white background, depth test, and an orthographic box of the given half
 // extent along the shorter side of a width x height picture; black drawing colour.
 void SetUpPlotView(float halfExtent, int width, int height);

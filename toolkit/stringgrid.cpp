@@ -188,6 +188,22 @@ void TStringGrid::Rebuild()
             Refresh(c, r);
 }
 
+void TStringGrid::SetUpPointTable(int rowHeight, int xWidth, int yWidth, const QString& xCaption,
+                                  const QString& yCaption)
+{
+    SetColCount(3);
+    SetRowCount(2);
+    SetFixedRows(1);
+    SetFixedCols(1);
+    SetDefaultRowHeight(rowHeight);
+    SetColWidth(0, 25);
+    SetColWidth(1, xWidth);
+    SetColWidth(2, yWidth);
+    SetCell(1, 0, xCaption);
+    SetCell(2, 0, yCaption);
+    SetNumberedRows(1);
+}
+
 void TStringGrid::SetNumberedRows(int dataRows)
 {
     SetRowCount(FixedR + (dataRows < 0 ? 0 : dataRows));

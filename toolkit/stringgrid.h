@@ -73,6 +73,9 @@ private:
 public:
     // Point tables: a fixed header row, the row number in the fixed column 0, x in column 1 and
     // y in column 2.
+    // Makes the grid a point table of one empty numbered row: rows of rowHeight, the number
+    // column 25 wide, the x and y columns of the given widths under their captions.
+    void SetUpPointTable(int rowHeight, int xWidth, int yWidth, const QString& xCaption, const QString& yCaption);
     // dataRows numbered rows below the header with empty x and y cells.
     void SetNumberedRows(int dataRows);
     // One numbered row per point, x and y as edit texts; a y missing for an x stays empty.

@@ -41,11 +41,7 @@ TComfortPFrm::TComfortPFrm(QWidget* owner) : TForm(owner)
     btnExit->setDefault(true);
     Default = MakeDialogButton(this, "Default", "Default");
     BitBtn1 = MakeDialogButton(this, "BitBtn1", "Help");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Default);
-    buttons->addStretch(1);
-    buttons->addWidget(btnExit);
-    buttons->addWidget(BitBtn1);
+    auto* buttons = MakeButtonRow({Default}, {btnExit, BitBtn1});
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);

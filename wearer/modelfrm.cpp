@@ -45,10 +45,7 @@ TModelFrm::TModelFrm(QWidget* owner) : TForm(owner)
     OKBtn = MakeDialogButton(this, "OKBtn", "OK");
     OKBtn->setDefault(true);
     btnExit = MakeDialogButton(this, "btnExit", "Cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(btnExit);
+    auto* buttons = MakeButtonRow({}, {OKBtn, btnExit});
 
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(10, 10, 10, 10);
