@@ -16,21 +16,15 @@
 
 namespace {
 
-class ModelTest : public AppTest {};
+using ModelTest = AppTest;
 
-// Opens the dialog from the menu command, runs the script in it and returns which dialogs the
-// command opened.
+// Opens the model dialog from its menu command with the script; the dialogs the command opened.
 std::vector<TForm*> Opened(const std::function<void()>& command, const std::function<void()>& script = {})
 {
-    std::vector<TForm*> opened;
-    ScopedModalHook hook([&](TForm& form) {
-        opened.push_back(&form);
+    return ModalsOpenedBy(command, [&](TForm& form) {
         if (&form == ModelFrm && script)
             script();
-        return int(mrCancel);
     });
-    command();
-    return opened;
 }
 
 TEST_F(ModelTest, OkWithoutChangesKeepsTheModels)
