@@ -5,12 +5,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
-#include <functional>
 
 #include "app/furfea.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
-#include "toolkit/forms.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/activityfrm.h"

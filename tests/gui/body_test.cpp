@@ -4,23 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <functional>
-#include <sstream>
-#include <vector>
 
-#include "app/furfea.h"
-#include "casemodel/bodycalc.h"
-#include "casemodel/casefile.h"
 #include "materials/bodyqueryform.h"
 #include "materials/fiber.h"
 #include "materials/fiberqueryform.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
-#include "tests/support/messagerecorder.h"
-#include "tests/unit/casefile_cases.h"
-#include "toolkit/forms.h"
 #include "toolkit/radiogroup.h"
 #include "wearer/definebodyfrm.h"
 #include "wearer/physiologyfrm.h"

@@ -1,16 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogbase/commonfuc.h"
 #include "wearer/columnpanels.h"
 #include "casemodel/stagebuilder.h"
 #include "tests/gui/stagecase.h"
@@ -18,7 +12,6 @@
 #include "toolkit/stringgrid.h"
 #include "wearer/boudarycd.h"
 #include "wearer/controlfrm.h"
-#include "wearer/environmentfrm.h"
 
 namespace {
 

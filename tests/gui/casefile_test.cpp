@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QListWidget>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QToolButton>
-#include <QTreeWidgetItem>
-#include <functional>
-#include <vector>
 
 #include "app/openlinkfrm.h"
 #include "materials/fabriclayerfrm.h"

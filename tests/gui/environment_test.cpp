@@ -5,20 +5,12 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <functional>
 
-#include "app/furfea.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
-#include "tests/support/messagerecorder.h"
-#include "tests/support/scripted.h"
-#include "tests/unit/casefile_cases.h"
-#include "toolkit/forms.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/activityfrm.h"
-#include "wearer/environmentfrm.h"
 
 namespace {
 

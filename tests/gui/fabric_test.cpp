@@ -2,19 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <sstream>
 
 #include "app/furfea.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
-#include "materials/fiber.h"
-#include "materials/membrane.h"
 #include "materials/pcm.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"

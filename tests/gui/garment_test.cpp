@@ -4,17 +4,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <functional>
 
 #include "app/furfea.h"
-#include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"

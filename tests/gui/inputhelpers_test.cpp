@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <memory>
 
 #include "dialogbase/commonfuc.h"
 #include "wearer/columnpanels.h"

@@ -4,26 +4,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
-#include <functional>
-#include <sstream>
 
-#include "app/furfea.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
-#include "tests/support/messagerecorder.h"
-#include "tests/support/scripted.h"
-#include "tests/unit/casefile_cases.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 
@@ -172,7 +164,6 @@ TEST_F(LayerDialogTest, ALoadedBottomLayerCanBeChanged)
     m.Activity.ScheduleChanged = false;
     EXPECT_NE(SavedLines().indexOf("4layer Has Defined: $1$Fabric: $Wool$"), -1);
 }
-
 
 // The one-garment case of the golden file, dressed in "Cotton twill" (Cotton and Wool 60/40,
 // Goretex inside, no options) and holding "Fleece" (Polyester, Goretex outside, wetting and

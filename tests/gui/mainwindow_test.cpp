@@ -7,7 +7,6 @@
 #include "app/furfea.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
-#include "toolkit/forms.h"
 #include "wearer/boudarycd.h"
 #include "wearer/definebodyfrm.h"
 

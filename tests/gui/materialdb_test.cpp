@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QSqlQueryModel>
-#include <QSqlRecord>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <cmath>
-#include <functional>
-#include <map>
 
 #include "casemodel/numformat.h"
 #include "materials/bodypform.h"
@@ -21,8 +14,6 @@
 #include "materials/fabricqueryform.h"
 #include "materials/fiberpform.h"
 #include "materials/fiberqueryform.h"
-#include "materials/materialdb.h"
-#include "materials/materialselect.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/glpixels.h"
 #include "tests/support/messagerecorder.h"

@@ -3,14 +3,12 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <functional>
 
 #include "app/furfea.h"
 #include "materials/pcm.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
 #include "tests/support/appfixture.h"
-#include "toolkit/forms.h"
 #include "wearer/definebodyfrm.h"
 #include "wearer/modelfrm.h"
 

@@ -2,12 +2,10 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <functional>
 
 #include "app/furfea.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
-#include "toolkit/forms.h"
 #include "wearer/physiologyfrm.h"
 
 namespace {

@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>

@@ -3,18 +3,12 @@
 // still stops the start.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <set>
 #include <tuple>
-#include <vector>
 
 #include "app/furfea.h"
 #include "app/openlinkfrm.h"
@@ -28,7 +22,6 @@
 #include "tests/support/scripted.h"
 #include "tests/unit/casefile_cases.h"
 #include "toolkit/application.h"
-#include "toolkit/forms.h"
 #include "toolkit/radiogroup.h"
 #include "wearer/definebodyfrm.h"
 
