@@ -2,16 +2,13 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <functional>
 
 #include "app/furfea.h"
-#include "casemodel/firingrate.h"
 #include "results/io/comforteval.h"
 #include "results/thermalcomfortfrm.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/tempfolder.h"
-#include "toolkit/forms.h"
 #include "wearer/comfortpfrm.h"
 #include "wearer/initialfrm.h"
 #include "wearer/roomfrm.h"

@@ -3,11 +3,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "dialogbase/commonfuc.h"
 #include "wearer/columnpanels.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"

@@ -4,17 +4,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QTest>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <functional>
 
 #include "app/furfea.h"
-#include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
@@ -24,16 +21,7 @@
 
 namespace {
 
-void Click(QWidget* w)
-{
-    ASSERT_NE(w, nullptr);
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    const QPointF global = w->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-}
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
 // Runs the garment dialog from its step button with the script while it is shown.
 void RunGarmentDialog(const std::function<void()>& script)

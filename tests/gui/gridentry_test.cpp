@@ -2,23 +2,17 @@
 // sent to whatever has the focus.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <functional>
 
-#include "app/furfea.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
-#include "tests/support/messagerecorder.h"
-#include "toolkit/forms.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/activityfrm.h"
-#include "wearer/environmentfrm.h"
 #include "wearer/ratespinedit.h"
 
 namespace {

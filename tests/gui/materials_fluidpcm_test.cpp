@@ -6,18 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <functional>
-#include <iterator>
 
 #include "app/furfea.h"
 #include "materials/fabricform.h"
-#include "materials/fiber.h"
 #include "materials/fluid.h"
-#include "materials/membrane.h"
 #include "materials/pcm.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
-#include "toolkit/forms.h"
 
 namespace {
 

@@ -6,18 +6,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <deque>
 
 #include "app/furfea.h"
 #include "dialogbase/namedlg.h"
-#include "casemodel/casefile.h"
 #include "materials/fiber.h"
 #include "materials/membrane.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
 #include "toolkit/chart.h"
-#include "toolkit/forms.h"
 #include "toolkit/stringgrid.h"
 
 namespace {

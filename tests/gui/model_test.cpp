@@ -3,34 +3,26 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <functional>
 
 #include "app/furfea.h"
 #include "materials/pcm.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
 #include "tests/support/appfixture.h"
-#include "toolkit/forms.h"
 #include "wearer/definebodyfrm.h"
 #include "wearer/modelfrm.h"
 
 namespace {
 
-class ModelTest : public AppTest {};
+using ModelTest = AppTest;
 
-// Opens the dialog from the menu command, runs the script in it and returns which dialogs the
-// command opened.
+// Opens the model dialog from its menu command with the script; the dialogs the command opened.
 std::vector<TForm*> Opened(const std::function<void()>& command, const std::function<void()>& script = {})
 {
-    std::vector<TForm*> opened;
-    ScopedModalHook hook([&](TForm& form) {
-        opened.push_back(&form);
+    return ModalsOpenedBy(command, [&](TForm& form) {
         if (&form == ModelFrm && script)
             script();
-        return int(mrCancel);
     });
-    command();
-    return opened;
 }
 
 TEST_F(ModelTest, OkWithoutChangesKeepsTheModels)

@@ -3,17 +3,12 @@
 // still stops the start.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <set>
-#include <vector>
+#include <tuple>
 
 #include "app/furfea.h"
 #include "app/openlinkfrm.h"
@@ -22,11 +17,11 @@
 #include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
 #include "tests/support/appfixture.h"
+#include "tests/support/glpixels.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/support/scripted.h"
 #include "tests/unit/casefile_cases.h"
 #include "toolkit/application.h"
-#include "toolkit/forms.h"
 #include "toolkit/radiogroup.h"
 #include "wearer/definebodyfrm.h"
 
@@ -64,28 +59,14 @@ TEST_F(StartupTest, WindowsBuiltWhileIdleAreAllThereAndACommandBeforeThemFindsIt
 
     // A menu command chosen before any dialog exists.
     StartWithIdleBuild();
-    std::vector<TForm*> opened;
-    ScopedModalHook hook([&](TForm& form) {
-        opened.push_back(&form);
-        return int(mrCancel);
-    });
-    FurFea->findChild<QAction*>("Garment1")->trigger();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], FabricLayerFrm);
+    const auto opened = ModalsOpenedBy([] { FurFea->findChild<QAction*>("Garment1")->trigger(); });
+    EXPECT_EQ(opened, std::vector<TForm*>{FabricLayerFrm});
     ExpectEveryWindowBuilt();
 }
 
-// What the garment dialog shows on its first opening after the wearer became a man and a case
-// was loaded, all through the main window's controls.
-struct GarmentView {
-    int StylePanels;
-    std::vector<int> Styles;
-    bool ClothingDefined;
-    bool operator==(const GarmentView& o) const
-    {
-        return StylePanels == o.StylePanels && Styles == o.Styles && ClothingDefined == o.ClothingDefined;
-    }
-};
+// What the garment dialog shows (style panels, listed styles, clothing defined) on its first
+// opening after the wearer became a man and a case was loaded, all through the main window.
+using GarmentView = std::tuple<int, std::vector<int>, bool>;
 
 GarmentView FirstGarmentOpening(const QString& casePath)
 {
@@ -105,14 +86,14 @@ GarmentView FirstGarmentOpening(const QString& casePath)
         messages.Expect("Data file has been loaded successfully!", "Information");
         FurFea->findChild<QAction*>("Load1")->trigger();
     }
-    GarmentView view{};
+    GarmentView view;
     RunModal(
         GarmentForm, [] { FurFea->findChild<QToolButton*>("GarmentBtn")->click(); },
         [&] {
             const GarmentSet& g = FurFea->Case.GarmentList;
-            view.StylePanels = static_cast<int>(GarmentForm->StylePanels.size());
-            view.Styles.assign(g.StyleIndex.begin(), g.StyleIndex.begin() + g.GarmentCount);
-            view.ClothingDefined = FurFea->Case.ClothingDefined;
+            view = {static_cast<int>(GarmentForm->StylePanels.size()),
+                    std::vector<int>(g.StyleIndex.begin(), g.StyleIndex.begin() + g.GarmentCount),
+                    FurFea->Case.ClothingDefined};
         });
     return view;
 }
@@ -121,17 +102,12 @@ TEST_F(StartupTest, AGarmentDialogBuiltLateMatchesOneBuiltAtStart)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("case.sdf");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(GoldenFile("case_saved.sdf")));
-    }
+    WriteText(path, GoldenFile("case_saved.sdf"));
     const GarmentView atStart = FirstGarmentOpening(path);
     StartWithIdleBuild();
     const GarmentView late = FirstGarmentOpening(path);
     EXPECT_EQ(late, atStart);
-    EXPECT_GT(atStart.StylePanels, 0);
-    EXPECT_FALSE(atStart.Styles.empty());
+    EXPECT_FALSE(std::get<1>(atStart).empty());
 }
 
 void CopyFolder(const QString& from, const QString& to)
@@ -145,27 +121,33 @@ void CopyFolder(const QString& from, const QString& to)
     }
 }
 
-TEST_F(StartupTest, AMissingOrDamagedStylePictureStopsTheStartNamingIt)
+// A missing step or style picture, or one that is no picture, stops the start and is named.
+TEST_F(StartupTest, AMissingOrDamagedPictureStopsTheStartNamingIt)
 {
     QTemporaryDir dir;
+    const QString shipped = AppDir();
     for (const char* folder : {"Icon", "Style"})
-        CopyFolder(AppDir() + folder, dir.path() + "/" + folder);
-    const QString picture = dir.path() + "/Style/7.bmp";
+        CopyFolder(shipped + folder, dir.path() + "/" + folder);
     DestroyApplicationWindows();
     SetAssetRoot(dir.path());
-    for (const char* damage : {"missing", "damaged"}) {
-        QFile::remove(picture);
-        if (QString(damage) == "damaged") {
-            QFile file(picture);
+    for (const auto& [picture, damaged] : {std::pair<QString, bool>{"Style/7.bmp", false}, {"Style/7.bmp", true},
+                                           {"Icon/who2.bmp", false}}) {
+        SCOPED_TRACE(picture.toStdString() + (damaged ? " damaged" : " missing"));
+        QFile file(dir.path() + "/" + picture);
+        file.remove();
+        if (damaged) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write("BM not a picture");
+            file.close();
         }
         MessageRecorder messages;
         messages.AllowAny();
-        EXPECT_EQ(RunApplication(false), 1) << damage;
-        ASSERT_EQ(messages.Shown.size(), 1u) << damage;
-        EXPECT_TRUE(messages.Shown[0].Text.contains("Style/7.bmp")) << messages.Shown[0].Text.toStdString();
-        EXPECT_EQ(FurFea, nullptr) << damage;
+        EXPECT_EQ(RunApplication(false), 1);
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        EXPECT_TRUE(messages.Shown[0].Text.contains(picture)) << messages.Shown[0].Text.toStdString();
+        EXPECT_EQ(FurFea, nullptr);
+        file.remove();
+        ASSERT_TRUE(QFile::copy(shipped + picture, file.fileName()));
     }
     SetAssetRoot(QString());
 }

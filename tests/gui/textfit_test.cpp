@@ -4,24 +4,14 @@
 // path). A path that does not fit may be shortened in the middle, its whole text in the tooltip.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionViewItem>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <algorithm>
-#include <set>
-#include <string>
 
 #include "app/furfea.h"
 #include "app/windows.h"
@@ -32,7 +22,6 @@
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "toolkit/folderbrowser.h"
-#include "toolkit/forms.h"
 
 namespace {
 

@@ -4,13 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <stdexcept>
 
 #include "tests/support/messagerecorder.h"
 #include "toolkit/application.h"
 #include "toolkit/filedialogs.h"
 #include "toolkit/forms.h"
-#include "toolkit/keyfilter.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 

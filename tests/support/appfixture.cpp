@@ -46,6 +46,19 @@ int RunModal(TForm* form, const std::function<void()>& open, const std::function
     return form->ModalResult();
 }
 
+std::vector<TForm*> ModalsOpenedBy(const std::function<void()>& command, const std::function<void(TForm&)>& script)
+{
+    std::vector<TForm*> opened;
+    ScopedModalHook hook([&](TForm& form) {
+        opened.push_back(&form);
+        if (script)
+            script(form);
+        return int(mrCancel);
+    });
+    command();
+    return opened;
+}
+
 void ClickItem(QListWidget* list, int row)
 {
     list->setCurrentRow(row);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -21,6 +22,11 @@ class TForm;
 // Runs `open`, which shows `form` modally (itself or through a handler), and `script` while the
 // form is shown; the run returns mrNone unless the script ends it. The form's modal result.
 int RunModal(TForm* form, const std::function<void()>& open, const std::function<void()>& script);
+
+// Runs `command` and returns the forms it showed modally, in order; each is cancelled at once,
+// after `script` ran in it when one is given.
+std::vector<TForm*> ModalsOpenedBy(const std::function<void()>& command,
+                                   const std::function<void(TForm&)>& script = {});
 
 // Clicks a row of a list as the mouse does: it becomes current, then the click is reported.
 void ClickItem(QListWidget* list, int row);
