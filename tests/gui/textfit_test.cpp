@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "app/furfea.h"
 #include "app/windows.h"
@@ -25,18 +26,6 @@
 
 namespace {
 
-// The text as drawn: a single ampersand marks the shortcut and is not shown.
-QString Shown(const QString& text)
-{
-    QString shown;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size())
-            ++i;
-        shown += text[i];
-    }
-    return shown;
-}
-
 int Widest(const QFontMetrics& metrics, const QString& text)
 {
     int widest = 0;
@@ -46,11 +35,14 @@ int Widest(const QFontMetrics& metrics, const QString& text)
 }
 
 // A text that does not fit, as the failure names it.
+std::string Cut(QWidget* window, QWidget* control, const QString& text, const QString& why)
+{
+    return (window->objectName() + "." + control->objectName() + " \"" + text + "\": " + why).toStdString();
+}
+
 std::string Cut(QWidget* window, QWidget* control, const QString& text, int need, int room)
 {
-    return (window->objectName() + "." + control->objectName() + " \"" + text + "\": " + QString::number(need) +
-            " > " + QString::number(room))
-        .toStdString();
+    return Cut(window, control, text, QString::number(need) + " > " + QString::number(room));
 }
 
 void CheckLabel(QWidget* window, QLabel* label, std::set<std::string>& cuts)
@@ -70,9 +62,7 @@ void CheckLabel(QWidget* window, QLabel* label, std::set<std::string>& cuts)
     // A path shortened to fit keeps the whole path in its tooltip.
     const int dots = text.indexOf(QChar(0x2026));
     if (dots >= 0 && !label->toolTip().endsWith(text.mid(dots + 1)))
-        cuts.insert((window->objectName() + "." + label->objectName() + " \"" + text + "\": tooltip \"" +
-                     label->toolTip() + "\"")
-                        .toStdString());
+        cuts.insert(Cut(window, label, text, "tooltip \"" + label->toolTip() + "\""));
     const int need = Widest(metrics, text) + std::max(label->indent(), 0);
     if (need > room.width())
         cuts.insert(Cut(window, label, text, need, room.width()));
@@ -80,13 +70,15 @@ void CheckLabel(QWidget* window, QLabel* label, std::set<std::string>& cuts)
 
 void CheckButton(QWidget* window, QAbstractButton* button, std::set<std::string>& cuts)
 {
-    const QString text = Shown(button->text());
+    const QString text = button->text();
     if (text.isEmpty())
         return;
-    const int need = Widest(QFontMetrics(button->font()), text);
+    // On a button a single ampersand marks the shortcut and is not drawn.
+    const int need =
+        Widest(QFontMetrics(button->font()), QString(text).replace("&&", "\x01").remove('&').replace('\x01', '&'));
     QStyleOptionButton option;
     option.initFrom(button);
-    option.text = button->text();
+    option.text = text;
     option.icon = button->icon();
     option.iconSize = button->iconSize();
     int room = 0;
@@ -111,13 +103,8 @@ void CheckButton(QWidget* window, QAbstractButton* button, std::set<std::string>
 
 void CheckTree(QWidget* window, QTreeWidget* tree, std::set<std::string>& cuts)
 {
-    QList<QTreeWidgetItem*> items;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        items << tree->topLevelItem(i);
-    for (int i = 0; i < items.size(); ++i) {
-        QTreeWidgetItem* item = items[i];
-        for (int c = 0; c < item->childCount(); ++c)
-            items << item->child(c);
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        QTreeWidgetItem* item = *it;
         // Rows scrolled out of sight are not checked; a view that scrolls sideways gives its
         // rows their whole width.
         const QRect row = tree->visualItemRect(item);
@@ -196,7 +183,6 @@ TEST_F(TextFitTest, EveryShownTextOfEveryWindowFitsItsControl)
 
     // A result folder deep in a long path, opened in the plot window and its section shown.
     QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
     const QString folder = temp.filePath("results of the winter walking trial/second wearer in the wool coat");
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_EQ(WriteResultSet(QFile::encodeName(folder).toStdString(), ShapeOf(ResultSetSize::Minimal)), "");
@@ -214,10 +200,8 @@ TEST_F(TextFitTest, EveryShownTextOfEveryWindowFitsItsControl)
     std::set<std::string> cuts;
     const std::vector<QWidget*> windows = ApplicationWindows();
     ASSERT_EQ(windows.size(), ApplicationWindowCount());
-    for (QWidget* window : windows) {
-        ASSERT_NE(window, nullptr);
+    for (QWidget* window : windows)
         CheckWindow(window, cuts);
-    }
     for (const std::string& cut : cuts)
         ADD_FAILURE() << cut;
 }
