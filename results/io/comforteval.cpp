@@ -224,7 +224,7 @@ ComfortEvaluation EvaluateComfortFolder(const fs::path& folder, const FiringRate
     }
     const ParsedComfortInput parsed = ParseComfortInput(text);
     if (!parsed.Ok()) {
-        result.Message = std::string(ComfortInputDamaged) + "\nLine " + std::to_string(parsed.DamagedLine) + ".";
+        result.Message = MessageAtLine(ComfortInputDamaged, parsed.DamagedLine);
         result.Caption = "Error";
         return result;
     }

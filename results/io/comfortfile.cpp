@@ -46,7 +46,7 @@ ComfortSeries ParseComfortText(std::string_view text)
         }
         if (!sound) {
             ComfortSeries damaged;
-            damaged.Error = std::string(ComfortFileError) + "\nLine " + std::to_string(n + 1) + ".";
+            damaged.Error = MessageAtLine(ComfortFileError, static_cast<long long>(n) + 1);
             return damaged;
         }
         series.Samples.push_back(sample);

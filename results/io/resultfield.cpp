@@ -142,3 +142,16 @@ bool ResultField(std::string_view field, float& value)
     value = static_cast<float>(v);
     return true;
 }
+
+bool ResultLineShape::Fits(std::string_view line)
+{
+    const int tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
+    if (tabs_ < 0)
+        tabs_ = tabs;
+    return tabs == tabs_;
+}
+
+std::string MessageAtLine(std::string_view message, long long lineNumber)
+{
+    return std::string(message) + "\nLine " + std::to_string(lineNumber) + ".";
+}

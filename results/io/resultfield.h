@@ -4,6 +4,7 @@
 // field that is not a plain number text is damage, never a silent 0: blanks, an optional sign,
 // digits with an optional point, an optional exponent, then nothing but blanks. Not "nan",
 // "inf", hex, "1,5", "5abc" or an empty field.
+#include <string>
 #include <string_view>
 
 // Temperatures, humidities, rates and times in minutes stay far below this; a value beyond it
@@ -14,3 +15,21 @@ inline constexpr double ResultValueLimit = 1e6;
 // for damage.
 bool ResultField(std::string_view field, double& value);
 bool ResultField(std::string_view field, float& value);
+
+// The shape of a result file's data lines. The solver writes every data line of a file with the
+// same number of fields, so a line with another TAB count than the file's first data line has
+// lost or gained a field: its later fields would slide into the wrong columns. The first line
+// handed to Fits sets the count.
+class ResultLineShape
+{
+public:
+    bool Fits(std::string_view line);
+    int Tabs() const { return tabs_; }  // -1 before the first data line
+
+private:
+    int tabs_ = -1;
+};
+
+// A file's message with the number of the line (from 1, blank lines counted) that made the
+// reader refuse it, on a second line: "<message>\nLine N."
+std::string MessageAtLine(std::string_view message, long long lineNumber);
