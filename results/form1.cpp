@@ -393,7 +393,7 @@ void TForm1::BuildFabricTab()
     const MeshTabNames names{"ToolBar2",
                              {"ToolButton3", "ToolButton4", "ToolButton5", "ToolButton6", "ToolButton7",
                               "ToolButton8", "ToolButton1"},
-                             true, "Panel1", 569, "Label1", QString::fromUtf8("Current Fabric Number： "),
+                             true, "Panel1", 569, "Label1", "Current Fabric Number: ",
                              "ComboBox5", "GroupBox1", "Label3", "RadioGroup1", "BitBtn1", "BitBtn2", "GroupBox2",
                              "RadioButton1", "ComboBox1", "RadioButton2", "ComboBox2", "BitBtn3", "Panel4",
                              "Showing Data:", "Label4"};

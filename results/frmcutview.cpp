@@ -18,8 +18,6 @@ constexpr int CoreRadius = 36;
 constexpr int MaxSubRings = LayerWidth;
 // The layer rings the picture holds; the layers beyond them lie outside it.
 constexpr int MaxRings = (TFrmCutView::Centre - SkinRadius) / LayerWidth;
-// Labels stand at the right (layers) and at the top (skin, core).
-constexpr int LabelX = 170;
 
 QColor PackedColor(int packed)
 {
@@ -87,9 +85,7 @@ void TFrmCutView::DrawCrossSection()
 
     Image.fill(Qt::black);
     QPainter p(&Image);
-    QFont small = font();
-    small.setPixelSize(12);
-    p.setFont(small);
+    p.setFont(LabelFont(font()));
     const QPen black(Qt::black), white(Qt::white);
     const int c = Centre;
 
@@ -126,8 +122,8 @@ void TFrmCutView::DrawCrossSection()
         // The labels after all rings: the wide rings of many layers reach under them.
         p.setPen(white);
         for (int layer = 0; layer < rings; ++layer) {
-            p.drawLine(c + SkinRadius + layer * LayerWidth + LayerWidth / 2, c, c + LabelX, layer * 20 + 10);
-            Label(p, c + LabelX, layer * 20 + 5, "Layer " + QString::number(layer + 1));
+            p.drawLine(c + SkinRadius + layer * LayerWidth + LayerWidth / 2, c, LayerLabelLeft, layer * 20 + 10);
+            Label(p, LayerLabelLeft, layer * 20 + 5, "Layer " + QString::number(layer + 1));
         }
     }
 
@@ -151,6 +147,19 @@ void TFrmCutView::DrawCrossSection()
     }
     p.end();
     update();
+}
+
+QFont TFrmCutView::LabelFont(const QFont& windowFont)
+{
+    QFont small = windowFont;
+    small.setPixelSize(12);
+    return small;
+}
+
+void TFrmCutView::FormClose()
+{
+    if (CrossSectionSource* player = Owner.Get())
+        player->CrossSectionClosed();
 }
 
 void TFrmCutView::paintEvent(QPaintEvent*)

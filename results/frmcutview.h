@@ -29,8 +29,14 @@ public:
     void DrawCrossSection();
     const QImage& Picture() const { return Image; }
 
+    // The font of the layer labels and where they begin; the longest, "Layer 14", must end
+    // inside the picture.
+    static QFont LabelFont(const QFont& windowFont);
+    static constexpr int LayerLabelLeft = Centre + 160;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void FormClose() override;
 
 private:
     // Guarded: the player may be closed while this window stays.

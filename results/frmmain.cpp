@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -149,7 +150,7 @@ void TFrmMain::BuildControls()
     BtnPause = Make<QPushButton>(Panel1, "BtnPause", QRect(580, 6, 80, 28), "Pause");
     BtnDisplay = Make<QPushButton>(Panel1, "BtnDisplay", QRect(668, 6, 80, 28), "Display");
     Label1 = Make<QLabel>(Panel1, "Label1", QRect(768, 10, 44, 20), "Time:");
-    LblTime = Make<QLabel>(Panel1, "LblTime", QRect(814, 6, 80, 28), "00:00");
+    LblTime = Make<QLabel>(Panel1, "LblTime", QRect(814, 6, 110, 28), "00:00");
     QFont timeFont = LblTime->font();
     timeFont.setPixelSize(19);
     timeFont.setBold(true);
@@ -922,6 +923,13 @@ void TFrmMain::RBSweatClick()
     // The cross-section has nothing to show for the sweating rate.
     CBCutview->setChecked(false);
     CloseCutView();
+}
+
+void TFrmMain::CrossSectionClosed()
+{
+    // Only the box: the window is closing already.
+    const QSignalBlocker quiet(CBCutview);
+    CBCutview->setChecked(false);
 }
 
 void TFrmMain::CloseCutView()

@@ -136,6 +136,7 @@ public:
     bool NodeColor(int layer, int node, float* rgba) const;
     // What the cross-section window draws of the current frame.
     CrossSectionFrame CrossSection() const override;
+    void CrossSectionClosed() override;
     // The colour slot of the chosen garment's style.
     int GarmentSlot() const;
     // The time label's text for t minutes: whole minutes and seconds, rounded to the second.

@@ -25,6 +25,9 @@ public:
     // Colour of node n of layer L at the current frame, red + 256 green + 65536 blue; black for
     // a node the data do not hold.
     virtual int GetNodeColor(int layer, int node) const = 0;
+    // The cross-section window has closed (close box, Escape or the player's own untick), so
+    // the player's box that shows it must no longer be ticked.
+    virtual void CrossSectionClosed() = 0;
 };
 
 // The player as the data window sees it.

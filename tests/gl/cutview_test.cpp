@@ -132,12 +132,26 @@ TEST_F(CutViewTest, OnlyTheLastPlayerToShowItDrawsAndItOutlivesItsPlayer)
     EXPECT_TRUE(Near(window.pixel(Below(51)), 0, 255, 255));
 }
 
-TEST_F(CutViewTest, ItShowsInTheBottomLeftCornerAndEscapeInThePlayerClosesItAndDestroysThePlayer)
+TEST_F(CutViewTest, ItShowsInTheBottomLeftCornerClosingItUnticksItsBoxAndEscapeInThePlayerClosesBoth)
 {
     QPointer<TFrmMain> player = Showing("corner", 6);
     const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
     EXPECT_EQ(FrmCutView->pos(), QPoint(3, screenHeight - FrmCutView->height() - 20));
     ASSERT_TRUE(FrmCutView->isVisible());
+
+    // Closed on its own, by the close box or by Escape, it unticks the player's box, so the
+    // next tick opens it again.
+    FrmCutView->close();
+    EXPECT_FALSE(player->CBCutview->isChecked());
+    player->CBCutview->setChecked(true);
+    ASSERT_TRUE(FrmCutView->isVisible());
+    QKeyEvent cutEscape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(FrmCutView, &cutEscape);
+    EXPECT_FALSE(FrmCutView->isVisible());
+    EXPECT_FALSE(player->CBCutview->isChecked());
+    player->CBCutview->setChecked(true);
+    ASSERT_TRUE(FrmCutView->isVisible());
+
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(player->focusWidget() ? player->focusWidget() : player.data(), &escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -19,6 +19,8 @@
 #include "results/form1.h"
 #include "results/form3.h"
 #include "results/form4.h"
+#include "results/frmcutview.h"
+#include "results/frmmain.h"
 #include "results/io/resultsetgen.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
@@ -45,11 +47,21 @@ std::string Cut(QWidget* window, QWidget* control, const QString& text, int need
     return Cut(window, control, text, QString::number(need) + " > " + QString::number(room));
 }
 
+// A character the control's font has no glyph for shows as a box.
+void CheckGlyphs(QWidget* window, QWidget* control, const QString& text, std::set<std::string>& cuts)
+{
+    const QFontMetrics metrics(control->font());
+    for (const char32_t c : text.toUcs4())
+        if (c >= ' ' && !metrics.inFontUcs4(c))
+            cuts.insert(Cut(window, control, text, "no glyph for U+" + QString::number(c, 16).toUpper()));
+}
+
 void CheckLabel(QWidget* window, QLabel* label, std::set<std::string>& cuts)
 {
     const QString text = label->text();
     if (text.isEmpty() || Qt::mightBeRichText(text))
         return;
+    CheckGlyphs(window, label, text, cuts);
     const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
                                                       -label->margin());
     const QFontMetrics metrics(label->font());
@@ -73,6 +85,7 @@ void CheckButton(QWidget* window, QAbstractButton* button, std::set<std::string>
     const QString text = button->text();
     if (text.isEmpty())
         return;
+    CheckGlyphs(window, button, text, cuts);
     // On a button a single ampersand marks the shortcut and is not drawn.
     const int need =
         Widest(QFontMetrics(button->font()), QString(text).replace("&&", "\x01").remove('&').replace('\x01', '&'));
@@ -197,6 +210,9 @@ TEST_F(TextFitTest, EveryShownTextOfEveryWindowFitsItsControl)
         Form3->Execute(section);
     }
 
+    // The player's clock at the longest time it shows.
+    FrmMain->LblTime->setText(TFrmMain::TimeText(99999 + 59.0 / 60));
+
     std::set<std::string> cuts;
     const std::vector<QWidget*> windows = ApplicationWindows();
     ASSERT_EQ(windows.size(), ApplicationWindowCount());
@@ -204,6 +220,11 @@ TEST_F(TextFitTest, EveryShownTextOfEveryWindowFitsItsControl)
         CheckWindow(window, cuts);
     for (const std::string& cut : cuts)
         ADD_FAILURE() << cut;
+
+    // The cross-section paints its ring labels into its picture, so the walk does not see them:
+    // the longest must end inside the picture.
+    const QFontMetrics label(TFrmCutView::LabelFont(FrmCutView->font()));
+    EXPECT_LE(TFrmCutView::LayerLabelLeft + label.horizontalAdvance("Layer 14"), TFrmCutView::PictureSize);
 }
 
 } // namespace
