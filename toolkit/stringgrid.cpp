@@ -1,5 +1,7 @@
 #include "toolkit/stringgrid.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
@@ -122,16 +124,19 @@ void TStringGrid::Refresh(int col, int row)
         cell = new QTableWidgetItem;
         setItem(row, col, cell);
     }
-    const bool fixed = col < FixedC || row < FixedR;
+    const bool fixed = IsFixed(col, row);
     cell->setText(Cell(col, row));
-    Qt::ItemFlags flags = Qt::ItemIsEnabled;
+    // A fixed cell is not enabled, which is what keeps the view's keys and clicks off it; its
+    // text keeps the colour of a caption rather than the greyed one of a disabled cell.
+    Qt::ItemFlags flags = Qt::NoItemFlags;
     if (!fixed) {
-        flags |= Qt::ItemIsSelectable;
+        flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         if (Editing)
             flags |= Qt::ItemIsEditable;
     }
     cell->setFlags(flags);
     cell->setBackground(fixed ? palette().button() : palette().base());
+    cell->setForeground(fixed ? palette().buttonText() : palette().text());
     Updating = false;
 }
 
@@ -141,6 +146,32 @@ bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
     if (Updating)
         return false;
     return QTableWidget::edit(index, trigger, event);
+}
+
+void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    // Code that sets the current cell, or rows rebuilt under it, may still name a fixed one.
+    if (current.isValid() && IsFixed(current.column(), current.row()))
+        LeaveFixedCells();
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    LeaveFixedCells();
+    QTableWidget::focusInEvent(event);
+}
+
+void TStringGrid::LeaveFixedCells()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && !IsFixed(current.column(), current.row()))
+        return;
+    if (FixedC < Cols && FixedR < Rows)
+        setCurrentCell(current.isValid() ? std::max(current.row(), FixedR) : FixedR,
+                       current.isValid() ? std::max(current.column(), FixedC) : FixedC);
+    else if (current.isValid())
+        setCurrentIndex(QModelIndex());
 }
 
 void TStringGrid::EditorOpened(QWidget* editor)

@@ -8,6 +8,10 @@
 // button), and any button of the grid's window commits it when pressed, whether by mouse, by Enter
 // on the default button, by Space or by code. Rebuilding the rows closes an open editor first, so
 // no editor outlives the cell it was opened for.
+//
+// Fixed rows and columns are labels: they never become current, so Tab, the arrow keys and the
+// mouse pass over them and a key typed in the grid always lands in a data cell. Typing never
+// jumps to the cell whose text begins with the key.
 #include <QPointer>
 #include <QTableWidget>
 #include <functional>
@@ -50,8 +54,12 @@ public:
     // Stores the text of the open cell editor in its cell and closes the editor.
     void CommitEdit();
 
+    void keyboardSearch(const QString&) override {}
+
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
@@ -60,6 +68,9 @@ private:
     void DiscardEdit();
     void Rebuild();
     void Refresh(int col, int row);
+    bool IsFixed(int col, int row) const { return col < FixedC || row < FixedR; }
+    // Makes the first data cell current when no data cell is.
+    void LeaveFixedCells();
     int Cols = 5;
     int Rows = 5;
     int FixedC = 1;

@@ -11,6 +11,7 @@
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "toolkit/radiogroup.h"
+#include "materials/fiber.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/activityfrm.h"
 #include "wearer/ratespinedit.h"
@@ -182,6 +183,53 @@ TEST_F(GridEntryTest, TheRateBoxStoresWhatIsTypedAndRefusesWhatIsNotAPositiveNum
         Press(Qt::Key_Down);
         EXPECT_EQ(box->Edit()->text(), "149");
         ActivityFrm->reject();
+    });
+}
+
+// A point table: a fixed header row and a fixed number column around the x and y columns.
+// Tab, the arrow keys and clicks keep to the data cells, and typing never jumps to a row.
+TEST_F(GridEntryTest, APointTableTakesValuesByTabAndArrowsOnlyInItsDataCells)
+{
+    MessageRecorder messages;
+    TStringGrid* grid = Fiber->FiberRegainTable;
+    RunModal(Fiber, [&] {
+        Fiber->PointNumText->setText("3");
+        Click(Fiber->btnNewTable);
+        Click(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
+        ASSERT_TRUE(QTest::qWaitFor([grid] { return FocusedEditor(grid) != nullptr; }, 2000));
+        // Row by row with Tab, wrapping from the y column of one row to the x column of the next.
+        for (const char* value : {"283.16", "0.055", "293.16", "0.054", "303.16", "0.05"}) {
+            Type(value);
+            Press(Qt::Key_Tab);
+        }
+        EXPECT_EQ(grid->Cell(1, 1), "283.16");
+        EXPECT_EQ(grid->Cell(2, 1), "0.055");
+        EXPECT_EQ(grid->Cell(1, 2), "293.16");
+        EXPECT_EQ(grid->Cell(2, 2), "0.054");
+        EXPECT_EQ(grid->Cell(1, 3), "303.16");
+        EXPECT_EQ(grid->Cell(2, 3), "0.05");
+        EXPECT_EQ(grid->Cell(0, 3), "3");
+
+        // Up from the first data row and Left from the x column stay where they are; a
+        // number typed there replaces that cell, not another row's.
+        Click(grid->viewport(), grid->visualItemRect(grid->item(1, 1)).center());
+        Press(Qt::Key_Escape);
+        Press(Qt::Key_Up);
+        Press(Qt::Key_Left);
+        EXPECT_EQ(grid->Col(), 1);
+        EXPECT_EQ(grid->Row(), 1);
+        Type("1650");
+        Press(Qt::Key_Return);
+        EXPECT_EQ(grid->Cell(1, 1), "1650");
+        EXPECT_EQ(grid->Cell(1, 3), "303.16");
+
+        // A click on the header or on a row number leaves the current cell where it was.
+        Click(grid->viewport(), grid->visualItemRect(grid->item(0, 2)).center());
+        Click(grid->viewport(), grid->visualItemRect(grid->item(2, 0)).center());
+        EXPECT_EQ(grid->Col(), 1);
+        EXPECT_EQ(grid->Row(), 1);
+        EXPECT_TRUE(Fiber->isVisible());
+        Fiber->reject();
     });
 }
 
