@@ -12,6 +12,8 @@
 #include "casemodel/textfile.h"
 #include "results/io/comforteval.h"
 #include "results/io/comfortfile.h"
+#include "tests/fuzz/readers.h"
+#include "tests/unit/splicesweep.h"
 #include "tests/unit/tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -219,6 +221,22 @@ TEST(ComfortInput, EveryLineHasTheFirstDataLinesFields)
     EXPECT_EQ(ParseComfortInput(Insert(bare, 10, "41\t35\t37\t0.5\t\n")).DamagedLine, 11);
     // The header is no data line, and the first data line holds the four fields at least.
     EXPECT_EQ(ParseComfortInput("time\tTsk\n1\t30\t36\n").DamagedLine, 2);
+}
+
+TEST(ComfortInput, ASplicedLineIsRefusedOrReadsAsTheWholeFile)
+{
+    const CutFileKind* kind = nullptr;
+    for (const CutFileKind& k : CutFileKinds())
+        if (std::string(k.Name) == ComfortInputName)
+            kind = &k;
+    ASSERT_NE(kind, nullptr);
+    // As the solver writes it (a TAB after every field) and without the TAB after the last one.
+    const std::string tabbed = kind->ValidFile;
+    std::string bare = tabbed;
+    for (std::size_t at; (at = bare.find("\t\n")) != std::string::npos;)
+        bare.erase(at, 1);
+    for (const std::string& valid : {tabbed, bare})
+        EXPECT_EQ(SweepSplices(valid, kind->Read), "") << valid.substr(0, valid.find('\n', valid.find('\n') + 1));
 }
 
 class ComfortFile : public ::testing::Test {

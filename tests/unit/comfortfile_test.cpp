@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "results/io/comfortfile.h"
+#include "tests/fuzz/readers.h"
+#include "tests/unit/splicesweep.h"
 #include "tests/unit/tempfolder.h"
 
 namespace {
@@ -196,6 +198,30 @@ TEST(ComfortFileRead, TimeMayStayButNotGoBack)
             EXPECT_TRUE(series.Samples.empty()) << c.Next;
         }
     }
+}
+
+TEST(ComfortFileRead, ASplicedLineIsRefusedOrReadsAsTheWholeFile)
+{
+    const CutFileKind* kind = nullptr;
+    for (const CutFileKind& k : CutFileKinds())
+        if (std::string(k.Name) == "Comfort.dat")
+            kind = &k;
+    ASSERT_NE(kind, nullptr);
+    // The evaluation's ten columns; nine (no comfort value) and eleven (one not read), with
+    // every field its own.
+    const std::string nine = "0.5\t11\t12\t13\t14\t15\t16\t40.25\t30.5\n"
+                             "1\t21\t22\t23\t24\t25\t26\t41.25\t31.5\n"
+                             "1.5\t31\t32\t33\t34\t35\t36\t42.25\t32.5\n";
+    const std::string eleven = "0.5\t11\t12\t13\t14\t15\t16\t40.25\t30.5\t80.75\t91\n"
+                               "1\t21\t22\t23\t24\t25\t26\t41.25\t31.5\t81.75\t92\n"
+                               "1.5\t31\t32\t33\t34\t35\t36\t42.25\t32.5\t82.75\t93\n";
+    for (std::string valid : {std::string(kind->ValidFile), nine, eleven})
+        for (bool crlf : {false, true}) {
+            if (crlf)
+                for (std::size_t at = valid.find('\n'); at != std::string::npos; at = valid.find('\n', at + 2))
+                    valid.insert(at, 1, '\r');
+            EXPECT_EQ(SweepSplices(valid, kind->Read), "") << valid;
+        }
 }
 
 TEST(ComfortFileRead, TheWatchSeesARewrittenFile)
