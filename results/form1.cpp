@@ -763,11 +763,19 @@ void TForm1::Timer2Timer()
     ChartParses = ComfortFile.Parses();
     ChartFound = ComfortFile.Found();
     PlotPanel& panel = PanelOf(TabBodyComfort);
-    const bool sound = ChartFound && ComfortFile.Series().Ok();
-    panel.HasPlot = sound && ChartQuantity >= 0;
+    const ComfortSeries& series = ComfortFile.Series();
+    const bool sound = ChartFound && series.Ok();
+    // A file without the comfort column still gives the two sensation charts.
+    const bool charted = sound && series.Holds(ChartQuantity);
+    panel.HasPlot = charted && ChartQuantity >= 0;
     panel.ListDirty = true;
-    ShowComfortConclusions(sound);
+    ShowComfortConclusions(charted);
     panel.Panel->update();
+    if (sound && !charted && ComfortLackSaid != ChartParses) {
+        // Set before the box opens: the timer goes on ticking inside its loop.
+        ComfortLackSaid = ChartParses;
+        ShowMessage(ComfortFileError);
+    }
 }
 
 void TForm1::ShowComfortConclusions(bool fileRead)
@@ -1230,7 +1238,8 @@ void TForm1::DrawComfortChart(PlotPanel& panel)
     if (ChartQuantity < 0)
         return;
     glColor3f(0.9f, 0.9f, 0.9f);
-    const float timeEnd = ComfortFile.Series().TimeEnd;
+    // A chart not drawn has no time scale either.
+    const float timeEnd = panel.HasPlot ? ComfortFile.Series().TimeEnd : 0.0f;
     for (int i = 0; i <= 5; ++i) {
         Text(LabelGlyphs, 0.2f * i, -0.1f, 0, FormatFloat("#0.##", 0.2 * i * timeEnd));
         Text(LabelGlyphs, -0.15f, 0.2f * i, 0, FormatFloat("#0.##", 20.0 * i));

@@ -164,6 +164,8 @@ public:
     // What the chart was drawn from: a tick that finds the same draws nothing.
     int ChartParses = -1;
     bool ChartFound = false;
+    // The read whose lack of a comfort value the comfort chart has said (each version once).
+    int ComfortLackSaid = -1;
 
     // ---- operations
     void OpenResultFolder(const ResultFolder& folder) override;

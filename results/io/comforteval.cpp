@@ -174,7 +174,11 @@ ParsedComfortInput ParseComfortInput(std::string_view text)
         return input;
     const std::size_t records = (lines.size() - 1) / ComfortRecordEntries;
     input.Records.resize(records);
-    // Every line after the header is checked, those of a record still incomplete as well.
+    // Every line after the header is checked, those of a record still incomplete as well. The
+    // solver writes each line with the same fields (four, each followed by a TAB): a line with
+    // another TAB count lost or gained a field, and read as it stands it would give a shortened
+    // number or shift every later record's boundary.
+    ResultLineShape shape;
     for (std::size_t n = 1; n < lines.size(); ++n) {
         const std::size_t r = (n - 1) / ComfortRecordEntries, i = (n - 1) % ComfortRecordEntries;
         ComfortRecord scratch;
@@ -182,10 +186,10 @@ ParsedComfortInput ParseComfortInput(std::string_view text)
         const std::array<double*, 4> targets = {&record.Time[i], &record.SkinTemperature[i],
                                                 &record.CoreTemperature[i], &record.Moisture[i]};
         std::string_view rest = lines[n];
-        bool sound = true;
+        bool sound = shape.Fits(rest) && shape.Tabs() + 1 >= static_cast<int>(targets.size());
         for (std::size_t f = 0; sound && f < targets.size(); ++f) {
             const std::size_t tab = std::min(rest.find('\t'), rest.size());
-            sound = ResultField(rest.substr(0, tab), *targets[f]) && (tab < rest.size() || f + 1 == targets.size());
+            sound = ResultField(rest.substr(0, tab), *targets[f]);
             rest.remove_prefix(std::min(tab + 1, rest.size()));
         }
         if (!sound) {

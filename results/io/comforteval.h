@@ -46,8 +46,10 @@ ComfortColumns FuzzyComfortEvaluation(const FiringRateCoefficients& rates, const
 
 // The complete records of an input text. The first line is a header; a field ends at a TAB or at
 // the end of its line. The solver writes the file while it runs, so a last line without its line
-// end is not read, and a last record cut short is dropped. Blank lines at the end are ignored;
-// any other line whose four fields are not all number texts (ResultField) is damage.
+// end is not read, and a last record cut short is dropped. Blank lines at the end are ignored.
+// Every other line holds as many TABs as the first line after the header (ResultLineShape), and
+// at least three; a line of another shape, or whose four fields are not all number texts
+// (ResultField), is damage.
 struct ParsedComfortInput {
     std::vector<ComfortRecord> Records;
     int DamagedLine = 0;  // the first damaged line, counted from 1; 0 when there is none

@@ -7,6 +7,7 @@
 #include "casemodel/numformat.h"
 #include "casemodel/textfile.h"
 #include "results/io/resultfield.h"
+#include "results/io/resultfiles.h"
 
 namespace {
 
@@ -22,38 +23,49 @@ constexpr float NoBound = std::numeric_limits<float>::infinity();
 ComfortSeries ParseComfortText(std::string_view text)
 {
     ComfortSeries series;
+    auto damaged = [](std::size_t n) {
+        ComfortSeries refused;
+        refused.Error = MessageAtLine(ComfortFileError, static_cast<long long>(n) + 1);
+        return refused;
+    };
+    ResultLineShape shape;
+    double previousTime = 0;
     const std::vector<std::string_view> lines = SplitLines(WrittenLines(text));
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const std::string_view line = lines[n];
         if (line.find_first_not_of(' ') == std::string_view::npos)
             continue;
-        ComfortSample sample;
-        float* targets[ComfortColumn + 1] = {};
-        targets[TimeColumn] = &sample.Time;
-        targets[ThermalColumn] = &sample.Thermal;
-        targets[DampnessColumn] = &sample.Dampness;
-        targets[ComfortColumn] = &sample.Comfort;
-        bool sound = true;
-        for (std::size_t column = 0, from = 0; sound; ++column) {
+        // Every line has the first one's fields, and that one at least up to the dampness: a
+        // line that lost a field would slide the later ones into the wrong columns.
+        if (!shape.Fits(line) || shape.Tabs() < static_cast<int>(DampnessColumn))
+            return damaged(n);
+        const std::size_t lastColumn = std::min<std::size_t>(static_cast<std::size_t>(shape.Tabs()), ComfortColumn);
+        double values[ComfortColumn + 1] = {};
+        for (std::size_t column = 0, from = 0; column <= lastColumn; ++column) {
             const std::size_t tab = std::min(line.find('\t', from), line.size());
-            if (targets[column] && !ResultField(line.substr(from, tab - from), *targets[column]))
-                sound = false;
-            else if (column == ComfortColumn)
-                break;  // every used column read
-            else if (tab == line.size())
-                sound = false;  // the line ends before a used column
+            const bool used = column == TimeColumn || column >= ThermalColumn;
+            if (used && !ResultField(line.substr(from, tab - from), values[column]))
+                return damaged(n);
             from = tab + 1;
         }
-        if (!sound) {
-            ComfortSeries damaged;
-            damaged.Error = MessageAtLine(ComfortFileError, static_cast<long long>(n) + 1);
-            return damaged;
-        }
-        series.Samples.push_back(sample);
+        // Equal times are allowed; a time going back would draw the curve backwards and count
+        // the repeated samples twice.
+        const double time = values[TimeColumn];
+        if (!series.Samples.empty() && time < previousTime - ResultTimeTolerance)
+            return damaged(n);
+        previousTime = time;
+        series.Samples.push_back({static_cast<float>(time), static_cast<float>(values[ThermalColumn]),
+                                  static_cast<float>(values[DampnessColumn]), static_cast<float>(values[ComfortColumn])});
     }
+    series.HasComfort = shape.Tabs() < 0 || shape.Tabs() >= static_cast<int>(ComfortColumn);
     if (!series.Samples.empty())
         series.TimeEnd = series.Samples.back().Time;
     return series;
+}
+
+bool ComfortSeries::Holds(int quantity) const
+{
+    return quantity != ComfortValue || HasComfort;
 }
 
 ComfortFileWatch::Result ComfortFileWatch::Load(const std::filesystem::path& file)
@@ -160,7 +172,7 @@ ComfortSummary SummarizeComfort(const ComfortSeries& series, int quantity)
     s.Counts.assign(classes, 0);
     s.Percent.assign(classes, 0);
     s.TimeEnd = series.TimeEnd;
-    s.HasSamples = !series.Samples.empty();
+    s.HasSamples = !series.Samples.empty() && series.Holds(quantity);
     if (!s.HasSamples || classes == 0)
         return s;
     const ComfortSample& first = series.Samples.front();
@@ -189,13 +201,11 @@ ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int qua
 {
     ComfortConclusions labels;
     const std::vector<ComfortClass>& classes = ComfortClasses(quantity);
-    if (classes.empty())
+    if (classes.empty() || !summary.HasSamples)
         return labels;
-    if (summary.HasSamples) {
-        labels[0] = SingleToStr(summary.TimeEnd) + " min.";
-        labels[1] = SingleToStr(summary.HighestTime) + " min.";
-        labels[2] = SingleToStr(summary.LowestTime) + " min.";
-    }
+    labels[0] = SingleToStr(summary.TimeEnd) + " min.";
+    labels[1] = SingleToStr(summary.HighestTime) + " min.";
+    labels[2] = SingleToStr(summary.LowestTime) + " min.";
     // Label18 onwards: the highest class first.
     for (std::size_t line = 0; line < classes.size(); ++line) {
         const std::size_t k = classes.size() - 1 - line;

@@ -6,8 +6,11 @@
 // time in minutes, columns 7, 8 and 9 the thermal sensation, the dampness sensation and the
 // comfort value on a 0 .. 100 scale. Columns 1 to 6 and any after 9 are not read. The file is
 // written by a program, often while the chart watches it: a last line without its line end is
-// still being written and is not read, an empty or blank line is no sample, and a line whose
-// columns 0, 7, 8 or 9 are missing or no number text (ResultField) is damage.
+// still being written and is not read, and an empty or blank line is no sample. Every other line
+// holds as many TABs as the first one (ResultLineShape), and that one at least eight: a file of
+// nine columns has no comfort value, which only the comfort chart misses. A line of another
+// shape, a used column that is no number text (ResultField) or a time more than
+// ResultTimeTolerance below the one before is damage.
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -30,6 +33,9 @@ struct ComfortSample {
 struct ComfortSeries {
     std::vector<ComfortSample> Samples;
     float TimeEnd = 0;  // time of the last sample, 0 without samples
+    // Whether the lines hold column 9; without it every Comfort is 0, which is no value to chart.
+    bool HasComfort = true;
+    bool Holds(int quantity) const;
     // Empty for a sound file; for a damaged one the message with the line on a second line, and
     // no samples.
     std::string Error;
@@ -84,7 +90,8 @@ float ComfortValueOf(const ComfortSample& sample, int quantity);
 // Index of the class of a value; values beyond the scale count in the lowest or highest.
 int ComfortClassOf(int quantity, float value);
 
-// What the conclusions say about a quantity over the samples.
+// What the conclusions say about a quantity over the samples (none for a quantity the series
+// does not hold).
 struct ComfortSummary {
     bool HasSamples = false;
     float TimeEnd = 0;
@@ -97,8 +104,8 @@ ComfortSummary SummarizeComfort(const ComfortSeries& series, int quantity);
 
 // The texts of the conclusion labels Label15 .. Label26 (index = label number - 15): the three
 // times, the class lines from the highest class down (name, four blanks, percentage, "%"),
-// then the left column. Lines a quantity has no class for are empty, and so are the times
-// without samples.
+// then the left column. Lines a quantity has no class for are empty; without samples there is
+// nothing to conclude and every label is empty.
 using ComfortConclusions = std::array<std::string, 12>;
 ComfortConclusions MakeComfortConclusions(const ComfortSummary& summary, int quantity);
 

@@ -17,6 +17,13 @@ std::string Sample(double time, double thermal)
     return std::to_string(time) + "\t0\t0\t0\t0\t0\t0\t" + std::to_string(thermal) + "\t50\t50\n";
 }
 
+// A line of a comfort file without the comfort value: nine columns.
+std::string NineColumns(double time, double thermal, double dampness)
+{
+    return std::to_string(time) + "\t1\t2\t3\t4\t5\t6\t" + std::to_string(thermal) + "\t" +
+           std::to_string(dampness) + "\n";
+}
+
 // Where a point of the chart's unit square lands on the 409 x 329 panel: shifted by
 // (-0.75, -0.6), in the orthographic box of half extent 0.95 along the longer side (x).
 QPoint ProjectChart(double x, double y, int width, int height)
@@ -28,6 +35,7 @@ QPoint ProjectChart(double x, double y, int width, int height)
 
 bool Black(QRgb c) { return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
 bool ColdBand(QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; }
+bool Coloured(QRgb c) { return std::max({qRed(c), qGreen(c), qBlue(c)}) - std::min({qRed(c), qGreen(c), qBlue(c)}) > 60; }
 
 class ComfortChartTest : public PlotWindowFixture {
 protected:
@@ -70,10 +78,11 @@ TEST_F(ComfortChartTest, AMissingFileIsSaidOnceAndTheChartFollowsTheFileOnceItIs
     Settle(1000);
     EXPECT_EQ(messages.Shown.size(), 1u);
 
-    // An empty file: a chart without samples.
+    // An empty file, as a solver that has just started leaves it: nothing to conclude, no message.
     WriteText(Dir.filePath("Comfort.dat"), "");
     Settle(40);
-    EXPECT_EQ(Label(20), "Neutral    0%");
+    for (int label = 15; label <= 26; ++label)
+        EXPECT_EQ(Label(label), "") << label;
 
     WriteText(Dir.filePath("Comfort.dat"), Sample(0, 50) + Sample(5, 60));
     Settle(40);
@@ -96,6 +105,49 @@ TEST_F(ComfortChartTest, ADamagedFileIsSaidOnceAndDrawsNothing)
     Settle(60);
     EXPECT_EQ(Label(15), "5 min.");
     EXPECT_EQ(messages.Shown.size(), 1u);
+}
+
+TEST_F(ComfortChartTest, NineColumnsGiveBothSensationChartsAndTheComfortChartAloneIsRefused)
+{
+    MessageRecorder messages;
+    // Thermal 0 -> 100 and dampness 90 -> 10: both curves cross the middle of the chart.
+    WriteText(Dir.filePath("Comfort.dat"), NineColumns(0, 0, 90) + NineColumns(10, 100, 10));
+    OpenOnChart();
+    auto at = [](const QImage& chart, double x, double y) { return ProjectChart(x, y, chart.width(), chart.height()); };
+    auto show = [&](int quantity) {
+        Window->RadioGroup4->SetItemIndex(quantity);
+        Settle(60);
+        return Grab(Window->Panel16);
+    };
+    QImage chart = show(0);
+    EXPECT_GT(Around(chart, at(chart, 0.5, 0.5), 1, Black), 0);
+    EXPECT_EQ(Label(15), "10 min.");
+    EXPECT_EQ(Label(22), "Cold    50%");
+    chart = show(1);
+    EXPECT_GT(Around(chart, at(chart, 0.5, 0.5), 1, Black), 0);
+    EXPECT_EQ(Label(16), "0 min.");  // 90 at time 0
+    EXPECT_EQ(Label(21), "Dry    50%");
+
+    // The comfort chart has no column to draw: said once for this version of the file, no bands,
+    // no curve, no conclusions.
+    messages.Expect("No data or incorrect format in comfort data file!");
+    chart = show(2);
+    EXPECT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(Around(chart, at(chart, 0.3, 0.15), 3, Coloured), 0);
+    for (int label = 15; label <= 26; ++label)
+        EXPECT_EQ(Label(label), "") << label;
+    show(0);
+    EXPECT_EQ(Label(22), "Cold    50%");
+    show(2);
+    EXPECT_EQ(messages.Shown.size(), 1u);
+
+    // A new version of the file is said again.
+    messages.Expect("No data or incorrect format in comfort data file!");
+    WriteText(Dir.filePath("Comfort.dat"), NineColumns(0, 0, 90) + NineColumns(10, 100, 10) + NineColumns(20, 50, 50));
+    Settle(60);
+    EXPECT_EQ(messages.Shown.size(), 2u);
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Label(15), "");
 }
 
 } // namespace

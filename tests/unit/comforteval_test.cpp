@@ -12,6 +12,8 @@
 #include "casemodel/textfile.h"
 #include "results/io/comforteval.h"
 #include "results/io/comfortfile.h"
+#include "tests/fuzz/readers.h"
+#include "tests/unit/splicesweep.h"
 #include "tests/unit/tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -64,6 +66,15 @@ std::string RecordText(const ComfortRecord& r)
 }
 
 const char* const Header = "time\tTsk\tTcr\tH\t\n";
+
+// The text with a line put in after its first lines.
+std::string Insert(const std::string& text, int lines, const std::string& line)
+{
+    std::size_t at = 0;
+    for (int n = 0; n < lines; ++n)
+        at = text.find('\n', at) + 1;
+    return text.substr(0, at) + line + text.substr(at);
+}
 
 std::string Contents(const fs::path& file)
 {
@@ -150,15 +161,82 @@ TEST(ComfortInput, FieldsEndAtTabsOrLineEndsAndBadTextIsDamage)
 
     // A missing field, refused text or an out-of-range number in any line of a record, the
     // incomplete last one too, is damage at that line.
-    const char* const bad[] = {"", "\t\t\t", "1\t35\t37", "1e999\t35\t37\t1", "1\tinf\t37\t1",
-                               "1\t35abc\t37\t1", "1\t35\t37,5\t1", "1\t35\t37\t."};
+    const char* const bad[] = {"", "\t\t\t\t", "1\t35\t37\t", "1e999\t35\t37\t1\t", "1\tinf\t37\t1\t",
+                               "1\t35abc\t37\t1\t", "1\t35\t37,5\t1\t", "1\t35\t37\t.\t"};
     const std::string record = RecordText(SteadyRecord());
     for (const char* line : bad) {
-        const std::string text = std::string(Header) + record + "1\t35\t37\t1\n" + line + "\n1\t35\t37\t1\n";
+        const std::string text = std::string(Header) + record + "1\t35\t37\t1\t\n" + line + "\n1\t35\t37\t1\t\n";
         const ParsedComfortInput damaged = ParseComfortInput(text);
         EXPECT_EQ(damaged.DamagedLine, 23) << line;
         EXPECT_TRUE(damaged.Records.empty()) << line;
     }
+}
+
+TEST(ComfortInput, EveryLineHasTheFirstDataLinesFields)
+{
+    // Two records whose entries all differ, so that a shifted boundary or column shows.
+    const ComfortRecord first = MakeRecord([](std::size_t i, double& a, double& tsk, double& tcr, double& h) {
+        a = 1 + static_cast<double>(i);
+        tsk = 30 + 0.25 * static_cast<double>(i);
+        tcr = 36 + 0.05 * static_cast<double>(i);
+        h = 0.55 + 0.01 * static_cast<double>(i);
+    });
+    ComfortRecord second = first;
+    for (double& a : second.Time)
+        a += 20;
+    second.Moisture[ComfortRecordEntries - 1] = 0.875;
+    const std::string sound = std::string(Header) + RecordText(first) + RecordText(second);
+    ASSERT_EQ(ParseComfortInput(sound).Records.size(), 2u);
+
+    // The last entry of the second record (line 41) as written, and the same line cut before its
+    // last TAB: read as it stood, 0.87 would be taken for the record's moisture.
+    const std::string last = "40\t34.75\t36.95\t0.875\t\n";
+    ASSERT_EQ(sound.substr(sound.size() - last.size()), last);
+    const std::string beforeLast = sound.substr(0, sound.size() - last.size());
+    struct Case {
+        std::string Text;
+        int Line;
+    } cases[] = {
+        {beforeLast + "40\t34.75\t36.95\t0.87\n", 41},
+        // A partial line among the first record's would shift every later record boundary.
+        {Insert(sound, 2, "1\t30\t36\t0.55\n"), 3},
+        {Insert(sound, 3, "2\t30.25\t0.56\t\n"), 4},              // a field lost in the middle
+        {beforeLast + "40\t34.75\t36.95\t0.875\t7\t\n", 41},  // a field more
+        {Insert(sound, 40, "\t\t\t\n"), 41},                       // TABs alone, one short
+    };
+    for (const Case& c : cases) {
+        const ParsedComfortInput damaged = ParseComfortInput(c.Text);
+        EXPECT_EQ(damaged.DamagedLine, c.Line) << c.Text;
+        EXPECT_TRUE(damaged.Records.empty()) << c.Text;
+    }
+
+    // The first line after the header sets the shape: without the trailing TABs every line is
+    // without them, and one line with its TAB among them is damage.
+    std::string bare = sound;
+    for (std::size_t at; (at = bare.find("\t\n")) != std::string::npos;)
+        bare.erase(at, 1);
+    const ParsedComfortInput read = ParseComfortInput(bare);
+    ASSERT_EQ(read.Records.size(), 2u);
+    EXPECT_EQ(read.Records[1].Moisture[ComfortRecordEntries - 1], 0.875);
+    EXPECT_EQ(ParseComfortInput(Insert(bare, 10, "41\t35\t37\t0.5\t\n")).DamagedLine, 11);
+    // The header is no data line, and the first data line holds the four fields at least.
+    EXPECT_EQ(ParseComfortInput("time\tTsk\n1\t30\t36\n").DamagedLine, 2);
+}
+
+TEST(ComfortInput, ASplicedLineIsRefusedOrReadsAsTheWholeFile)
+{
+    const CutFileKind* kind = nullptr;
+    for (const CutFileKind& k : CutFileKinds())
+        if (std::string(k.Name) == ComfortInputName)
+            kind = &k;
+    ASSERT_NE(kind, nullptr);
+    // As the solver writes it (a TAB after every field) and without the TAB after the last one.
+    const std::string tabbed = kind->ValidFile;
+    std::string bare = tabbed;
+    for (std::size_t at; (at = bare.find("\t\n")) != std::string::npos;)
+        bare.erase(at, 1);
+    for (const std::string& valid : {tabbed, bare})
+        EXPECT_EQ(SweepSplices(valid, kind->Read), "") << valid.substr(0, valid.find('\n', valid.find('\n') + 1));
 }
 
 class ComfortFile : public ::testing::Test {

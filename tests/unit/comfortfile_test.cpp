@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "results/io/comfortfile.h"
+#include "tests/fuzz/readers.h"
+#include "tests/unit/splicesweep.h"
 #include "tests/unit/tempfolder.h"
 
 namespace {
@@ -69,23 +71,26 @@ TEST(ComfortConclusionsTest, ExtremesNameTheirFirstOccurrence)
     EXPECT_EQ(labels[2], "3 min.");  // 20 first at time 3
 }
 
-TEST(ComfortConclusionsTest, NoSamplesGiveEmptyTimesAndZeroPercentages)
+TEST(ComfortConclusionsTest, AFileWithoutSamplesConcludesNothing)
 {
-    const ComfortSeries empty = ParseComfortText("");
-    EXPECT_EQ(empty.TimeEnd, 0);
-    const ComfortConclusions labels = Conclude(empty, ThermalSensation);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(labels[i], "") << i;
-    EXPECT_EQ(labels[3], "Hot    0%");
-    EXPECT_EQ(labels[7], "Cold    0%");
+    // A solver that has just started leaves such a file: no sample, no message, no percentages.
+    const char* const empty[] = {"", "\n\n", "   \r\n", "4\t1\t2\t3\t4\t5\t6\t43\t33\t83"};
+    for (const char* text : empty) {
+        const ComfortSeries series = ParseComfortText(text);
+        EXPECT_TRUE(series.Ok()) << series.Error;
+        EXPECT_TRUE(series.Samples.empty());
+        EXPECT_EQ(series.TimeEnd, 0);
+        for (int quantity : {ThermalSensation, DampnessSensation, ComfortValue})
+            for (const std::string& label : Conclude(series, quantity))
+                EXPECT_EQ(label, "") << quantity << " of " << text;
+    }
 }
 
 TEST(ComfortFileRead, UsedColumnsMustBeNumbersAndTheLineBeingWrittenIsNotRead)
 {
     const std::string ten = Line(1, 40, 30, 80);
-    const std::string eleven = "3\t1\t2\t3\t4\t5\t6\t42\t32\t82\t9\r\n";  // a column more is not read
-    const std::string last = "4\t1\t2\t3\t4\t5\t6\t43\t33\t83";        // no line end yet
-    const ComfortSeries series = ParseComfortText(ten + "  \n" + eleven + last);
+    const std::string last = "4\t1\t2\t3\t4\t5\t6\t43\t33\t83";  // no line end yet
+    const ComfortSeries series = ParseComfortText(ten + "  \n" + Line(3, 42, 32, 82) + last);
     ASSERT_TRUE(series.Ok()) << series.Error;
     ASSERT_EQ(series.Samples.size(), 2u);
     EXPECT_EQ(series.Samples[0].Comfort, 80);
@@ -96,7 +101,6 @@ TEST(ComfortFileRead, UsedColumnsMustBeNumbersAndTheLineBeingWrittenIsNotRead)
 
     // Each of these as the second line is damage, never a sample of zeros.
     const char* const damaged[] = {
-        "2\t1\t2\t3\t4\t5\t6\t41\t31\n",            // no comfort column
         "2\t1\t2\t3\t4\t5\t6\t5abc\t31\t81\n",      // trailing text
         "\t1\t2\t3\t4\t5\t6\t41\t31\t81\n",         // empty time
         "2\t1\t2\t3\t4\t5\t6\t41\t31\tnan\n",
@@ -108,6 +112,116 @@ TEST(ComfortFileRead, UsedColumnsMustBeNumbersAndTheLineBeingWrittenIsNotRead)
         EXPECT_EQ(bad.Error, "No data or incorrect format in comfort data file!\nLine 2.") << line;
         EXPECT_TRUE(bad.Samples.empty()) << line;
     }
+}
+
+TEST(ComfortFileRead, EveryLineHasTheFirstLinesFields)
+{
+    // Eleven columns (a column after the comfort value, not read): a line that lost a field in
+    // the middle would read its time 2's fields one column to the left, 52 as the thermal value.
+    const std::string first = "1\t11\t12\t13\t14\t15\t16\t41\t51\t61\t71\n";
+    const std::string third = "3\t31\t32\t33\t34\t35\t36\t43\t53\t63\t73\n";
+    const ComfortSeries sound = ParseComfortText(first + "2\t21\t22\t23\t24\t25\t26\t42\t52\t62\t72\n" + third);
+    ASSERT_TRUE(sound.Ok()) << sound.Error;
+    ASSERT_EQ(sound.Samples.size(), 3u);
+    EXPECT_EQ(sound.Samples[1].Thermal, 42);
+    EXPECT_EQ(sound.Samples[1].Dampness, 52);
+    EXPECT_EQ(sound.Samples[1].Comfort, 62);
+    EXPECT_TRUE(sound.HasComfort);
+
+    const char* const shifted[] = {
+        "2\t21\t22\t24\t25\t26\t42\t52\t62\t72\n",          // column 3 lost: nine TABs
+        "2\t21\t22\t23\t24\t25\t26\t42\t52\t62\t72\t82\n",  // a field more
+        "2\t21\t22\t23\t24\t25\t26\t42\t52\t62\n",          // cut before the last TAB
+        "\t\t\t\t\t\t\t\t\t\n",                                     // TABs alone, one short
+    };
+    for (const char* line : shifted) {
+        const ComfortSeries bad = ParseComfortText(first + line + third);
+        EXPECT_EQ(bad.Error, "No data or incorrect format in comfort data file!\nLine 2.") << line;
+        EXPECT_TRUE(bad.Samples.empty()) << line;
+    }
+
+    // The first line sets the shape, and it holds the dampness column at least: seven TABs are
+    // damage at once, not a shape the later lines would have to match.
+    const ComfortSeries short7 = ParseComfortText("\n1\t11\t12\t13\t14\t15\t16\t41\n");
+    EXPECT_EQ(short7.Error, "No data or incorrect format in comfort data file!\nLine 2.");
+}
+
+TEST(ComfortFileRead, NineColumnsHoldBothSensationsButNoComfortValue)
+{
+    // The first line decides: without column 9 the sensations are still read, and only the
+    // comfort value has nothing to summarize.
+    const std::string nine = "1\t11\t12\t13\t14\t15\t16\t20\t60\n"
+                             "2\t21\t22\t23\t24\t25\t26\t50\t80\n"
+                             "4\t31\t32\t33\t34\t35\t36\t90\t10\n";
+    const ComfortSeries series = ParseComfortText(nine);
+    ASSERT_TRUE(series.Ok()) << series.Error;
+    ASSERT_EQ(series.Samples.size(), 3u);
+    EXPECT_FALSE(series.HasComfort);
+    EXPECT_TRUE(series.Holds(ThermalSensation));
+    EXPECT_TRUE(series.Holds(DampnessSensation));
+    EXPECT_FALSE(series.Holds(ComfortValue));
+    EXPECT_EQ(series.TimeEnd, 4);
+
+    const ComfortConclusions thermal = Conclude(series, ThermalSensation);
+    EXPECT_EQ(thermal[1], "4 min.");  // 90 at time 4
+    EXPECT_EQ(thermal[2], "1 min.");  // 20 at time 1
+    EXPECT_EQ(thermal[3], "Hot    33%");
+    const ComfortConclusions dampness = Conclude(series, DampnessSensation);
+    EXPECT_EQ(dampness[1], "2 min.");  // 80 at time 2
+    EXPECT_EQ(dampness[2], "4 min.");  // 10 at time 4
+    EXPECT_EQ(dampness[3], "Very Damp    33%");
+    // Not a chart of zeros ("Uncomfortable    100%"): nothing at all.
+    const ComfortSummary comfort = SummarizeComfort(series, ComfortValue);
+    EXPECT_FALSE(comfort.HasSamples);
+    for (const std::string& label : MakeComfortConclusions(comfort, ComfortValue))
+        EXPECT_EQ(label, "");
+
+    // A line of ten columns among nine is damage like any other shape.
+    EXPECT_EQ(ParseComfortText(nine + Line(5, 40, 30, 70)).Error,
+              "No data or incorrect format in comfort data file!\nLine 4.");
+}
+
+TEST(ComfortFileRead, TimeMayStayButNotGoBack)
+{
+    struct Case {
+        double Next;
+        bool Sound;
+    };
+    const Case cases[] = {{10, true}, {9.999, true}, {10.5, true}, {9.9989, false}, {2, false}};
+    for (const Case& c : cases) {
+        const ComfortSeries series = ParseComfortText(Line(4, 20) + Line(10, 30) + Line(c.Next, 40) + Line(12, 50));
+        if (c.Sound) {
+            EXPECT_TRUE(series.Ok()) << c.Next << ": " << series.Error;
+            EXPECT_EQ(series.Samples.size(), 4u) << c.Next;
+        } else {
+            EXPECT_EQ(series.Error, "No data or incorrect format in comfort data file!\nLine 3.") << c.Next;
+            EXPECT_TRUE(series.Samples.empty()) << c.Next;
+        }
+    }
+}
+
+TEST(ComfortFileRead, ASplicedLineIsRefusedOrReadsAsTheWholeFile)
+{
+    const CutFileKind* kind = nullptr;
+    for (const CutFileKind& k : CutFileKinds())
+        if (std::string(k.Name) == "Comfort.dat")
+            kind = &k;
+    ASSERT_NE(kind, nullptr);
+    // The evaluation's ten columns; nine (no comfort value) and eleven (one not read), with
+    // every field its own.
+    const std::string nine = "0.5\t11\t12\t13\t14\t15\t16\t40.25\t30.5\n"
+                             "1\t21\t22\t23\t24\t25\t26\t41.25\t31.5\n"
+                             "1.5\t31\t32\t33\t34\t35\t36\t42.25\t32.5\n";
+    const std::string eleven = "0.5\t11\t12\t13\t14\t15\t16\t40.25\t30.5\t80.75\t91\n"
+                               "1\t21\t22\t23\t24\t25\t26\t41.25\t31.5\t81.75\t92\n"
+                               "1.5\t31\t32\t33\t34\t35\t36\t42.25\t32.5\t82.75\t93\n";
+    for (std::string valid : {std::string(kind->ValidFile), nine, eleven})
+        for (bool crlf : {false, true}) {
+            if (crlf)
+                for (std::size_t at = valid.find('\n'); at != std::string::npos; at = valid.find('\n', at + 2))
+                    valid.insert(at, 1, '\r');
+            EXPECT_EQ(SweepSplices(valid, kind->Read), "") << valid;
+        }
 }
 
 TEST(ComfortFileRead, TheWatchSeesARewrittenFile)
