@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -172,11 +174,21 @@ TBoudaryCD::TBoudaryCD(QWidget* owner) : TForm(owner)
             SetKeyFilter(this->*e.Edit, e.Filter);
     SetKeyFilter(CoolDownTimeText, DecimalKeyPress);
 
+    // Only what the user does counts as a change: these signals do not fire when a stage is
+    // shown or blanked by code.
+    for (const StageEdit& e : StageEdits)
+        connect(this->*e.Edit, &QLineEdit::textEdited, this, [this] { StageEdited = true; });
+    connect(CoolDownTimeText, &QLineEdit::textEdited, this, [this] { StageEdited = true; });
+    connect(CoolDownCheckBox, &QCheckBox::clicked, this, [this] { StageEdited = true; });
+
     // The edits show the current stage however the selection moves (mouse, arrow, Home, End and
     // page keys), so Update never stores one stage's values into another; a click on the row
-    // that is already current shows its stored values again.
-    connect(StageListBox, &QListWidget::currentRowChanged, this, Guard([this](int) { StageListBoxClick(); }));
-    connect(StageListBox, &QListWidget::itemClicked, this, Guard([this] { StageListBoxClick(); }));
+    // that is already current shows its stored values again, unless the user has changed them.
+    connect(StageListBox, &QListWidget::currentRowChanged, this, Guard([this](int) { StageListBoxChange(); }));
+    connect(StageListBox, &QListWidget::itemClicked, this, Guard([this] {
+                if (!StageEdited)
+                    StageListBoxClick();
+            }));
     connect(UpdateBtn, &QPushButton::clicked, this, Guard([this] { UpdateBtnClick(); }));
     connect(CoolDownCheckBox, &QCheckBox::clicked, this, Guard([this] { CoolDownCheckBoxClick(); }));
     connect(HDeFault, &QPushButton::clicked, this, Guard([this] { HDeFaultClick(); }));
@@ -318,6 +330,8 @@ void TBoudaryCD::BuildMicroclimateRows()
     ColumnArea->Clear();
     MicroRecords.clear();
 
+    StageEdited = false;
+    ShownRow = -1;
     StageListBox->clear();
     ListedStages.clear();
     BlankStageEdits();
@@ -329,8 +343,13 @@ void TBoudaryCD::BuildMicroclimateRows()
         auto column = std::make_unique<TMicroPanel>(panel, static_cast<int>(i) + 1);
         BlockKeyPress(column->InnerContactBox);
         BlockKeyPress(column->OuterContactBox);
-        for (QLineEdit* edit : column->CoefficientEdits())
+        for (QLineEdit* edit : column->CoefficientEdits()) {
             SetKeyFilter(edit, DecimalKeyPress);
+            connect(edit, &QLineEdit::textEdited, this, [this] { StageEdited = true; });
+        }
+        // Picked by mouse, wheel or arrow key.
+        for (QComboBox* box : {column->InnerContactBox.data(), column->OuterContactBox.data()})
+            connect(box, &QComboBox::activated, this, [this] { StageEdited = true; });
         MicroPanels.push_back(std::move(column));
         MicroRecords.emplace_back();
     }
@@ -368,6 +387,7 @@ void TBoudaryCD::PutStageValue(const StageType& stage)
             edits[k]->setText(m ? EditText(m->*CoefficientFields[k]) : QString());
         column.Label->parentWidget()->setEnabled(paired);
     }
+    StageEdited = false;
 }
 
 void TBoudaryCD::ShowCoolDownTime(bool enabled)
@@ -382,9 +402,10 @@ void TBoudaryCD::BlankStageEdits()
         (this->*edit)->clear();
 }
 
-StageType* TBoudaryCD::SelectedStage() const
+StageType* TBoudaryCD::SelectedStage() const { return StageAt(StageListBox->currentRow()); }
+
+StageType* TBoudaryCD::StageAt(int row) const
 {
-    const int row = StageListBox->currentRow();
     const auto& stages = TheCase().Stages;
     if (row < 0 || row >= static_cast<int>(stages.size()) || row >= static_cast<int>(ListedStages.size()))
         return nullptr;
@@ -471,32 +492,83 @@ bool TBoudaryCD::AddStageValue(StageType& stage)
             edit->clear();
     }
     BlankStageEdits();
+    // The blanks left behind are no change of the user's.
+    StageEdited = false;
     TheCase().ControlStale = true;
     return true;
+}
+
+bool TBoudaryCD::StoreStage(StageType& stage)
+{
+    if (!AddStageValue(stage))
+        return false;
+    // The activity and environment rows follow the stages, so their dialogs show what the
+    // stages hold. The wind stays as the environment dialog has it.
+    CopyStageStateToRows(TheCase());
+    return true;
+}
+
+bool TBoudaryCD::StoreEditedStage()
+{
+    if (!StageEdited)
+        return true;
+    StageType* stage = StageAt(ShownRow);
+    return !stage || StoreStage(*stage);
+}
+
+void TBoudaryCD::DropUnstoredEdits()
+{
+    if (!StageEdited)
+        return;
+    // The stage shown again as stored, so nothing typed comes back with the next opening.
+    if (const StageType* stage = StageAt(ShownRow))
+        PutStageValue(*stage);
+    StageEdited = false;
 }
 
 // ---- handlers ---------------------------------------------------------------------------
 
 void TBoudaryCD::StageListBoxClick()
 {
-    if (const StageType* stage = SelectedStage())
+    ShownRow = StageListBox->currentRow();
+    if (const StageType* stage = StageAt(ShownRow))
         PutStageValue(*stage);
+}
+
+void TBoudaryCD::StageListBoxChange()
+{
+    if (StoreEditedStage()) {
+        StageListBoxClick();
+        return;
+    }
+    // Refused: the stage being edited is selected again and keeps showing what was typed, so
+    // the field named can be mended.
+    const int edited = ShownRow;
+    {
+        const QSignalBlocker block(StageListBox);
+        StageListBox->setCurrentRow(edited);
+    }
+    // The press or key that moved the current row goes on to select the row it reached; once
+    // it is through, the selection is put back on the stage being edited as well.
+    QTimer::singleShot(0, StageListBox, [list = StageListBox, edited] {
+        if (list->currentRow() == edited) {
+            list->setCurrentRow(edited);
+            list->scrollToItem(list->item(edited));
+        }
+    });
 }
 
 void TBoudaryCD::UpdateBtnClick()
 {
-    StageType* stage = SelectedStage();
-    if (!stage || !AddStageValue(*stage))
-        return;
-    // The activity and environment rows follow the stages, so their dialogs show what the
-    // stages hold. The wind stays as the environment dialog has it.
-    CopyStageStateToRows(TheCase());
+    if (StageType* stage = SelectedStage())
+        StoreStage(*stage);
 }
 
 void TBoudaryCD::CoolDownCheckBoxClick() { ShowCoolDownTime(CoolDownCheckBox->isChecked()); }
 
 void TBoudaryCD::HDeFaultClick()
 {
+    StageEdited = true;
     for (const StageEdit& e : StageEdits)
         if (e.Place == Group::Transfer)
             (this->*e.Edit)->setText(EditText(EditDefault(e)));
@@ -507,6 +579,7 @@ void TBoudaryCD::EDefaultClick()
     // The default environment belongs to the body model; without it the values stay.
     if (!TheCase().BodyModelOn())
         return;
+    StageEdited = true;
     for (const StageEdit& e : StageEdits)
         if (e.Place == Group::Environment && !std::isnan(EditDefault(e)))
             (this->*e.Edit)->setText(EditText(EditDefault(e)));
@@ -514,6 +587,7 @@ void TBoudaryCD::EDefaultClick()
 
 void TBoudaryCD::DefaultClick()
 {
+    StageEdited = StageEdited || ShownColumns > 0;
     for (std::size_t i = 0; i < ShownColumns; ++i) {
         TMicroPanel& column = *MicroPanels[i];
         column.InnerContactBox->setCurrentText(DefaultContact);
@@ -530,7 +604,10 @@ void TBoudaryCD::OKBtnClick()
         AppMessageBox("No stage is defined!", "Information", MB_OK);
         return;
     }
-    // OK stores nothing; only Update writes into the stages.
+    // What the user changed in the stage shown is stored as Update stores it; a refused field
+    // keeps the dialog open with what was typed.
+    if (!StoreEditedStage())
+        return;
     TheCase().BoundaryDefined = true;
     ReportStepConfirmed(TCaseStep::Boundary);
     EndWith(mrOk);
@@ -538,5 +615,8 @@ void TBoudaryCD::OKBtnClick()
 
 void TBoudaryCD::CancelBtnClick()
 {
+    DropUnstoredEdits();
     EndWith(mrCancel);
 }
+
+void TBoudaryCD::FormClose() { DropUnstoredEdits(); }

@@ -3,7 +3,9 @@
 // cool-down, the outer environment, and the microclimate coefficients of every garment layer.
 // The edits show one stage of the case at a time; Update reads them all and stores them into
 // that stage only when every field is valid, then writes the metabolic rate, air temperature
-// and humidity of every stage back into the case's activity and environment rows.
+// and humidity of every stage back into the case's activity and environment rows. What the user
+// changed in the stage shown is stored the same way before OK closes the dialog or another
+// stage is shown; Cancel and the close box leave it unstored.
 #include <memory>
 #include <vector>
 
@@ -80,6 +82,8 @@ public:
 
 protected:
     void FormShow() override;
+    // The close box and Escape: what was not stored is dropped.
+    void FormClose() override;
 
 private:
     QWidget* BuildHumanBodyPage();
@@ -95,12 +99,25 @@ private:
     void ShowCoolDownTime(bool enabled);
     // The stage of the selected list entry, or null.
     StageType* SelectedStage() const;
+    // The stage of a list row, or null.
+    StageType* StageAt(int row) const;
+    // Stores the dialog into the stage as Update does; false when a field was refused.
+    bool StoreStage(StageType& stage);
+    // Stores what the user changed in the stage shown, if anything; false when refused.
+    bool StoreEditedStage();
+    // The selection moved (by mouse or key): the stage left keeps what was typed for it first.
+    void StageListBoxChange();
+    void DropUnstoredEdits();
     // Columns that the given stage fills: the smaller of the two counts.
     std::size_t PairedColumns(const StageType& stage) const;
     std::unique_ptr<TColumnArea> ColumnArea;
     std::size_t ShownColumns = 0;
     // The stage of each list entry, so the list can be checked against the case's stages.
     std::vector<std::weak_ptr<StageType>> ListedStages;
+    // The list row whose stage the edits show (-1: none), and whether the user has changed the
+    // edits, contact boxes or cool-down box since that stage was shown or last stored.
+    int ShownRow = -1;
+    bool StageEdited = false;
 };
 
 extern TBoudaryCD* BoudaryCD;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -9,6 +11,7 @@
 #include "casemodel/stagebuilder.h"
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
+#include "dialogbase/commonfuc.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/boudarycd.h"
 #include "wearer/controlfrm.h"
@@ -258,6 +261,263 @@ TEST_F(BoundaryTest, ARebuildOfTheStagesUndoesTheBoundaryAndControlSteps)
     EXPECT_EQ(lines.filter("h_cC: ").join("\n").toStdString(),
               std::string("h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$\n") +
                   "h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$");
+}
+
+// ---- what the user changed and did not store with Update -------------------------------------
+
+// Replaces an edit's text by typing it, as the user does.
+void Type(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+    ASSERT_EQ(edit->text(), text);
+}
+
+void ClickRowWithMouse(int row)
+{
+    QListWidget* list = Dialog().StageListBox;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+void PressOnList(Qt::Key key)
+{
+    Dialog().StageListBox->setFocus();
+    QTest::keyClick(Dialog().StageListBox, key);
+}
+
+// The third of three stages is shown when the dialog opens; it is the one the user changes.
+const StageType& Third() { return *FurFea->Case.Stages.at(2); }
+
+TEST_F(BoundaryTest, OkStoresWhatTheUserChangedInTheStageShown)
+{
+    struct Case {
+        const char* Change;
+        std::function<void()> Do;
+        std::function<void()> Check;
+    };
+    const Case cases[] = {
+        {"typing", [] { Type(Dialog().Mettxt, "111"); },
+         [] {
+             EXPECT_EQ(Third().MR, 111);
+             EXPECT_EQ(FurFea->Case.Activity.MetabolicRate[2], 111);
+             EXPECT_EQ(SavedLines().filter("MR: $111$StageTime: $1800$").size(), 1);
+         }},
+        {"pasting",
+         [] {
+             QGuiApplication::clipboard()->setText("0.000611");
+             Dialog().H_rCEdit->selectAll();
+             Dialog().H_rCEdit->paste();
+         },
+         [] { EXPECT_EQ(Third().h_rC, 0.000611); }},
+        {"picking",
+         [] {
+             QComboBox* box = Column(1).OuterContactBox;
+             ASSERT_EQ(box->currentText(), "true");
+             box->setFocus();
+             QTest::keyClick(box, Qt::Key_Down);
+             ASSERT_EQ(box->currentText(), "false");
+         },
+         [] {
+             EXPECT_EQ(Third().Microclimates[1]->OuterContact, "false");
+             EXPECT_EQ(Third().Microclimates[0]->OuterContact, "true");
+         }},
+        {"the cool-down box", [] { Dialog().CoolDownCheckBox->click(); },
+         [] {
+             EXPECT_FALSE(Third().CoolDown);
+             EXPECT_EQ(Third().CoolDownTime, 9) << "kept while the box is clear";
+         }},
+        {"a Default button", [] { Dialog().EDefault->click(); },
+         [] {
+             EXPECT_EQ(Third().OuterT_a, 25);
+             EXPECT_EQ(FurFea->Case.Environment.Temperature[2], 25);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Change);
+        FreshApplicationWindows();
+        DefineStagedCase(3);
+        BuildStageList(FurFea->Case);
+        FurFea->Case.Stages[2]->CoolDown = true;
+        FurFea->Case.Stages[2]->CoolDownTime = 9;
+        FurFea->Case.ModelCode = ModelBody;
+        FurFea->Case.ControlStale = false;
+        OpenBoundary([&c] {
+            c.Do();
+            Dialog().OKBtn->click();
+            EXPECT_FALSE(Dialog().isVisible());
+        });
+        EXPECT_TRUE(FurFea->Case.ControlStale);
+        EXPECT_TRUE(TreeNodeMarked(tnBoundary));
+        c.Check();
+    }
+}
+
+TEST_F(BoundaryTest, MovingToAnotherStageStoresWhatWasTypedForTheStageLeft)
+{
+    struct Case {
+        const char* Move;
+        std::function<void()> Do;
+        int Target;
+        const char* Rate;
+    };
+    const Case cases[] = {
+        {"Up key", [] { PressOnList(Qt::Key_Up); }, 1, "112"},
+        {"Home key", [] { PressOnList(Qt::Key_Home); }, 0, "113"},
+        {"mouse", [] { ClickRowWithMouse(0); }, 0, "114"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Move);
+        FreshApplicationWindows();
+        DefineStagedCase(3);
+        OpenBoundary([&c] {
+            Type(Dialog().Mettxt, c.Rate);
+            Type(Dialog().VelocityEdit, "3.25");
+            c.Do();
+            ASSERT_EQ(Dialog().StageListBox->currentRow(), c.Target);
+            EXPECT_EQ(Third().MR, QString(c.Rate).toDouble());
+            EXPECT_EQ(Third().Wind, 3.25);
+            EXPECT_EQ(FurFea->Case.Activity.MetabolicRate[2], QString(c.Rate).toDouble());
+            // The stage moved to is shown as stored and is not an edit of its own.
+            EXPECT_EQ(Dialog().Mettxt->text(), EditText(58.2 + c.Target));
+            EXPECT_EQ(FurFea->Case.Stages[c.Target]->MR, 58.2 + c.Target);
+            ClickStage(2);
+            EXPECT_EQ(Dialog().Mettxt->text(), c.Rate);
+            EXPECT_EQ(FurFea->Case.Stages[c.Target]->MR, 58.2 + c.Target);
+        });
+    }
+}
+
+TEST_F(BoundaryTest, AClickOnTheStageBeingEditedKeepsWhatWasTyped)
+{
+    DefineStagedCase(3);
+    OpenBoundary([] {
+        Type(Dialog().AirTempText2, "-4.5");
+        ClickStage(2);
+        EXPECT_EQ(Dialog().AirTempText2->text(), "-4.5");
+        Dialog().OKBtn->click();
+    });
+    EXPECT_EQ(Third().OuterT_a, -4.5);
+}
+
+// One refused field each; the value typed beside it is neither stored nor lost.
+TEST_F(BoundaryTest, ARefusalOnOkOrOnMovingKeepsTheStageBeingEditedWithWhatWasTyped)
+{
+    struct Case {
+        const char* Leave;
+        std::function<void()> Do;
+        std::function<QLineEdit*()> Bad;
+        const char* BadText;
+        const char* Name;
+        const char* Mended;
+        const char* Rate;
+    };
+    const Case cases[] = {
+        {"OK", [] { Dialog().OKBtn->click(); }, [] { return Dialog().Mettxt; }, "11x", "Metebolic rate", "121",
+         "121"},
+        {"Up key", [] { PressOnList(Qt::Key_Up); }, [] { return Column(2).HphEdit.data(); }, ".", "hph", "0.5",
+         "122"},
+        {"mouse", [] { ClickRowWithMouse(0); }, [] { return Dialog().H_cCEdit; }, "", "H_cC", "0.001", "123"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Leave);
+        FreshApplicationWindows();
+        DefineStagedCase(3);
+        MessageRecorder messages;
+        messages.Expect(InputError(c.Name), "Input Error");
+        FurFea->Case.ControlStale = false;
+        OpenBoundary([&c, &messages] {
+            const StageType before = *FurFea->Case.Stages[2];
+            if (c.Bad() != Dialog().Mettxt)
+                Type(Dialog().Mettxt, c.Rate);
+            Type(c.Bad(), c.BadText);
+            c.Do();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(messages.AllConsumed());
+
+            QListWidget* list = Dialog().StageListBox;
+            EXPECT_TRUE(Dialog().isVisible());
+            EXPECT_EQ(list->currentRow(), 2);
+            EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(2)});
+            EXPECT_EQ(c.Bad()->text(), c.BadText);
+            EXPECT_EQ(Dialog().Mettxt->text(), c.Bad() == Dialog().Mettxt ? c.BadText : c.Rate);
+            EXPECT_EQ(Dialog().RHText2->text(), "52") << "the stage moved to is not shown";
+            EXPECT_EQ(Third().MR, before.MR);
+            EXPECT_FALSE(FurFea->Case.ControlStale);
+
+            // Mended, it goes in on OK.
+            Type(c.Bad(), c.Mended);
+            Dialog().OKBtn->click();
+            EXPECT_FALSE(Dialog().isVisible());
+        });
+        EXPECT_EQ(Third().MR, QString(c.Rate).toDouble());
+    }
+}
+
+TEST_F(BoundaryTest, CancelEscapeAndTheCloseBoxDropWhatWasNotStoredAndKeepWhatUpdateStored)
+{
+    struct Case {
+        const char* Close;
+        std::function<void()> Do;
+        const char* Updated;
+        const char* Dropped;
+    };
+    const Case cases[] = {
+        {"Cancel", [] { Dialog().CancelBtn->click(); }, "0.000521", "116"},
+        {"Escape", [] { QTest::keyClick(Dialog().Mettxt, Qt::Key_Escape); }, "0.000522", "117"},
+        {"close box", [] { Dialog().close(); }, "0.000523", "118"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Close);
+        FreshApplicationWindows();
+        DefineStagedCase(3);
+        OpenBoundary([&c] {
+            FillStage();
+            Type(Dialog().H_cUEdit, c.Updated);
+            Dialog().UpdateBtn->click();
+            Type(Dialog().Mettxt, c.Dropped);
+            Type(Dialog().H_rUEdit, "0.000631");
+            c.Do();
+            EXPECT_FALSE(Dialog().isVisible());
+        });
+        EXPECT_EQ(Third().h_cU, QString(c.Updated).toDouble());
+        EXPECT_EQ(Third().MR, 5) << "as Update stored it";
+        EXPECT_EQ(Third().h_rU, 3);
+        // Nothing typed comes back to be stored by the next OK.
+        OpenBoundary([] {
+            EXPECT_EQ(Dialog().Mettxt->text(), "5");
+            Dialog().OKBtn->click();
+        });
+        EXPECT_EQ(Third().MR, 5);
+        EXPECT_EQ(Third().h_rU, 3);
+    }
+}
+
+TEST_F(BoundaryTest, OkAfterOnlyShowingStagesOrAfterUpdateStoresNothingNew)
+{
+    DefineStagedCase(3);
+    FurFea->Case.ModelCode = ModelPCM;
+    OpenBoundary([] { Dialog().OKBtn->click(); });
+    const std::string untouched = SavedLines().join("\n").toStdString();
+
+    OpenBoundary([] {
+        ClickStage(0);
+        PressOnList(Qt::Key_Down);
+        Dialog().EDefault->click();  // without the body model it changes nothing
+        Dialog().OKBtn->click();
+        EXPECT_FALSE(Dialog().isVisible());
+    });
+    EXPECT_EQ(SavedLines().join("\n").toStdString(), untouched);
+
+    // The blanks an Update leaves are no edits: OK closes without a word.
+    OpenBoundary([] {
+        Type(Dialog().TherRadiationText2, "0.75");
+        Dialog().UpdateBtn->click();
+        ASSERT_EQ(Dialog().TherRadiationText2->text(), "");
+        Dialog().OKBtn->click();
+        EXPECT_FALSE(Dialog().isVisible());
+    });
+    EXPECT_EQ(Third().OuterG_rad, 0.75);
 }
 
 } // namespace
