@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -96,6 +97,28 @@ TEST(Forms, ModalRunsGoThroughTheHookAndAModelessWindowOpensAnewAsAModalOne)
     EXPECT_FALSE(form.isVisible());
     ScopedModalHook hook([](TForm& f) { f.Close(); return int(mrNone); });
     EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+// A box or a modal window that no test scripted fails the test at once, named, and is answered
+// with its safe default instead of waiting for a user.
+TEST(Forms, AnUnscriptedBoxOrModalWindowFailsTheTestAndWaitsForNobody)
+{
+    int answer = 0;
+    EXPECT_NONFATAL_FAILURE(answer = AppMessageBox("Overwrite it?", "Confirm", MB_YESNO),
+                            "unscripted message box: \"Overwrite it?\"");
+    EXPECT_EQ(answer, IDNO);
+    EXPECT_NONFATAL_FAILURE(answer = AppMessageBox("Go on?", "Notice", MB_OKCANCEL | MB_ICONEXCLAMATION),
+                            "\"Go on?\"");
+    EXPECT_EQ(answer, IDCANCEL);
+    EXPECT_NONFATAL_FAILURE(answer = AppMessageBox("Done.", "Information"), "\"Done.\"");
+    EXPECT_EQ(answer, IDOK);
+    EXPECT_NONFATAL_FAILURE(ShowMessage("Saved."), "\"Saved.\"");
+
+    CountingForm form;
+    form.setObjectName("Counting");
+    EXPECT_NONFATAL_FAILURE(answer = form.ShowModal(), "unscripted modal window: Counting");
+    EXPECT_EQ(answer, mrCancel);
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST(Guard, AnEscapingErrorGoesToTheExceptionDisplay)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/forms.h"
+
 MessageRecorder::MessageRecorder() : Previous(SetMessageService(this)) {}
 
 MessageRecorder::~MessageRecorder()
@@ -44,3 +46,39 @@ int MessageRecorder::MessageBox(const QString& text, const QString& caption, int
 void MessageRecorder::ShowMessage(const QString& text) { Answer(text, QString(), MB_OK); }
 
 void MessageRecorder::ShowException(const QString& text) { Answer(text, "Exception", MB_OK); }
+
+namespace {
+
+class UnscriptedMessages : public MessageService {
+public:
+    int MessageBox(const QString& text, const QString& caption, int flags) override
+    {
+        Fail(text, caption);
+        const int buttons = flags & 0xF;
+        if (buttons == MB_YESNO)
+            return IDNO;
+        return buttons == MB_OK ? IDOK : IDCANCEL;
+    }
+    void ShowMessage(const QString& text) override { Fail(text, QString()); }
+    void ShowException(const QString& text) override { Fail(text, "Exception"); }
+
+private:
+    static void Fail(const QString& text, const QString& caption)
+    {
+        ADD_FAILURE() << "unscripted message box: \"" << text.toStdString() << "\" (caption \""
+                      << caption.toStdString() << "\")";
+    }
+};
+
+} // namespace
+
+void InstallUnscriptedGuards()
+{
+    static UnscriptedMessages messages;
+    SetMessageService(&messages);
+    SetModalHook([](TForm& form) {
+        ADD_FAILURE() << "unscripted modal window: " << form.objectName().toStdString() << " \""
+                      << form.windowTitle().toStdString() << "\"";
+        return int(mrCancel);
+    });
+}

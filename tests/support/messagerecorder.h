@@ -42,3 +42,9 @@ private:
     bool AllowAll = false;
     int AnyAnswer = IDOK;
 };
+
+// For the whole test program: a message box that no recorder is there to answer, or a modal
+// run that no modal hook drives, fails the running test at once, naming the box's text or the
+// window, and is answered with its safe default (No, Cancel, or OK where that is the only
+// button; a modal window gets mrCancel), so that nothing waits for a user who is not there.
+void InstallUnscriptedGuards();
