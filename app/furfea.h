@@ -133,6 +133,7 @@ public:
     CaseModel& HostedCase() override { return Case; }
     void StepConfirmed(TCaseStep step) override;
     void NotifyDefinitionChanged(bool changed) override;
+    void StageRowsRearranged(const std::vector<int>& from) override;
     // Rebuilds the stage list from the activity, environment, body and garment data.
     void BuildStages();
     // The comfort evaluation of the case's body data.

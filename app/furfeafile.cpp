@@ -210,6 +210,16 @@ void TFurFea::RefillDialogs(bool bodyLoaded, bool membranesListed)
     EnvironmentFrm->LoadEnvironmentGrids();
 }
 
+void TFurFea::StageRowsRearranged(const std::vector<int>& from)
+{
+    // The case's rows have moved already. Of the windows, only the environment dialog keeps
+    // per-stage rows between showings (its cells and place choices, typed values not yet
+    // confirmed among them); it moves them the same way, so its next showing puts each row
+    // beside its entry. The control dialog and the boundary dialog keep nothing: they are
+    // filled from the case's (rebuilt) stages each time they open.
+    EnvironmentFrm->RearrangeRows(from);
+}
+
 void TFurFea::BuildStages()
 {
     BuildStageList(Case);

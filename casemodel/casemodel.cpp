@@ -27,12 +27,21 @@ void CaseModel::InitControlDefaults()
 {
     Control.TimeStep = 0.0002;
     Control.SaveFrequency = 60;
-    Control.ClothingCoverRatio.fill(0.9);
-    Control.MoistureTransferRatio.fill(0.9);
-    Control.HeatTransferRatio.fill(0.9);
+    Control.ClothingCoverRatio.fill(DefaultStageRatio);
+    Control.MoistureTransferRatio.fill(DefaultStageRatio);
+    Control.HeatTransferRatio.fill(DefaultStageRatio);
     Control.ThicknessGrid = 5;
     Control.RadiusGrid = 8;
     Control.SweatAccumulation = 2;
+}
+
+void CaseModel::RearrangeStageRows(const std::vector<int>& from)
+{
+    for (auto* rows : {&Environment.Temperature, &Environment.RH, &Environment.Wind})
+        RearrangeRows(*rows, from, NoEnvironmentValue);
+    RearrangeRows(Environment.Place, from, PlaceNone);
+    for (auto* rows : {&Control.HeatTransferRatio, &Control.MoistureTransferRatio})
+        RearrangeRows(*rows, from, DefaultStageRatio);
 }
 
 void CaseModel::InitDefaultFluids()

@@ -4,6 +4,7 @@
 // dialogs edit a copy of what they show and write it back on OK; the material library dialogs
 // (fibre, membrane, fabric) change the case's lists at once, on Add, Update and Delete. The
 // data-file writer, reader and the stage builder take it whole.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,6 +18,25 @@ constexpr std::uint8_t ModelNone = 0;
 constexpr std::uint8_t ModelBody = 1;        // human thermoregulation
 constexpr std::uint8_t ModelPCM = 2;         // phase-change material
 constexpr std::uint8_t ModelBodyAndPCM = 3;
+
+// What a fresh case gives every stage's control ratios, and an added stage its heat and moisture
+// ratios.
+constexpr double DefaultStageRatio = 0.9;
+// An added stage's air temperature, humidity and wind: nothing typed yet.
+constexpr double NoEnvironmentValue = 0;
+
+// After the schedule was edited, entry i of the new list is entry from[i] of the list before it
+// (-1 for an added entry): each row goes to its entry's new place. An added entry's row, and
+// every row past the new list's end, becomes `empty`; a deleted entry's row is gone.
+template <class T>
+void RearrangeRows(std::array<T, MaxStages>& rows, const std::vector<int>& from, const T& empty)
+{
+    const std::array<T, MaxStages> before = rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int k = i < from.size() ? from[i] : -1;
+        rows[i] = k >= 0 && k < MaxStages ? before[static_cast<std::size_t>(k)] : empty;
+    }
+}
 
 class CaseModel {
 public:
@@ -98,6 +118,12 @@ public:
     void InitFreshCase();
     void InitControlDefaults();
     void InitDefaultFluids();
+
+    // Makes every per-stage value the case keeps for a schedule entry follow the entry (see
+    // RearrangeRows): the environment rows and the heat and moisture ratios of the control
+    // values. The stages themselves are rebuilt from these rows, and the rebuild derives the
+    // cover ratios from the clothing, so neither is moved here.
+    void RearrangeStageRows(const std::vector<int>& from);
 
 private:
     std::string CaseDirectory;

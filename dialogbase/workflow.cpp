@@ -28,6 +28,13 @@ void ReportDefinitionChanged(bool changed)
         Host->NotifyDefinitionChanged(changed);
 }
 
+void RearrangeStageRows(const std::vector<int>& from)
+{
+    TheCase().RearrangeStageRows(from);
+    if (Host)
+        Host->StageRowsRearranged(from);
+}
+
 void MarkStagesForRebuild()
 {
     CaseModel& c = TheCase();

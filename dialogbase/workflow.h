@@ -3,6 +3,8 @@
 // progress on. A dialog sets the case's flags and reports; the main window alone turns the
 // flags into step pictures and tree marks. Dialogs include this header, never the main
 // window's.
+#include <vector>
+
 #include "casemodel/casemodel.h"
 
 // The steps a dialog can confirm. BodyShown: a body from a file was put into the dialogs.
@@ -17,6 +19,10 @@ public:
     virtual void StepConfirmed(TCaseStep step) = 0;
     // A material or model definition was confirmed (changed) or merely looked at.
     virtual void NotifyDefinitionChanged(bool changed) = 0;
+    // The confirmed schedule was edited (see RearrangeRows for `from`) and the case's per-stage
+    // rows already follow their entries: the windows that keep per-stage rows of their own
+    // make them follow too.
+    virtual void StageRowsRearranged(const std::vector<int>& from) = 0;
 };
 
 // The main window registers itself when it is created and unregisters when it goes.
@@ -27,6 +33,10 @@ void SetCaseHost(TCaseHost* host);
 CaseModel& TheCase();
 void ReportStepConfirmed(TCaseStep step);
 void ReportDefinitionChanged(bool changed);
+
+// Entry i of the newly confirmed schedule was entry from[i] of the one before (-1: added): every
+// per-stage value kept for an entry, in the case and in the windows, moves with its entry.
+void RearrangeStageRows(const std::vector<int>& from);
 
 // The stages are to be built afresh from the schedule, the environment and the clothing. The
 // rebuild puts every boundary value and cover ratio back to its default, so boundary and

@@ -33,6 +33,10 @@ namespace {
 constexpr int RowHeight = 17;
 constexpr int RateRole = Qt::UserRole;
 constexpr int IndexRole = Qt::UserRole + 1;
+// The entry's place in the schedule as last confirmed; -1 for an entry added since. Entries are
+// told apart by it, not by their activity: two "Walking" entries each keep their own rows.
+constexpr int OriginRole = Qt::UserRole + 2;
+constexpr int AddedEntry = -1;
 
 // Geometry of the schedule rows inside Panel1's scrolling area.
 constexpr int NumberLeft = 3;
@@ -187,11 +191,12 @@ void TActivityFrm::FitRows()
     RowsArea->Fit(ListBox->count(), {ListBox, RatioTable});
 }
 
-void TActivityFrm::AddEntry(const QString& name, double rate, int activityIndex)
+void TActivityFrm::AddEntry(const QString& name, double rate, int activityIndex, int origin)
 {
     QListWidgetItem* item = RowsArea->AddName(ListBox, name);
     item->setData(RateRole, rate);
     item->setData(IndexRole, activityIndex);
+    item->setData(OriginRole, origin);
     const int n = ListBox->count();
     // The grid starts with one row, so it always has as many rows as the list has entries.
     if (n >= 2)
@@ -218,7 +223,7 @@ bool TActivityFrm::AppendActivity(const QString& name, QLineEdit* rateEdit, int 
     const double rate = GetRateValue(rateEdit, ok);
     if (!ok)
         return false;
-    AddEntry(name, rate, activityIndex);
+    AddEntry(name, rate, activityIndex, AddedEntry);
     return true;
 }
 
@@ -246,7 +251,7 @@ void TActivityFrm::ShowFromStored()
     const int n = std::clamp(stored.StageCount, 0, MaxStages);
     for (int i = 0; i < n; ++i) {
         const std::size_t s = static_cast<std::size_t>(i);
-        AddEntry(ActivityName(stored.ActivityIndex[s]), stored.MetabolicRate[s], stored.ActivityIndex[s]);
+        AddEntry(ActivityName(stored.ActivityIndex[s]), stored.MetabolicRate[s], stored.ActivityIndex[s], i);
         RatioTable->SetCell(0, i, QString::fromStdString(FloatToStr(stored.Duration[s])));
     }
     FitRows();
@@ -356,7 +361,15 @@ void TActivityFrm::Button2Click()
         }
     }
 
-    bool entriesChanged = n != stored.StageCount;
+    // Where each entry stood in the confirmed list: the per-stage rows kept elsewhere follow.
+    std::vector<int> from(static_cast<std::size_t>(n));
+    bool rowsMoved = n != stored.StageCount;
+    for (int i = 0; i < n; ++i) {
+        from[static_cast<std::size_t>(i)] = ListBox->item(i)->data(OriginRole).toInt();
+        rowsMoved = rowsMoved || from[static_cast<std::size_t>(i)] != i;
+    }
+
+    bool entriesChanged = rowsMoved;
     bool durationsChanged = entriesChanged;
     for (int i = 0; i < n; ++i) {
         const std::size_t s = static_cast<std::size_t>(i);
@@ -368,6 +381,8 @@ void TActivityFrm::Button2Click()
         stored.Duration[s] = durations[s];
     }
     stored.StageCount = n;
+    if (rowsMoved)
+        RearrangeStageRows(from);
     // The environment has one row per entry: a changed list must be taken over by the
     // environment dialog before the case can be saved. New durations alone only need the
     // stages rebuilt.

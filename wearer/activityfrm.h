@@ -70,7 +70,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void AddEntry(const QString& name, double rate, int activityIndex);
+    void AddEntry(const QString& name, double rate, int activityIndex, int origin);
     void ShowFromStored();
     void SelectEntry(int entry);
     void SwapEntries(int a, int b);

@@ -264,6 +264,28 @@ void TEnvironmentFrm::LoadEnvironmentGrids()
     c.Activity.ScheduleChanged = false;
 }
 
+void TEnvironmentFrm::RearrangeRows(const std::vector<int>& from)
+{
+    // The grids keep the text of rows past their row count, so every row is moved, shown or not.
+    for (TStringGrid* grid : {TemperatureTable, RHTable, WindTable}) {
+        std::array<QString, MaxStages> cells;
+        for (int i = 0; i < MaxStages; ++i)
+            cells[static_cast<std::size_t>(i)] = grid->Cell(0, i);
+        ::RearrangeRows(cells, from, QString());
+        for (int i = 0; i < MaxStages; ++i)
+            grid->SetCell(0, i, cells[static_cast<std::size_t>(i)]);
+    }
+    ::RearrangeRows(PlaceChoice, from, PlaceNone);
+    // The case's rows moved the same way, so a value the boundary dialog wrote back is still
+    // told apart from the one the cell shows.
+    ::RearrangeRows(ShownTemperature, from, NoEnvironmentValue);
+    ::RearrangeRows(ShownRH, from, NoEnvironmentValue);
+    const bool allRead =
+        std::all_of(from.begin(), from.end(), [this](int k) { return k >= 0 && k < CheckedRows; });
+    if (!allRead)
+        CheckedRows = -1;
+}
+
 void TEnvironmentFrm::RememberShownValues()
 {
     ShownTemperature = TheCase().Environment.Temperature;

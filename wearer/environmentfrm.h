@@ -51,6 +51,12 @@ public:
     // change mark.
     void LoadEnvironmentGrids();
 
+    // The confirmed schedule was edited (see RearrangeRows for `from`): the cells, the place
+    // choices and what the cells were last filled from follow their entries; an added entry's
+    // row is empty. Rows of entries that OK never read (added ones among them) must be read
+    // by the next OK.
+    void RearrangeRows(const std::vector<int>& from);
+
     // Rows shown (the schedule's entries when last shown).
     int RowCount() const { return Rows; }
 

@@ -5,12 +5,15 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 #include "wearer/activityfrm.h"
+#include "wearer/columnpanels.h"
+#include "wearer/controlfrm.h"
 
 namespace {
 
@@ -181,6 +184,223 @@ TEST_F(EnvironmentTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
         [] { ActivityFrm->Button2->click(); });
     EXPECT_FALSE(FurFea->Case.StagesDirty);
     EXPECT_EQ(SavedLines().join("\r\n").toStdString(), text);
+}
+
+// ---- rows that follow their schedule entry ------------------------------------------------
+
+// What the case keeps for one schedule entry besides the schedule itself.
+struct StageRow {
+    double Temperature, RH, Wind, Place, HeatRatio, MoistureRatio;
+    bool operator==(const StageRow& o) const
+    {
+        return Temperature == o.Temperature && RH == o.RH && Wind == o.Wind && Place == o.Place &&
+               HeatRatio == o.HeatRatio && MoistureRatio == o.MoistureRatio;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const StageRow& r)
+{
+    return out << r.Temperature << "/" << r.RH << "/" << r.Wind << "/" << r.Place << "/" << r.HeatRatio << "/"
+               << r.MoistureRatio;
+}
+
+std::vector<StageRow> CaseRows()
+{
+    const CaseModel& c = FurFea->Case;
+    std::vector<StageRow> rows;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(c.Activity.StageCount); ++i)
+        rows.push_back({c.Environment.Temperature[i], c.Environment.RH[i], c.Environment.Wind[i],
+                        c.Environment.Place[i], c.Control.HeatTransferRatio[i], c.Control.MoistureTransferRatio[i]});
+    return rows;
+}
+
+// What the environment dialog shows of its rows: "name|place|temperature|humidity|wind".
+std::vector<std::string> ShownRows()
+{
+    std::vector<std::string> rows;
+    for (int i = 0; i < EnvironmentFrm->ListBox->count(); ++i)
+        rows.push_back(QStringList({EnvironmentFrm->ListBox->item(i)->text(),
+                                    EnvironmentFrm->PlaceBoxes.at(static_cast<std::size_t>(i))->currentText(),
+                                    EnvironmentFrm->TemperatureTable->Cell(0, i), EnvironmentFrm->RHTable->Cell(0, i),
+                                    EnvironmentFrm->WindTable->Cell(0, i)})
+                           .join("|")
+                           .toStdString());
+    return rows;
+}
+
+const StageRow First{21.5, 41, 0.4, PlaceOutdoor, 0.21, 0.31};
+const StageRow Second{-3.25, 62, 1.6, PlaceIndoor, 0.22, 0.32};
+const StageRow Third{35, 83, 7, PlaceOutdoor, 0.23, 0.33};
+const std::string FirstShown = "Standing relaxed|Outdoor|21.5|41|0.4";
+const std::string SecondShown = "Standing relaxed|Indoor|-3.25|62|1.6";
+const std::string ThirdShown = "Moving activity (Domestic work)|Outdoor|35|83|7";
+using Shown = std::vector<std::string>;
+
+void SelectEntry(int entry) { ActivityFrm->ListBox->setCurrentRow(entry); }
+
+// A wearer in clothing with three entries defined through the dialogs: two of one activity and
+// a third, each with its own place, weather and heat and moisture ratios.
+void ThreeEntriesWithTheirOwnWeather()
+{
+    DefineStagedCase(3);
+    RunDialogs(
+        [] {
+            SetRow(0, "21.5", "41", "0.4");
+            SetRow(1, "-3.25", "62", "1.6");
+            SetRow(2, "35", "83", "7");
+            PickPlace(0, 1);
+            PickPlace(1, 0);
+            PickPlace(2, 1);
+            PressKey(EnvironmentFrm->WindTable);
+            EnvironmentFrm->OkBtn->click();
+        },
+        [] {
+            // The case's own entries make way for the three.
+            SelectEntry(0);
+            for (int i = 0; i < 3; ++i)
+                ActivityFrm->DeleteBtn->click();
+            for (int item : {3, 3, 6}) {
+                ActivityFrm->RadioGroup->SetItemIndex(item);
+                ActivityFrm->ArrangeBtn->click();
+            }
+            for (int i = 0; i < 3; ++i)
+                ActivityFrm->RatioTable->SetCell(0, i, QString::number(10 * (i + 1)));
+            ActivityFrm->Button2->click();
+        });
+    Drive(ControlFrm, [] { FurFea->ControlVariable1Click(); }, [] {
+        for (std::size_t i = 0; i < 3; ++i) {
+            ControlFrm->LayerPanels.at(i)->RatioHeatEdit->setText(QString("0.2%1").arg(i + 1));
+            ControlFrm->LayerPanels.at(i)->RatioMassEdit->setText(QString("0.3%1").arg(i + 1));
+        }
+        ControlFrm->OKBtn->click();
+    });
+    ASSERT_EQ(CaseRows(), std::vector<StageRow>({First, Second, Third}));
+}
+
+// The saved stage lines that carry the place and the wind, and the control values of the stages.
+std::string SavedStageRows()
+{
+    QStringList kept;
+    for (const QString& line : SavedLines())
+        for (const char* from : {"OuterT_a:", "MoistureTransferRatio:"})
+            if (line.contains(from))
+                kept << line.mid(line.indexOf(from));
+    return kept.join("\n").toStdString();
+}
+
+TEST_F(EnvironmentTest, DeletingAnEntryTakesItsPlaceWeatherAndRatiosAway)
+{
+    ThreeEntriesWithTheirOwnWeather();
+    RunDialogs({}, [] {
+        SelectEntry(1);
+        ActivityFrm->DeleteBtn->click();
+        ActivityFrm->Button2->click();
+    });
+    EXPECT_EQ(CaseRows(), std::vector<StageRow>({First, Third}));
+
+    RunDialogs([] {
+        EXPECT_EQ(ShownRows(), Shown({FirstShown, ThirdShown}));
+        EnvironmentFrm->OkBtn->click();  // a shorter schedule is read again
+    });
+    EXPECT_TRUE(FurFea->Case.EnvironmentDefined);
+    Drive(ControlFrm, [] { FurFea->ControlVariable1Click(); }, [] {
+        ASSERT_EQ(ControlFrm->LayerPanels.size(), 2u);
+        EXPECT_EQ(ControlFrm->LayerPanels[1]->RatioHeatEdit->text(), "0.23");
+        EXPECT_EQ(ControlFrm->LayerPanels[1]->RatioMassEdit->text(), "0.33");
+    });
+    EXPECT_EQ(SavedStageRows(), "OuterT_a: $21.5$ActivityIndex: $3$Wind: $0.4$Door: $2$\n"
+                                "OuterT_a: $35$ActivityIndex: $6$Wind: $7$Door: $2$\n"
+                                "MoistureTransferRatio: $0.31$ HeatTransferRatio: $0.21$\n"
+                                "MoistureTransferRatio: $0.33$ HeatTransferRatio: $0.23$");
+}
+
+TEST_F(EnvironmentTest, MovingAnEntryTakesItsRowsAlongAndTellsTwoEntriesOfOneActivityApart)
+{
+    ThreeEntriesWithTheirOwnWeather();
+    // Typed but not confirmed: it stays with its entry too.
+    RunDialogs([] {
+        EnvironmentFrm->WindTable->SetCell(0, 2, "7.5");
+        EnvironmentFrm->reject();
+    });
+    RunDialogs({}, [] {
+        SelectEntry(1);
+        ActivityFrm->UpBtn->click();
+        SelectEntry(1);
+        ActivityFrm->DownBtn->click();  // the first entry, now second, goes last
+        ActivityFrm->Button2->click();
+    });
+    EXPECT_EQ(CaseRows(), std::vector<StageRow>({Second, Third, First}));
+    const std::array<double, MaxStages>& durations = FurFea->Case.Activity.Duration;
+    EXPECT_EQ(std::vector<double>(durations.begin(), durations.begin() + 3), std::vector<double>({20, 30, 10}));
+
+    RunDialogs([] {
+        EXPECT_EQ(ShownRows(), Shown({SecondShown, ThirdShown + ".5", FirstShown}));
+        EnvironmentFrm->WindTable->SetCell(0, 1, "7");
+        EnvironmentFrm->OkBtn->click();
+    });
+    EXPECT_EQ(CaseRows(), std::vector<StageRow>({Second, Third, First}));
+    EXPECT_EQ(SavedStageRows(), "OuterT_a: $-3.25$ActivityIndex: $3$Wind: $1.6$Door: $1$\n"
+                                "OuterT_a: $35$ActivityIndex: $6$Wind: $7$Door: $2$\n"
+                                "OuterT_a: $21.5$ActivityIndex: $3$Wind: $0.4$Door: $2$\n"
+                                "MoistureTransferRatio: $0.32$ HeatTransferRatio: $0.22$\n"
+                                "MoistureTransferRatio: $0.33$ HeatTransferRatio: $0.23$\n"
+                                "MoistureTransferRatio: $0.31$ HeatTransferRatio: $0.21$");
+}
+
+TEST_F(EnvironmentTest, AnEntryAddedInPlaceOfADeletedOneStartsWithAnEmptyRow)
+{
+    ThreeEntriesWithTheirOwnWeather();
+    RunDialogs({}, [] {
+        SelectEntry(0);
+        ActivityFrm->DeleteBtn->click();
+        ActivityFrm->RadioGroup->SetItemIndex(7);
+        ActivityFrm->ArrangeBtn->click();
+        ActivityFrm->RatioTable->SetCell(0, 2, "5");
+        SelectEntry(2);
+        ActivityFrm->UpBtn->click();  // added entries move like the others
+        ActivityFrm->Button2->click();
+    });
+    const StageRow added{0, 0, 0, PlaceNone, 0.9, 0.9};
+    EXPECT_EQ(CaseRows(), std::vector<StageRow>({Second, added, Third}));
+
+    // The schedule has as many entries as before, but the added one has not been entered.
+    MessageRecorder messages;
+    messages.Expect("you need finish the temperature input!", "Input Error");
+    RunDialogs([] {
+        EXPECT_EQ(ShownRows(), Shown({SecondShown, "Harder activity||||", ThirdShown}));
+        EnvironmentFrm->OkBtn->click();
+        EXPECT_EQ(EnvironmentFrm->TemperatureTable->Row(), 1);
+        EnvironmentFrm->reject();
+    });
+    EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
+}
+
+TEST_F(EnvironmentTest, LeavingTheActivityDialogWithoutOkMovesNoRow)
+{
+    ThreeEntriesWithTheirOwnWeather();
+    const std::function<void()> leave[] = {
+        [] { ActivityFrm->Button3->click(); },
+        [] {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(ActivityFrm->ListBox, &escape);
+        },
+        [] { ActivityFrm->close(); },
+    };
+    for (const auto& way : leave) {
+        RunDialogs({}, [&] {
+            SelectEntry(1);
+            ActivityFrm->DeleteBtn->click();
+            SelectEntry(0);
+            ActivityFrm->DownBtn->click();
+            ActivityFrm->RadioGroup->SetItemIndex(0);
+            ActivityFrm->ArrangeBtn->click();
+            way();
+            EXPECT_FALSE(ActivityFrm->isVisible());
+        });
+        EXPECT_EQ(CaseRows(), std::vector<StageRow>({First, Second, Third}));
+        EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
+        RunDialogs([] { EXPECT_EQ(ShownRows(), Shown({FirstShown, SecondShown, ThirdShown})); });
+    }
 }
 
 } // namespace
