@@ -66,3 +66,13 @@ void CaseModel::InitDefaultFluids()
     liquid->Name = "Liquid";
     Fluids.push_back(liquid);
 }
+
+std::vector<GarmentLayerRow> RowsFollowingGarments(const std::vector<GarmentLayerRow>& rows,
+                                                   const std::vector<int>& from)
+{
+    std::vector<GarmentLayerRow> moved(from.size());
+    for (std::size_t n = 0; n < from.size(); ++n)
+        if (from[n] >= 0 && static_cast<std::size_t>(from[n]) < rows.size())
+            moved[n] = rows[static_cast<std::size_t>(from[n])];
+    return moved;
+}

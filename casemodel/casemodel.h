@@ -128,3 +128,9 @@ public:
 private:
     std::string CaseDirectory;
 };
+
+// The layer rows after an edit of the garment list, so that each garment keeps its layers: row n
+// is the row of the garment that stood at place from[n] before the edit; a new garment (-1, or a
+// place without a row) gets a row with no layer filled.
+std::vector<GarmentLayerRow> RowsFollowingGarments(const std::vector<GarmentLayerRow>& rows,
+                                                   const std::vector<int>& from);

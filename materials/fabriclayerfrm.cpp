@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <algorithm>
 
+#include "casemodel/casemodel.h"
 #include "dialogbase/workflow.h"
 #include "materials/fabricform.h"
 #include "materials/garmentform.h"
@@ -148,30 +149,40 @@ void TFabricLayerFrm::BuildGroups(bool loaded)
     content->setFixedSize(std::max(GroupPitch * GarmentCount + 1, 1), outerHeight + 2);
 }
 
+void TFabricLayerFrm::ShowRows(bool loaded)
+{
+    ClearGroups();
+    GarmentCount = std::clamp(TheCase().GarmentList.GarmentCount, 0, MaxGarments);
+    Rows.resize(static_cast<std::size_t>(GarmentCount));
+    BuildGroups(loaded);
+    GarmentForm->Changed = false;
+    for (std::size_t g = 0; g < Rows.size(); ++g)
+        for (std::size_t j = 0; j < LayerGroups[g].Boxes.size(); ++j)
+            LayerGroups[g].Boxes[j]->setChecked(Rows[g].HasFabric[j]);
+}
+
 void TFabricLayerFrm::BuildLayerRows()
 {
     if (!GarmentForm->Changed)
         return;
-    ClearGroups();
-    GarmentCount = std::clamp(TheCase().GarmentList.GarmentCount, 0, MaxGarments);
-    // A new garment list drops every layer assignment.
-    Rows.assign(static_cast<std::size_t>(GarmentCount), GarmentLayerRow{});
-    BuildGroups(false);
-    GarmentForm->Changed = false;
+    // Only the loaded view has boxes for the lower layers.
+    const bool lower = std::any_of(Rows.begin(), Rows.end(), [](const GarmentLayerRow& row) {
+        return std::any_of(row.HasFabric.begin() + LayersPerGroup, row.HasFabric.end(), [](bool b) { return b; });
+    });
+    ShowRows(lower);
+}
+
+void TFabricLayerFrm::FollowGarments(const std::vector<int>& from)
+{
+    Rows = RowsFollowingGarments(Rows, from);
+    const auto to = CurrentRow >= 0 ? std::find(from.begin(), from.end(), CurrentRow) : from.end();
+    CurrentRow = to != from.end() ? static_cast<int>(to - from.begin()) : -1;
 }
 
 void TFabricLayerFrm::BuildLayerGrid()
 {
-    ClearGroups();
-    const CaseModel& c = TheCase();
-    GarmentCount = std::clamp(c.GarmentList.GarmentCount, 0, MaxGarments);
-    Rows = c.Layers.Rows;
-    Rows.resize(static_cast<std::size_t>(GarmentCount));
-    BuildGroups(true);
-    GarmentForm->Changed = false;
-    for (std::size_t g = 0; g < Rows.size(); ++g)
-        for (std::size_t j = 0; j < LayersPerGarment; ++j)
-            LayerGroups[g].Boxes[j]->setChecked(Rows[g].HasFabric[j]);
+    Rows = TheCase().Layers.Rows;
+    ShowRows(true);
     // A loaded case's stages were made for its garments.
     ConfirmedInputs = CurrentStageInputs();
     ReportStepConfirmed(TCaseStep::Clothing);

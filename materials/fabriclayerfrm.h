@@ -19,8 +19,9 @@ class TFabricLayerFrm : public TForm {
 public:
     explicit TFabricLayerFrm(QWidget* owner = nullptr);
 
-    // The interactive view: one "Fabric layer" group per garment with layers 0 to 2. Runs only
-    // when the garment list changed; a new list starts with no layer filled.
+    // Rebuilds the groups for the garment list, when it changed, from the rows as they followed
+    // their garments: the loaded view when a row has a fabric in layers 3 to 5, else the
+    // interactive view, one "Fabric layer" group per garment with layers 0 to 2.
     void BuildLayerRows();
     // The loaded view of the case's layer rows: "Top" (layers 0 to 2) and "Bottom" (3 to 5).
     void BuildLayerGrid();
@@ -28,6 +29,9 @@ public:
     // The layer whose button was pressed last gets this fabric. The fabric dialog's OK calls it
     // with the fabric it picked and then shows this dialog again.
     void SetLayerFabric(std::shared_ptr<FabricType> fabric);
+    // The garment list changed: row n is now the row of the garment that stood at from[n] (-1: a
+    // new garment, no layer filled), also the row whose layer the fabric dialog is choosing.
+    void FollowGarments(const std::vector<int>& from);
     // The layers of the rows being edited that hold the fabric.
     std::vector<LayerPlace> LayersHolding(const FabricType& fabric) const { return ::LayersHolding(Rows, fabric); }
     // A deleted fabric leaves the rows being edited too, and the boxes of its layers are cleared.
@@ -65,6 +69,8 @@ protected:
 
 private:
     void BuildGroups(bool loaded);
+    // Groups for the case's garments in the view asked for, ticked where the rows hold a fabric.
+    void ShowRows(bool loaded);
     void ClearGroups();
     // What the stage list is built from: styles, fits, coverages and which of the first three
     // layers hold a fabric.

@@ -12,7 +12,9 @@
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
+#include <numeric>
 
+#include "casemodel/casemodel.h"
 #include "dialogbase/workflow.h"
 #include "casemodel/numformat.h"
 #include "materials/fabriclayerfrm.h"
@@ -42,6 +44,15 @@ protected:
             OnClick();
     }
 };
+
+// The places the garments stood at before an edit of the list, by their places after it: the
+// list as it stands, to be edited like the list.
+std::vector<int> Places(int count)
+{
+    std::vector<int> from(static_cast<std::size_t>(std::max(count, 0)));
+    std::iota(from.begin(), from.end(), 0);
+    return from;
+}
 
 // The clothing no longer holds as confirmed; the main window shows the garment step as to do.
 void UndoClothing()
@@ -270,8 +281,14 @@ void TGarmentForm::PanelClick(int style)
 
 void TGarmentForm::ImageClick(int style) { PanelClick(style); }
 
-void TGarmentForm::ListChanged()
+void TGarmentForm::ListChanged(const std::vector<int>& from)
 {
+    // Each garment takes its fabric layers along, in the case and in the layer dialog's copy.
+    LayerRows& layers = TheCase().Layers;
+    layers.Rows = RowsFollowingGarments(layers.Rows, from);
+    layers.GarmentCount = static_cast<int>(layers.Rows.size());
+    if (FabricLayerFrm)
+        FabricLayerFrm->FollowGarments(from);
     Changed = true;
     UndoClothing();
 }
@@ -376,7 +393,7 @@ void TGarmentForm::ClearGarmentList()
     TheCase().GarmentList.GarmentCount = 0;
     SelectedGarment = -1;
     CurrentStyle = -1;
-    ListChanged();
+    ListChanged({});
 }
 
 void TGarmentForm::LoadGarmentList()
@@ -394,6 +411,10 @@ void TGarmentForm::LoadGarmentList()
         const auto g = static_cast<std::size_t>(i);
         AddGarmentEntry(loaded.StyleIndex[g], loaded.Fitting[g]);
     }
+    // The case's layer rows came with the garments; the layer dialog's rows were made for
+    // other garments.
+    if (FabricLayerFrm)
+        FabricLayerFrm->FollowGarments(std::vector<int>(static_cast<std::size_t>(n), -1));
     Changed = true;
 }
 
@@ -405,8 +426,10 @@ void TGarmentForm::SelectBtnClick()
         AppMessageBox("At most 50 garments can be worn!", "Information", MB_OK);
         return;
     }
+    std::vector<int> from = Places(GarmentCount());
+    from.push_back(-1);
     AddGarmentEntry(CurrentStyle, 0);
-    ListChanged();
+    ListChanged(from);
 }
 
 void TGarmentForm::SelectGarment(int n)
@@ -444,6 +467,9 @@ void TGarmentForm::SwapGarments(int a, int b)
     std::swap(garments.Fitting[i], garments.Fitting[j]);
     ShowGarment(a);
     ShowGarment(b);
+    std::vector<int> from = Places(GarmentCount());
+    std::swap(from[i], from[j]);
+    ListChanged(from);
 }
 
 void TGarmentForm::UpBtnClick()
@@ -454,7 +480,6 @@ void TGarmentForm::UpBtnClick()
     SwapGarments(s, s - 1);
     SelectGarment(s - 1);
     GarmentEntries[static_cast<std::size_t>(s - 1)].Fitting->setFocus();
-    ListChanged();
 }
 
 void TGarmentForm::DownBtnClick()
@@ -465,7 +490,6 @@ void TGarmentForm::DownBtnClick()
     SwapGarments(s, s + 1);
     SelectGarment(s + 1);
     GarmentEntries[static_cast<std::size_t>(s + 1)].Fitting->setFocus();
-    ListChanged();
 }
 
 void TGarmentForm::DeleteBtnClick()
@@ -475,6 +499,8 @@ void TGarmentForm::DeleteBtnClick()
         return;
     GarmentSet& garments = TheCase().GarmentList;
     const int count = GarmentCount();
+    std::vector<int> from = Places(count);
+    from.erase(from.begin() + s);
     for (int i = s; i < count - 1; ++i) {
         const auto to = static_cast<std::size_t>(i);
         garments.StyleIndex[to] = garments.StyleIndex[to + 1];
@@ -489,7 +515,7 @@ void TGarmentForm::DeleteBtnClick()
         ShowGarment(i);
     // The garment that moved into the place stays selected; after the last one, the one before.
     SelectGarment(s < GarmentCount() ? s : s - 1);
-    ListChanged();
+    ListChanged(from);
 }
 
 void TGarmentForm::BitBtn1Click()

@@ -2,7 +2,8 @@
 // The garment dialog: the wearer is dressed from style pictures, in wearing order, each garment
 // with its fit. The styles, coverages and fits are the case's garment set; the dialog edits it
 // directly (there is no Cancel) and clears the confirmed clothing whenever the list changes, so
-// the fabric layers must be confirmed again for the new list.
+// the fabric layers must be confirmed again for the new list. Each garment's fabric layers move
+// and go with it.
 #include <QPixmap>
 #include <array>
 #include <vector>
@@ -106,9 +107,10 @@ private:
     void SelectGarment(int n);
     void ShowCoverage(double coverage);
     void ShowLarge(const QPixmap& picture);
-    // The garment list changed: the layer dialog rebuilds its rows and the clothing is no longer
-    // confirmed.
-    void ListChanged();
+    // The garment list changed: from[n] is the place garment n stood at before (-1: new). The
+    // layer rows follow their garments, the layer dialog rebuilds its groups and the clothing is
+    // no longer confirmed.
+    void ListChanged(const std::vector<int>& from);
     bool ValidGarment(int n) const;
     int GarmentCount() const { return static_cast<int>(GarmentEntries.size()); }
 };

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/furfea.h"
+#include "materials/fabriclayerfrm.h"
 #include "materials/garmentform.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
@@ -129,10 +130,20 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
     });
 }
 
+// Which layers of each garment hold a fabric, in the case or in the layer dialog's rows.
+std::vector<std::array<bool, LayersPerGarment>> Filled(const std::vector<GarmentLayerRow>& rows)
+{
+    std::vector<std::array<bool, LayersPerGarment>> filled;
+    for (const GarmentLayerRow& row : rows)
+        filled.push_back(row.HasFabric);
+    return filled;
+}
+
 TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
 {
     QTemporaryDir folder;
     MessageRecorder messages;
+    CaseModel& m = FurFea->Case;
     RunGarmentDialog([] {
         SelectPicture(4);
         Fit(0, Just);
@@ -141,17 +152,29 @@ TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
         SelectPicture(12);
         Fit(2, Loose);
     });
-    FurFea->Case.ClothingDefined = true;
-    FurFea->Case.ActivityDefined = FurFea->Case.EnvironmentDefined = FurFea->Case.BodyDefined = true;
+    // Dressed as a load leaves the layers: a fabric in another layer of each garment.
+    auto tweed = PlainFabric("Tweed");
+    tweed->Membranes = {m.Membranes[0], m.Membranes[0]};
+    m.Fabrics.push_back(tweed);
+    m.Layers.Rows = {Row(m, {{0, "Tweed"}}), Row(m, {{1, "Tweed"}}), Row(m, {{5, "Tweed"}})};
+    m.Layers.GarmentCount = 3;
+    FabricLayerFrm->BuildLayerGrid();
+    const auto dressed = Filled(m.Layers.Rows);
+    m.ClothingDefined = true;
+    m.ActivityDefined = m.EnvironmentDefined = m.BodyDefined = true;
 
-    // Changing the sex undoes the clothing at once; going back keeps the garments.
+    // Changing the sex undoes the clothing at once; going back keeps the garments and layers.
     Wearer(0);
-    EXPECT_FALSE(FurFea->Case.ClothingDefined);
+    EXPECT_FALSE(m.ClothingDefined);
     Wearer(1);
     RunGarmentDialog([] { EXPECT_EQ(Styles(), (std::vector<int>{3, 9, 11})); });
+    EXPECT_EQ(Filled(m.Layers.Rows), dressed);
+    EXPECT_EQ(Filled(FabricLayerFrm->Rows), dressed);
     Wearer(0);
-    RunGarmentDialog([] {
-        EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, 0);
+    RunGarmentDialog([&] {
+        EXPECT_EQ(m.GarmentList.GarmentCount, 0);
+        EXPECT_TRUE(m.Layers.Rows.empty());
+        EXPECT_TRUE(FabricLayerFrm->Rows.empty());
         SelectPicture(25);
         SelectPicture(26);
         SelectPicture(27);

@@ -4,11 +4,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 
 #include "materials/fabricform.h"
@@ -127,7 +129,8 @@ TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
     });
     EXPECT_TRUE(m.StagesDirty);
 
-    // Another garment list drops every layer and undoes the clothing until the next OK.
+    // Another garment undoes the clothing until the next OK; it comes without layers, the
+    // others keep theirs.
     ScopedModalHook hook([](TForm& form) {
         if (&form == GarmentForm) {
             GarmentForm->PanelClick(0);
@@ -139,10 +142,180 @@ TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
     EXPECT_FALSE(m.ClothingDefined);
     RunLayerDialog([&] {
         ASSERT_EQ(FabricLayerFrm->Rows.size(), 3u);
-        for (const GarmentLayerRow& row : FabricLayerFrm->Rows)
-            EXPECT_EQ(row.HasFabric, (std::array<bool, LayersPerGarment>{}));
-        EXPECT_FALSE(Box(0, 0)->isChecked());
+        EXPECT_EQ(FabricLayerFrm->Rows[2].HasFabric, (std::array<bool, LayersPerGarment>{}));
+        EXPECT_TRUE(Box(0, 0)->isChecked());
+        EXPECT_FALSE(Box(2, 0)->isChecked());
     });
+}
+
+// The fabric of each layer, one text per garment ("-": no fabric).
+std::vector<std::string> Dressing(const std::vector<GarmentLayerRow>& rows)
+{
+    std::vector<std::string> garments;
+    for (const GarmentLayerRow& row : rows) {
+        std::string text;
+        for (std::size_t j = 0; j < LayersPerGarment; ++j)
+            text += (j ? "/" : "") + (row.HasFabric[j] && row.Layers[j] ? row.Layers[j]->Name : std::string("-"));
+        garments.push_back(text);
+    }
+    return garments;
+}
+
+// What the layer dialog shows, one text per garment group: the captions of its layer groups and
+// a tick ("x") or none (".") per layer box.
+std::vector<std::string> Shown()
+{
+    std::vector<std::string> groups;
+    for (int g = 0;; ++g) {
+        auto* outer = FabricLayerFrm->findChild<QGroupBox*>(QString("Garment%1").arg(g));
+        if (!outer)
+            return groups;
+        QString text;
+        for (QGroupBox* inner : outer->findChildren<QGroupBox*>())
+            text += inner->title() + " ";
+        for (int j = 0; j < LayersPerGarment; ++j)
+            if (auto* box = outer->findChild<QCheckBox*>(QString("LayerBox%1_%2").arg(g).arg(j)))
+                text += box->isChecked() ? "x" : ".";
+        groups.push_back(text.toStdString());
+    }
+}
+
+// The garment dialog from its step button, with the script while it is shown.
+void RunGarmentDialog(const std::function<void()>& script)
+{
+    RunModal(GarmentForm, [] { FurFea->GarmentBtnClick(); }, script);
+}
+
+void ClickGarment(int garment)
+{
+    QTest::mouseClick(Control<QWidget>(GarmentForm, QString("GarmentImage%1").arg(garment)), Qt::LeftButton);
+}
+
+// A layer dressed as the user does it: tick its box, press its button, pick the fabric in the
+// fabric dialog and press OK there, which brings the layer dialog back with `then` while shown.
+void Dress(int garment, int layer, int fabric, const std::function<void()>& then = [] {})
+{
+    if (!Box(garment, layer)->isChecked())
+        Box(garment, layer)->click();
+    Button(garment, layer)->click();
+    ASSERT_TRUE(FabricForm->isVisible());
+    ClickItem(FabricForm->FabricListBox, fabric);
+    RunModal(FabricLayerFrm, [] { FabricForm->OKBtn->click(); }, then);
+}
+
+TEST_F(LayerDialogTest, LayersStayWithTheirGarmentWhenGarmentsMoveGoOrCome)
+{
+    MessageRecorder messages;
+    CaseModel& m = FurFea->Case;
+    for (const char* name : {"Silk", "Down"}) {
+        auto fabric = PlainFabric(name);
+        fabric->Membranes = {m.Membranes[0], m.Membranes[0]};
+        m.Fabrics.push_back(fabric);
+    }
+    FabricForm->LoadFabricList(m.Fabrics);
+    enum { ShellCloth, Fleece, Silk, Down };
+    RunGarmentDialog([] {
+        for (int style : {3, 9, 11}) {
+            QTest::mouseClick(Control<QWidget>(GarmentForm, QString("StyleImage%1").arg(style)), Qt::LeftButton);
+            GarmentForm->SelectBtn->click();
+        }
+        for (int g = 0; g < 3; ++g)
+            Control<TRadioGroup>(GarmentForm, QString("Fitting%1").arg(g))->Button(2 - g)->click();
+        GarmentForm->BitBtn1->click();
+    });
+    ASSERT_TRUE(FabricLayerFrm->isVisible());
+    Dress(0, 0, ShellCloth);
+    Dress(0, 2, Fleece);
+    Dress(1, 1, Silk);
+    Dress(2, 0, Down);
+    Dress(2, 1, Fleece, [] { FabricLayerFrm->OKBtn->click(); });
+    const std::string a = "Shell cloth/-/Fleece/-/-/-", b = "-/Silk/-/-/-/-", c = "Down/Fleece/-/-/-/-";
+    ASSERT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{a, b, c}));
+    ASSERT_TRUE(m.ClothingDefined);
+
+    // Moved and moved back: the clothing is confirmed again, and the stages built for it stay.
+    m.StagesDirty = false;
+    RunGarmentDialog([&] {
+        ClickGarment(1);
+        GarmentForm->UpBtn->click();
+        EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{b, a, c}));
+        EXPECT_FALSE(m.ClothingDefined);
+        GarmentForm->DownBtn->click();
+    });
+    RunLayerDialog([] { FabricLayerFrm->OKBtn->click(); });
+    EXPECT_TRUE(m.ClothingDefined);
+    EXPECT_FALSE(m.StagesDirty);
+
+    RunGarmentDialog([&] {
+        ClickGarment(1);
+        GarmentForm->UpBtn->click();
+        ClickGarment(1);
+        GarmentForm->DownBtn->click();
+        EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{b, c, a}));
+        ClickGarment(1);
+        GarmentForm->DeleteBtn->click();
+        EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{b, a}));
+        QTest::mouseClick(Control<QWidget>(GarmentForm, "StyleImage19"), Qt::LeftButton);
+        GarmentForm->SelectBtn->click();
+        Control<TRadioGroup>(GarmentForm, "Fitting2")->Button(0)->click();
+    });
+    const std::string none = "-/-/-/-/-/-";
+    EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{b, a, none}));
+    EXPECT_FALSE(m.ClothingDefined);
+    RunLayerDialog([&] {
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"Fabric layer .x.", "Fabric layer x.x", "Fabric layer ..."}));
+        EXPECT_EQ(Dressing(FabricLayerFrm->Rows), (std::vector<std::string>{b, a, none}));
+        messages.Expect("You do not finish the fabric definition!", "Information");
+        FabricLayerFrm->OKBtn->click();
+    });
+    Dress(2, 2, Down, [] { FabricLayerFrm->OKBtn->click(); });
+    EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{b, a, "-/-/Down/-/-/-"}));
+    EXPECT_TRUE(m.ClothingDefined);
+    EXPECT_TRUE(m.StagesDirty);
+
+    // A garment moved while the fabric dialog chooses for one of its layers gets that fabric.
+    Box(1, 1)->click();
+    Button(1, 1)->click();
+    RunGarmentDialog([] {
+        ClickGarment(1);
+        GarmentForm->UpBtn->click();
+    });
+    ClickItem(FabricForm->FabricListBox, Silk);
+    RunModal(FabricLayerFrm, [] { FabricForm->OKBtn->click(); }, [] { FabricLayerFrm->OKBtn->click(); });
+    EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{"Shell cloth/Silk/Fleece/-/-/-", b, "-/-/Down/-/-/-"}));
+}
+
+// Rows with a lower layer (4 to 6) are shown with "Top" and "Bottom" groups, which only have
+// boxes for those layers; without such a row, the interactive view.
+TEST_F(LayerDialogTest, TheViewOfTheKeptRowsFollowsTheirLowerLayers)
+{
+    MessageRecorder messages;
+    CaseModel& m = FurFea->Case;
+    Garments({{3, 2}, {9, 3}});
+    m.Layers.Rows = {Row(m, {{0, "Shell cloth"}, {4, "Fleece"}}), Row(m, {{2, "Fleece"}})};
+    m.Layers.GarmentCount = 2;
+    FabricLayerFrm->BuildLayerGrid();
+    const std::string lower = "Shell cloth/-/-/-/Fleece/-", upper = "-/-/Fleece/-/-/-";
+
+    RunGarmentDialog([] {
+        ClickGarment(1);
+        GarmentForm->UpBtn->click();
+    });
+    EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{upper, lower}));
+    RunLayerDialog([] {
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"Top Bottom ..x...", "Top Bottom x...x."}));
+    });
+
+    RunGarmentDialog([] {
+        ClickGarment(1);
+        GarmentForm->DeleteBtn->click();
+    });
+    RunLayerDialog([] {
+        EXPECT_EQ(Shown(), std::vector<std::string>{"Fabric layer ..x"});
+        FabricLayerFrm->OKBtn->click();
+    });
+    EXPECT_EQ(Dressing(m.Layers.Rows), std::vector<std::string>{upper});
+    EXPECT_TRUE(m.ClothingDefined);
 }
 
 // A fabric loaded into layer 4 shows in the second "Bottom" box, and its button changes it.
