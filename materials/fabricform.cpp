@@ -923,7 +923,9 @@ void TFabricForm::btnDeleteClick()
     c.BoundaryShortcut = false;
     c.Fabrics.erase(found);
     delete FabricListBox->takeItem(row);
-    ClearFabricFields();
+    // The list would make the next line current; no fabric is chosen until the user picks one,
+    // so OK cannot hand on a fabric that nothing on the screen names.
+    ChooseNoFabric();
 }
 
 void TFabricForm::FabricListBoxClick()
@@ -942,17 +944,23 @@ void TFabricForm::ShowFabric(const QString& name)
                                       : std::find_if(fabrics.begin(), fabrics.end(), [&](const auto& f) {
                                             return QString::fromStdString(f->Name) == name;
                                         });
-    FabricListBox->clearSelection();
     if (found == fabrics.end()) {
-        FabricListBox->setCurrentRow(-1);
-        ClearFabricFields();
-        SelectFabricLabel->clear();
+        ChooseNoFabric();
         return;
     }
+    FabricListBox->clearSelection();
     // Line i of the list is fabric i of the case.
     FabricListBox->setCurrentRow(static_cast<int>(found - fabrics.begin()));
     PutFabricValue(**found);
     SelectFabricLabel->setText(name);
+}
+
+void TFabricForm::ChooseNoFabric()
+{
+    FabricListBox->setCurrentRow(-1);
+    FabricListBox->clearSelection();
+    ClearFabricFields();
+    SelectFabricLabel->clear();
 }
 
 void TFabricForm::FabricListBoxMouseDown()

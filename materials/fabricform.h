@@ -159,6 +159,8 @@ private:
     int SelectedFabricRow() const;
     // The first fabric of the case named like the selected line; none without a selection.
     std::shared_ptr<FabricType> SelectedFabric() const;
+    // No line selected, the dialog and the "Selected Fabric" label empty.
+    void ChooseNoFabric();
     bool ReadFibers(FabricType& fabric);
     bool ReadMembranes(FabricType& fabric);
     void ShowMembrane(const MembraneType* membrane, QCheckBox* check, QString& kept);

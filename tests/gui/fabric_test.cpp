@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -248,6 +249,42 @@ TEST_F(FabricDialogTest, OkHandsTheSelectedFabricToTheTargetLayerAndEveryWayOutR
     QApplication::sendEvent(FabricForm, &escape);
     EXPECT_EQ(layerDialogShown, 3);
     EXPECT_FALSE(FabricForm->isVisible());
+}
+
+// After a delete no fabric is chosen: neither a line of the list nor the label names one, and
+// OK puts nothing into the layer.
+TEST_F(FabricDialogTest, AfterADeleteNoFabricIsSelectedAndOkAsksForOne)
+{
+    LoadGoldenFabrics();
+    std::vector<GarmentLayerRow>& rows = FabricLayerFrm->Rows;
+    rows.resize(1);
+    FabricLayerFrm->CurrentRow = 0;
+    FabricLayerFrm->CurrentLayer = 3;
+    auto* list = Control<QListWidget>(FabricForm, "FabricListBox");
+    auto* label = Control<QLabel>(FabricForm, "SelectFabricLabel");
+    int layerDialogShown = 0;
+    ScopedModalHook hook([&](TForm&) {
+        ++layerDialogShown;
+        return int(mrOk);
+    });
+    FabricForm->Show();
+    // The first line and one in the middle, each with a line below it.
+    for (int row : {0, 1}) {
+        SCOPED_TRACE(row);
+        ClickItem(list, row);
+        ASSERT_FALSE(label->text().isEmpty());
+        Control<QPushButton>(FabricForm, "btnDelete")->click();
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        EXPECT_EQ(label->text(), "");
+        MessageRecorder messages;
+        messages.Expect("Please select a fabric from the list!", "Information");
+        Control<QPushButton>(FabricForm, "OKBtn")->click();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(layerDialogShown, 0);
+    EXPECT_FALSE(rows[0].HasFabric[3]);
+    EXPECT_EQ(rows[0].Layers[3], nullptr);
 }
 
 TEST_F(FabricDialogTest, APressBelowTheLastFabricSelectsNothingAndEmptiesTheDialog)
