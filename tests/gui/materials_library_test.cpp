@@ -253,7 +253,7 @@ TEST_F(FiberDialogTest, TheRegainChartEndsAtTheLastPointAndAFibreWithoutPointsSh
 
 using MembraneDialogTest = AppTest;
 
-TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecordAndOPIsAnExistingName)
+TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecord)
 {
     SelectPreset(1);
     AddMembraneNamed("Ventile");
@@ -267,17 +267,47 @@ TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecordAndOPI
     EXPECT_DOUBLE_EQ(ventile->TrValues[3], 4180);
     EXPECT_EQ(Membrane->MemListBox->count(), 1);
 
-    // "OP" is not listed but its name is taken: with the box unchecked the preset's name is used.
-    Membrane->NewCheckBox->setChecked(false);
-    SelectPreset(0);
-    NameAnswers names{"Open"};
-    MessageRecorder messages;
-    messages.Expect("Are you sure to select the membrane?", "Information", IDYES);
-    messages.Expect("OP has existed,do you want to overwrite it?", "Information", IDNO);
-    Membrane->btnAddtoList->click();
-    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
-    ASSERT_EQ(Membrane->MemListBox->count(), 2);
-    EXPECT_EQ(Membrane->MemListBox->item(1)->text(), "Open");
+}
+
+// "OP" stands for every fabric side without a membrane: taking its name for another membrane
+// would put that membrane on all of them. However the name comes, it is refused.
+TEST_F(MembraneDialogTest, OPIsNotOverwritten)
+{
+    SetGoldenFibers(FurFea->Case);
+    SetGoldenMembranes(FurFea->Case);
+    SetGoldenFabrics(FurFea->Case);  // Plain has OP on both sides
+    Membrane->LoadMembraneList(FurFea->Case.Membranes);
+    const std::string before = CaseFileText(FurFea->Case);
+    auto* newName = Control<QCheckBox>(Membrane, "NewCheckBox");
+    auto* add = Control<QPushButton>(Membrane, "btnAddtoList");
+    const QString refusal = "The membrane OP can not be overwritten!";
+    const struct {
+        const char* Way;
+        bool NewName;
+        int Preset;
+        std::initializer_list<QString> Names;
+        std::vector<std::pair<QString, int>> Answers;
+    } ways[] = {
+        {"the preset OP", false, 0, {}, {{"Are you sure to select the membrane?", IDYES}, {refusal, IDOK}}},
+        {"typed", true, 7, {"OP"}, {{"Are you sure to select the membrane?", IDYES}, {refusal, IDOK}}},
+        {"typed after not overwriting another", true, 1, {"Goretex", "OP"},
+         {{"Are you sure to select the membrane?", IDYES},
+          {"Goretex has existed,do you want to overwrite it?", IDNO},
+          {refusal, IDOK}}},
+    };
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.Way);
+        SelectPreset(w.Preset);
+        newName->setChecked(w.NewName);
+        NameAnswers names(w.Names);
+        MessageRecorder messages;
+        for (const auto& [text, answer] : w.Answers)
+            messages.Expect(text, "Information", answer);
+        add->click();
+        EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
+        EXPECT_EQ(CaseFileText(FurFea->Case), before);
+        EXPECT_EQ(Membrane->MemListBox->count(), 2);
+    }
 }
 
 TEST_F(MembraneDialogTest, NeitherOPNorAMembraneInUseIsDeleted)
@@ -329,7 +359,14 @@ TEST_F(MaterialLibrariesTest, ALoadedLibraryAddedAgainThroughTheDialogsSavesTheS
     }
     for (int row = 0; row < Membrane->MemListBox->count(); ++row) {
         ClickItem(Membrane->MemListBox, row);
-        AddMembraneNamed(Membrane->MemListBox->item(row)->text(), true);
+        const QString name = Membrane->MemListBox->item(row)->text();
+        if (name == "OP") {
+            AddNamed(Membrane->NewCheckBox, Membrane->btnAddtoList, {name},
+                     {{"Are you sure to select the membrane?", IDYES},
+                      {"The membrane OP can not be overwritten!", IDOK}});
+            continue;
+        }
+        AddMembraneNamed(name, true);
     }
     EXPECT_EQ(Fiber->FiberListBox->count(), 3);
     EXPECT_EQ(CaseFileText(FurFea->Case), text);
