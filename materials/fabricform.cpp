@@ -541,7 +541,6 @@ bool TFabricForm::ReadFibers(FabricType& fabric)
     }
     std::vector<double> ratios;
     double percent = 0;
-    double diameters = 0;
     for (int i = 0; i < SFiberListBox->count(); ++i) {
         const QString name = SFiberListBox->item(i)->text();
         // A fibre deleted from the case since it was selected is passed over.
@@ -558,7 +557,6 @@ bool TFabricForm::ReadFibers(FabricType& fabric)
             ratios.push_back(typed * 0.01);
             fabric.Fibers.push_back(fiber);
             fabric.MassRatios = ToPointArray(ratios);
-            diameters += fiber->Diameter;
             // Summed as typed: the sum of the fractions would lift 20 + 70 + 10 above 1.
             percent += typed;
             if (percent > 100 + RatioSlack) {
@@ -568,7 +566,7 @@ bool TFabricForm::ReadFibers(FabricType& fabric)
             }
         }
     }
-    fabric.MeanDiameter = fabric.Fibers.empty() ? 0 : diameters / static_cast<double>(fabric.Fibers.size());
+    fabric.MeanDiameter = MeanFiberDiameter(fabric);
     return true;
 }
 

@@ -129,6 +129,33 @@ TEST_F(FiberDialogTest, OverwritingAFibreAFabricUsesChangesTheFabricsOwnRecord)
     EXPECT_EQ(Fiber->FiberListBox->count(), 1);
 }
 
+// A fabric's mean diameter follows its fibres: an overwritten fibre brings it up to date in
+// every fabric made of it, and only there.
+TEST_F(FiberDialogTest, OverwritingAFibreDerivesTheMeanDiameterOfTheFabricsMadeOfItAgain)
+{
+    CaseModel& c = FurFea->Case;
+    SetGoldenFibers(c);     // Cotton 0.0015, Wool 0.002, Polyester 0.0012
+    SetGoldenMembranes(c);
+    SetGoldenFabrics(c);    // Plain: Cotton, stored 0.0005; Treated: Cotton and Wool, stored 0.001
+    auto wool = std::make_shared<FabricType>(*c.Fabrics[0]);
+    wool->Name = "Felt";
+    wool->Fibers = {FiberNamed(c, "Wool")};
+    wool->MeanDiameter = 0.0003;
+    c.Fabrics.push_back(wool);
+    c.Fabrics[2]->MeanDiameter = 0.0007;  // Odd, made of no fibre
+
+    Fiber->DefaultClick();
+    Control<QLineEdit>(Fiber, "DiameterText")->setText("0.001");
+    AddFiberNamed("Wool", true);
+
+    ASSERT_DOUBLE_EQ(FiberNamed(c, "Wool")->Diameter, 0.001);
+    EXPECT_DOUBLE_EQ(c.Fabrics[0]->MeanDiameter, 0.0005);         // Plain: its fibres did not change
+    EXPECT_DOUBLE_EQ(c.Fabrics[1]->MeanDiameter, (0.0015 + 0.001) / 2);
+    EXPECT_DOUBLE_EQ(c.Fabrics[2]->MeanDiameter, 0.0007);
+    EXPECT_DOUBLE_EQ(wool->MeanDiameter, 0.001);
+    EXPECT_NE(CaseFileText(c).find("MaxDisCapDia: $0.002$ MeanDiameter: $0.00125$"), std::string::npos);
+}
+
 TEST_F(FiberDialogTest, AFibreInUseIsNotDeletedAndDeletingAnUnusedOneLeavesACaseThatLoads)
 {
     Fiber->DefaultClick();
