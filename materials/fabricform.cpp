@@ -594,7 +594,9 @@ bool TFabricForm::ReadMembranes(FabricType& fabric)
     return true;
 }
 
-bool TFabricForm::GetFabricValue(FabricType& fabric)
+bool TFabricForm::GetFabricValue(FabricType& fabric) { return ReadFabric(fabric, TheCase().PCM); }
+
+bool TFabricForm::ReadFabric(FabricType& fabric, const PCMType& pcm)
 {
     if (!ReadFibers(fabric) || !ReadMembranes(fabric) || !ReadRows(this, PropertyRows, fabric))
         return false;
@@ -610,7 +612,6 @@ bool TFabricForm::GetFabricValue(FabricType& fabric)
         if (!ok)
             return false;
         fabric.PcmRatio = volume * 0.01;
-        const PCMType& pcm = TheCase().PCM;
         CopyPcmValues(pcm, fabric.Pcm);
         if (pcm.Radius == 0) {
             AppMessageBox("Please define the Phase Change Material!", "Information", MB_OK);
@@ -675,6 +676,8 @@ void TFabricForm::PutFabricValue(const FabricType& fabric)
         PCMCheck->setChecked(false);
         PCMCheckClick();
     }
+    // After the box's rule, which a tick made here ran too: the fabric's PCM is its own.
+    PcmFromCase = !fabric.HasPcm;
 
     if (fabric.IsHeatingFabric) {
         ShowRows(this, HeatingRows, fabric);
@@ -720,6 +723,7 @@ void TFabricForm::PCMCheckClick()
     const bool on = PCMCheck->isChecked();
     Shade(txtVolumePercentofPCM, on);
     btnPCM->setEnabled(on);
+    PcmFromCase = true;
     if (!on) {
         txtVolumePercentofPCM->clear();
         return;
@@ -884,7 +888,8 @@ void TFabricForm::UpdateBtnClick()
     // Read into a copy, so that a failed check leaves the stored fabric (the record the layers
     // hold) as it was; the copy keeps its name and its weights, which only a file gives.
     FabricType edited = *stored;
-    if (GetFabricValue(edited))
+    const PCMType& pcm = PcmFromCase || !stored->HasPcm ? TheCase().PCM : stored->Pcm;
+    if (ReadFabric(edited, pcm))
         *stored = edited;
 }
 
@@ -1027,17 +1032,20 @@ void TFabricForm::DefineMemButton2Click() { DefineMemButtonClick(); }
 
 void TFabricForm::btnPCMClick()
 {
+    // The PCM dialog edits only the case's PCM; the fabric's copy changes on Add or Update.
+    const auto edit = [this](const PCMType& pcm) {
+        PCM->PutPCMValue(pcm);
+        // Confirmed, it is the PCM that the fabric shown takes on Update.
+        if (PCM->ShowModal() == mrOk)
+            PcmFromCase = true;
+    };
     if (SelectedFabricRow() < 0) {
-        PCM->PutPCMValue(TheCase().PCM);
-        PCM->ShowModal();
+        edit(TheCase().PCM);
         return;
     }
-    // The PCM dialog edits only the case's PCM; the fabric's copy changes on Add or Update.
     const auto fabric = SelectedFabric();
-    if (fabric && fabric->HasPcm) {
-        PCM->PutPCMValue(fabric->Pcm);
-        PCM->ShowModal();
-    }
+    if (fabric && fabric->HasPcm)
+        edit(fabric->Pcm);
 }
 
 void TFabricForm::btnQueryClick() { FabricQueryForm->ShowModal(); }
