@@ -44,3 +44,15 @@ bool TakeFabricOutOfLayers(std::vector<GarmentLayerRow>& rows, const FabricType&
             }
     return found;
 }
+
+double MeanFiberDiameter(const FabricType& fabric)
+{
+    double sum = 0;
+    int count = 0;
+    for (const auto& fiber : fabric.Fibers)
+        if (fiber) {
+            sum += fiber->Diameter;
+            ++count;
+        }
+    return count == 0 ? 0 : sum / count;
+}

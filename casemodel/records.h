@@ -89,6 +89,10 @@ struct FabricType {
     double SwitchOffTemperature = 0;
 };
 
+// A fabric's mean fibre diameter as the fabric dialog derives it when it reads the fabric: the
+// average of its fibres' diameters, 0 without fibres.
+double MeanFiberDiameter(const FabricType& fabric);
+
 // One garment of the fabric-layer dialog: six layers, each with or without a fabric.
 struct GarmentLayerRow {
     std::array<std::shared_ptr<FabricType>, LayersPerGarment> Layers{};

@@ -541,7 +541,6 @@ bool TFabricForm::ReadFibers(FabricType& fabric)
     }
     std::vector<double> ratios;
     double percent = 0;
-    double diameters = 0;
     for (int i = 0; i < SFiberListBox->count(); ++i) {
         const QString name = SFiberListBox->item(i)->text();
         // A fibre deleted from the case since it was selected is passed over.
@@ -558,7 +557,6 @@ bool TFabricForm::ReadFibers(FabricType& fabric)
             ratios.push_back(typed * 0.01);
             fabric.Fibers.push_back(fiber);
             fabric.MassRatios = ToPointArray(ratios);
-            diameters += fiber->Diameter;
             // Summed as typed: the sum of the fractions would lift 20 + 70 + 10 above 1.
             percent += typed;
             if (percent > 100 + RatioSlack) {
@@ -568,7 +566,7 @@ bool TFabricForm::ReadFibers(FabricType& fabric)
             }
         }
     }
-    fabric.MeanDiameter = fabric.Fibers.empty() ? 0 : diameters / static_cast<double>(fabric.Fibers.size());
+    fabric.MeanDiameter = MeanFiberDiameter(fabric);
     return true;
 }
 
@@ -596,7 +594,9 @@ bool TFabricForm::ReadMembranes(FabricType& fabric)
     return true;
 }
 
-bool TFabricForm::GetFabricValue(FabricType& fabric)
+bool TFabricForm::GetFabricValue(FabricType& fabric) { return ReadFabric(fabric, TheCase().PCM); }
+
+bool TFabricForm::ReadFabric(FabricType& fabric, const PCMType& pcm)
 {
     if (!ReadFibers(fabric) || !ReadMembranes(fabric) || !ReadRows(this, PropertyRows, fabric))
         return false;
@@ -612,7 +612,6 @@ bool TFabricForm::GetFabricValue(FabricType& fabric)
         if (!ok)
             return false;
         fabric.PcmRatio = volume * 0.01;
-        const PCMType& pcm = TheCase().PCM;
         CopyPcmValues(pcm, fabric.Pcm);
         if (pcm.Radius == 0) {
             AppMessageBox("Please define the Phase Change Material!", "Information", MB_OK);
@@ -677,6 +676,8 @@ void TFabricForm::PutFabricValue(const FabricType& fabric)
         PCMCheck->setChecked(false);
         PCMCheckClick();
     }
+    // After the box's rule, which a tick made here ran too: the fabric's PCM is its own.
+    PcmFromCase = !fabric.HasPcm;
 
     if (fabric.IsHeatingFabric) {
         ShowRows(this, HeatingRows, fabric);
@@ -722,6 +723,7 @@ void TFabricForm::PCMCheckClick()
     const bool on = PCMCheck->isChecked();
     Shade(txtVolumePercentofPCM, on);
     btnPCM->setEnabled(on);
+    PcmFromCase = true;
     if (!on) {
         txtVolumePercentofPCM->clear();
         return;
@@ -886,7 +888,8 @@ void TFabricForm::UpdateBtnClick()
     // Read into a copy, so that a failed check leaves the stored fabric (the record the layers
     // hold) as it was; the copy keeps its name and its weights, which only a file gives.
     FabricType edited = *stored;
-    if (GetFabricValue(edited))
+    const PCMType& pcm = PcmFromCase || !stored->HasPcm ? TheCase().PCM : stored->Pcm;
+    if (ReadFabric(edited, pcm))
         *stored = edited;
 }
 
@@ -923,7 +926,9 @@ void TFabricForm::btnDeleteClick()
     c.BoundaryShortcut = false;
     c.Fabrics.erase(found);
     delete FabricListBox->takeItem(row);
-    ClearFabricFields();
+    // The list would make the next line current; no fabric is chosen until the user picks one,
+    // so OK cannot hand on a fabric that nothing on the screen names.
+    ChooseNoFabric();
 }
 
 void TFabricForm::FabricListBoxClick()
@@ -942,17 +947,23 @@ void TFabricForm::ShowFabric(const QString& name)
                                       : std::find_if(fabrics.begin(), fabrics.end(), [&](const auto& f) {
                                             return QString::fromStdString(f->Name) == name;
                                         });
-    FabricListBox->clearSelection();
     if (found == fabrics.end()) {
-        FabricListBox->setCurrentRow(-1);
-        ClearFabricFields();
-        SelectFabricLabel->clear();
+        ChooseNoFabric();
         return;
     }
+    FabricListBox->clearSelection();
     // Line i of the list is fabric i of the case.
     FabricListBox->setCurrentRow(static_cast<int>(found - fabrics.begin()));
     PutFabricValue(**found);
     SelectFabricLabel->setText(name);
+}
+
+void TFabricForm::ChooseNoFabric()
+{
+    FabricListBox->setCurrentRow(-1);
+    FabricListBox->clearSelection();
+    ClearFabricFields();
+    SelectFabricLabel->clear();
 }
 
 void TFabricForm::FabricListBoxMouseDown()
@@ -1021,17 +1032,20 @@ void TFabricForm::DefineMemButton2Click() { DefineMemButtonClick(); }
 
 void TFabricForm::btnPCMClick()
 {
+    // The PCM dialog edits only the case's PCM; the fabric's copy changes on Add or Update.
+    const auto edit = [this](const PCMType& pcm) {
+        PCM->PutPCMValue(pcm);
+        // Confirmed, it is the PCM that the fabric shown takes on Update.
+        if (PCM->ShowModal() == mrOk)
+            PcmFromCase = true;
+    };
     if (SelectedFabricRow() < 0) {
-        PCM->PutPCMValue(TheCase().PCM);
-        PCM->ShowModal();
+        edit(TheCase().PCM);
         return;
     }
-    // The PCM dialog edits only the case's PCM; the fabric's copy changes on Add or Update.
     const auto fabric = SelectedFabric();
-    if (fabric && fabric->HasPcm) {
-        PCM->PutPCMValue(fabric->Pcm);
-        PCM->ShowModal();
-    }
+    if (fabric && fabric->HasPcm)
+        edit(fabric->Pcm);
 }
 
 void TFabricForm::btnQueryClick() { FabricQueryForm->ShowModal(); }

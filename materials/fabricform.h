@@ -32,7 +32,7 @@ public:
 
     // Reads and checks the dialog into the record; false (after its message) at the first input
     // that is wrong, leaving what was read before it in the record. Name, TopWeight and
-    // BottomWeight are never written.
+    // BottomWeight are never written. A fabric with PCM takes the case's PCM.
     bool GetFabricValue(FabricType& fabric);
     // Shows a record. The stored values of the derived edits are written last, over what the
     // wetting inputs derive while they are filled.
@@ -159,6 +159,10 @@ private:
     int SelectedFabricRow() const;
     // The first fabric of the case named like the selected line; none without a selection.
     std::shared_ptr<FabricType> SelectedFabric() const;
+    // No line selected, the dialog and the "Selected Fabric" label empty.
+    void ChooseNoFabric();
+    // GetFabricValue, a fabric with PCM taking the values of `pcm`.
+    bool ReadFabric(FabricType& fabric, const PCMType& pcm);
     bool ReadFibers(FabricType& fabric);
     bool ReadMembranes(FabricType& fabric);
     void ShowMembrane(const MembraneType* membrane, QCheckBox* check, QString& kept);
@@ -167,6 +171,11 @@ private:
     void ShowLayerDialog();
 
     QSpacerItem* ListLead;  // lines the selected fibres up with their ratios
+
+    // Whether the PCM box stands for the case's PCM, the one the PCM dialog edits: after the box
+    // was ticked or the PCM dialog confirmed. Showing a fabric with PCM makes it stand for that
+    // fabric's own PCM, which Update then keeps: a PCM given to another fabric is not this one's.
+    bool PcmFromCase = true;
 
     // The membrane of each side, by name: indexes would point elsewhere once a membrane before
     // it is deleted. "OP" until a choice is made.

@@ -466,6 +466,12 @@ void TFiber::btnAddtoListClick()
             for (const auto& f : c.Fibers)
                 if (f->Name == fiber->Name)
                     CopyFiber(*fiber, *f);
+            // Their mean diameter follows the fibres' diameters; fabrics of other fibres keep
+            // the value they hold.
+            for (const auto& fabric : c.Fabrics)
+                if (std::any_of(fabric->Fibers.begin(), fabric->Fibers.end(),
+                                [&](const auto& f) { return f && f->Name == fiber->Name; }))
+                    fabric->MeanDiameter = MeanFiberDiameter(*fabric);
             return;
         }
         if (!AskRecordName(name))

@@ -410,6 +410,12 @@ void TMembrane::btnAddtoListClick()
 
     CaseModel& c = TheCase();
     while (MembraneNameExists(c.Membranes, name.toStdString())) {
+        // Every fabric side without a membrane stands for "OP": new values under its name would
+        // cover them all.
+        if (name == OpenMembrane) {
+            AppMessageBox("The membrane OP can not be overwritten!", "Information", MB_OK);
+            return;
+        }
         if (AppMessageBox(name + " has existed,do you want to overwrite it?", "Information", MB_YESNO) == IDYES) {
             // Into the existing records, never replacing them: fabrics that use the membrane
             // hold these very records and see the new values.

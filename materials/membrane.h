@@ -3,7 +3,7 @@
 // vapour permeability (WVP) and the thermal resistance (TR); nine membranes built in. Add,
 // overwrite and Delete change the case's list at once. The open membrane "OP" that fabric sides
 // without a membrane stand for is in the case from the start but listed here only when a loaded
-// file lists it.
+// file lists it; it is neither overwritten nor deleted.
 #include <QString>
 
 #include "toolkit/forms.h"

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -122,15 +123,15 @@ TEST_F(FabricDialogTest, AFailedUpdateLeavesTheStoredFabricAsItWas)
     }
     EXPECT_EQ(FabricSection(), before);
 
-    // Corrected, the same record takes the values (the PCM's whatever the model) and keeps what
-    // only a file gives it.
+    // Corrected, the same record takes the values and keeps its own PCM, which nobody edited,
+    // and what only a file gives it.
     FabricForm->PorosityText->setText("0.7");
     FurFea->Case.PCM.Radius = 0.002;
     const auto treated = FurFea->Case.Fabrics[1];
     FabricForm->UpdateBtn->click();
     EXPECT_EQ(FurFea->Case.Fabrics[1], treated);
     EXPECT_DOUBLE_EQ(treated->Porosity, 0.7);
-    EXPECT_DOUBLE_EQ(treated->Pcm.Radius, 0.002);
+    EXPECT_DOUBLE_EQ(treated->Pcm.Radius, 0.001);
     EXPECT_DOUBLE_EQ(treated->BottomWeight, 6);
 }
 
@@ -250,6 +251,42 @@ TEST_F(FabricDialogTest, OkHandsTheSelectedFabricToTheTargetLayerAndEveryWayOutR
     EXPECT_FALSE(FabricForm->isVisible());
 }
 
+// After a delete no fabric is chosen: neither a line of the list nor the label names one, and
+// OK puts nothing into the layer.
+TEST_F(FabricDialogTest, AfterADeleteNoFabricIsSelectedAndOkAsksForOne)
+{
+    LoadGoldenFabrics();
+    std::vector<GarmentLayerRow>& rows = FabricLayerFrm->Rows;
+    rows.resize(1);
+    FabricLayerFrm->CurrentRow = 0;
+    FabricLayerFrm->CurrentLayer = 3;
+    auto* list = Control<QListWidget>(FabricForm, "FabricListBox");
+    auto* label = Control<QLabel>(FabricForm, "SelectFabricLabel");
+    int layerDialogShown = 0;
+    ScopedModalHook hook([&](TForm&) {
+        ++layerDialogShown;
+        return int(mrOk);
+    });
+    FabricForm->Show();
+    // The first line and one in the middle, each with a line below it.
+    for (int row : {0, 1}) {
+        SCOPED_TRACE(row);
+        ClickItem(list, row);
+        ASSERT_FALSE(label->text().isEmpty());
+        Control<QPushButton>(FabricForm, "btnDelete")->click();
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        EXPECT_EQ(label->text(), "");
+        MessageRecorder messages;
+        messages.Expect("Please select a fabric from the list!", "Information");
+        Control<QPushButton>(FabricForm, "OKBtn")->click();
+        EXPECT_TRUE(messages.AllConsumed());
+    }
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(layerDialogShown, 0);
+    EXPECT_FALSE(rows[0].HasFabric[3]);
+    EXPECT_EQ(rows[0].Layers[3], nullptr);
+}
+
 TEST_F(FabricDialogTest, APressBelowTheLastFabricSelectsNothingAndEmptiesTheDialog)
 {
     LoadGoldenFabrics();
@@ -263,6 +300,73 @@ TEST_F(FabricDialogTest, APressBelowTheLastFabricSelectsNothingAndEmptiesTheDial
     MessageRecorder messages;
     messages.Expect("Please select a fabric from the list!", "Information");
     FabricForm->UpdateBtn->click();
+}
+
+// A fabric's PCM changes only when the user gave it one: by confirming the PCM dialog while the
+// fabric is shown, or by ticking its PCM box anew (which asks for a PCM first).
+TEST_F(FabricDialogTest, UpdateKeepsAFabricsOwnPcmUnlessOneWasGivenWhileItWasShown)
+{
+    CaseFixture rich = RichCase();
+    CaseModel& m = rich.Model;
+    m.Fabrics[1]->Pcm.T_p = 29.5;  // Treated
+    auto cooled = std::make_shared<FabricType>(*m.Fabrics[1]);
+    cooled->Name = "Cooled";
+    cooled->Pcm.T_p = 31.5;
+    cooled->Pcm.Radius = 0.0015;
+    m.Fabrics.push_back(cooled);
+    QTemporaryDir folder;
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(rich.Text(), folder.filePath("pcm.sdf")));
+    const auto& fabrics = FurFea->Case.Fabrics;
+    auto* list = Control<QListWidget>(FabricForm, "FabricListBox");
+    auto* update = Control<QPushButton>(FabricForm, "UpdateBtn");
+    auto* properties = Control<QPushButton>(FabricForm, "btnPCM");
+    auto* pcmBox = Control<QCheckBox>(FabricForm, "PCMCheck");
+    const auto meltingPoint = [&](int row) { return fabrics[static_cast<std::size_t>(row)]->Pcm.T_p; };
+    // The PCM dialog shows `shown` as the melting point; the user types `typed` and presses OK.
+    const auto confirmPcm = [&](const QString& shown, const QString& typed) {
+        ScopedModalHook hook([&](TForm& form) {
+            EXPECT_EQ(&form, PCM);
+            auto* edit = Control<QLineEdit>(PCM, "txtT_p");
+            EXPECT_EQ(edit->text(), shown);
+            edit->setText(typed);
+            Control<QPushButton>(PCM, "OKBtn")->click();
+            return int(mrNone);
+        });
+        properties->click();
+    };
+
+    // Right after the load each updates with the PCM it holds.
+    for (int row : {1, 3}) {
+        ClickItem(list, row);
+        update->click();
+    }
+    EXPECT_EQ(meltingPoint(1), 29.5);
+    EXPECT_EQ(meltingPoint(3), 31.5);
+    EXPECT_EQ(fabrics[3]->Pcm.Radius, 0.0015);
+
+    // Confirmed while Treated is shown: Treated takes it, Cooled keeps its own.
+    ClickItem(list, 1);
+    confirmPcm("29.5", "20");
+    update->click();
+    EXPECT_EQ(meltingPoint(1), 20);
+    ClickItem(list, 3);
+    update->click();
+    EXPECT_EQ(meltingPoint(3), 31.5);
+
+    // Ticked anew, the box asks for a PCM before Cooled is updated.
+    pcmBox->click();
+    pcmBox->click();
+    Control<QLineEdit>(FabricForm, "txtVolumePercentofPCM")->setText("15");
+    {
+        MessageRecorder messages;
+        messages.Expect("Please define the Phase Change Material!", "Information");
+        update->click();
+    }
+    EXPECT_EQ(meltingPoint(3), 31.5);
+    confirmPcm("31.5", "26.5");
+    update->click();
+    EXPECT_EQ(meltingPoint(3), 26.5);
+    EXPECT_EQ(meltingPoint(1), 20);
 }
 
 // Through the dialog: a loaded case whose fabrics use every option, each fabric shown and

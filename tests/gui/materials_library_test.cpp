@@ -129,6 +129,33 @@ TEST_F(FiberDialogTest, OverwritingAFibreAFabricUsesChangesTheFabricsOwnRecord)
     EXPECT_EQ(Fiber->FiberListBox->count(), 1);
 }
 
+// A fabric's mean diameter follows its fibres: an overwritten fibre brings it up to date in
+// every fabric made of it, and only there.
+TEST_F(FiberDialogTest, OverwritingAFibreDerivesTheMeanDiameterOfTheFabricsMadeOfItAgain)
+{
+    CaseModel& c = FurFea->Case;
+    SetGoldenFibers(c);     // Cotton 0.0015, Wool 0.002, Polyester 0.0012
+    SetGoldenMembranes(c);
+    SetGoldenFabrics(c);    // Plain: Cotton, stored 0.0005; Treated: Cotton and Wool, stored 0.001
+    auto wool = std::make_shared<FabricType>(*c.Fabrics[0]);
+    wool->Name = "Felt";
+    wool->Fibers = {FiberNamed(c, "Wool")};
+    wool->MeanDiameter = 0.0003;
+    c.Fabrics.push_back(wool);
+    c.Fabrics[2]->MeanDiameter = 0.0007;  // Odd, made of no fibre
+
+    Fiber->DefaultClick();
+    Control<QLineEdit>(Fiber, "DiameterText")->setText("0.001");
+    AddFiberNamed("Wool", true);
+
+    ASSERT_DOUBLE_EQ(FiberNamed(c, "Wool")->Diameter, 0.001);
+    EXPECT_DOUBLE_EQ(c.Fabrics[0]->MeanDiameter, 0.0005);         // Plain: its fibres did not change
+    EXPECT_DOUBLE_EQ(c.Fabrics[1]->MeanDiameter, (0.0015 + 0.001) / 2);
+    EXPECT_DOUBLE_EQ(c.Fabrics[2]->MeanDiameter, 0.0007);
+    EXPECT_DOUBLE_EQ(wool->MeanDiameter, 0.001);
+    EXPECT_NE(CaseFileText(c).find("MaxDisCapDia: $0.002$ MeanDiameter: $0.00125$"), std::string::npos);
+}
+
 TEST_F(FiberDialogTest, AFibreInUseIsNotDeletedAndDeletingAnUnusedOneLeavesACaseThatLoads)
 {
     Fiber->DefaultClick();
@@ -253,7 +280,7 @@ TEST_F(FiberDialogTest, TheRegainChartEndsAtTheLastPointAndAFibreWithoutPointsSh
 
 using MembraneDialogTest = AppTest;
 
-TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecordAndOPIsAnExistingName)
+TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecord)
 {
     SelectPreset(1);
     AddMembraneNamed("Ventile");
@@ -267,17 +294,47 @@ TEST_F(MembraneDialogTest, OverwritingAMembraneAFabricUsesChangesItsRecordAndOPI
     EXPECT_DOUBLE_EQ(ventile->TrValues[3], 4180);
     EXPECT_EQ(Membrane->MemListBox->count(), 1);
 
-    // "OP" is not listed but its name is taken: with the box unchecked the preset's name is used.
-    Membrane->NewCheckBox->setChecked(false);
-    SelectPreset(0);
-    NameAnswers names{"Open"};
-    MessageRecorder messages;
-    messages.Expect("Are you sure to select the membrane?", "Information", IDYES);
-    messages.Expect("OP has existed,do you want to overwrite it?", "Information", IDNO);
-    Membrane->btnAddtoList->click();
-    EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
-    ASSERT_EQ(Membrane->MemListBox->count(), 2);
-    EXPECT_EQ(Membrane->MemListBox->item(1)->text(), "Open");
+}
+
+// "OP" stands for every fabric side without a membrane: taking its name for another membrane
+// would put that membrane on all of them. However the name comes, it is refused.
+TEST_F(MembraneDialogTest, OPIsNotOverwritten)
+{
+    SetGoldenFibers(FurFea->Case);
+    SetGoldenMembranes(FurFea->Case);
+    SetGoldenFabrics(FurFea->Case);  // Plain has OP on both sides
+    Membrane->LoadMembraneList(FurFea->Case.Membranes);
+    const std::string before = CaseFileText(FurFea->Case);
+    auto* newName = Control<QCheckBox>(Membrane, "NewCheckBox");
+    auto* add = Control<QPushButton>(Membrane, "btnAddtoList");
+    const QString refusal = "The membrane OP can not be overwritten!";
+    const struct {
+        const char* Way;
+        bool NewName;
+        int Preset;
+        std::initializer_list<QString> Names;
+        std::vector<std::pair<QString, int>> Answers;
+    } ways[] = {
+        {"the preset OP", false, 0, {}, {{"Are you sure to select the membrane?", IDYES}, {refusal, IDOK}}},
+        {"typed", true, 7, {"OP"}, {{"Are you sure to select the membrane?", IDYES}, {refusal, IDOK}}},
+        {"typed after not overwriting another", true, 1, {"Goretex", "OP"},
+         {{"Are you sure to select the membrane?", IDYES},
+          {"Goretex has existed,do you want to overwrite it?", IDNO},
+          {refusal, IDOK}}},
+    };
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.Way);
+        SelectPreset(w.Preset);
+        newName->setChecked(w.NewName);
+        NameAnswers names(w.Names);
+        MessageRecorder messages;
+        for (const auto& [text, answer] : w.Answers)
+            messages.Expect(text, "Information", answer);
+        add->click();
+        EXPECT_TRUE(messages.AllConsumed() && names.AllUsed());
+        EXPECT_EQ(CaseFileText(FurFea->Case), before);
+        EXPECT_EQ(Membrane->MemListBox->count(), 2);
+    }
 }
 
 TEST_F(MembraneDialogTest, NeitherOPNorAMembraneInUseIsDeleted)
@@ -329,7 +386,14 @@ TEST_F(MaterialLibrariesTest, ALoadedLibraryAddedAgainThroughTheDialogsSavesTheS
     }
     for (int row = 0; row < Membrane->MemListBox->count(); ++row) {
         ClickItem(Membrane->MemListBox, row);
-        AddMembraneNamed(Membrane->MemListBox->item(row)->text(), true);
+        const QString name = Membrane->MemListBox->item(row)->text();
+        if (name == "OP") {
+            AddNamed(Membrane->NewCheckBox, Membrane->btnAddtoList, {name},
+                     {{"Are you sure to select the membrane?", IDYES},
+                      {"The membrane OP can not be overwritten!", IDOK}});
+            continue;
+        }
+        AddMembraneNamed(name, true);
     }
     EXPECT_EQ(Fiber->FiberListBox->count(), 3);
     EXPECT_EQ(CaseFileText(FurFea->Case), text);
