@@ -1,18 +1,17 @@
 // Saving, loading and handing the case to the simulation service.
 #include "app/furfea.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
-#include <QSaveFile>
 #include <QToolButton>
 
 #include "app/openlinkfrm.h"
 #include "casemodel/casefile.h"
 #include "casemodel/garmentstyles.h"
 #include "casemodel/stagebuilder.h"
+#include "casemodel/textfile.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/fiber.h"
@@ -66,19 +65,14 @@ QString ChooseSaveName(TFurFea& w)
     }
 }
 
-// Replaces the file as a whole: a failed write leaves the old file as it was.
-bool WriteWholeFile(const QString& name, const std::string& text)
+// A failed load or save: the command's message, then on a second line why it failed.
+void ReportFailure(const char* message, const QString& why, const char* caption)
 {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    AppMessageBox(QString(message) + "\n" + why, caption, MB_OK);
 }
+
+// Why a file could not be read or written: its name and the system's reason.
+QString FileReason(const QString& name, const QString& reason) { return name + ": " + reason; }
 
 QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + "/"; }
 
@@ -102,8 +96,10 @@ bool SaveCase(TFurFea& w)
         AppMessageBox(QString::fromStdString(e.what()), "Information", MB_OK);
         return false;
     }
-    if (!WriteWholeFile(name, text)) {
-        AppMessageBox("Saving data file fails!", "Error", MB_OK);
+    // Replaced as a whole: a failed write leaves the old file as it was.
+    std::string why;
+    if (!ReplaceWholeFile(QFile::encodeName(name).toStdString(), text, &why)) {
+        ReportFailure("Saving data file fails!", FileReason(name, QString::fromLocal8Bit(why.c_str())), "Error");
         return false;
     }
     w.Case.SetCaseDir(FolderOf(name).toStdString());
@@ -140,17 +136,22 @@ void TFurFea::Load1Click()
     QFile file(name);
     CaseFileContents contents;
     bool parsed = false;
-    std::string why = "the file cannot be read";
+    QString why;
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
+        std::string fault;
         if (file.error() == QFileDevice::NoError)
             parsed = ParseCaseFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                   contents, WearerIsMale(Case), &why);
+                                   contents, WearerIsMale(Case), &fault);
+        why = file.error() == QFileDevice::NoError ? QString::fromStdString(fault)
+                                                   : FileReason(name, file.errorString());
+    } else {
+        why = FileReason(name, file.errorString());
     }
     if (!parsed) {
-        // The user gets the one message; the reason goes to the log for whoever looks into it.
-        qWarning().noquote() << "Loading" << name << "failed:" << QString::fromStdString(why);
-        AppMessageBox("Loading data file fails!", "Information", MB_OK);
+        // The line and what was wrong there, so that the user can mend the file or tell the
+        // one who made it.
+        ReportFailure("Loading data file fails!", why, "Information");
         return;
     }
 

@@ -28,11 +28,27 @@ constexpr int FittingLast = 3;
 
 inline int StyleCount(bool maleWearer) { return maleWearer ? MaleStyleCount : FemaleStyleCount; }
 
+// ---- what a file may hold; the writer refuses what the reader would ------------------------
+
+// The most entries of any list in the file (records, the points of a curve, a fabric's fibres,
+// ratios and membranes, a stage's microclimates): far more than any real case holds, few enough
+// that a damaged count cannot make the reader spin or allocate for long. Stages and garments
+// have their own limits (MaxStages, MaxGarments).
+constexpr int MaxListCount = 1000000;
+
+// Why a record's arrays do not pair up, as the dialogs show them point by point or ratio by
+// fibre; empty when they do. The same text refuses the record in the writer and the file in the
+// reader: "the fibre "X" has 3 regain values for 4 humidities".
+std::string CurveCountFault(const FiberType& fiber);
+std::string CurveCountFault(const MembraneType& membrane);
+std::string RatioCountFault(const FabricType& fabric);
+
 // ---- writing -----------------------------------------------------------------------------
 
 // A value of the case that the format cannot carry: a name holding "$" or a line end, a number
-// that is not finite, an index outside its list, more entries than the format's limits. The
-// message names the record and the field. Nothing may be written when this is thrown.
+// that is not finite, an index outside its list, more entries than the format's limits, arrays
+// that do not pair up, a fibre, membrane or layer fabric missing from its list. The message
+// names the record and the field. Nothing may be written when this is thrown.
 class ECaseFileWrite : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -62,7 +78,8 @@ std::string CaseFileText(const CaseModel& model);
 std::vector<std::string_view> SplitDollarValues(std::string_view line);
 
 // A file that does not follow the format: truncated, a count or index that is fractional,
-// negative or outside its list, a fibre name that matches no fibre, lines left over.
+// negative or outside its list, a fibre name that matches no fibre, lines left over. The message
+// is CaseLineReader::LineFault's.
 class ECaseFileRead : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -112,8 +129,9 @@ public:
     // The line last read, whole.
     std::string_view Line() const { return Current; }
     int LineNumber() const { return Index; }
-    // True when only empty lines are left.
-    bool AtEnd() const;
+    // The number of the first line after the current one that holds more than blanks; 0 when
+    // only empty lines are left.
+    int TextLineAfter() const;
 
     // Value k (from 1) of the current line: an empty text when the line has fewer values.
     std::string_view Text(int k) const;
@@ -122,7 +140,10 @@ public:
     double Number(int k) const;
     // Value k as a whole number in first..last; anything else is an error.
     int Whole(int k, long long first, long long last) const;
+    // Refuses the file at the current line.
     [[noreturn]] void Fail(const std::string& why) const;
+    // What the user is told of a refused file: "Line 63: value 1 (nan) is not a finite number."
+    static std::string LineFault(int line, const std::string& why);
 
 private:
     std::string Contents;
@@ -146,8 +167,9 @@ void ReadGarmentSection(CaseLineReader& in, CaseFileContents& file, bool maleWea
 void ReadStageSection(CaseLineReader& in, CaseFileContents& file);
 void ReadControlSection(CaseLineReader& in, CaseFileContents& file);
 
-// Parses and checks a whole file. False (with the reason) when it does not follow the format;
-// the contents are then of no use.
+// Parses and checks a whole file. False when it does not follow the format, with the reason as
+// the line that refused it and what was wrong there (CaseLineReader::LineFault); the contents
+// are then of no use.
 bool ParseCaseFile(std::string_view text, CaseFileContents& file, bool maleWearer,
                    std::string* why = nullptr);
 

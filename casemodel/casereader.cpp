@@ -11,10 +11,6 @@
 
 namespace {
 
-// Large enough for any real case, small enough that a damaged count cannot make the reader
-// spin or allocate for long before the file runs out.
-constexpr long long MaxListCount = 1000000;
-
 // The text after leading blanks and a sign.
 std::string_view Unsigned(std::string_view text)
 {
@@ -110,7 +106,7 @@ CaseLineReader::CaseLineReader(std::string_view text) : Contents(text), Lines(Sp
 const std::vector<std::string_view>& CaseLineReader::Next()
 {
     if (static_cast<std::size_t>(Index) >= Lines.size())
-        throw ECaseFileRead("the file ends after line " + std::to_string(Index));
+        throw ECaseFileRead(LineFault(Index + 1, "the file ends before this line"));
     Current = Lines[static_cast<std::size_t>(Index)];
     ++Index;
     // A carriage return that ends no line would come back inside a name the writer refuses.
@@ -124,12 +120,12 @@ const std::vector<std::string_view>& CaseLineReader::Next()
     return Values;
 }
 
-bool CaseLineReader::AtEnd() const
+int CaseLineReader::TextLineAfter() const
 {
     for (std::size_t i = static_cast<std::size_t>(Index); i < Lines.size(); ++i)
         if (!Trim(Lines[i]).empty())
-            return false;
-    return true;
+            return static_cast<int>(i) + 1;
+    return 0;
 }
 
 std::string_view CaseLineReader::Text(int k) const
@@ -163,7 +159,12 @@ int CaseLineReader::Whole(int k, long long first, long long last) const
 
 void CaseLineReader::Fail(const std::string& why) const
 {
-    throw ECaseFileRead("line " + std::to_string(Index) + ": " + why);
+    throw ECaseFileRead(LineFault(Index, why));
+}
+
+std::string CaseLineReader::LineFault(int line, const std::string& why)
+{
+    return "Line " + std::to_string(line) + ": " + why + ".";
 }
 
 // ---- sections ----------------------------------------------------------------------------
@@ -255,8 +256,9 @@ void ReadFiberSection(CaseLineReader& in, CaseFileContents& file)
         ReadCountedPoints(in, f->Regain);
         ReadCountedPoints(in, f->RegainRH);
         // The dialogs show a curve point by point from both arrays.
-        if (f->Regain.Length() != f->RegainRH.Length())
-            in.Fail("the fibre \"" + f->Name + "\" has unequal regain value and humidity counts");
+        const std::string fault = CurveCountFault(*f);
+        if (!fault.empty())
+            in.Fail(fault);
         file.Fibers.push_back(f);
     }
 }
@@ -276,9 +278,9 @@ void ReadMembraneSection(CaseLineReader& in, CaseFileContents& file)
         ReadCountedPoints(in, m->WvpTemperatures);
         ReadCountedPoints(in, m->TrValues);
         ReadCountedPoints(in, m->TrTemperatures);
-        if (m->WvpValues.Length() != m->WvpTemperatures.Length() ||
-            m->TrValues.Length() != m->TrTemperatures.Length())
-            in.Fail("the membrane \"" + m->Name + "\" has unequal value and temperature counts");
+        const std::string fault = CurveCountFault(*m);
+        if (!fault.empty())
+            in.Fail(fault);
         file.Membranes.push_back(m);
     }
     // Fabrics without a membrane on a side refer to "OP"; the case always holds one.
@@ -384,9 +386,9 @@ void ReadFabricSection(CaseLineReader& in, CaseFileContents& file)
         }
         // Ratio j belongs to fibre j: with unequal counts a fabric would pair ratios with the
         // wrong fibres, and showing it would index past its ratios.
-        if (static_cast<int>(f->Fibers.size()) != f->MassRatios.Length())
-            in.Fail("the fabric \"" + f->Name + "\" has " + std::to_string(f->MassRatios.Length()) +
-                    " mass ratios for " + std::to_string(f->Fibers.size()) + " fibres");
+        const std::string fault = RatioCountFault(*f);
+        if (!fault.empty())
+            in.Fail(fault);
 
         // Each side keeps its position: a name that matches no membrane becomes "OP" there,
         // and a fabric short of sides is filled up with "OP".
@@ -535,8 +537,8 @@ bool ParseCaseFile(std::string_view text, CaseFileContents& file, bool maleWeare
         ReadStageSection(in, file);
         ReadControlSection(in, file);
         // Lines left over mean the sections were read out of step with the file.
-        if (!in.AtEnd())
-            in.Fail("text follows the control section");
+        if (const int extra = in.TextLineAfter())
+            throw ECaseFileRead(CaseLineReader::LineFault(extra, "text follows the control section"));
         return true;
     } catch (const std::exception& e) {
         if (why)

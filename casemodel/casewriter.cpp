@@ -66,10 +66,11 @@ public:
     void End() { Buffer += "\r\n"; }
 
     // A point array after its count line: "$v$ " per value, a line end after every eighth
-    // value and after the last one.
-    void Points(const TDoubleDynArray& values, const char* label)
+    // value and after the last one. label names one value in a message, plural the array.
+    void Points(const TDoubleDynArray& values, const char* label, const char* plural)
     {
         const int n = values.Length();
+        CheckCount(n, plural);
         for (int p = 0; p < n; ++p) {
             Buffer += '$';
             Put(Item(values[p], label), std::string_view(), 0);
@@ -85,6 +86,14 @@ public:
         if (value < first || value > last)
             Refuse(std::string(field) + " of " + Record + " (" + std::to_string(value) +
                    ") is outside its list");
+    }
+
+    // A list of the current record that the reader takes only up to its limit.
+    void CheckCount(std::size_t count, const char* plural)
+    {
+        if (count > static_cast<std::size_t>(MaxListCount))
+            Refuse(Record + " has " + std::to_string(count) + " " + plural + ", more than " +
+                   std::to_string(MaxListCount));
     }
 
     const std::string& RecordName() const { return Record; }
@@ -146,6 +155,30 @@ private:
 
 const char* Flag(bool value) { return value ? "1" : "0"; }
 
+// A fault of the record found by a check shared with the reader.
+void Check(SdfWriter& w, const std::string& fault)
+{
+    if (!fault.empty())
+        w.Refuse(fault);
+}
+
+// "1 fibre", "3 fibres".
+std::string Counted(std::size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "the fibre "X" has 3 regain values for 4 humidities"; empty when the counts agree.
+std::string PairFault(const char* kind, const std::string& name, std::size_t values, const char* value,
+                      const char* valuesText, std::size_t keys, const char* key, const char* keysText)
+{
+    if (values == keys)
+        return std::string();
+    return std::string("the ") + kind + " \"" + name + "\" has " + Counted(values, value, valuesText) + " for " +
+           Counted(keys, key, keysText);
+}
+
+// A list of the case that the reader takes only up to its limit.
 void CheckLimit(SdfWriter& w, std::size_t count, int limit, const char* what)
 {
     if (count > static_cast<std::size_t>(limit))
@@ -192,6 +225,7 @@ void BodyLines(std::string& out, const CaseModel& model)
 void FluidLines(std::string& out, const CaseModel& model)
 {
     SdfWriter w(out);
+    CheckLimit(w, model.Fluids.size(), MaxListCount, "fluids");
     w.Line("fluid types: $%$", {model.Fluids.size()});
     for (std::size_t i = 0; i < model.Fluids.size(); ++i) {
         const FluidType& f = *model.Fluids[i];
@@ -215,44 +249,49 @@ bool Listed(const TList<T>& list, const std::string& name)
 void FiberLines(std::string& out, const CaseModel& model)
 {
     SdfWriter w(out);
+    CheckLimit(w, model.Fibers.size(), MaxListCount, "fibers");
     w.Line("fiber types: $%$", {model.Fibers.size()});
     for (std::size_t i = 0; i < model.Fibers.size(); ++i) {
         const FiberType& f = *model.Fibers[i];
         w.SetRecord("fiber", i + 1, &f.Name);
         w.Line("fiber type" + std::to_string(i) + " $%$", {f.Name});
+        Check(w, CurveCountFault(f));
         w.Line("Diameter: $%$ Density: $%$ Emissivity: $%$", {f.Diameter, f.Density, f.Emissivity});
         w.Line("VaporDiff: $%$ LiqConAngle: $%$ TherConductivity: $%$",
                {f.VaporDiff, f.LiqConAngle, f.TherConductivity});
         w.Line("FiberRegain value point: $%$", {f.Regain.Length()});
-        w.Points(f.Regain, "a regain value");
+        w.Points(f.Regain, "a regain value", "regain values");
         w.Line("FiberRegain RH point: $%$", {f.RegainRH.Length()});
-        w.Points(f.RegainRH, "a regain humidity");
+        w.Points(f.RegainRH, "a regain humidity", "regain humidities");
     }
 }
 
 void MembraneLines(std::string& out, const CaseModel& model)
 {
     SdfWriter w(out);
+    CheckLimit(w, model.Membranes.size(), MaxListCount, "membranes");
     w.Line("Membrane types: $%$", {model.Membranes.size()});
     for (std::size_t i = 0; i < model.Membranes.size(); ++i) {
         const MembraneType& m = *model.Membranes[i];
         w.SetRecord("membrane", i + 1, &m.Name);
         w.Line("Membrane type" + std::to_string(i) + " $%$", {m.Name});
+        Check(w, CurveCountFault(m));
         w.Line("Thickness: $%$", {m.Thickness});
         w.Line("Membrane WVP value points: $%$", {m.WvpValues.Length()});
-        w.Points(m.WvpValues, "a WVP value");
+        w.Points(m.WvpValues, "a WVP value", "WVP values");
         w.Line("Membrane WVP temperature points: $%$", {m.WvpTemperatures.Length()});
-        w.Points(m.WvpTemperatures, "a WVP temperature");
+        w.Points(m.WvpTemperatures, "a WVP temperature", "WVP temperatures");
         w.Line("Membrane TR value points: $%$", {m.TrValues.Length()});
-        w.Points(m.TrValues, "a TR value");
+        w.Points(m.TrValues, "a TR value", "TR values");
         w.Line("Membrane TR temperature points: $%$", {m.TrTemperatures.Length()});
-        w.Points(m.TrTemperatures, "a TR temperature");
+        w.Points(m.TrTemperatures, "a TR temperature", "TR temperatures");
     }
 }
 
 void FabricLines(std::string& out, const CaseModel& model)
 {
     SdfWriter w(out);
+    CheckLimit(w, model.Fabrics.size(), MaxListCount, "fabrics");
     w.Line("fabric types: $%$", {model.Fabrics.size()});
     for (std::size_t i = 0; i < model.Fabrics.size(); ++i) {
         const FabricType& f = *model.Fabrics[i];
@@ -267,6 +306,9 @@ void FabricLines(std::string& out, const CaseModel& model)
                 w.Refuse("the membrane \"" + membrane->Name + "\" of " + w.RecordName() +
                          " is not in the membrane list");
         w.Line("fabric type" + std::to_string(i) + " $%$", {f.Name});
+        Check(w, RatioCountFault(f));
+        w.CheckCount(static_cast<std::size_t>(f.MassRatios.Length()), "mass ratios");
+        w.CheckCount(f.Membranes.size(), "membranes");
         w.Line("Porosity: $%$ Emissivity: $%$ TortuosGas: $%$", {f.Porosity, f.Emissivity, f.TortuosGas});
         w.Line("Thickness: $%$ CapAngle: $%$ TortuosLqd: $%$ ContactAngle: $%$Conductivity: $%$ "
                "Vapor Diffusion: $%$ ",
@@ -291,8 +333,12 @@ void FabricLines(std::string& out, const CaseModel& model)
             w.Line("PCM ratio points: $%$", {Item(f.PcmRatio, "PCM ratio")});
         }
         // A conductivity outside 0..1000 is carried again on this line (the reader tells the
-        // two forms apart by the leading "T").
-        if (f.Conductivity < 0 || f.Conductivity > 1000)
+        // two forms apart by the leading "T"). The form follows the value as written, six
+        // digits, which is what the reader gets: 1000.0001 is written as 1000 and reads back
+        // inside the range, so saving the loaded case again writes the same line.
+        double written = 0;
+        ParseLeadingNumber(FormatG6(f.Conductivity), written);
+        if (written < 0 || written > 1000)
             w.Line("Thermal Conductivity: $%$ MaxDisCapDia: $%$ MeanDiameter: $%$",
                    {f.Conductivity, f.MaxDisCapDia, f.MeanDiameter});
         else
@@ -310,7 +356,7 @@ void FabricLines(std::string& out, const CaseModel& model)
 }
 
 void GarmentLines(std::string& out, const LayerRows& layers, const GarmentSet& garments,
-                         bool maleWearer)
+                  const TList<FabricType>& fabrics, bool maleWearer)
 {
     SdfWriter w(out);
     w.SetRecord("the clothing");
@@ -328,6 +374,11 @@ void GarmentLines(std::string& out, const LayerRows& layers, const GarmentSet& g
             // A layer marked but without a fabric has no name to write; it is saved (and so
             // loads again) as a layer without fabric.
             if (row.HasFabric[static_cast<std::size_t>(j)] && fabric) {
+                // The reader finds the layer's fabric by name among the fabrics written before;
+                // without one there the layer would load empty.
+                if (!Listed(fabrics, fabric->Name))
+                    w.Refuse("the fabric \"" + fabric->Name + "\" of layer " + std::to_string(j + 1) + " of " +
+                             w.RecordName() + " is not in the fabric list");
                 w.Part(key + "$1$", {});
                 w.Line("Fabric: $%$", {Item(fabric->Name, "fabric name")});
             } else {
@@ -359,6 +410,7 @@ void StageLines(std::string& out, const CaseModel& model, const ActivitySchedule
             w.Line("Cool Down: $1$ Cool Down time: $%$", {st.CoolDownTime});
         else
             w.Line("Cool Down: $0$", {});
+        w.CheckCount(st.Microclimates.size(), "microclimates");
         w.Line("Microclimate count: $%$", {st.Microclimates.size()});
         for (const auto& m : st.Microclimates)
             w.Line("InnerContact: $%$ OuterContact: $%$ hc0: $%$ hc1: $%$ hm0: $%$ hm1: $%$ hph: $%$",
@@ -393,7 +445,7 @@ void AllLines(std::string& text, const CaseModel& model)
     FiberLines(text, model);
     MembraneLines(text, model);
     FabricLines(text, model);
-    GarmentLines(text, model.Layers, model.GarmentList, WearerIsMale(model));
+    GarmentLines(text, model.Layers, model.GarmentList, model.Fabrics, WearerIsMale(model));
     StageLines(text, model, model.Activity, model.Environment);
     ControlLines(text, model);
 }
@@ -407,6 +459,31 @@ void Emit(std::ostream& out, Lines lines)
 }
 
 } // namespace
+
+std::string CurveCountFault(const FiberType& fiber)
+{
+    return PairFault("fibre", fiber.Name, static_cast<std::size_t>(fiber.Regain.Length()), "regain value",
+                     "regain values", static_cast<std::size_t>(fiber.RegainRH.Length()), "humidity", "humidities");
+}
+
+std::string CurveCountFault(const MembraneType& membrane)
+{
+    std::string fault = PairFault("membrane", membrane.Name, static_cast<std::size_t>(membrane.WvpValues.Length()),
+                                  "WVP value", "WVP values",
+                                  static_cast<std::size_t>(membrane.WvpTemperatures.Length()), "temperature",
+                                  "temperatures");
+    if (fault.empty())
+        fault = PairFault("membrane", membrane.Name, static_cast<std::size_t>(membrane.TrValues.Length()), "TR value",
+                          "TR values", static_cast<std::size_t>(membrane.TrTemperatures.Length()), "temperature",
+                          "temperatures");
+    return fault;
+}
+
+std::string RatioCountFault(const FabricType& fabric)
+{
+    return PairFault("fabric", fabric.Name, static_cast<std::size_t>(fabric.MassRatios.Length()), "mass ratio",
+                     "mass ratios", fabric.Fibers.size(), "fibre", "fibres");
+}
 
 void WriteBodySection(std::ostream& out, const CaseModel& model)
 {
@@ -436,7 +513,7 @@ void WriteFabricSection(std::ostream& out, const CaseModel& model)
 void WriteGarmentSection(std::ostream& out, const CaseModel& model,
                          bool maleWearer)
 {
-    Emit(out, [&](std::string& t) { GarmentLines(t, model.Layers, model.GarmentList, maleWearer); });
+    Emit(out, [&](std::string& t) { GarmentLines(t, model.Layers, model.GarmentList, model.Fabrics, maleWearer); });
 }
 
 void WriteStageSection(std::ostream& out, const CaseModel& model)

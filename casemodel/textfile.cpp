@@ -1,6 +1,7 @@
 #include "casemodel/textfile.h"
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -74,30 +75,54 @@ bool WriteAllAndSync(int fd, std::string_view contents)
         const ssize_t written = ::write(fd, contents.data(), contents.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            // A write that takes nothing without an error has run out of room.
+            if (written == 0)
+                errno = ENOSPC;
             return false;
+        }
         contents.remove_prefix(static_cast<std::size_t>(written));
     }
     return ::fsync(fd) == 0;
 }
 
+// False, with the reason of the error number when asked for it.
+bool Failed(int error, std::string* why)
+{
+    if (why)
+        *why = std::strerror(error);
+    return false;
+}
+
 } // namespace
 
-bool ReplaceWholeFile(const std::string& path, std::string_view contents)
+bool ReplaceWholeFile(const std::string& path, std::string_view contents, std::string* why)
 {
     const fs::path target = FinalTarget(path);
     const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
+    // Refused before a whole file is written beside it, and the rename would fail anyway.
+    if (existed && S_ISDIR(old.st_mode))
+        return Failed(EISDIR, why);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (old.st_mode & 07777) : 0666);
     if (fd < 0)
-        return false;
+        return Failed(errno, why);
     bool ok = WriteAllAndSync(fd, contents);
     if (existed && ok)
         ok = ::fchmod(fd, old.st_mode & 07777) == 0;  // the creation mode went through the umask
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok)
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
         ::unlink(temp.c_str());
-    return ok;
+        return Failed(error, why);
+    }
+    return true;
 }

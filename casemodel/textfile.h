@@ -19,5 +19,7 @@ std::string_view WrittenLines(std::string_view text);
 // Replaces the file's contents as a whole: the text goes to a temporary file beside it, is synced
 // to the disk and then takes the file's place in one rename, so a failure at any point leaves the
 // old file as it was and no temporary file behind. A symbolic link keeps pointing where it did:
-// its target is replaced. An existing file's permissions are kept. False on any failure.
-bool ReplaceWholeFile(const std::string& path, std::string_view contents);
+// its target is replaced. An existing file's permissions are kept. False on any failure, with the
+// system's reason in *why when asked for ("Permission denied", "No space left on device", "Is a
+// directory").
+bool ReplaceWholeFile(const std::string& path, std::string_view contents, std::string* why = nullptr);

@@ -4,9 +4,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 QWidget* mainForm = nullptr;
 ModalHook modalHook;
+
+// Where a window of this size goes so that it lies inside the area: moved in as little as
+// needed, and on a side where it is larger than the area, to the area's start (left, top), so
+// that its title bar and its top-left controls can be reached.
+QPoint InsideArea(const QPoint& at, const QSize& size, const QRect& area)
+{
+    auto axis = [](int pos, int length, int start, int room) { return std::max(start, std::min(pos, start + room - length)); };
+    return {axis(at.x(), size.width(), area.x(), area.width()), axis(at.y(), size.height(), area.y(), area.height())};
+}
 } // namespace
 
 void SetMainForm(QWidget* form) { mainForm = form; }
@@ -56,8 +67,14 @@ void TForm::ApplyPosition()
         }
         break;
     case TPosition::MainFormCenter:
-        if (mainForm)
-            move((mainForm->width() - width()) / 2, (mainForm->height() - height()) / 2);
+        // Centred on the main window's size alone, which can put a window larger than the main
+        // window above or left of the screen: it is kept inside the screen's available area.
+        if (mainForm) {
+            QPoint at((mainForm->width() - width()) / 2, (mainForm->height() - height()) / 2);
+            if (QScreen* screen = mainForm->screen())
+                at = InsideArea(at, frameGeometry().size(), screen->availableGeometry());
+            move(at);
+        }
         break;
     }
 }

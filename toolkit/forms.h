@@ -13,7 +13,8 @@ enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4
 enum class TPosition {
     Designed,        // stays where it is put
     ScreenCenter,    // centred on the screen by the window's own settings
-    MainFormCenter,  // left = (main width - own width) / 2, top likewise, without the main's position
+    MainFormCenter,  // left = (main width - own width) / 2, top likewise, without the main's position,
+                     // then moved inside the screen's available area (its top-left corner when larger)
 };
 
 class TForm : public QDialog {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -161,13 +163,27 @@ TEST_F(CaseFileTest, AFailedOrRefusedSaveWritesNothingAndClaimsNothing)
 {
     DefineCompleteCase();
     const std::string startDir = FurFea->Case.CaseDir();
+    // The system's reason, after the file's name, on a second line.
     {
         ScriptedFileDialogs dialogs;
         dialogs.Answer(Path("missing/folder/trial"));
         MessageRecorder messages;
-        messages.Expect("Saving data file fails!", "Error");
+        messages.Expect("Saving data file fails!\n" + Path("missing/folder/trial.sdf") + ": No such file or directory",
+                        "Error");
         FurFea->SimulationBtn->click();
         EXPECT_FALSE(OpenLinkFrm->isVisible());
+    }
+    {
+        // A folder where the file should go: the user agrees to replace it, and it stays a folder.
+        ASSERT_TRUE(QDir(Folder.path()).mkdir("taken.sdf"));
+        ScriptedFileDialogs dialogs;
+        dialogs.Answer(Path("taken.sdf"));
+        MessageRecorder messages;
+        messages.Expect("there has existed the file, do you want to replace it?", "Information", IDOK)
+            .Expect("Saving data file fails!\n" + Path("taken.sdf") + ": Is a directory", "Error");
+        FurFea->SaveAs1Click();
+        EXPECT_TRUE(QFileInfo(Path("taken.sdf")).isDir());
+        EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList());
     }
     FurFea->Case.Fibers = {MakeFiber("Cot$ton", 0.001, 1, 1, 1, 1, 1, {}, {})};
     ScriptedFileDialogs dialogs;
@@ -255,21 +271,44 @@ TEST_F(CaseFileTest, DialogsOpenedInEitherOrderAfterALoadSaveTheLoadedCase)
     }
 }
 
-TEST_F(CaseFileTest, ADamagedFileChangesNothing)
+TEST_F(CaseFileTest, ADamagedFileChangesNothingAndTheMessageSaysWhy)
 {
-    WriteBytes(Path("cut.sdf"), Golden().left(Golden().size() / 2));
+    QByteArray damaged = Golden();
+    damaged.replace("TimeStep: $0.0002$", "TimeStep: $nan$");
+    WriteBytes(Path("damaged.sdf"), damaged);
+    WriteBytes(Path("cut.sdf"), Golden().left(Golden().indexOf("fabric type0")));
     DefineCompleteCase();
     const CaseModel before = FurFea->Case;
     const QString tree = FurFea->TreeNode(tnScenario)->text(0);
     const std::string text = CaseFileText(FurFea->Case);
 
-    for (const QString& name : {Path("cut.sdf"), Path("absent.sdf"), Folder.path(), QString()}) {
+    const std::pair<QString, QString> loads[] = {
+        {Path("damaged.sdf"), "Line 63: value 1 (nan) is not a finite number."},
+        {Path("cut.sdf"), "Line 34: the file ends before this line."},
+        {Path("absent.sdf"), Path("absent.sdf") + ": No such file or directory"},
+        {QString(), QString()},  // Cancel, which says nothing
+    };
+    for (const auto& [name, why] : loads) {
         ScriptedFileDialogs dialogs;
-        dialogs.Answer(name);  // the last one is Cancel, which says nothing
+        dialogs.Answer(name);
         MessageRecorder messages;
         if (!name.isEmpty())
-            messages.Expect("Loading data file fails!", "Information");
+            messages.Expect("Loading data file fails!\n" + why, "Information");
         FurFea->Load1Click();
+    }
+    {
+        // A folder: its name and the reason.
+        ScriptedFileDialogs dialogs;
+        dialogs.Answer(Folder.path());
+        MessageRecorder messages;
+        messages.AllowAny();
+        FurFea->Load1Click();
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        const QStringList lines = messages.Shown[0].Text.split('\n');
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines[0], "Loading data file fails!");
+        EXPECT_TRUE(lines[1].startsWith(Folder.path() + ": ")) << lines[1].toStdString();
+        EXPECT_GT(lines[1].size(), Folder.path().size() + 2);
     }
     EXPECT_EQ(FurFea->Case.CaseDir(), before.CaseDir());
     EXPECT_EQ(FurFea->TreeNode(tnScenario)->text(0), tree);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "tests/support/messagerecorder.h"
 #include "toolkit/application.h"
@@ -119,6 +120,57 @@ TEST(Forms, AnUnscriptedBoxOrModalWindowFailsTheTestAndWaitsForNobody)
     EXPECT_NONFATAL_FAILURE(answer = form.ShowModal(), "unscripted modal window: Counting");
     EXPECT_EQ(answer, mrCancel);
     EXPECT_FALSE(form.isVisible());
+}
+
+// Centred on the main window's size, then kept inside the screen's available area: a window
+// larger than the area goes to its top-left corner, one that would stick out is moved in on
+// that side only.
+TEST(Forms, CentredOnTheMainWindowStaysInsideTheScreensAvailableArea)
+{
+    QWidget main;
+    QWidget* previous = MainForm();
+    SetMainForm(&main);
+    const QRect area = main.screen()->availableGeometry();
+    const int x = area.x(), y = area.y(), w = area.width(), h = area.height();
+    // A main window of this size centres a window of the area's size exactly on the area.
+    const QSize fill(2 * x + w, 2 * y + h);
+    // What the frame adds: the whole window, title bar included, must fit.
+    QSize frame;
+    {
+        TForm probe;
+        probe.Show();
+        frame = probe.frameGeometry().size() - probe.size();
+    }
+    const int fw = frame.width(), fh = frame.height();
+    struct Row {
+        const char* What;
+        QSize Main;
+        QSize Own;
+        QPoint Expected;
+    };
+    const Row rows[] = {
+        {"smaller, inside", fill, QSize(300, 200), QPoint(x + (w - 300) / 2, y + (h - 200) / 2)},
+        {"as large as the area", fill, area.size(), area.topLeft()},
+        {"larger both ways", QSize(400, 300), area.size() + QSize(60, 40), area.topLeft()},
+        {"wider only", fill, QSize(w + 1, 200), QPoint(x, y + (h - 200) / 2)},
+        {"above the top only", QSize(fill.width(), 2 * y + 100), QSize(300, 260), QPoint(x + (w - 300) / 2, y)},
+        {"below the bottom only", QSize(fill.width(), 2 * (y + h) + 100), QSize(300, 260),
+         QPoint(x + (w - 300) / 2, y + h - 260 - fh)},
+        {"past the right only", QSize(2 * (x + w) + 100, fill.height()), QSize(260, 300),
+         QPoint(x + w - 260 - fw, y + (h - 300) / 2)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.What);
+        main.resize(row.Main);
+        TForm form;
+        form.SetClientSize(row.Own.width(), row.Own.height());
+        form.SetPosition(TPosition::MainFormCenter);
+        form.Show();
+        EXPECT_EQ(form.frameGeometry().topLeft(), row.Expected);
+        EXPECT_EQ(form.size(), row.Own);
+        form.Close();
+    }
+    SetMainForm(previous);
 }
 
 TEST(Guard, AnEscapingErrorGoesToTheExceptionDisplay)

@@ -278,6 +278,31 @@ TEST(CaseFileReader, DamagedFilesChangeNothing)
                   "fabric with more mass ratios than fibres");
 }
 
+// The user is told where the file went wrong and what was wrong there.
+TEST(CaseFileReader, ARefusedFileNamesTheLineAndWhatWasWrongThere)
+{
+    const std::string text = GoldenFile("case_saved.sdf");
+    struct Row {
+        std::string Text;
+        std::string Why;
+    };
+    const Row rows[] = {
+        {Replace(text, "TimeStep: $0.0002$", "TimeStep: $nan$"), "Line 63: value 1 (nan) is not a finite number."},
+        {Replace(text, "Clothing Fitting: $3$", "Clothing Fitting: $4$"),
+         "Line 47: value 2 (4) is not a whole number from 1 to 3."},
+        {text.substr(0, text.find("fabric radius")), "Line 66: the file ends before this line."},
+        {text + "\r\n \r\nfabric radius: $8$\r\n", "Line 69: text follows the control section."},
+        {Replace(text, "Membrane WVP temperature points: $6$\r\n$273.16$ ", "Membrane WVP temperature points: $5$\r\n"),
+         "Line 32: the membrane \"OP\" has 6 WVP values for 5 temperatures."},
+    };
+    for (const Row& row : rows) {
+        CaseFileContents file;
+        std::string why;
+        EXPECT_FALSE(ParseCaseFile(row.Text, file, true, &why));
+        EXPECT_EQ(why, row.Why);
+    }
+}
+
 TEST(CaseFileReader, AFibreListedTwiceGivesEachFabricOneFibrePerRatio)
 {
     CaseFixture c = RichCase();
