@@ -438,6 +438,8 @@ const std::vector<SpliceFileKind>& SpliceFileKinds()
     static const std::vector<SpliceFileKind> kinds = {
         {"BodyProperty.dat", BodyFileName, SplicedBody},
         {"Fabrics.dat", FabricFileName, FabricBlocksOf},
+        {"Comfort.dat", "Comfort.dat", [](std::string_view b, int) { return ComfortRows(b); }},
+        {"BodyDataForComfort.dat", "BodyDataForComfort.dat", [](std::string_view b, int) { return ComfortRecords(b); }},
     };
     return kinds;
 }
