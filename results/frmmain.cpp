@@ -733,10 +733,10 @@ void TFrmMain::Timer2Timer()
         ValueToColor(body[2], SlotCore);  // core temperature
         break;
     case 1:
-        ValueToColor(body[3], SlotBody);  // the humidity column of the body file
+        ValueToColor(body[3], SlotBody);  // the skin's relative humidity
         break;
     default:
-        ValueToColor(body[4], SlotBody);  // the sweating column
+        ValueToColor(body[4], SlotBody);  // the sweating rate
         break;
     }
     if (ColorMode != 2) {

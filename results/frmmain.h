@@ -31,8 +31,8 @@ class QWidget;
 class TGLPanel;
 
 // One row of a result buffer: five values (a body row holds time, skin temperature, core
-// temperature, metabolism, blood flow; a fabric row time, position, layer, humidity,
-// temperature).
+// temperature, skin relative humidity, sweating rate; a fabric row time, position, layer,
+// humidity, temperature).
 using TFrameRow = FrameRow;
 
 class TFrmMain : public TForm, public CrossSectionSource, public ResultDataReceiver {

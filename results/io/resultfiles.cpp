@@ -42,8 +42,8 @@ struct ColumnSlots {
         return column >= 0 && column < static_cast<int>(slots.size()) ? slots[static_cast<std::size_t>(column)] : -1;
     }
 };
-// Body rows keep the columns 0, 1, 2, 4, 6; layer rows the columns 0, 1, 2, 6, 8.
-constexpr ColumnSlots BodySlots{{0, 1, 2, -1, 3, -1, 4, -1, -1, -1}, 6};
+// Body rows keep the columns 0, 1, 2, 5, 7; layer rows the columns 0, 1, 2, 6, 8.
+constexpr ColumnSlots BodySlots{{0, 1, 2, -1, -1, 3, -1, 4, -1, -1}, 7};
 constexpr ColumnSlots FabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}, 8};
 constexpr int KeptColumns = 5;
 
@@ -276,8 +276,11 @@ BodyRead ReadBodyText(std::string_view text)
     ValueRange& temperature = result.Ranges[QuantityTemperature];
     ValueRange& sweating = result.Ranges[QuantitySweating];
     LineCursor cursor(WrittenLines(text));
+    ResultLineShape shape;
     double previousTime = 0;
+    long long lineNumber = 0;
     for (std::string_view line; cursor.Next(line);) {
+        ++lineNumber;
         std::array<double, KeptColumns> values{};
         bool damaged = false;
         const int present = KeptFields(line, BodySlots, values, damaged);
@@ -288,11 +291,12 @@ BodyRead ReadBodyText(std::string_view text)
                 return fail(CountMessage(BodyColumnsError, 0));
             continue;
         }
-        if (present < KeptColumns)
-            return fail(result.Frames.empty() ? CountMessage(BodyColumnsError, present) : BodyFileError);
+        if (result.Frames.empty() && present < KeptColumns)
+            return fail(CountMessage(BodyColumnsError, present));
         const double time = values[0];
-        if (damaged || time < 0 || (!result.Frames.empty() && time < previousTime - ResultTimeTolerance))
-            return fail(BodyFileError);
+        if (!shape.Fits(line) || present < KeptColumns || damaged || time < 0
+            || (!result.Frames.empty() && time < previousTime - ResultTimeTolerance))
+            return fail(MessageAtLine(BodyFileError, lineNumber));
         previousTime = time;
         const FrameRow row = ToFrameRow(values);
         temperature.Widen(row[1]);
@@ -313,13 +317,13 @@ BodyRead ReadBodyText(std::string_view text)
     return result;
 }
 
-FabricRead ReadFabricFile(const fs::path& file, int layerLimit)
+FabricRead ReadFabricFile(const fs::path& file, int layerTotal)
 {
     return ReadWith<FabricRead>(file, FabricFileError,
-                                [layerLimit](std::string_view text) { return ReadFabricText(text, layerLimit); });
+                                [layerTotal](std::string_view text) { return ReadFabricText(text, layerTotal); });
 }
 
-FabricRead ReadFabricText(std::string_view text, int layerLimit)
+FabricRead ReadFabricText(std::string_view text, int layerTotal)
 {
     FabricRead result;
     auto fail = [](std::string message) {
@@ -329,10 +333,12 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
     };
 
     // The rows of one time block by layer. A block ends where a row's time passes its first row's
-    // by more than the tolerance, so the first block is known whole only when the second one
-    // begins: it fixes the layers and the nodes per layer, and every later block must hold as
-    // many. The last block is kept when it is whole too; when it is a beginning of one, the
-    // solver is still writing it, and it is left out so the whole blocks still play.
+    // by more than the tolerance, so the first block is known whole when the second one begins:
+    // it fixes the nodes per layer, and every later block must hold as many. Its layers are
+    // exactly the garments' layers 0 .. layerTotal - 1; a block with fewer would leave garment
+    // layers without a colour. The last block is kept when it is whole too; when it is a
+    // beginning of one, the solver is still writing it, and it is left out so the whole blocks
+    // still play.
     std::vector<std::vector<FrameRow>> block;
     int nodes = 0;
     int maxLayer = -1;  // known once the first block is whole
@@ -342,13 +348,17 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
     };
     // Whether the block just read is whole: every layer 0 .. maxLayer with `nodes` rows.
     auto blockWhole = [&]() {
-        if (maxLayer < 0) {
-            nodes = static_cast<int>(block[0].size());
-            maxLayer = static_cast<int>(block.size()) - 1;
-        }
         for (std::size_t l = 0; l < block.size(); ++l)
             if (block[l].size() != expectedRows(l))
                 return false;
+        return true;
+    };
+    // The first block fixes the structure: its layer 0 the nodes, and it must hold every layer.
+    auto fixStructure = [&]() {
+        if (static_cast<long long>(block.size()) != layerTotal)
+            return false;
+        nodes = static_cast<int>(block[0].size());
+        maxLayer = static_cast<int>(block.size()) - 1;
         return true;
     };
     auto keepBlock = [&]() {
@@ -367,29 +377,29 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
     double previousTime = 0;
 
     LineCursor cursor(WrittenLines(text));
+    ResultLineShape shape;
     std::string_view line;
-    bool firstLine = true;
+    long long lineNumber = 0;
     // An empty file reads as one empty line: too few columns.
-    for (bool more = cursor.Next(line); more || firstLine; more = cursor.Next(line)) {
+    for (bool more = cursor.Next(line); more || lineNumber == 0; more = cursor.Next(line)) {
         if (!more)
             line = std::string_view();
+        ++lineNumber;
         std::array<double, KeptColumns> values{};
         bool damaged = false;
         const int present = KeptFields(line, FabricSlots, values, damaged);
-        if (firstLine) {
-            firstLine = false;
-            if (present < KeptColumns)
-                return fail(CountMessage(FabricColumnsError, present));
-        }
+        if (lineNumber == 1 && present < KeptColumns)
+            return fail(CountMessage(FabricColumnsError, present));
         if (present == 0)
             continue;  // a line without fields is no row
         const double time = values[0], layer = values[2];
-        if (present < KeptColumns || damaged || time < 0 || (blockOpen && time < previousTime - ResultTimeTolerance))
-            return fail(FabricFileError);
+        if (!shape.Fits(line) || present < KeptColumns || damaged || time < 0
+            || (blockOpen && time < previousTime - ResultTimeTolerance))
+            return fail(MessageAtLine(FabricFileError, lineNumber));
         previousTime = time;
         if (!blockOpen || time > blockEnd) {
             if (blockOpen) {
-                if (!blockWhole())
+                if ((maxLayer < 0 && !fixStructure()) || !blockWhole())
                     return fail(FabricFileError);
                 keepBlock();
             }
@@ -398,21 +408,25 @@ FabricRead ReadFabricText(std::string_view text, int layerLimit)
         }
         // Layer indexes name the garments' layers. Within a block the layers come in order, so a
         // new layer follows the highest so far: one stray index cannot make the block grow.
-        if (!Whole(layer) || layer < 0 || layer >= layerLimit || layer > static_cast<double>(block.size())
+        if (!Whole(layer) || layer < 0 || layer >= layerTotal || layer > static_cast<double>(block.size())
             || (maxLayer >= 0 && layer > maxLayer))
-            return fail(FabricFileError);
+            return fail(MessageAtLine(FabricFileError, lineNumber));
         const std::size_t index = static_cast<std::size_t>(layer);
         if (index == block.size())
             block.emplace_back();
         block[index].push_back(ToFrameRow(values));
     }
-    // The last block: kept when whole, left out when it is a beginning of one (never the first
-    // block, whose size is known only from the next).
-    if (maxLayer < 0)
-        return fail(FabricFileError);
-    if (blockWhole()) {
+    if (maxLayer < 0) {
+        // A single block. With one garment layer, a layer still being written cannot be told
+        // from a whole one; with more, the block is whole when every layer has as many rows as
+        // layer 0 (the last one would have fewer while the solver writes it).
+        if (layerTotal < 2 || !fixStructure() || !blockWhole())
+            return fail(FabricFileError);
+        keepBlock();
+    } else if (blockWhole()) {
         keepBlock();
     } else {
+        // The last block: left out when it is a beginning of one.
         for (std::size_t l = 0; l < block.size(); ++l)
             if (block[l].size() > expectedRows(l))
                 return fail(FabricFileError);

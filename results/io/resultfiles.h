@@ -10,7 +10,9 @@
 //
 // The solver writes these files while it runs. A last line without its line end is still being
 // written and is not read; every field a reader uses must be a number text (ResultField), and a
-// line that lacks one is damage, never a silent 0.
+// line that lacks one is damage, never a silent 0. In "BodyProperty.dat" and "Fabrics.dat" every
+// data line holds as many TABs as the file's first one (ResultLineShape). A refusal that one
+// line causes names it on a second line of the message (MessageAtLine).
 #include <array>
 #include <filesystem>
 #include <string>
@@ -61,8 +63,8 @@ void ForEachTabField(std::string_view line, Visitor&& visit)
 // --- Structures ---
 
 // One frame row as the player keeps it: five 32-bit values. A body row holds the columns
-// 0, 1, 2, 4, 6 of "BodyProperty.dat" (time, skin temperature, core temperature, metabolism rate,
-// skin blood flow); a layer row the columns 0, 1, 2, 6, 8 of "Fabrics.dat" (time, position, layer,
+// 0, 1, 2, 5, 7 of "BodyProperty.dat" (time, skin temperature, core temperature, relative
+// humidity of the skin, sweating rate); a layer row the columns 0, 1, 2, 6, 8 of "Fabrics.dat" (time, position, layer,
 // relative humidity, temperature).
 using FrameRow = std::array<float, 5>;
 using LayerBuffers = std::vector<std::vector<FrameRow>>;
@@ -168,13 +170,14 @@ std::filesystem::path FindFileNoCase(const std::filesystem::path& folder, std::s
 
 EnvironmentRead ReadEnvironmentFile(const std::filesystem::path& file);
 BodyRead ReadBodyFile(const std::filesystem::path& file);
-// layerLimit: the layers the file may hold, the garments' layers (GarmentLayerTotal): layer
-// indexes 0 .. layerLimit - 1.
-FabricRead ReadFabricFile(const std::filesystem::path& file, int layerLimit);
+// layerTotal: the garments' layers (GarmentLayerTotal). Every whole time block holds exactly
+// the layers 0 .. layerTotal - 1. A file of a single block is read when that block is whole,
+// which can be told only with two layers or more (all of them with as many rows as layer 0).
+FabricRead ReadFabricFile(const std::filesystem::path& file, int layerTotal);
 // The same readers on a file's text.
 EnvironmentRead ReadEnvironmentText(std::string_view text);
 BodyRead ReadBodyText(std::string_view text);
-FabricRead ReadFabricText(std::string_view text, int layerLimit);
+FabricRead ReadFabricText(std::string_view text, int layerTotal);
 // The fabric layers of all garments together.
 int GarmentLayerTotal(const EnvironmentData& environment);
 

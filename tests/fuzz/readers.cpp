@@ -10,11 +10,14 @@
 
 #include "casemodel/casefile.h"
 #include "casemodel/firingrate.h"
+#include "casemodel/textfile.h"
 #include "results/io/comforteval.h"
 #include "results/io/comfortfile.h"
 #include "results/io/dxf.h"
 #include "results/io/plotfiles.h"
 #include "results/io/resultfiles.h"
+#include "results/io/resultsetgen.h"
+#include "tests/unit/splicesweep.h"
 
 namespace {
 
@@ -149,16 +152,17 @@ void DxfModelFile(std::string_view bytes)
 
 // ---- Files cut short
 
-// Small valid files: two garments of three layers, three stages; four body rows half a minute
-// apart; three time blocks of three layers of two nodes. Every value differs from the others.
+// Small valid files: two garments of one and two layers, three stages; four body rows half a
+// minute apart; three time blocks of the three layers of two nodes. Every value differs from the
+// others.
 const char* const kEnvironmentSample =
     "Environment of the run\n"
     "1\tsex\n"
     "Garments\n"
     "2\n"
     "No.\tLayers\tStyle\n"
-    "1\t3\t2\n"
-    "2\t3\t1\n"
+    "1\t1\t2\n"
+    "2\t2\t3\n"
     "Stage\tT\tRH\tTime\n"
     "1\t20.5\t40\t10\n"
     "2\t31.25\t62.5\t20\n"
@@ -279,10 +283,9 @@ CutFileRead BodyRows(std::string_view bytes)
 }
 
 // One row per time block: the rows of its layers one after another.
-CutFileRead FabricBlocks(std::string_view bytes)
+CutFileRead FabricBlocksOf(std::string_view bytes, int garmentLayers)
 {
-    static const int limit = LayerLimitOf(kEnvironmentSample);
-    const FabricRead read = ReadFabricText(bytes, limit);
+    const FabricRead read = ReadFabricText(bytes, garmentLayers);
     CutFileRead rows{read.Error, {}};
     for (int block = 0; block < read.BlockCount(); ++block) {
         std::vector<double> values;
@@ -297,6 +300,12 @@ CutFileRead FabricBlocks(std::string_view bytes)
         rows.Rows.push_back(values);
     }
     return rows;
+}
+
+CutFileRead FabricBlocks(std::string_view bytes)
+{
+    static const int layers = LayerLimitOf(kEnvironmentSample);
+    return FabricBlocksOf(bytes, layers);
 }
 
 CutFileRead ComfortRows(std::string_view bytes)
@@ -368,7 +377,88 @@ void CutFile(std::string_view bytes)
     }
 }
 
+CutFileRead SplicedBody(std::string_view bytes, int) { return BodyRows(bytes); }
+
+// The generated result sets the splice target damages, made once per process.
+const std::vector<ResultFolderTexts>& GeneratedFolderTexts()
+{
+    static const std::vector<ResultFolderTexts> sets = [] {
+        std::vector<ResultFolderTexts> made;
+        const auto root = std::filesystem::temp_directory_path() / ("vantora-splice-" + std::to_string(getpid()));
+        for (ResultSetSize size : {ResultSetSize::Minimal, ResultSetSize::Realistic}) {
+            const auto folder = root / std::to_string(made.size());
+            if (!WriteResultSet(folder, ShapeOf(size)).empty())
+                Violation("a result set cannot be generated");
+            ResultFolderTexts texts;
+            texts.GarmentLayers = GarmentLayerTotal(ReadEnvironment(folder).Data);
+            for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+                std::string text;
+                if (ReadWholeFile(entry.path().string(), text))
+                    texts.Files[entry.path().filename().string()] = text;
+            }
+            made.push_back(std::move(texts));
+        }
+        std::error_code ec;
+        std::filesystem::remove_all(root, ec);
+        return made;
+    }();
+    return sets;
+}
+
+// The input picks a kind, a result set (a generated one or the small samples) and, by the rest
+// of its bytes, one splice of that kind's file.
+void SpliceFile(std::string_view bytes)
+{
+    if (bytes.size() < 2)
+        return;
+    const std::vector<SpliceFileKind>& kinds = SpliceFileKinds();
+    const SpliceFileKind& kind = kinds[static_cast<unsigned char>(bytes[0]) % kinds.size()];
+    const std::vector<ResultFolderTexts>& generated = GeneratedFolderTexts();
+    const std::size_t set = static_cast<unsigned char>(bytes[1]) % (generated.size() + 1);
+    const ResultFolderTexts& folder = set < generated.size() ? generated[set] : SampleFolderTexts();
+    const auto file = folder.Files.find(kind.FileName);
+    if (file == folder.Files.end())
+        return;
+    std::uint64_t number = 0;
+    for (std::size_t i = 2; i < bytes.size() && i < 10; ++i)
+        number = number * 256 + static_cast<unsigned char>(bytes[i]);
+    const int layers = folder.GarmentLayers;
+    const std::string broken =
+        CheckSpliceNumber(file->second, [&](std::string_view b) { return kind.Read(b, layers); }, number);
+    if (!broken.empty()) {
+        std::fprintf(stderr, "%s: %s\n", kind.Name, broken.c_str());
+        Violation("a line spliced into a file reads as other values than the whole file's");
+    }
+}
+
 } // namespace
+
+const std::vector<SpliceFileKind>& SpliceFileKinds()
+{
+    static const std::vector<SpliceFileKind> kinds = {
+        {"BodyProperty.dat", BodyFileName, SplicedBody},
+        {"Fabrics.dat", FabricFileName, FabricBlocksOf},
+    };
+    return kinds;
+}
+
+const ResultFolderTexts& SampleFolderTexts()
+{
+    static const ResultFolderTexts folder = [] {
+        ResultFolderTexts texts;
+        texts.GarmentLayers = LayerLimitOf(kEnvironmentSample);
+        texts.Files = {
+            {EnvironmentFileName, kEnvironmentSample},
+            {BodyFileName, kBodySample},
+            {FabricFileName, kFabricsSample},
+            {"fabric1_fiber_1.dat", kFiberSample},
+            {"Comfort.dat", kComfortSample},
+            {"BodyDataForComfort.dat", ComfortInputSample()},
+        };
+        return texts;
+    }();
+    return folder;
+}
 
 const std::vector<CutFileKind>& CutFileKinds()
 {
@@ -415,6 +505,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"fabrics", FabricFile},
         {"comfortfile", ComfortFile},
         {"cutfiles", CutFile},
+        {"splicefiles", SpliceFile},
     };
     return readers;
 }

@@ -4,6 +4,7 @@
 // fuzzer) when a reader breaks a promise of its format: a case file it accepts must write back
 // and read again to the same text. The fuzz targets call these, and the unit lane replays every
 // reproducer a fuzz run ever found through them.
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,3 +33,24 @@ struct CutFileKind {
 const std::vector<CutFileKind>& CutFileKinds();
 // Empty when kind's reader keeps that promise for valid cut at offset; otherwise what it broke.
 std::string CheckCutFile(const CutFileKind& kind, std::string_view valid, std::size_t offset);
+
+// Result files a line spliced in among their rows must not shift (tests/unit/splicesweep.h): a
+// line of letters or TABs, a line cut before a TAB or a line that lost an inner field makes the
+// reader refuse the file, or read exactly the whole file's values. One line per kind in
+// SpliceFileKinds(); the unit lane sweeps every splice of the small samples, the fuzz target
+// "splicefiles" single splices of generated result sets.
+struct SpliceFileKind {
+    const char* Name;
+    const char* FileName;  // the file of a result folder: "BodyProperty.dat", "fabric1_fiber_1.dat", ...
+    // garmentLayers: the layers of the folder's garments (GarmentLayerTotal of its Environment.dat).
+    CutFileRead (*Read)(std::string_view bytes, int garmentLayers);
+};
+const std::vector<SpliceFileKind>& SpliceFileKinds();
+
+// A result folder's files by name, LF or CR LF as the folder has them, and its garments' layers.
+struct ResultFolderTexts {
+    int GarmentLayers = 0;
+    std::map<std::string, std::string> Files;
+};
+// The small samples of CutFileKinds() (LF line ends).
+const ResultFolderTexts& SampleFolderTexts();

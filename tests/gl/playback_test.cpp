@@ -94,7 +94,7 @@ TEST_F(PlaybackTest, DisplayWithoutDataSaysSoAndDoesNotPlay)
 // neighbours differ.
 double BodyColumn(int column)
 {
-    static const double values[18] = {0, 40, 0, 10, 20, 30, 0, 10, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
+    static const double values[18] = {0, 40, 0, 10, 10, 20, 30, 0, 10, 5, 5, 5, 5, 5, 5, 5, 5, 5};
     return values[column];
 }
 
@@ -109,8 +109,9 @@ TEST_F(PlaybackTest, EachModeColoursTheBodyFromItsOwnColumn)
         QRadioButton* button;
         char torso;
     };
-    // Temperature: skin temperature 40 (red), not the core's 0; humidity: the metabolism column
-    // 20 (green), not 10 or 30; sweating: the blood-flow column 0 (blue), not 30 or 10.
+    // Temperature: skin temperature 40 (red), not the core's 0; humidity: the skin humidity
+    // column 20 (green), not the metabolism's 10 or the blood flow's 30; sweating: the sweating
+    // column 0 (blue), not the blood flow's 30 or 10 beyond.
     for (const Mode& m : {Mode{player->RBTemp, 'r'}, Mode{player->RBHumidity, 'g'}, Mode{player->RBSweat, 'b'}}) {
         SCOPED_TRACE(m.button->text().toStdString());
         m.button->setChecked(true);
@@ -127,6 +128,29 @@ TEST_F(PlaybackTest, EachModeColoursTheBodyFromItsOwnColumn)
     Tick(player, 0);
     const QImage picture = FacingPicture(player);
     EXPECT_EQ(HueAt(picture, ModelPoint(picture, 0, 0.62, 0.03)), 'b');
+}
+
+// The sweating-rate legend spans the sweating column (100 .. 120), not the blood flow's beside
+// it; each column of the body file changes from frame to frame in a range of its own.
+TEST_F(PlaybackTest, TheSweatingLegendSpansTheSweatingColumn)
+{
+    TFrmMain* player = OpenPlayer();
+    const auto folder = MakeSet("sweating", TwoGarments(3, 2));
+    {
+        std::ofstream out(folder / BodyFileName, std::ios::trunc);
+        for (int f = 0; f < 3; ++f) {
+            out << f << '\t' << 33 + f << "\t37\t0.2\t" << 70 + f << '\t' << 40 + f << '\t' << 6 + f << '\t' << 100 + 10 * f;
+            for (int c = 8; c < 18; ++c)
+                out << '\t' << c;
+            out << '\n';
+        }
+    }
+    Load(player, folder);
+    player->RBSweat->setChecked(true);
+    player->BtnDisplay->click();
+    EXPECT_EQ(player->LegendTitle(), "Sweating Rate");
+    EXPECT_EQ(player->LegendValue(0), "120.0");
+    EXPECT_EQ(player->LegendValue(4), "100.0");
 }
 
 TEST_F(PlaybackTest, GarmentAndLayerChoiceColourTheGarmentByThatLayersInnerNode)

@@ -9,14 +9,16 @@
 
 namespace {
 
-// An 18-column body line: time, skin, core, metabolism (column 4) and blood flow (column 6)
-// where the player reads them, other columns filled with 9.
-std::string BodyLine(double time, double skin, double core, double metabolism, double blood)
+// An 18-column body line: time, skin, core, skin humidity (column 5) and sweating rate
+// (column 7) where the player reads them. The columns it leaves hold values of their own
+// (wetness 0.22, metabolism 75, blood flow 6.3, then 108 .. 117), so a column read one place
+// off shows.
+std::string BodyLine(double time, double skin, double core, double humidity, double sweating)
 {
     std::string line = std::to_string(time) + "\t" + std::to_string(skin) + "\t" + std::to_string(core)
-                       + "\t9\t" + std::to_string(metabolism) + "\t9\t" + std::to_string(blood);
-    for (int c = 7; c < 18; ++c)
-        line += "\t9";
+                       + "\t0.22\t75\t" + std::to_string(humidity) + "\t6.3\t" + std::to_string(sweating);
+    for (int c = 8; c < 18; ++c)
+        line += "\t" + std::to_string(100 + c);
     return line + "\r\n";
 }
 
@@ -38,8 +40,38 @@ std::string FabricBlocks(int blocks, int layers, int nodes)
     return text;
 }
 
-// Layer indexes the tests' fabric files may hold: more than any of them has.
-constexpr int kLayers = 25;
+// A line with field `column` (0 = first) replaced by text, or removed when text is null (the
+// fields after it slide one column left). A column past the last adds a field.
+std::string WithField(const std::string& line, int column, const char* text)
+{
+    std::string body = line;
+    std::string end;
+    while (!body.empty() && (body.back() == '\n' || body.back() == '\r')) {
+        end.insert(end.begin(), body.back());
+        body.pop_back();
+    }
+    std::vector<std::string> fields(1);
+    for (char c : body)
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    if (column >= static_cast<int>(fields.size()))
+        fields.resize(static_cast<std::size_t>(column) + 1);
+    if (text)
+        fields[static_cast<std::size_t>(column)] = text;
+    else
+        fields.erase(fields.begin() + column);
+    std::string joined;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        joined += (i ? "\t" : "") + fields[i];
+    return joined + end;
+}
+
+std::string AtLine(const char* message, int line)
+{
+    return std::string(message) + "\nLine " + std::to_string(line) + ".";
+}
 
 // Minimum and maximum of the temperature, humidity and sweating ranges, in that order.
 void ExpectRanges(const ValueRanges& ranges, const std::array<float, 6>& expected)
@@ -128,7 +160,7 @@ TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
     ASSERT_EQ(read.FrameCount(), 3);
     EXPECT_FLOAT_EQ(read.FrameStep, 2.5f);
     EXPECT_EQ(read.Frames[1], (FrameRow{2.5f, 35, 36.5f, 70, 12}));
-    // The metabolism column is shown in the humidity mode but sets no range.
+    // The skin humidity column is shown in the humidity mode but sets no range.
     ExpectRanges(read.Ranges, {33, 37.2f, 10000, 0, 6, 12});
 
     // Times that repeat or fall, or a single frame, give the step 1.
@@ -151,24 +183,24 @@ TEST(BodyFile, TooFewColumnsAreReportedWithTheirCount)
     read = ReadBodyFile(dir.Write("b", BodyLine(0, 33, 37, 58, 6) + "\r\n" + BodyLine(1, 33, 37, 58, 6)));
     EXPECT_EQ(read.Error, std::string(BodyColumnsError) + "0");
 
-    // Empty fields count as columns: 58 lands in the metabolism column, 6 in the blood flow's.
-    read = ReadBodyFile(dir.Write("d", "1\t33\t37\t\t58\t\t6\n"));
+    // Empty fields count as columns: 41 lands in the skin humidity column, 12 in the sweating's.
+    read = ReadBodyFile(dir.Write("d", "1\t33\t37\t\t\t41\t\t12\n"));
     ASSERT_TRUE(read.Ok()) << read.Error;
     ASSERT_EQ(read.FrameCount(), 1);
-    EXPECT_EQ(read.Frames[0], (FrameRow{1, 33, 37, 58, 6}));
+    EXPECT_EQ(read.Frames[0], (FrameRow{1, 33, 37, 41, 12}));
 }
 
 TEST(BodyFile, LongLinesAndBothLineEndsAreRead)
 {
     TempFolder dir;
     const std::string padding(400, ' ');
-    std::string line = "0\t" + padding + "33\t37\t9\t58\t9\t" + padding + "6";
-    for (int c = 7; c < 18; ++c)
+    std::string line = "0\t" + padding + "33\t37\t9\t58\t" + padding + "41\t6\t" + padding + "12";
+    for (int c = 8; c < 18; ++c)
         line += "\t" + padding + "1";
     const BodyRead read = ReadBodyFile(dir.Write("a", line + "\n" + line + "\r\n" + line + "\n"));
     ASSERT_TRUE(read.Ok()) << read.Error;
     ASSERT_EQ(read.FrameCount(), 3);
-    EXPECT_EQ(read.Frames[2], (FrameRow{0, 33, 37, 58, 6}));
+    EXPECT_EQ(read.Frames[2], (FrameRow{0, 33, 37, 41, 12}));
 }
 
 TEST(BodyFile, MissingEmptyAndDamagedFilesFailCleanly)
@@ -182,7 +214,7 @@ TEST(BodyFile, MissingEmptyAndDamagedFilesFailCleanly)
 TEST(FabricFile, ThreeLayersOfSixNodes)
 {
     TempFolder dir;
-    const FabricRead read = ReadFabricFile(dir.Write("f", FabricBlocks(3, 3, 6)), kLayers);
+    const FabricRead read = ReadFabricFile(dir.Write("f", FabricBlocks(3, 3, 6)), 3);
     ASSERT_TRUE(read.Ok()) << read.Error;
     EXPECT_EQ(read.NodesPerFrame, 6);
     EXPECT_EQ(read.Layers.size(), 3u);
@@ -203,7 +235,7 @@ TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
     TempFolder dir;
     std::string text = FabricBlocks(3, 3, 6);
     text.resize(text.size() - 9 * FabricLine(1, 0.05, 2, 225, 28).size() - 7);  // mid-line in layer 1
-    const FabricRead read = ReadFabricFile(dir.Write("f", text), kLayers);
+    const FabricRead read = ReadFabricFile(dir.Write("f", text), 3);
     ASSERT_TRUE(read.Ok()) << read.Error;
     ASSERT_EQ(read.NodesPerFrame, 6);
     for (int l = 0; l < 3; ++l)
@@ -216,9 +248,9 @@ TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
 TEST(FabricFile, TooFewColumnsOnTheFirstLine)
 {
     TempFolder dir;
-    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(1, 1, 2)), kLayers).Error,
+    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(2, 1, 2)), 1).Error,
               std::string(FabricColumnsError) + "3");
-    EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(1, 1, 2)), kLayers).Error,
+    EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(2, 1, 2)), 1).Error,
               std::string(FabricColumnsError) + "0");
 }
 
@@ -237,21 +269,27 @@ TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
     const std::string second =
         "1\t0\t0\t1\t1\t0\t50\t0\t30\t0\n1\t0.1\t0\t1\t1\t0\t51\t0\t31\t0\n"
         "1\t0\t1\t1\t1\t0\t52\t0\t32\t0\n1\t0.1\t1\t1\t1\t0\t53\t0\t33\t0\n";
-    const std::pair<const char*, std::string> cases[] = {
-        {"block starting with layer 1", FabricLine(0, 0, 1, 50, 30) + good},
-        {"negative layer", good + FabricLine(0.5, 0, -1, 50, 30)},
-        {"huge layer", good + "0.5\t0\t1e9\t1\t1\t0\t50\t0\t30\t0\n"},
-        {"sparse layers", sparse},
-        {"cut off inside the first block", cutFirst},
-        {"the first block decides, however sound the next", cutFirst + second},
-        {"a damaged block in the middle is no cut-off end", FabricBlocks(1, 2, 2) + cutFirst + second},
+    // A row that does not fit is named by its line; a block that does not is not one line's fault.
+    const struct {
+        const char* What;
+        std::string Text;
+        int Layers;  // of the garments
+        int Line;    // 0: the message has no line
+    } cases[] = {
+        {"block starting with layer 1", FabricLine(0, 0, 1, 50, 30) + good, 2, 1},
+        {"negative layer", good + FabricLine(0.5, 0, -1, 50, 30), 2, 7},
+        {"huge layer", good + "0.5\t0\t1e9\t1\t1\t0\t50\t0\t30\t0\n", 2, 7},
+        {"sparse layers", sparse, 2000, 0},
+        {"cut off inside the first block", cutFirst, 2, 0},
+        {"the first block decides, however sound the next", cutFirst + second, 2, 0},
+        {"a damaged block in the middle is no cut-off end", FabricBlocks(1, 2, 2) + cutFirst + second, 2, 0},
     };
-    for (const auto& [what, text] : cases) {
-        const FabricRead read = ReadFabricFile(dir.Write("f", text), 2000);
-        EXPECT_EQ(read.Error, FabricFileError) << what;
-        EXPECT_TRUE(read.Layers.empty()) << what;
+    for (const auto& c : cases) {
+        const FabricRead read = ReadFabricFile(dir.Write("f", c.Text), c.Layers);
+        EXPECT_EQ(read.Error, c.Line ? AtLine(FabricFileError, c.Line) : FabricFileError) << c.What;
+        EXPECT_TRUE(read.Layers.empty()) << c.What;
     }
-    EXPECT_EQ(ReadFabricFile(dir.Path() / "none", kLayers).Error, FabricFileError);
+    EXPECT_EQ(ReadFabricFile(dir.Path() / "none", 3).Error, FabricFileError);
 }
 
 TEST(FabricFile, LayersBeyondTheGarmentsGiveTheFormatMessage)
@@ -268,7 +306,7 @@ TEST(FabricFile, LayersBeyondTheGarmentsGiveTheFormatMessage)
     dir.Write("Fabrics.dat", stray);
     PlayerResults results = LoadPlayerResults(dir.Path(), ReadEnvironment(dir.Path()).Data);
     EXPECT_EQ(results.Result, PlayerResults::FabricFailed);
-    EXPECT_EQ(results.Message, FabricFileError);
+    EXPECT_EQ(results.Message, AtLine(FabricFileError, 66));  // block 1, layer 3, node 1
 }
 
 TEST(ResultFolder, FindsNamesWithoutRegardToCase)
@@ -288,7 +326,7 @@ TEST(ResultFolder, LoadsBodyAndFabricAndWidensByTheStages)
     TempFolder dir;
     dir.Write("environment.DAT", kEnvironment);
     dir.Write("Bodyproperty.dat", BodyLine(0, 33, 37, 58, 6) + BodyLine(1, 34, 37, 58, 7));
-    dir.Write("FABRICS.dat", FabricBlocks(2, 3, 6));
+    dir.Write("FABRICS.dat", FabricBlocks(2, 5, 6));  // the garments' 3 + 2 layers
     const EnvironmentRead env = ReadEnvironment(dir.Path());
     ASSERT_TRUE(env.Ok()) << env.Error;
     const PlayerResults results = LoadPlayerResults(dir.Path(), env.Data);
@@ -296,7 +334,7 @@ TEST(ResultFolder, LoadsBodyAndFabricAndWidensByTheStages)
     EXPECT_EQ(results.Body.FrameCount(), 2);
     EXPECT_EQ(results.Fabric.NodesPerFrame, 6);
     // Temperatures of body and stages; humidity of the fabric and the stages.
-    ExpectRanges(results.Ranges, {10, 37, 0, 125, 6, 7});
+    ExpectRanges(results.Ranges, {10, 37, 0, 145, 6, 7});
 }
 
 TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
@@ -334,6 +372,92 @@ TEST(ResultFolder, SixLayersOfOneGarmentOrOfTwoLoadEveryLayer)
     }
 }
 
+// Two garments of three layers: the fabric file holds exactly the layers 0 .. 5.
+const char* const kThreePlusThree = "t\n0\n\n2\n\n1\t3\t1\n2\t3\t2\nheading\n1\t25\t50\t10\n";
+
+TEST(ResultFolder, TimeBlocksWithFewerLayersThanTheGarmentsHoldAreDamage)
+{
+    TempFolder dir;
+    dir.Write("Environment.dat", kThreePlusThree);
+    dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 41, 12) + BodyLine(0.5, 34, 37, 42, 13));
+    const EnvironmentData environment = ReadEnvironment(dir.Path()).Data;
+    for (int layers : {4, 5, 6}) {
+        dir.Write("Fabrics.dat", FabricBlocks(2, layers, 3));
+        const PlayerResults results = LoadPlayerResults(dir.Path(), environment);
+        if (layers == 6) {
+            ASSERT_EQ(results.Result, PlayerResults::Loaded) << results.Message;
+            EXPECT_EQ(results.Fabric.MaxLayerSeen, 5);
+            continue;
+        }
+        // The body plays alone, as after any fabric error.
+        EXPECT_EQ(results.Result, PlayerResults::FabricFailed) << layers;
+        EXPECT_EQ(results.Message, FabricFileError) << layers;
+        EXPECT_TRUE(results.Fabric.Layers.empty()) << layers;
+        EXPECT_EQ(results.Body.FrameCount(), 2) << layers;
+    }
+}
+
+// A run that has finished after one time block: the block is known whole when every garment
+// layer has as many rows as layer 0. With a single garment layer it cannot be told from a block
+// still being written.
+TEST(ResultFolder, ASingleTimeBlockPlaysWhenEveryLayerIsThereWhole)
+{
+    TempFolder dir;
+    dir.Write("BodyProperty.dat", BodyLine(0, 33, 37, 41, 12) + BodyLine(0.5, 34, 37, 42, 13));
+    std::string lastShort = FabricBlocks(1, 6, 3);
+    lastShort.erase(lastShort.rfind(FabricLine(0, 0.02, 5, 52, 25)));
+    const struct {
+        const char* What;
+        const char* Garments;
+        std::string Fabric;
+        bool Plays;
+    } cases[] = {
+        {"six layers of three rows", kThreePlusThree, FabricBlocks(1, 6, 3), true},
+        {"two layers, the fewest that tell", "t\n0\n\n1\n\n1\t2\t1\nheading\n1\t25\t50\t10\n", FabricBlocks(1, 2, 3), true},
+        {"the last layer one row short", kThreePlusThree, lastShort, false},
+        {"a layer missing", kThreePlusThree, FabricBlocks(1, 5, 3), false},
+        {"one garment layer", "t\n0\n\n1\n\n1\t1\t1\nheading\n1\t25\t50\t10\n", FabricBlocks(1, 1, 3), false},
+    };
+    for (const auto& c : cases) {
+        dir.Write("Environment.dat", c.Garments);
+        dir.Write("Fabrics.dat", c.Fabric);
+        const PlayerResults results = LoadPlayerResults(dir.Path(), ReadEnvironment(dir.Path()).Data);
+        if (!c.Plays) {
+            EXPECT_EQ(results.Result, PlayerResults::FabricFailed) << c.What;
+            EXPECT_EQ(results.Message, FabricFileError) << c.What;
+            EXPECT_EQ(results.PlayableFrames(), 2) << c.What;
+            continue;
+        }
+        ASSERT_EQ(results.Result, PlayerResults::Loaded) << c.What << ": " << results.Message;
+        EXPECT_EQ(results.Fabric.NodesPerFrame, 3) << c.What;
+        EXPECT_EQ(results.Fabric.BlockCount(), 1) << c.What;
+        EXPECT_EQ(results.PlayableFrames(), 1) << c.What;
+        const int last = results.Fabric.MaxLayerSeen;
+        const FrameRow* row = LayerNodeRow(results.Fabric.Layers, 3, last, 0, 2);
+        ASSERT_NE(row, nullptr) << c.What;
+        EXPECT_FLOAT_EQ((*row)[3], 10 * last + 2) << c.What;
+    }
+}
+
+// The humidity mode shows the skin's relative humidity (column 5), the sweating-rate mode the
+// sweating rate (column 7), not the metabolism (4) or the blood flow (6) beside them. Each
+// column holds a range of its own.
+TEST(BodyFile, HumidityAndSweatingRowsComeFromTheSkinHumidityAndSweatingColumns)
+{
+    std::string text;
+    const double rows[3][4] = {{41.5, 6.25, 72, 130}, {44.5, 5.75, 70, 115}, {43, 6.5, 74, 122}};
+    for (int r = 0; r < 3; ++r) {
+        const auto& v = rows[r];  // humidity, blood flow, metabolism, sweating
+        text += WithField(WithField(BodyLine(0.5 * r, 33 + r, 37, v[0], v[3]), 4, std::to_string(v[2]).c_str()), 6,
+                          std::to_string(v[1]).c_str());
+    }
+    const BodyRead read = ReadBodyText(text);
+    ASSERT_TRUE(read.Ok()) << read.Error;
+    EXPECT_EQ(read.Frames[1], (FrameRow{0.5f, 34, 37, 44.5f, 115}));
+    // The sweating range spans the sweating column exactly; the body widens no humidity range.
+    ExpectRanges(read.Ranges, {33, 37, 10000, 0, 115, 130});
+}
+
 // The number texts themselves are judged by ResultField (below); here each reader must refuse,
 // as a whole, a used field that is no usable number or is missing, and values out of its range.
 TEST(ResultFiles, UnusableOrMissingUsedFieldsGiveTheFileMessage)
@@ -351,25 +475,84 @@ TEST(ResultFiles, UnusableOrMissingUsedFieldsGiveTheFileMessage)
     }
     EXPECT_TRUE(ReadEnvironmentFile(dir.Write("env", head + garment + "heading\n1\t-20\t50\t0\n")).Ok());
 
-    const std::string good = BodyLine(0, 33, 37, 58, 6);
-    for (const std::string& line : {BodyLine(-1, 33, 37, 58, 6), std::string("1\t33x\t37\t9\t58\t9\t6\n"),
-                                    std::string("1\t33\t\t9\t58\t9\t6\n"), std::string("1\t33\t37\t9\tnan\t9\t6\n"),
-                                    std::string("1\t33\t37\t9\t58\t9\n"), std::string("time\tskin\tcore\tw\tm\trh\tblood\n")}) {
-        const BodyRead read = ReadBodyFile(dir.Write("body", good + line + good));
-        EXPECT_EQ(read.Error, BodyFileError) << line;
+    // The damaged line is line 2, between two sound frames.
+    const std::string middle = BodyLine(1, 34, 36.9, 42, 13);
+    for (const std::string& line : {BodyLine(-1, 34, 36.9, 42, 13), WithField(middle, 1, "33x"), WithField(middle, 2, ""),
+                                    WithField(middle, 5, "nan"), WithField(middle, 7, "0x10")}) {
+        const BodyRead read = ReadBodyFile(dir.Write("body", BodyLine(0, 33, 37, 41, 12) + line + BodyLine(2, 35, 37.1, 43, 14)));
+        EXPECT_EQ(read.Error, AtLine(BodyFileError, 2)) << line;
         EXPECT_TRUE(read.Frames.empty()) << line;
     }
     // Columns the player does not keep are not its concern.
-    EXPECT_TRUE(ReadBodyFile(dir.Write("body", good + "1\t33\t37\t1e300\t58\t9\t6\n")).Ok());
+    const std::string unkept = WithField(WithField(middle, 4, "abc"), 6, "1e300");
+    EXPECT_TRUE(ReadBodyFile(dir.Write("body", BodyLine(0, 33, 37, 41, 12) + unkept)).Ok());
 
+    // The damaged line is line 9, the first of a third block (a block begun is no fault).
     const std::string blocks = FabricBlocks(2, 2, 2);
-    for (const std::string& line :
-         {FabricLine(-1, 0, 0, 50, 30), std::string("1\t0\t0\t1\t1\t0\t43\t0\t1,5\t0\n"),
-          std::string("1\t0\t0\t1\t1\t0\t\t0\t30\t0\n"), std::string("1\t0\t1.5\t1\t1\t0\t43\t0\t30\t0\n"),
-          std::string("1\tthin\t0\t1\t1\t0\t43\t0\t30\t0\n"), std::string("1\t0\t0\t1\t1\t0\t43\n")}) {
-        const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line + blocks), kLayers);
-        EXPECT_EQ(read.Error, FabricFileError) << line;
+    const std::string third = FabricLine(1, 0, 0, 243, 31);
+    ASSERT_TRUE(ReadFabricFile(dir.Write("fabric", blocks + third), 2).Ok());
+    for (const std::string& line : {FabricLine(-1, 0, 0, 243, 31), WithField(third, 8, "1,5"), WithField(third, 6, ""),
+                                    WithField(third, 2, "1.5"), WithField(third, 1, "thin"), WithField(third, 0, "1e7")}) {
+        const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line), 2);
+        EXPECT_EQ(read.Error, AtLine(FabricFileError, 9)) << line;
         EXPECT_TRUE(read.Layers.empty()) << line;
+    }
+}
+
+// The solver writes every data line of a file with the same fields: a line that lost or gained
+// one would slide the later fields into the wrong columns. Line 3 is blank and counts.
+TEST(ResultFiles, ALineWithAnotherTabCountThanTheFirstGivesTheFileMessageWithItsNumber)
+{
+    TempFolder dir;
+    const std::string frame = BodyLine(1, 34.5, 36.8, 42, 13);
+    const struct {
+        const char* What;
+        std::string Line;
+        bool Sound;
+    } bodyCases[] = {
+        {"the skin temperature lost: the wetness would be the core temperature", WithField(frame, 1, nullptr), false},
+        {"the wetness lost: the blood flow would be the skin humidity", WithField(frame, 3, nullptr), false},
+        {"a field more", WithField(frame, 18, "118"), false},
+        {"cut before its last TAB", frame.substr(0, frame.rfind('\t')) + "\r\n", false},
+        {"a line of TABs", std::string(17, '\t') + "\r\n", false},
+        {"the last field empty keeps the TABs", frame.substr(0, frame.rfind('\t') + 1) + "\r\n", true},
+    };
+    for (const auto& c : bodyCases) {
+        const std::string text = BodyLine(0, 33, 37, 41, 12) + BodyLine(0.5, 34, 36.9, 41.5, 12.5) + "\r\n" + c.Line
+                                 + BodyLine(1.5, 35, 37.1, 43, 14);
+        const BodyRead read = ReadBodyText(text);
+        if (c.Sound) {
+            ASSERT_TRUE(read.Ok()) << c.What << ": " << read.Error;
+            EXPECT_EQ(read.Frames[2], (FrameRow{1, 34.5f, 36.8f, 42, 13})) << c.What;
+        } else {
+            EXPECT_EQ(read.Error, AtLine(BodyFileError, 4)) << c.What;
+            EXPECT_TRUE(read.Frames.empty()) << c.What;
+        }
+    }
+    // The first data line sets the shape, after blank lines too: a file whose lines all lack the
+    // unkept last column reads.
+    std::string short17;
+    for (double t : {0.0, 0.5, 1.0})
+        short17 += WithField(BodyLine(t, 33 + t, 37, 41 + t, 12 + t), 17, nullptr);
+    const BodyRead shortRead = ReadBodyText("\n\n" + short17);
+    ASSERT_TRUE(shortRead.Ok()) << shortRead.Error;
+    EXPECT_EQ(shortRead.Frames[2], (FrameRow{1, 34, 37, 42, 13}));
+    EXPECT_EQ(ReadBodyText("\n\n" + short17 + BodyLine(1.5, 35, 37, 43, 14)).Error, AtLine(BodyFileError, 6));
+
+    // Fabric rows: line 6 is layer 0 of the second block.
+    const std::string row = FabricLine(0.5, 0.01, 0, 101, 30);
+    for (const auto& [what, line] : std::initializer_list<std::pair<const char*, std::string>>{
+             {"the concentration lost: the sorption rate would be the humidity", WithField(row, 4, nullptr)},
+             {"a field more", WithField(row, 10, "7")},
+             {"cut before its last TAB", row.substr(0, row.rfind('\t')) + "\n"},
+             {"a line of TABs", std::string(9, '\t') + "\n"}}) {
+        std::string text = FabricBlocks(2, 2, 2);
+        const std::size_t at = text.find(row);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, row.size(), line);
+        const FabricRead read = ReadFabricText(text, 2);
+        EXPECT_EQ(read.Error, AtLine(FabricFileError, 6)) << what;
+        EXPECT_TRUE(read.Layers.empty()) << what;
     }
 }
 
@@ -377,11 +560,11 @@ TEST(ResultFiles, TimeThatGoesBackGivesTheFileMessageAndEqualTimesStay)
 {
     TempFolder dir;
     const std::string run = BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7) + BodyLine(1, 35, 37, 58, 8);
-    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + run)).Error, BodyFileError);
+    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + run)).Error, AtLine(BodyFileError, 4));
     EXPECT_EQ(ReadBodyFile(dir.Write("body", run + BodyLine(0.9995, 36, 37, 58, 9))).FrameCount(), 4);
 
-    EXPECT_EQ(ReadFabricFile(dir.Write("fabric", FabricBlocks(3, 2, 2) + FabricBlocks(3, 2, 2)), kLayers).Error,
-              FabricFileError);
+    EXPECT_EQ(ReadFabricFile(dir.Write("fabric", FabricBlocks(3, 2, 2) + FabricBlocks(3, 2, 2)), 2).Error,
+              AtLine(FabricFileError, 13));
 }
 
 } // namespace
