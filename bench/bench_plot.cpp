@@ -50,17 +50,12 @@ LoadOutcome PlotFirstLoad(const fs::path& file, int layer, int column)
 {
     LoadOutcome outcome;
     // "Open": the layers of the first time block.
-    const LayerStructure layers = CountFabricLayersOfFile(file);
-    if (!layers.Valid)
+    const FabricLayout layout = FabricLayout::Count(file);
+    if (!layout.Layers.Valid)
         return outcome;
-    outcome.Layers = layers.Layers;
+    outcome.Layers = layout.Layers.Layers;
     // The first "Show Data".
-    PlotRequest request;
-    request.Source = PlotSource::Fabric;
-    request.ValueColumn = column;
-    request.Layer = layer < 0 ? layers.Layers - 1 : layer;
-    request.LayerCount = layers.Layers;
-    request.RowsPerLayer = layers.RowsPerLayer;
+    const PlotRequest request = layout.FabricRequest(layer < 0 ? layout.Layers.Layers - 1 : layer, column);
     PlotFileCache cache;
     const PlotFileCache::Load load = cache.Get(file, request);
     if (!load.Read || !load.Read->Ok())

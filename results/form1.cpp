@@ -601,8 +601,10 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
         ResultDir = folder.Folder;
         DataOpened = true;
         Plots.Clear();
-        LayerCount = folder.LayerCount;
-        RowsPerLayer = folder.RowsPerLayer;
+        Fabrics = folder.Fabrics;
+        FabricsReported = false;
+        LayerCount = Fabrics.Layers.Layers;
+        RowsPerLayer = Fabrics.Layers.RowsPerLayer;
         const QString dir = QtPath(folder.Folder);
         ShowPath(StatusBar1Panels[4], "Current Directory:", dir);
         ShowPath(StatusBar2Panels[3], "Current Directory:", dir);
@@ -616,12 +618,10 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
         {
             const QSignalBlocker block5(ComboBox5), block6(ComboBox6);
             ComboBox5->clear();
-            for (int i = 1; i <= folder.LayerCount; ++i)
-                ComboBox5->addItem(QString("The %1th layer Fabric").arg(i));
+            FillLayerList();
             ComboBox6->clear();
             for (const std::string& name : folder.FiberFiles)
                 ComboBox6->addItem(QFile::decodeName(name.c_str()));
-            ComboBox5->setCurrentIndex(ComboBox5->count() > 0 ? 0 : -1);
             ComboBox6->setCurrentIndex(ComboBox6->count() > 0 ? 0 : -1);
         }
         Label7->setText(ComboBox6->currentText());
@@ -652,6 +652,42 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
     for (PlotPanel& p : Panels)
         p.Panel->update();
     RequestRepaint();
+}
+
+void TForm1::FillLayerList()
+{
+    const QSignalBlocker block(ComboBox5);
+    const int chosen = ComboBox5->currentIndex();
+    if (ComboBox5->count() != LayerCount) {
+        ComboBox5->clear();
+        for (int i = 1; i <= LayerCount; ++i)
+            ComboBox5->addItem(QString("The %1th layer Fabric").arg(i));
+    }
+    // The layer chosen stays chosen while the file has it.
+    ComboBox5->setCurrentIndex(chosen >= 0 && chosen < LayerCount ? chosen : LayerCount > 0 ? 0 : -1);
+}
+
+bool TForm1::RefreshFabricLayers(const std::filesystem::path& file)
+{
+    // A folder opened while the solver writes the first time block counted the layers written
+    // so far: counted again as the file grows, the layer list and the rows chosen follow.
+    if (Fabrics.Refresh(file)) {
+        FabricsReported = false;
+        if (Fabrics.Layers.Valid) {
+            LayerCount = Fabrics.Layers.Layers;
+            RowsPerLayer = Fabrics.Layers.RowsPerLayer;
+            FillLayerList();
+        }
+    }
+    // A file gone is the plot load's to report.
+    if (Fabrics.Layers.Valid || !Fabrics.Of.Exists)
+        return true;
+    // The layers can no longer be told: said once for this version of the file.
+    if (!FabricsReported) {
+        FabricsReported = true;
+        ShowMessage(QString::fromStdString(LayerCountMessage(Fabrics.Layers)));
+    }
+    return false;
 }
 
 void TForm1::ForgetShownQuantities()
@@ -794,14 +830,18 @@ bool TForm1::LoadResultFileAndBuildPlot()
         return false;
     PlotPanel& panel = PanelOf(tab);
     const std::filesystem::path file = FsPath(Label5->text());
+    if (tab == TabFabric && !RefreshFabricLayers(file)) {
+        panel.HasPlot = false;
+        panel.Panel->update();
+        return false;
+    }
     PlotKey key;
     key.Tab = tab;
-    key.Request.Source = tab == TabFabric ? PlotSource::Fabric : tab == TabFibers ? PlotSource::Fiber : PlotSource::Body;
-    key.Request.ValueColumn = ValueColumn;
     if (tab == TabFabric) {
-        key.Request.Layer = ComboBox5->currentIndex();
-        key.Request.LayerCount = LayerCount;
-        key.Request.RowsPerLayer = RowsPerLayer;
+        key.Request = Fabrics.FabricRequest(ComboBox5->currentIndex(), ValueColumn);
+    } else {
+        key.Request.Source = tab == TabFibers ? PlotSource::Fiber : PlotSource::Body;
+        key.Request.ValueColumn = ValueColumn;
     }
     key.Gradient = State.Gradient;
     const int shown = ShownQuantity[static_cast<std::size_t>(tab)];

@@ -156,6 +156,10 @@ public:
     bool DataOpened = false;
     std::filesystem::path ResultDir;  // the folder handed over by "Open"
     PlotFileCache Plots;  // the last load of each file
+    // The layers of "Fabrics.dat" as last counted (LayerCount and RowsPerLayer follow them), and
+    // whether a count that could not tell them was said for its version of the file.
+    FabricLayout Fabrics;
+    bool FabricsReported = false;
     // The comfort chart: the file it follows (its samples are those of the last read), the
     // quantity drawn, and whether "No files!" was said for this folder and quantity.
     ComfortFileWatch ComfortFile;
@@ -259,6 +263,11 @@ private:
     void PaintPanel(PlotPanel& panel, bool comfortTab);
     void CompilePlot(PlotPanel& panel);
 
+    // ComboBox5's items for LayerCount layers, the chosen layer kept while it exists.
+    void FillLayerList();
+    // Counts the layers of "Fabrics.dat" again when the file changed since a count that had not
+    // seen its second time block; false (said once per version) when they cannot be told.
+    bool RefreshFabricLayers(const std::filesystem::path& file);
     // Forgets what the tabs showed of the folder before: nothing of it can be drawn again.
     void ForgetShownQuantities();
 

@@ -112,22 +112,20 @@ void TForm4::Button1Click()
     opened.BodyPropertyFound = probe.BodyPropertyFound;
     opened.ComfortFound = probe.ComfortFound;
     // Only the first time block is read: the plot reads the chosen layer's rows when it is shown.
-    LayerStructure layers;
     if (probe.FabricsFound)
-        layers = CountFabricLayersOfFile(FindFileNoCase(folder, FabricsName));
+        opened.Fabrics = FabricLayout::Count(FindFileNoCase(folder, FabricsName));
+    const LayerStructure& layers = opened.Fabrics.Layers;
     // An empty "Fabrics.dat", or one whose layers cannot be told, is no better than none; a
     // damaged one gets the fabric file's message.
     if (!layers.Valid) {
-        ShowMessage(layers.Damaged ? FabricFileError : LackOfDataFiles);
+        ShowMessage(layers.Damaged ? QString::fromStdString(LayerCountMessage(layers)) : QString(LackOfDataFiles));
         opened.FabricsFound = false;
         if ((target = Target()))
             target->OpenResultFolder(opened);
         return;
     }
     opened.FabricsFound = true;
-    opened.LayerCount = layers.Layers;
-    opened.RowsPerLayer = layers.RowsPerLayer;
-    LayerCount = opened.LayerCount;
+    LayerCount = layers.Layers;
     Close();
     DataOpened = true;
     if (target)

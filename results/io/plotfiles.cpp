@@ -98,47 +98,104 @@ bool TimeGoesBack(double time, double before)
     return time < before - ResultTimeTolerance;
 }
 
+// The fields of a row a reader uses, found in one walk: fields 0 .. Last, by the TAB rule.
+class RowFields {
+public:
+    // False when the line ends before field last.
+    bool Split(std::string_view line, int last)
+    {
+        const char* field = line.data();
+        const char* const end = field + line.size();
+        for (int f = 0;; ++f) {
+            // The fields are a few characters each: a plain loop finds their end sooner than a
+            // call would.
+            const char* fieldEnd = field;
+            while (fieldEnd != end && *fieldEnd != '\t')
+                ++fieldEnd;
+            Fields[static_cast<std::size_t>(f)] = std::string_view(field, static_cast<std::size_t>(fieldEnd - field));
+            if (f >= last)
+                return true;
+            if (fieldEnd == end)
+                return false;
+            field = fieldEnd + 1;
+        }
+    }
+    std::string_view operator[](int f) const { return Fields[static_cast<std::size_t>(f)]; }
+
+    // The widest row a plot reads: the body file's last column.
+    static constexpr int MaxFields = 32;
+
+private:
+    std::array<std::string_view, MaxFields> Fields;
+};
+
+constexpr int TimeField = 0, PositionField = 1, LayerField = 2;
+
 // The rows of one request, fed line after line.
 class PlotRowReader {
 public:
     PlotRowReader(const PlotRequest& request, std::uintmax_t bytes)
         : Request(request), Bytes(bytes), ReadsPosition(request.Source != PlotSource::Body)
     {
-        // Counts below 0 (no layer chosen, a count that makes no sense) skip nothing.
-        if (request.Source == PlotSource::Fabric) {
-            Rows = std::max(0, request.RowsPerLayer);
-            Skip = std::max(0, request.Layer) * Rows;
-            Between = std::max(0, request.LayerCount - 1) * Rows;
+        // Counts that make no sense (no layer chosen, no rows counted) choose no layer: every
+        // row is kept.
+        Counted = request.Source == PlotSource::Fabric && request.RowsPerLayer > 0 && request.LayerCount > 0 &&
+                  request.Layer >= 0;
+        if (Counted) {
+            BlockRows = static_cast<long long>(request.RowsPerLayer) * request.LayerCount;
+            if (request.FirstBlockOnly)
+                RowLimit = BlockRows;
         }
-        LastField = std::max(ReadsPosition ? 1 : 0, request.ValueColumn);
+        LastField = std::max(ReadsPosition ? PositionField : TimeField, request.ValueColumn);
+        if (Counted)
+            LastField = std::max(LastField, LayerField);
+        ValueField = request.ValueColumn >= 0 && request.ValueColumn < RowFields::MaxFields ? request.ValueColumn : -1;
     }
 
-    // False at damage: the read stops there.
+    // False at damage, and when no more rows are wanted: the read stops there.
     bool operator()(std::string_view line)
     {
+        ++LineNumber;
         if (IsBlankLine(line))
             return true;
-        if (Skip > 0) {
-            --Skip;
-            return true;
-        }
-        PlotPoint p;
-        if (!UsedFields(line, p) || (!Data.Points.empty() && TimeGoesBack(p.Time, Data.Points.back().Time))) {
-            Damaged = true;
+        if (RowLimit >= 0 && DataRows >= RowLimit)
             return false;
+        const bool keep = !Counted || ExpectedLayer() == Request.Layer;
+        // A skipped row is read as far as its layer column; a kept one as far as its value.
+        if (!Shape.Fits(line) || ValueField < 0 || !Fields.Split(line, keep ? LastField : LayerField))
+            return Damage();
+        // The rows of a block share their time text: the same text is the same sound time.
+        float time = LastTime;
+        if (DataRows == 0 || Fields[TimeField] != LastTimeText) {
+            if (!ResultField(Fields[TimeField], time) || (DataRows > 0 && TimeGoesBack(time, LastTime)))
+                return Damage();
+            LastTimeText.assign(Fields[TimeField]);
         }
+        if (Counted && !IsLayer(Fields[LayerField], ExpectedLayer()))
+            return Damage();
+        LastTime = time;
+        ++DataRows;
+        if (!keep)
+            return true;
+        PlotPoint p;
+        p.Time = time;
+        if ((ReadsPosition && !ResultField(Fields[PositionField], p.Position)) || !ResultField(Fields[ValueField], p.Value))
+            return Damage();
         if (Data.Points.empty())
             Reserve(line.size());
         Keep(p);
-        if (Rows > 0 && Data.RowCount() % Rows == 0)
-            Skip = Between;
         return true;
     }
 
     PlotRead Finish()
     {
         PlotRead read;
-        if (Damaged || Data.Points.empty()) {
+        if (DamagedLine > 0) {
+            read.Error = MessageAtLine(PlotFileError(Request.Source), DamagedLine);
+            return read;
+        }
+        KeepWholeBlocks();
+        if (Data.Points.empty()) {
             read.Error = PlotFileError(Request.Source);
             return read;
         }
@@ -147,6 +204,11 @@ public:
         const int n = d.RowCount();
         if (!BlockComplete)
             d.NodesPerBlock = n;
+        d.ValueMin = d.ValueMax = d.Points.front().Value;
+        for (const PlotPoint& p : d.Points) {
+            d.ValueMin = std::min(d.ValueMin, p.Value);
+            d.ValueMax = std::max(d.ValueMax, p.Value);
+        }
         d.TimeStart = d.Points.front().Time;
         d.TimeEnd = d.Points.back().Time;
         d.PosStart = d.Points.front().Position;
@@ -158,27 +220,53 @@ public:
     }
 
 private:
-    // The time, the position and the value of a row; false when one is missing or no number.
-    bool UsedFields(std::string_view line, PlotPoint& p) const
+    bool Damage()
     {
-        const char* field = line.data();
-        const char* const end = field + line.size();
-        for (int f = 0;; ++f) {
-            const void* tab = std::memchr(field, '\t', static_cast<std::size_t>(end - field));
-            const char* fieldEnd = tab ? static_cast<const char*>(tab) : end;
-            const std::string_view text(field, static_cast<std::size_t>(fieldEnd - field));
-            if (f == 0 && !ResultField(text, p.Time))
-                return false;
-            if (f == 1 && ReadsPosition && !ResultField(text, p.Position))
-                return false;
-            if (f == Request.ValueColumn && !ResultField(text, p.Value))
-                return false;
-            if (f >= LastField)
-                return true;
-            if (!tab)
-                return false;
-            field = fieldEnd + 1;
+        DamagedLine = LineNumber;
+        return false;
+    }
+
+    // Whether a layer column holds a number text of the value layer. The solver writes plain
+    // digits, which are read here without the general conversion (the same result).
+    static bool IsLayer(std::string_view field, int layer)
+    {
+        if (!field.empty() && field.size() <= 9) {
+            int value = 0;
+            for (char c : field) {
+                if (c < '0' || c > '9') {
+                    value = -1;
+                    break;
+                }
+                value = value * 10 + (c - '0');
+            }
+            if (value >= 0)
+                return value == layer;
         }
+        float value = 0;
+        return ResultField(field, value) && value == static_cast<float>(layer);
+    }
+
+    // The layer the count gives the next row: layer after layer, RowsPerLayer rows each, block
+    // after block.
+    int ExpectedLayer() const
+    {
+        return static_cast<int>((DataRows / Request.RowsPerLayer) % Request.LayerCount);
+    }
+
+    // Once a second time block shows, the rows after the last whole block are a block still
+    // being written: its rows would stretch the ranges over a part of the thickness (or a single
+    // position) and leave the mesh out of the box. A file of one block is plotted whole.
+    void KeepWholeBlocks()
+    {
+        std::size_t whole = Data.Points.size();
+        // "Fabrics.dat": a block is whole when every layer has its rows, whichever is plotted.
+        if (Counted && DataRows > BlockRows)
+            whole = std::min<std::size_t>(whole, static_cast<std::size_t>(DataRows / BlockRows * Request.RowsPerLayer));
+        // Every file with positions: the plotted rows come in blocks of the first block's rows.
+        if (BlockComplete && Data.NodesPerBlock > 0)
+            whole = std::min<std::size_t>(whole, whole / static_cast<std::size_t>(Data.NodesPerBlock) *
+                                                     static_cast<std::size_t>(Data.NodesPerBlock));
+        Data.Points.resize(whole);
     }
 
     // Room for the rows the file will give at the first row's length, so a large file is not
@@ -188,7 +276,7 @@ private:
         if (Bytes == 0)
             return;
         std::uintmax_t lines = Bytes / (lineLength + 1);
-        if (Request.Source == PlotSource::Fabric && Request.LayerCount > 1)
+        if (Counted && Request.LayerCount > 1)
             lines /= static_cast<std::uintmax_t>(Request.LayerCount);
         Data.Points.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(lines + 16, 1u << 26)));
     }
@@ -207,21 +295,24 @@ private:
             if (!BlockComplete)
                 Data.PositionTexts.push_back(SingleToStr(p.Position));
         }
-        if (k == 0) {
-            Data.ValueMin = Data.ValueMax = p.Value;
-        } else {
-            Data.ValueMin = std::min(Data.ValueMin, p.Value);
-            Data.ValueMax = std::max(Data.ValueMax, p.Value);
-        }
         Data.Points.push_back(p);
     }
 
     const PlotRequest Request;
     const std::uintmax_t Bytes;
     const bool ReadsPosition;
-    int Rows = 0, Skip = 0, Between = 0;
+    bool Counted = false;
+    long long BlockRows = 0;
+    long long RowLimit = -1;  // no limit
     int LastField = 0;
-    bool Damaged = false;
+    int ValueField = -1;
+    ResultLineShape Shape;
+    RowFields Fields;
+    long long LineNumber = 0;
+    long long DamagedLine = 0;
+    long long DataRows = 0;  // rows read, kept or not
+    float LastTime = 0;
+    std::string LastTimeText;
     bool BlockComplete = false;
     float FirstPosition = 0;
     PlotData Data;
@@ -258,15 +349,21 @@ std::optional<PlotRead> ReadPlotFile(const fs::path& file, const PlotRequest& re
     return reader.Finish();
 }
 
+FileVersion FileVersionOf(const fs::path& file)
+{
+    FileVersion version;
+    std::error_code ec;
+    version.Exists = !file.empty() && fs::is_regular_file(file, ec);
+    if (version.Exists) {
+        version.Size = fs::file_size(file, ec);
+        version.Time = fs::last_write_time(file, ec);
+    }
+    return version;
+}
+
 PlotFileCache::Load PlotFileCache::Get(const fs::path& file, const PlotRequest& request)
 {
-    Version now;
-    std::error_code ec;
-    now.Exists = !file.empty() && fs::is_regular_file(file, ec);
-    if (now.Exists) {
-        now.Size = fs::file_size(file, ec);
-        now.Time = fs::last_write_time(file, ec);
-    }
+    const FileVersion now = FileVersionOf(file);
     Entry& e = Entries[file];
     if (!e.Loaded || !(e.Of == now) || !(e.Request == request)) {
         // The old rows go before the new ones are read: only one load is held at a time.
@@ -379,19 +476,18 @@ class LayerCounter {
 public:
     bool operator()(std::string_view line)
     {
+        ++LineNumber;
         if (IsBlankLine(line))
             return true;
         float time = 0, layer = 0;
-        if (!TimeAndLayer(line, time, layer)) {
-            Damaged = true;
-            return false;
-        }
+        if (!Shape.Fits(line) || !Fields.Split(line, LayerField) || !ResultField(Fields[TimeField], time) ||
+            !ResultField(Fields[LayerField], layer))
+            return Damage();
         if (All == 0) {
             FirstTime = time;
             FirstLayer = layer;
         } else if (TimeGoesBack(time, FirstTime)) {
-            Damaged = true;
-            return false;
+            return Damage();
         }
         // The first row of the second block belongs to row 0's layer again: it is counted and
         // the count of the first block's rows made good below.
@@ -408,8 +504,9 @@ public:
     LayerStructure Result() const
     {
         LayerStructure result;
-        if (Damaged) {
+        if (DamagedLine > 0) {
             result.Damaged = true;
+            result.DamagedLine = DamagedLine;
             return result;
         }
         const int all = SecondBlock ? All - 1 : All;
@@ -419,27 +516,23 @@ public:
         result.Valid = true;
         result.Layers = all / same;
         result.RowsPerLayer = same;
+        result.SecondBlockSeen = SecondBlock;
         return result;
     }
 
 private:
-    // Fields 0 and 2 of a row; false when either is missing or no number.
-    static bool TimeAndLayer(std::string_view line, float& time, float& layer)
+    bool Damage()
     {
-        const std::size_t tab1 = line.find('\t');
-        if (tab1 == std::string_view::npos || !ResultField(line.substr(0, tab1), time))
-            return false;
-        const std::size_t tab2 = line.find('\t', tab1 + 1);
-        if (tab2 == std::string_view::npos)
-            return false;
-        const std::size_t tab3 = line.find('\t', tab2 + 1);
-        const std::size_t end = tab3 == std::string_view::npos ? line.size() : tab3;
-        return ResultField(line.substr(tab2 + 1, end - tab2 - 1), layer);
+        DamagedLine = LineNumber;
+        return false;
     }
 
+    ResultLineShape Shape;
+    RowFields Fields;
+    long long LineNumber = 0, DamagedLine = 0;
     int All = 0, SameLayer = 0;
     float FirstTime = 0, FirstLayer = 0;
-    bool SecondBlock = false, Damaged = false;
+    bool SecondBlock = false;
 };
 
 } // namespace
@@ -459,4 +552,39 @@ LayerStructure CountFabricLayersOfFile(const fs::path& file)
     if (file.empty() || !fs::is_regular_file(file, ec) || !ForEachFileLine(file, FirstBlockPiece, counter))
         return LayerStructure();
     return counter.Result();
+}
+
+std::string LayerCountMessage(const LayerStructure& layers)
+{
+    return layers.Damaged ? MessageAtLine(FabricFileError, layers.DamagedLine) : std::string(FabricFileError);
+}
+
+FabricLayout FabricLayout::Count(const fs::path& file)
+{
+    FabricLayout layout;
+    layout.Of = FileVersionOf(file);
+    layout.Layers = CountFabricLayersOfFile(file);
+    return layout;
+}
+
+bool FabricLayout::Refresh(const fs::path& file)
+{
+    if (Layers.SecondBlockSeen && Layers.Valid)
+        return false;
+    if (FileVersionOf(file) == Of)
+        return false;
+    *this = Count(file);
+    return true;
+}
+
+PlotRequest FabricLayout::FabricRequest(int layer, int valueColumn) const
+{
+    PlotRequest request;
+    request.Source = PlotSource::Fabric;
+    request.ValueColumn = valueColumn;
+    request.Layer = layer;
+    request.LayerCount = Layers.Layers;
+    request.RowsPerLayer = Layers.RowsPerLayer;
+    request.FirstBlockOnly = !Layers.SecondBlockSeen;
+    return request;
 }

@@ -6,9 +6,11 @@
 // A plot reads its file in one pass, piece by piece, and converts only what it shows: the time,
 // the position and the chosen value of the chosen layer's rows. Every TAB ends a field and the
 // text after the last TAB is one more. The solver writes these files, so a used field that is
-// no plain number (ResultField), a row that lacks one, or a time that goes back is damage and
-// gets the file's message, never a value. A line that is empty or holds only blanks is no row,
-// and a last line without its line end is still being written and is not read.
+// no plain number (ResultField), a row that lacks one, a row with another TAB count than the
+// file's first row (a field lost or gained: the later ones would slide into other columns) or a
+// time that goes back is damage and gets the file's message with the line's number, never a
+// value. A line that is empty or holds only blanks is no row, and a last line without its line
+// end is still being written and is not read.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -47,18 +49,26 @@ struct PlotRequest {
     PlotSource Source = PlotSource::Fabric;
     int ValueColumn = 3;
     // "Fabrics.dat" only: the layer kept (0 = the first) of LayerCount layers of RowsPerLayer
-    // rows in each time block. The rows are chosen by counting; their layer column is not read.
+    // rows in each time block. The rows are chosen by counting, and every row is checked against
+    // the count: its layer column must be the layer the count gives it, so a stray or lost row
+    // is damage rather than a shift of every later row into another layer.
     int Layer = 0;
     int LayerCount = 1;
     int RowsPerLayer = 0;
+    // The count saw no second time block begin: the file was one block, perhaps still being
+    // written, and only its LayerCount x RowsPerLayer rows are read (what follows, the rest of a
+    // layer still being written or rows written since, the count has not seen).
+    bool FirstBlockOnly = false;
     bool operator==(const PlotRequest& o) const
     {
         return Source == o.Source && ValueColumn == o.ValueColumn && Layer == o.Layer &&
-               LayerCount == o.LayerCount && RowsPerLayer == o.RowsPerLayer;
+               LayerCount == o.LayerCount && RowsPerLayer == o.RowsPerLayer && FirstBlockOnly == o.FirstBlockOnly;
     }
 };
 
 struct PlotData {
+    // The rows of whole time blocks: once a second block shows, the rows of a block still being
+    // written are left out, so the ranges and ticks are those of the whole blocks drawn.
     std::vector<PlotPoint> Points;
     // Rows of one time block: up to the first row whose position equals row 0's; all rows when
     // no position recurs (and for the body file, which has no position).
@@ -88,6 +98,16 @@ PlotRead ParsePlotText(std::string_view text, const PlotRequest& request);
 // The same from the file, read piece by piece; nothing when it cannot be opened.
 std::optional<PlotRead> ReadPlotFile(const std::filesystem::path& file, const PlotRequest& request);
 
+// A file's version as the windows tell a change: whether it is a regular file, its size and its
+// modification time.
+struct FileVersion {
+    bool Exists = false;
+    std::uintmax_t Size = 0;
+    std::filesystem::file_time_type Time;
+    bool operator==(const FileVersion& o) const { return Exists == o.Exists && Size == o.Size && Time == o.Time; }
+};
+FileVersion FileVersionOf(const std::filesystem::path& file);
+
 // The last load of each file, kept while the file's size and modification time and the request
 // stay the same: a redraw of an unchanged plot reads nothing.
 class PlotFileCache {
@@ -104,19 +124,13 @@ public:
     void Clear() { Entries.clear(); }
 
 private:
-    struct Version {
-        bool Exists = false;
-        std::uintmax_t Size = 0;
-        std::filesystem::file_time_type Time;
-        bool operator==(const Version& o) const { return Exists == o.Exists && Size == o.Size && Time == o.Time; }
-    };
     struct Entry {
         bool Loaded = false;
-        Version Of;
+        FileVersion Of;
         PlotRequest Request;
         std::shared_ptr<const PlotRead> Read;
         bool Reported = false;
-        Version ReportedOf;
+        FileVersion ReportedOf;
     };
     std::map<std::filesystem::path, Entry> Entries;
     int ParseCount = 0;
@@ -152,22 +166,44 @@ FolderProbe ProbeResultFolder(const std::filesystem::path& folder);
 // layer), read no further than the first row of the second block. With a second block: the
 // rows before it, and the rows of row 0's layer among them. Without one: all rows, and those of
 // row 0's layer. Valid is false for a file without rows, when no row counts for the layer, and
-// for damage in the rows read (Damaged: a used field that is no number, or a time going back).
+// for damage in the rows read (Damaged: a used field that is no number, a row with another TAB
+// count than the first, or a time going back; DamagedLine its line, from 1).
 struct LayerStructure {
     bool Valid = false;
     bool Damaged = false;
+    long long DamagedLine = 0;
     int Layers = 0;
     int RowsPerLayer = 0;
+    // The count reached the first row of the second block: the first block is whole, and the
+    // structure no longer changes as the file grows.
+    bool SecondBlockSeen = false;
 };
 LayerStructure CountFabricLayers(std::string_view text);
 // The same from the file; not Valid (and not Damaged) when it cannot be read.
 LayerStructure CountFabricLayersOfFile(const std::filesystem::path& file);
+// The message of a count that is not Valid: the fabric file's, with the line of the damage.
+std::string LayerCountMessage(const LayerStructure& layers);
+
+// The layers of "Fabrics.dat" as counted, and the version of the file counted. A folder opened
+// while the solver writes its first time block counts the layers written so far; the count is
+// made again for a newer version until it has seen the second block begin.
+struct FabricLayout {
+    LayerStructure Layers;
+    FileVersion Of;
+    // Counts the file's layers (the version is taken first: a file that grows during the count
+    // is counted again next time).
+    static FabricLayout Count(const std::filesystem::path& file);
+    // Counts again when the file is not the version counted and that count had not seen the
+    // second block begin; true when it counted.
+    bool Refresh(const std::filesystem::path& file);
+    // The rows of the chosen layer as these counts give them.
+    PlotRequest FabricRequest(int layer, int valueColumn) const;
+};
 
 // What "Open" hands to the plot window.
 struct ResultFolder {
     std::filesystem::path Folder;
-    int LayerCount = 0;
-    int RowsPerLayer = 0;
+    FabricLayout Fabrics;  // the layers counted on "Open"
     std::vector<std::string> FiberFiles;  // sorted by name
     bool FabricsFound = false;
     bool FiberFilesFound = false;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace {
@@ -143,9 +144,34 @@ bool ResultField(std::string_view field, float& value)
     return true;
 }
 
+namespace {
+
+// The TABs of a line, eight bytes at a time: every line of a result file is counted, tens of
+// millions in a large set, and a byte loop would cost more than the reading of the fields.
+int CountTabs(std::string_view line)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101ull, Lows = 0x7F7F7F7F7F7F7F7Full;
+    const char* p = line.data();
+    std::size_t n = line.size();
+    int tabs = 0;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        const std::uint64_t x = word ^ (Ones * '\t');  // a zero byte where a TAB is
+        // The high bit of each byte that is not zero, without carries between the bytes.
+        const std::uint64_t nonzero = (((x & Lows) + Lows) | x) & ~Lows;
+        tabs += 8 - static_cast<int>(((nonzero >> 7) * Ones) >> 56);
+    }
+    for (; n > 0; ++p, --n)
+        tabs += *p == '\t';
+    return tabs;
+}
+
+} // namespace
+
 bool ResultLineShape::Fits(std::string_view line)
 {
-    const int tabs = static_cast<int>(std::count(line.begin(), line.end(), '\t'));
+    const int tabs = CountTabs(line);
     if (tabs_ < 0)
         tabs_ = tabs;
     return tabs == tabs_;

@@ -379,6 +379,46 @@ void CutFile(std::string_view bytes)
 
 CutFileRead SplicedBody(std::string_view bytes, int) { return BodyRows(bytes); }
 
+// The plot window's read of one value column of a file, on "Fabrics.dat" of every layer of the
+// directory window's count, one after another. The column lies inside the line, so that a line
+// that lost a field before it would give the next column's values. Each layer's plot is a read
+// of its own: they must all refuse the file, or all read; one that reads while another refuses
+// counts as other values than the whole file's.
+CutFileRead PlottedColumn(std::string_view bytes, PlotSource source, int column)
+{
+    CutFileRead rows;
+    FabricLayout layout;
+    int layers = 1;
+    if (source == PlotSource::Fabric) {
+        layout.Layers = CountFabricLayers(bytes);
+        if (!layout.Layers.Valid) {
+            rows.Error = LayerCountMessage(layout.Layers);
+            return rows;
+        }
+        layers = layout.Layers.Layers;
+    }
+    int refused = 0;
+    for (int layer = 0; layer < layers; ++layer) {
+        const CutFileRead read =
+            PlotRows(bytes, source == PlotSource::Fabric ? layout.FabricRequest(layer, column) : PlotOf(source, column));
+        if (!read.Error.empty()) {
+            ++refused;
+            rows.Error = read.Error;
+        }
+        rows.Rows.insert(rows.Rows.end(), read.Rows.begin(), read.Rows.end());
+        rows.Rows.push_back({static_cast<double>(layer)});
+    }
+    if (refused == layers)
+        rows.Rows.clear();
+    else if (refused > 0)
+        rows = CutFileRead{"", {{-1.0}}};  // some layers read, some refused
+    return rows;
+}
+
+CutFileRead SplicedPlotFabric(std::string_view bytes, int) { return PlottedColumn(bytes, PlotSource::Fabric, 6); }
+CutFileRead SplicedPlotFiber(std::string_view bytes, int) { return PlottedColumn(bytes, PlotSource::Fiber, 3); }
+CutFileRead SplicedPlotBody(std::string_view bytes, int) { return PlottedColumn(bytes, PlotSource::Body, 2); }
+
 // The generated result sets the splice target damages, made once per process.
 const std::vector<ResultFolderTexts>& GeneratedFolderTexts()
 {
@@ -437,6 +477,9 @@ const std::vector<SpliceFileKind>& SpliceFileKinds()
 {
     static const std::vector<SpliceFileKind> kinds = {
         {"BodyProperty.dat", BodyFileName, SplicedBody},
+        {"BodyProperty.dat, plotted", BodyFileName, SplicedPlotBody},
+        {"Fabrics.dat, plotted by layer", FabricFileName, SplicedPlotFabric},
+        {"a fibre file, plotted", "fabric1_fiber_1.dat", SplicedPlotFiber},
         {"Fabrics.dat", FabricFileName, FabricBlocksOf},
         {"Comfort.dat", "Comfort.dat", [](std::string_view b, int) { return ComfortRows(b); }},
         {"BodyDataForComfort.dat", "BodyDataForComfort.dat", [](std::string_view b, int) { return ComfortRecords(b); }},

@@ -233,12 +233,13 @@ TEST_F(PlotWindowTest, DamagedFilesAreSaidOnceWithTheirOwnMessagesAndNothingIsDr
     std::string body = LineBody();
     body.replace(body.find("\t35\t"), 4, "\t35abc\t");  // the skin temperature at time 5
     WriteText(Dir.filePath("BodyProperty.dat"), body);
-    WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2) + "3\t0\t4\n");  // time goes back
+    // Time goes back in line 10.
+    WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2) + "3\t0\t4\t0\t0\t0\t0\t0\t0\t0\n");
     Open(Dir.path());
     Window->PageControl1->setCurrentIndex(TForm1::TabBodyProperty);
     Settle();
     const QImage axes = Grab(Window->Panel8);
-    messages.Expect("No data or incorrect format in body data file!");
+    messages.Expect("No data or incorrect format in body data file!\nLine 2.");
     ShowQuantity(TForm1::TabBodyProperty, 0);
     RedrawSeveralTimes();
     EXPECT_TRUE(messages.AllConsumed());
@@ -247,15 +248,68 @@ TEST_F(PlotWindowTest, DamagedFilesAreSaidOnceWithTheirOwnMessagesAndNothingIsDr
     ShowQuantity(TForm1::TabBodyProperty, 1);
     EXPECT_NE(Grab(Window->Panel8), axes);
 
-    messages.Expect("No data or incorrect format in fiber data file!");
+    messages.Expect("No data or incorrect format in fiber data file!\nLine 10.");
     ShowQuantity(TForm1::TabFibers, 0);
     EXPECT_TRUE(messages.AllConsumed());
 
     // Letters in the time column of the first block: "Open" itself says so.
     WriteText(Dir.filePath("Fabrics.dat"), "0\t0\t0\t1\nnow\t0.1\t0\t2\n5\t0\t0\t3\n");
-    messages.Expect("No data or incorrect format in fabric data file!");
+    messages.Expect("No data or incorrect format in fabric data file!\nLine 2.");
     Open(Dir.path());
     EXPECT_TRUE(messages.AllConsumed());
+}
+
+// "Fabrics.dat" as the solver writes it: the first `rows` rows of blocks 5 minutes apart of
+// three layers of two nodes, column 3 holding 100 b + 10 l + n + 1 (so no two rows alike).
+std::string FabricRowsWritten(int rows)
+{
+    std::string text;
+    for (int i = 0; i < rows; ++i) {
+        const int b = i / 6, l = i % 6 / 2, n = i % 2;
+        text += std::to_string(5 * b) + "\t" + std::to_string(0.002 * n) + "\t" + std::to_string(l) + "\t" +
+                std::to_string(100 * b + 10 * l + n + 1) + "\t0\t0\t0\t0\t0\t0\n";
+    }
+    return text;
+}
+
+TEST_F(PlotWindowTest, AFolderOpenedWhileTheFirstBlockIsWrittenFollowsItsLayersAsTheFileGrows)
+{
+    MessageRecorder messages;
+    // Two layers and a row of the third written: two layers counted so far.
+    WriteText(Dir.filePath("Fabrics.dat"), FabricRowsWritten(5));
+    Open(Dir.path());
+    ASSERT_EQ(Window->ComboBox5->count(), 2);
+    Window->ComboBox5->setCurrentIndex(1);
+    ShowQuantity(TForm1::TabFabric, 0);
+    auto values = [&] {
+        std::vector<float> v;
+        for (const PlotPoint& p : Window->State.Data.Points)
+            v.push_back(p.Value);
+        return v;
+    };
+    EXPECT_EQ(values(), (std::vector<float>{11, 12}));
+
+    // Rewritten with a row that lost a field: the layers cannot be told, said once.
+    std::string damaged = FabricRowsWritten(5);
+    damaged.erase(damaged.find("\t0\n", damaged.find("\n", damaged.find("\n") + 1)), 2);
+    WriteText(Dir.filePath("Fabrics.dat"), damaged);
+    messages.Expect("No data or incorrect format in fabric data file!\nLine 3.");
+    RedrawSeveralTimes();
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Window->ComboBox5->count(), 2);
+
+    // Two whole blocks and a part of the third: three layers, the second still chosen, and its
+    // plot holds its own rows of the whole blocks.
+    WriteText(Dir.filePath("Fabrics.dat"), FabricRowsWritten(15));
+    RedrawSeveralTimes();
+    EXPECT_EQ(Window->ComboBox5->count(), 3);
+    EXPECT_EQ(Window->ComboBox5->currentIndex(), 1);
+    EXPECT_EQ(Window->LayerCount, 3);
+    EXPECT_EQ(values(), (std::vector<float>{11, 12, 111, 112}));
+    Window->ComboBox5->setCurrentIndex(2);
+    Settle();
+    EXPECT_EQ(values(), (std::vector<float>{21, 22, 121, 122}));
+    EXPECT_EQ(Window->State.Ticks.Position[5], "0.002");
 }
 
 TEST_F(PlotWindowTest, BrowsingElsewhereEmptyAndMissingFilesChangeNothingAndAreReportedOnce)

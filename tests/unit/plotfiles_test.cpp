@@ -4,24 +4,56 @@
 #include <vector>
 
 #include "results/io/plotfiles.h"
+#include "results/io/resultfield.h"
 #include "results/io/resultfiles.h"
 #include "tests/unit/tempfolder.h"
 
 namespace {
 
-// Blocks of layers x nodes "Fabrics.dat" rows. Column 1 (position) is the node, column 3 encodes
-// block, layer and node as 100 b + 10 l + n, column 9 (the last, no TAB after it) is 1000 + that.
-std::string FabricBlocks(int blocks, int layers, int nodes)
+// Blocks of layers x nodes "Fabrics.dat" rows, one string a line. Column 1 (position) is the
+// node; column c of 3 .. 9 holds 1000 (c - 3) + 100 b + 10 l + n, so every column and every row
+// differs (column 3 the code itself, column 9, the last with no TAB after it, 6000 + the code).
+std::vector<std::string> FabricLines(int blocks, int layers, int nodes)
 {
-    std::string text;
+    std::vector<std::string> lines;
     for (int b = 0; b < blocks; ++b)
         for (int l = 0; l < layers; ++l)
             for (int n = 0; n < nodes; ++n) {
                 const int code = 100 * b + 10 * l + n;
-                text += std::to_string(b * 5) + "\t" + std::to_string(0.001 * n) + "\t" + std::to_string(l) + "\t" +
-                        std::to_string(code) + "\t0\t0\t0\t0\t0\t" + std::to_string(1000 + code) + "\n";
+                std::string line = std::to_string(b * 5) + "\t" + std::to_string(0.001 * n) + "\t" + std::to_string(l);
+                for (int c = 3; c <= 9; ++c)
+                    line += "\t" + std::to_string(1000 * (c - 3) + code);
+                lines.push_back(line);
             }
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines, const char* end = "\n")
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + end;
     return text;
+}
+
+std::string FabricBlocks(int blocks, int layers, int nodes)
+{
+    return Joined(FabricLines(blocks, layers, nodes));
+}
+
+// The line without its field f (neither the first nor the last): the later fields one column
+// to the left.
+std::string WithoutField(const std::string& line, int f)
+{
+    std::size_t start = 0;
+    for (int i = 0; i < f; ++i)
+        start = line.find('\t', start) + 1;
+    return line.substr(0, start) + line.substr(line.find('\t', start) + 1);
+}
+
+std::string AtLine(const char* message, long long line)
+{
+    return MessageAtLine(message, line);
 }
 
 PlotData Select(const std::string& text, const PlotRequest& request)
@@ -59,6 +91,40 @@ std::string FiberRows(std::initializer_list<const char*> rows)
     return text;
 }
 
+// Rows of "BodyProperty.dat": time 5 r, column c of 1 .. 17 holding 100 c + r (the skin
+// temperature 100 + r, the core temperature 200 + r, the skin wetness 300 + r, ...).
+std::vector<std::string> BodyLines(int rows)
+{
+    std::vector<std::string> lines;
+    for (int r = 0; r < rows; ++r) {
+        std::string line = std::to_string(5 * r);
+        for (int c = 1; c <= 17; ++c)
+            line += "\t" + std::to_string(100 * c + r);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Rows of a fibre file: blocks 5 minutes apart of nodes at 0.001 cm steps, column c of 2 .. 4
+// holding 100 c + 10 b + n.
+std::vector<std::string> FiberLines(int blocks, int nodes)
+{
+    std::vector<std::string> lines;
+    for (int b = 0; b < blocks; ++b)
+        for (int n = 0; n < nodes; ++n) {
+            std::string line = std::to_string(5 * b) + "\t" + std::to_string(0.001 * n);
+            for (int c = 2; c <= 4; ++c)
+                line += "\t" + std::to_string(100 * c + 10 * b + n);
+            lines.push_back(line);
+        }
+    return lines;
+}
+
+std::vector<std::string> FirstLines(const std::vector<std::string>& lines, std::size_t n)
+{
+    return {lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(n)};
+}
+
 TEST(PlotReader, KeepsTheChosenLayerOfEveryBlockByCountingRows)
 {
     // Layer 2 of 3 with 6 rows per layer: rows 6 .. 11 of each block of 18.
@@ -75,7 +141,7 @@ TEST(PlotReader, KeepsTheChosenLayerOfEveryBlockByCountingRows)
     // The last column is the text after the last TAB.
     const PlotData last = Select(FabricBlocks(2, 3, 6), FabricLayer(2, 3, 6, 9));
     ASSERT_EQ(last.RowCount(), 12);
-    EXPECT_FLOAT_EQ(last.Points[11].Value, 1125);
+    EXPECT_FLOAT_EQ(last.Points[11].Value, 6125);
 }
 
 TEST(PlotReader, SingleBlocksAndBadLayerCounts)
@@ -105,19 +171,20 @@ TEST(PlotReader, AUsedFieldThatIsNoNumberOrMissingIsTheFilesMessage)
         if (s.Of == PlotSource::Fabric)
             request = FabricLayer(0, 1, 2, s.Column);
         // Letters in a column nobody reads are nothing to the plot.
-        EXPECT_EQ(ParsePlotText("1\t0.5\tabc\t4\tx\r\n2\t0.25\tabc\t6\tx\r\n", request).Data.ValueMax, 6);
+        EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\tx\r\n2\t0.25\t0\t6\tx\r\n", request).Data.ValueMax, 6);
         for (const char* bad : {"5abc", "inf", "nan", "", " ", "1,5", "1e7", "0x10"}) {
             const std::string b = bad;
             // In the value, the time and (but for the body) the position column.
-            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n2\t0.25\t0\t" + b + "\n", request).Error, s.Message) << bad;
-            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n" + b + "\t0.25\t0\t6\n", request).Error, s.Message) << bad;
+            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n2\t0.25\t0\t" + b + "\n", request).Error, AtLine(s.Message, 2)) << bad;
+            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n\n" + b + "\t0.25\t0\t6\n", request).Error, AtLine(s.Message, 3)) << bad;
             if (s.Of != PlotSource::Body) {
-                EXPECT_EQ(ParsePlotText("1\t" + b + "\t0\t4\n", request).Error, s.Message) << bad;
+                EXPECT_EQ(ParsePlotText("1\t" + b + "\t0\t4\n", request).Error, AtLine(s.Message, 1)) << bad;
             }
         }
-        // A row that ends before the value column, and a file without a row.
-        EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n2\t0.25\t0\n", request).Error, s.Message);
+        // A file whose rows end before the value column, and a file without a row.
+        EXPECT_EQ(ParsePlotText("1\t0.5\t0\n2\t0.25\t0\n", request).Error, AtLine(s.Message, 1));
         EXPECT_EQ(ParsePlotText("", request).Error, s.Message);
+        EXPECT_EQ(ParsePlotText(" \n\n", request).Error, s.Message);
     }
 }
 
@@ -144,12 +211,16 @@ TEST(PlotReader, ATimeGoingBackIsDamageAnEqualOneIsNot)
 {
     // Two runs one after the other in one "Fabrics.dat": time restarts at 0.
     EXPECT_EQ(ParsePlotText(FabricBlocks(2, 2, 3) + FabricBlocks(2, 2, 3), FabricLayer(0, 2, 3)).Error,
-              FabricFileError);
+              AtLine(FabricFileError, 13));
     const PlotRequest fiber = Of(PlotSource::Fiber, 2);
-    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.998\t0.1\t2"}), fiber).Error, FiberFileError);
-    EXPECT_EQ(Select(FiberRows({"5\t0\t1", "5\t0.1\t2", "4.9995\t0.2\t3", "6\t0\t4"}), fiber).RowCount(), 4);
-    EXPECT_EQ(ParsePlotText("7\t36\r\n6\t37\r\n", Of(PlotSource::Body, 1)).Error, BodyFileError);
-    EXPECT_TRUE(CountFabricLayers("5\t0\t0\t1\n5\t0\t1\t1\n3\t0\t0\t1\n").Damaged);
+    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.998\t0.1\t2"}), fiber).Error, AtLine(FiberFileError, 2));
+    EXPECT_EQ(Select(FiberRows({"5\t0\t1", "5\t0.1\t2", "4.9995\t0.2\t3", "6\t0\t4", "6\t0.1\t5", "6\t0.2\t6"}),
+                     fiber).RowCount(),
+              6);
+    EXPECT_EQ(ParsePlotText("7\t36\r\n6\t37\r\n", Of(PlotSource::Body, 1)).Error, AtLine(BodyFileError, 2));
+    const LayerStructure back = CountFabricLayers("5\t0\t0\t1\n5\t0\t1\t1\n3\t0\t0\t1\n");
+    EXPECT_TRUE(back.Damaged);
+    EXPECT_EQ(back.DamagedLine, 3);
 }
 
 TEST(PlotReader, ARedrawParsesNothingAndAFailedFileIsReportedOncePerVersion)
@@ -162,7 +233,7 @@ TEST(PlotReader, ARedrawParsesNothingAndAFailedFileIsReportedOncePerVersion)
     ASSERT_TRUE(first.Read && first.Read->Ok());
     EXPECT_EQ(cache.Get(file, column3).Read, first.Read);
     EXPECT_EQ(cache.Parses(), 1);
-    EXPECT_FLOAT_EQ(cache.Get(file, column9).Read->Data.ValueMax, 1102);
+    EXPECT_FLOAT_EQ(cache.Get(file, column9).Read->Data.ValueMax, 6102);
     EXPECT_EQ(cache.Parses(), 2);
 
     // Damage: said at the first load of this version only, for any quantity.
@@ -192,6 +263,194 @@ TEST(PlotFolder, CountsLayersAndRowsOfTheFirstBlockAndReadsNoFurther)
     EXPECT_EQ(s.RowsPerLayer, 4);
     s = CountFabricLayersOfFile(folder.Write("Fabrics.dat", "0\t0\t0\n0\t0\tone\n5\t0\t0\n"));
     EXPECT_TRUE(s.Damaged && !s.Valid);
+    EXPECT_EQ(LayerCountMessage(s), AtLine(FabricFileError, 2));
+}
+
+TEST(PlotReader, ALineThatLostOrGainedAFieldIsDamageAtItsLine)
+{
+    // Each file loses an inner field before the plotted column, so that without the check the
+    // next column's value would be read in its place.
+    struct Kind {
+        const char* Name;
+        std::vector<std::string> Lines;
+        PlotRequest Request;
+        const char* Message;
+        int LostField;
+    };
+    const Kind kinds[] = {
+        {"body, core temperature", BodyLines(4), Of(PlotSource::Body, 2), BodyFileError, 1},
+        {"fabric, temperature", FabricLines(2, 1, 2), FabricLayer(0, 1, 2, 8), FabricFileError, 4},
+        {"fibre, sorption rate", FiberLines(2, 2), Of(PlotSource::Fiber, 3), FiberFileError, 2},
+    };
+    for (const Kind& k : kinds) {
+        for (const char* end : {"\n", "\r\n"}) {
+            EXPECT_EQ(Select(Joined(k.Lines, end), k.Request).RowCount(), 4) << k.Name;
+            std::vector<std::string> lost = k.Lines, gained = k.Lines, later = k.Lines;
+            lost[2] = WithoutField(lost[2], k.LostField);
+            gained[2] += "\t7";
+            // Blank lines count in the line number.
+            later[3] = WithoutField(later[3], k.LostField);
+            later.insert(later.begin() + 1, "");
+            later.insert(later.begin() + 3, "  ");
+            EXPECT_EQ(ParsePlotText(Joined(lost, end), k.Request).Error, AtLine(k.Message, 3)) << k.Name;
+            EXPECT_EQ(ParsePlotText(Joined(gained, end), k.Request).Error, AtLine(k.Message, 3)) << k.Name;
+            EXPECT_EQ(ParsePlotText(Joined(later, end), k.Request).Error, AtLine(k.Message, 6)) << k.Name;
+        }
+    }
+
+    // The directory window's count: the layer column of a line without its position would be
+    // read from the first value column.
+    std::vector<std::string> lines = FabricLines(2, 2, 2);
+    lines[1] = WithoutField(lines[1], 1);
+    LayerStructure s = CountFabricLayers(Joined(lines));
+    EXPECT_TRUE(s.Damaged && !s.Valid);
+    EXPECT_EQ(s.DamagedLine, 2);
+    lines = FabricLines(2, 2, 2);
+    lines[4] += "\t9";  // the first row of the second block is read too
+    s = CountFabricLayers(Joined(lines));
+    EXPECT_EQ(LayerCountMessage(s), AtLine(FabricFileError, 5));
+}
+
+TEST(PlotReader, TheShapeOfALineCountsItsTabsWhereverTheyStand)
+{
+    // The count goes eight bytes at a time: a TAB at every place of lines of every length up to
+    // three words, among bytes that are a TAB but for one bit (0x89, 0x08, 0x0B, 0x49).
+    const char near[] = {'\x89', '\x08', '\x0B', '\x49'};
+    for (std::size_t length = 1; length <= 24; ++length)
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string line(length, near[length % 4]);
+            ResultLineShape shape;
+            EXPECT_TRUE(shape.Fits(line));
+            EXPECT_EQ(shape.Tabs(), 0);
+            line[at] = '\t';
+            EXPECT_FALSE(shape.Fits(line)) << length << " " << at;
+            line[length - 1 - at] = '\t';
+            ResultLineShape twice;
+            twice.Fits(line);
+            EXPECT_EQ(twice.Tabs(), at == length - 1 - at ? 1 : 2) << length << " " << at;
+        }
+}
+
+TEST(PlotReader, EveryRowTheLayerCountPassesOverIsCheckedAgainstIt)
+{
+    // Three blocks of three layers of two nodes. Line 9 is block 1's first row of layer 1; the
+    // splices go among layer 1's rows, which the plots of layers 0 and 2 pass over.
+    const std::vector<std::string> sound = FabricLines(3, 3, 2);
+    const std::string row = sound[8];
+    auto withLayer = [&](const std::string& layer) {
+        const std::size_t from = row.find('\t', row.find('\t') + 1) + 1;
+        return row.substr(0, from) + layer + row.substr(row.find('\t', from));
+    };
+    struct Splice {
+        const char* Name;
+        std::string Line;
+        bool Replaces;  // line 9 itself, else inserted after it
+        int DamagedLine;
+    };
+    const Splice splices[] = {
+        {"letters", "garbage", false, 10},
+        {"a line of TABs", "\t\t\t\t\t\t\t\t\t", false, 10},
+        {"a line cut before its last TAB", row.substr(0, row.rfind('\t')), false, 10},
+        {"a line without an inner field", WithoutField(row, 5), false, 10},
+        {"a row of the next layer", withLayer("2"), false, 10},
+        // Sound in itself: the next row shows it, a row of layer 1 where the count gives 2.
+        {"a copy of the row before", row, false, 11},
+        {"a time going back", "0" + row.substr(row.find('\t')), false, 10},
+        {"letters in the layer column", withLayer("one"), true, 9},
+        {"a layer with a fraction", withLayer("1.5"), true, 9},
+        {"a row of layer 0 in layer 1's place", withLayer("0"), true, 9},
+    };
+    for (int layer : {0, 1, 2}) {
+        const PlotData whole = Select(Joined(sound), FabricLayer(layer, 3, 2));
+        ASSERT_EQ(whole.RowCount(), 6);
+        for (int b = 0; b < 3; ++b)
+            EXPECT_FLOAT_EQ(whole.Points[static_cast<std::size_t>(2 * b + 1)].Value, 100 * b + 10 * layer + 1);
+        for (const Splice& splice : splices) {
+            std::vector<std::string> lines = sound;
+            if (splice.Replaces)
+                lines[8] = splice.Line;
+            else
+                lines.insert(lines.begin() + 9, splice.Line);
+            EXPECT_EQ(ParsePlotText(Joined(lines), FabricLayer(layer, 3, 2)).Error,
+                      AtLine(FabricFileError, splice.DamagedLine))
+                << splice.Name << ", layer " << layer;
+        }
+    }
+}
+
+TEST(PlotReader, ABlockStillBeingWrittenIsLeftOutOnceASecondBlockShows)
+{
+    // A fibre file of blocks of five nodes, 0 .. 0.004 cm: the third block written up to one
+    // node (all position ticks would read 0.000) or three (the axis would end at 0.002).
+    const PlotRequest fiber = Of(PlotSource::Fiber, 4);
+    const std::vector<std::string> fiberLines = FiberLines(3, 5);
+    for (std::size_t written : {11u, 13u}) {
+        const PlotData d = Select(Joined(FirstLines(fiberLines, written)), fiber);
+        ASSERT_EQ(d.RowCount(), 10) << written;
+        EXPECT_EQ(d.NodesPerBlock, 5);
+        EXPECT_FLOAT_EQ(d.PosEnd, 0.004f);
+        EXPECT_FLOAT_EQ(d.TimeEnd, 5);
+        EXPECT_FLOAT_EQ(d.ValueMin, 400);
+        EXPECT_FLOAT_EQ(d.ValueMax, 414);
+        EXPECT_EQ(d.PositionTexts.size(), 5u);
+        const PlotTicks ticks = MakePlotTicks(d, false);
+        EXPECT_EQ(ticks.Position[1], "0.001");
+        EXPECT_EQ(ticks.Position[5], "0.004");
+        EXPECT_EQ(ticks.Time[5], "5");
+    }
+    EXPECT_EQ(Select(Joined(fiberLines), fiber).RowCount(), 15);
+    // A single block is plotted whole, however far it is written.
+    const PlotData single = Select(Joined(FirstLines(fiberLines, 3)), fiber);
+    EXPECT_EQ(single.RowCount(), 3);
+    EXPECT_FLOAT_EQ(single.PosEnd, 0.002f);
+
+    // "Fabrics.dat" of blocks of three layers of four nodes, the third block written into its
+    // last layer: the block is left out of every layer's plot, the first layer's too.
+    const std::vector<std::string> fabric = FabricLines(3, 3, 4);
+    for (int layer : {0, 2}) {
+        const PlotData d = Select(Joined(FirstLines(fabric, 24 + 10)), FabricLayer(layer, 3, 4, 9));
+        ASSERT_EQ(d.RowCount(), 8) << layer;
+        EXPECT_FLOAT_EQ(d.TimeEnd, 5);
+        EXPECT_FLOAT_EQ(d.PosEnd, 0.003f);
+        EXPECT_FLOAT_EQ(d.ValueMax, 6000 + 100 + 10 * layer + 3);
+    }
+    // One whole block alone is plotted whole.
+    EXPECT_EQ(Select(Joined(FirstLines(fabric, 12)), FabricLayer(1, 3, 4)).RowCount(), 4);
+}
+
+TEST(PlotFolder, TheLayersAreCountedAgainAsTheFirstBlockGrowsUntilTheSecondBegins)
+{
+    // Blocks of three layers of four nodes.
+    const std::vector<std::string> lines = FabricLines(3, 3, 4);
+    TempFolder folder;
+    // The solver has written two layers and a row of the third: two layers counted so far.
+    const auto file = folder.Write("Fabrics.dat", Joined(FirstLines(lines, 9)));
+    FabricLayout layout = FabricLayout::Count(file);
+    ASSERT_TRUE(layout.Layers.Valid);
+    EXPECT_EQ(layout.Layers.Layers, 2);
+    EXPECT_EQ(layout.Layers.RowsPerLayer, 4);
+    EXPECT_FALSE(layout.Layers.SecondBlockSeen);
+    EXPECT_FALSE(layout.Refresh(file));  // the same version: not counted again
+    // What the count saw is plotted: the second layer alone, not the third layer's row after it.
+    PlotData d = Select(Joined(FirstLines(lines, 9)), layout.FabricRequest(1, 3));
+    ASSERT_EQ(d.RowCount(), 4);
+    EXPECT_FLOAT_EQ(d.ValueMin, 10);
+    EXPECT_FLOAT_EQ(d.ValueMax, 13);
+
+    // Grown to the first row of the second block: three layers, and they stay.
+    folder.Write("Fabrics.dat", Joined(FirstLines(lines, 13)));
+    EXPECT_TRUE(layout.Refresh(file));
+    EXPECT_EQ(layout.Layers.Layers, 3);
+    EXPECT_EQ(layout.Layers.RowsPerLayer, 4);
+    EXPECT_TRUE(layout.Layers.SecondBlockSeen);
+    folder.Write("Fabrics.dat", Joined(FirstLines(lines, 30)));
+    EXPECT_FALSE(layout.Refresh(file));
+    EXPECT_EQ(layout.Layers.Layers, 3);
+    // The first layer of the grown file: its rows of the two whole blocks only.
+    d = Select(Joined(FirstLines(lines, 30)), layout.FabricRequest(0, 3));
+    ASSERT_EQ(d.RowCount(), 8);
+    EXPECT_FLOAT_EQ(d.Points[4].Value, 100);
+    EXPECT_FLOAT_EQ(d.ValueMax, 103);
 }
 
 TEST(PlotFolder, ProbeFindsTheFilesWithoutRegardToCase)
