@@ -22,8 +22,6 @@
 #include <QToolButton>
 #include <algorithm>
 #include <climits>
-#include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 #include "results/frmcutview.h"
@@ -393,48 +391,16 @@ void TFrmMain::GLResize(int width, int height)
 // ---------------------------------------------------------------------------------------------
 // Colours.
 
-void TFrmMain::ValueToColor(float v, float* rgba) const
-{
-    const float* t = ColorThresholds;
-    float r, g, b;
-    if (v < t[0]) {
-        r = 0; g = 0; b = 1;
-    } else if (v < t[1]) {
-        r = 0; g = (v - t[0]) / (t[1] - t[0]); b = 1;
-    } else if (v < t[2]) {
-        r = 0; g = 1; b = 1 - (v - t[1]) / (t[2] - t[1]);
-    } else if (v < t[3]) {
-        r = (v - t[2]) / (t[3] - t[2]); g = 1; b = 0;
-    } else if (v < t[4]) {
-        r = 1; g = 1 - (v - t[3]) / (t[4] - t[3]); b = 0;
-    } else {
-        r = 1; g = 0; b = 0;
-    }
-    rgba[0] = r;
-    rgba[1] = g;
-    rgba[2] = b;
-}
-
 bool TFrmMain::NodeColor(int layer, int node, float* rgba) const
 {
-    // Field 4 is the fabric temperature, field 3 its humidity.
-    const int field = 4 - ColorMode;
-    const FrameRow* row = LayerNodeRow(LayerFrames, NodesPerFrame, layer, CurrentFrame, node);
-    if (!row || field < 3 || field > 4) {
-        rgba[0] = rgba[1] = rgba[2] = 0;  // a node the data do not hold is drawn black
-        return false;
-    }
-    ValueToColor((*row)[static_cast<std::size_t>(field)], rgba);
-    return true;
+    return LayerNodeColor(LayerFrames, NodesPerFrame, layer, CurrentFrame, node, ColorMode, ColorThresholds, rgba);
 }
 
 int TFrmMain::GetNodeColor(int layer, int node) const
 {
     float c[4] = {0, 0, 0, 1};
     NodeColor(layer, node, c);
-    const int r = static_cast<int>(c[0] * 255), g = static_cast<int>(c[1] * 255),
-              b = static_cast<int>(c[2] * 255);
-    return r + 256 * g + 65536 * b;
+    return PackedColor(c);
 }
 
 CrossSectionFrame TFrmMain::CrossSection() const
@@ -452,7 +418,7 @@ CrossSectionFrame TFrmMain::CrossSection() const
 
 int TFrmMain::GarmentSlot() const
 {
-    return SlotStyle0 + std::clamp(SelectedStyle, 0, 3);
+    return GarmentStyleSlot(SelectedStyle);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -649,13 +615,7 @@ bool ParseSpeed(const QString& text, int& value)
 
 QString TFrmMain::TimeText(double minutes)
 {
-    // Rounded to the whole second first, so 1.9999 minutes carries into "02:00".
-    const bool negative = minutes < 0;
-    const double seconds = std::round(std::fabs(minutes) * 60);
-    if (!std::isfinite(seconds) || seconds > 1e15)
-        return "--:--";
-    const long long total = static_cast<long long>(seconds);
-    return QString::asprintf("%s%02lld:%02lld", negative && total ? "-" : "", total / 60, total % 60);
+    return QString::fromStdString(PlayTimeText(minutes));
 }
 
 void TFrmMain::BtnDisplayClick()
@@ -666,9 +626,7 @@ void TFrmMain::BtnDisplayClick()
     CurrentFrame = 0;
 
     ColorMode = RBSweat->isChecked() ? 2 : RBHumidity->isChecked() ? 1 : 0;
-    const float low = RangeMin[ColorMode], high = RangeMax[ColorMode];
-    for (int k = 0; k < 5; ++k)
-        ColorThresholds[k] = low + static_cast<float>(k) * (high - low) * 0.25f;
+    SpreadThresholds(RangeMin[ColorMode], RangeMax[ColorMode], ColorThresholds);
     if (ColorMode != 2)
         SelectedLayer = 0;
     ListBox1->clear();
@@ -706,53 +664,28 @@ void TFrmMain::BtnPauseClick()
 
 void TFrmMain::Timer2Timer()
 {
-    // The whole seconds since the start, as minutes. The clock is monotonic; a test clock
-    // stepped back still gives no negative time.
-    const double seconds = std::max(0.0, std::floor(ClockSeconds() - StartClock));
-    const double time = static_cast<double>(PlaySpeed) * (seconds / 60.0) + PausedOffset;
-    // Decided before any conversion to an integer: a huge speed or a tiny frame step ends the
-    // playback instead of overflowing the frame number.
-    const double frame = FrameStep > 0 ? time / FrameStep : 0.0;
     // The frames that play end with the body's rows or the fabric's whole blocks, whichever
     // come first.
-    const double playable = static_cast<double>(std::min<long long>(FrameCount, static_cast<long long>(BodyFrames.size())));
-    if (!(frame < playable)) {
+    const long long playable = std::min<long long>(FrameCount, static_cast<long long>(BodyFrames.size()));
+    const PlaybackPoint at = PlaybackAt(ElapsedPlayMinutes(StartClock, ClockSeconds()), PlaySpeed, PausedOffset,
+                                        FrameStep, playable);
+    if (at.Ended) {
         // Past the last frame: the last picture and time stay.
         Timer2->stop();
         CurrentTime = PausedOffset = 0;
         CurrentFrame = 0;
         return;
     }
-    CurrentTime = static_cast<float>(time);
-    CurrentFrame = frame > 0 ? static_cast<int>(frame) : 0;
+    CurrentTime = static_cast<float>(at.Time);
+    CurrentFrame = at.Frame;
 
     const FrameRow& body = BodyFrames[static_cast<std::size_t>(CurrentFrame)];
-    const float t = body[0];
-    switch (ColorMode) {
-    case 0:
-        ValueToColor(body[1], SlotBody);  // skin temperature
-        ValueToColor(body[2], SlotCore);  // core temperature
-        break;
-    case 1:
-        ValueToColor(body[3], SlotBody);  // the skin's relative humidity
-        break;
-    default:
-        ValueToColor(body[4], SlotBody);  // the sweating rate
-        break;
-    }
-    if (ColorMode != 2) {
-        if (ViewState >= 3)
-            NodeColor(ViewState - 3, 0, ColorSlots[GarmentSlot()]);
-        // The stage under way: the last one that started at or before the frame's time.
-        for (std::size_t i = EnvStages.size(); i-- > 0;)
-            if (EnvStages[i].Time <= t) {
-                ValueToColor(ColorMode == 0 ? EnvStages[i].Temperature : EnvStages[i].Humidity, SlotEnvironment);
-                break;
-            }
-    }
+    ColorFrameSlots(ColorMode, body, EnvStages, ColorThresholds, ColorSlots);
+    if (ColorMode != 2 && ViewState >= 3)
+        NodeColor(ViewState - 3, 0, ColorSlots[GarmentSlot()]);
     if (CBCutview->isChecked() && FrmCutView && FrmCutView->Player() == this && FrmCutView->isVisible())
         FrmCutView->DrawCrossSection();
-    LblTime->setText(TimeText(t));
+    LblTime->setText(TimeText(body[0]));
 
     BuildSceneLists();
     if (RotationY > 360)
@@ -1006,10 +939,7 @@ std::string TFrmMain::LegendTitle() const
 
 std::string TFrmMain::LegendValue(int k) const
 {
-    const float* t = ColorThresholds;
-    char text[64];
-    std::snprintf(text, sizeof text, t[4] > 1 ? "%2.1f" : "%2.1e", double(t[4 - std::clamp(k, 0, 4)]));
-    return text;
+    return LegendValueText(ColorThresholds, k);
 }
 
 void TFrmMain::DrawLegend()

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "results/io/dxf.h"
+#include "results/io/playback.h"
 #include "results/io/resultfiles.h"
 #include "results/playerlink.h"
 #include "toolkit/forms.h"
@@ -51,7 +52,8 @@ public:
     static const char* const ModelFiles[ModelCount];
 
     // Colour slots.
-    enum { SlotEnvironment = 0, SlotBody = 1, SlotCore = 2, SlotStyle0 = 3 };
+    static constexpr int SlotEnvironment = ColorSlotIndex::Environment, SlotBody = ColorSlotIndex::Body,
+                         SlotCore = ColorSlotIndex::Core, SlotStyle0 = ColorSlotIndex::Style0;
 
     // ---- controls
     QWidget* Panel1;
@@ -96,8 +98,8 @@ public:
     int CutPlaneOn = 0;
     int Dragging = 0, LastMouseX = 0, LastMouseY = 0;
     float ColorThresholds[5] = {0, 10, 20, 30, 40};
-    float ColorSlots[7][4] = {{0, 0, 1, 1}, {1, 1, 0, 1}, {1, 0, 0, 1}, {1, 1, 1, 0.6f},
-                              {0, 0, 0, 0},  {0, 0, 0, 0}, {0, 0, 0, 0}};
+    ColorSlotArray ColorSlots = {{0, 0, 1, 1}, {1, 1, 0, 1}, {1, 0, 0, 1}, {1, 1, 1, 0.6f},
+                                {0, 0, 0, 0},  {0, 0, 0, 0}, {0, 0, 0, 0}};
     int ColorMode = 0;  // 0 temperature, 1 humidity, 2 sweating rate
     int ViewState = 0;  // 0 nothing to play, 2 playing, 3 garment chosen, 2 + layer
     int SelectedGarment = 0, SelectedStyle = 0, SelectedLayer = 0, LayerSelected = 0;
@@ -127,7 +129,7 @@ public:
     // ---- operations
     // Sets the rgb of `rgba` from a value by the thresholds t0..t4: blue, cyan, green, yellow
     // and red at t0..t4, linear in between.
-    void ValueToColor(float value, float* rgba) const;
+    void ValueToColor(float value, float* rgba) const { ThresholdColor(ColorThresholds, value, rgba); }
     void ValueToColor(float value, int slot) { ValueToColor(value, ColorSlots[slot]); }
     // Colour of node n of layer buffer L at the current frame, red + 256 green + 65536 blue;
     // black for a node the data do not hold.

@@ -120,49 +120,20 @@ TEST(PlayerPicture, LegendShowsValuesAndColourBar)
         EXPECT_GT(redIn(WorldPoint(img, -1.16, y, 0.96), 60, 12), 15) << "value at " << y;
     for (auto [y, hue] : {std::pair(0.69, 'r'), std::pair(0.40, 'g'), std::pair(0.11, 'b')})
         EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, y, 1.0))), hue) << y;
-
-    // Values above 1 in fixed point, smaller ones with an exponent; long labels are cut, not overrun.
-    EXPECT_EQ(p->LegendValue(1), "30.0");
-    const float small[5] = {0, 0.25f, 0.5f, 0.75f, 1};
-    std::copy(small, small + 5, p->ColorThresholds);
-    EXPECT_EQ(p->LegendValue(1), "7.5e-01");
-    p->ColorThresholds[4] = 1e30f;
-    EXPECT_FALSE(p->LegendValue(0).empty());
 }
 
-TEST(PlayerColours, ColourMapAndTheNodeColoursItPacks)
+// The player colours a node from its current frame and the mode's field (the colour map itself is
+// checked in the unit lane).
+TEST(PlayerColours, NodeColoursFollowTheCurrentFrameAndMode)
 {
     TFrmMain w;
-    using Rgba = std::array<float, 4>;
-    auto colour = [&](float value) {
-        Rgba c = {9, 9, 9, 0.25f};
-        w.ValueToColor(value, c.data());
-        return c;
-    };
-    // Blended between the thresholds, the end colours beyond them; alpha is left alone.
-    EXPECT_EQ(colour(-5), (Rgba{0, 0, 1, 0.25f}));
-    EXPECT_EQ(colour(25), (Rgba{0.5f, 1, 0, 0.25f}));
-    EXPECT_EQ(colour(1e9f), (Rgba{1, 0, 0, 0.25f}));
-
     w.NodesPerFrame = 2;
     w.LayerFrames.resize(2);
     w.LayerFrames[1] = {{0, 0, 1, 50, 5}, {0, 0, 1, 50, 15}, {1, 0, 1, 10, 20}, {1, 0, 1, 30, 40}};
     w.CurrentFrame = 1;
-    EXPECT_EQ(w.GetNodeColor(1, 0), 256 * 255);        // 20 degrees: green
-    EXPECT_EQ(w.GetNodeColor(1, 1), 255);              // 40 degrees: red
-    w.ColorMode = 1;                                   // humidity, field 3
-    EXPECT_EQ(w.GetNodeColor(1, 0), 256 * 255 + 65536 * 255);  // 10: cyan
-    w.CurrentFrame = 0;
-    w.ColorMode = 0;
-    EXPECT_EQ(w.GetNodeColor(1, 0), 127 * 256 + 65536 * 255);  // 5: halfway to cyan
-    // Nodes the data do not hold come out black instead of reading past the buffer.
-    EXPECT_EQ(w.GetNodeColor(1, 2), 0);  // not node 0 of the next frame
-    EXPECT_EQ(w.GetNodeColor(-1, 0), 0);
-
-    // All thresholds equal (a flat result): no division by zero, just blue below and red above.
-    std::fill(std::begin(w.ColorThresholds), std::end(w.ColorThresholds), 20.0f);
-    EXPECT_EQ(colour(19.9f), (Rgba{0, 0, 1, 0.25f}));
-    EXPECT_EQ(colour(20), (Rgba{1, 0, 0, 0.25f}));
+    EXPECT_EQ(w.GetNodeColor(1, 0), 256 * 255);  // 20 degrees: green
+    w.ColorMode = 1;
+    EXPECT_EQ(w.GetNodeColor(1, 0), 256 * 255 + 65536 * 255);  // 10 %: cyan
 }
 
 TEST(PlayerWindow, WithoutTheModelFolderItSaysSoAndShowsTheRoomWithoutABody)
