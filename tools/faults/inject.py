@@ -15,6 +15,7 @@ a table of the faults and the kill rate per area. Not run in CI.
   tools/faults/inject.py --repo /path/to/checkout --build /path/to/build-dir
   tools/faults/inject.py --check                # only look the snippets up, build nothing
   tools/faults/inject.py --report a.tsv b.tsv   # one table and the rates of several runs
+                                                # (a fault in a later file replaces its earlier row)
 
 The checkout (--repo, default: the repository this script sits in) must have no uncommitted
 change in the files the faults touch: each file is restored with "git checkout -- FILE". The
@@ -150,7 +151,8 @@ class Runner:
         if code == 0:
             self.limit_test_times()
             return True, ""
-        errors = [l for l in out.splitlines() if "error" in l.lower()]
+        errors = [l for l in out.splitlines() if "error:" in l] or \
+                 [l for l in out.splitlines() if l.startswith("FAILED:")]
         return False, (errors[0].strip() if errors else "build failed")[:200]
 
     def limit_test_times(self):
@@ -275,6 +277,7 @@ class Runner:
 
     def main(self, faults):
         self.faults = faults
+        begun = time.time()
         if not self.args.check:
             if not self.configure():
                 sys.exit("cannot configure %s" % self.build)
@@ -305,7 +308,8 @@ class Runner:
             bad = [r for r in rows if r.status != "FOUND"]
             print("\n%d of %d snippets found once" % (len(rows) - len(bad), len(rows)))
             return
-        print("\n%d faults in %.0f s; results in %s" % (len(faults), time.time() - start, out))
+        print("\n%d faults in %.0f s (%.0f s with the build and run without a fault); results in %s"
+              % (len(faults), time.time() - start, time.time() - begun, out))
         report(rows)
 
 
@@ -316,16 +320,16 @@ class Row(collections.namedtuple("Row", "number id area file status lane detail 
 
 
 def read_rows(paths):
-    rows = []
+    # A fault run again (re-targeted, say) in a later file replaces its earlier row.
+    rows = {}
     for path in paths:
         with open(path, encoding="utf-8") as f:
             lines = f.read().splitlines()
         for line in lines[1:]:
             values = line.split("\t")
             if len(values) == len(Row._fields):
-                rows.append(Row(*values))
-    rows.sort(key=lambda r: int(r.number))
-    return rows
+                rows[values[1]] = Row(*values)
+    return sorted(rows.values(), key=lambda r: int(r.number))
 
 
 def report(rows):
