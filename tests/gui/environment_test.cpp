@@ -141,31 +141,41 @@ TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValue
     EXPECT_FALSE(FurFea->Case.StagesDirty) << "nothing changed: the stages stay as they are";
 }
 
+// Added to the loaded schedule, or in place of a deleted entry (as many entries as before).
 TEST_F(EnvironmentTest, AStageAddedAfterALoadMustBeEntered)
 {
-    Schedule(2);
-    Load({20, 21}, {50, 55}, {1, 2});
-    RunDialogs({}, [] {
-        ActivityFrm->RadioGroup->SetItemIndex(7);
-        ActivityFrm->ArrangeBtn->click();
-        ActivityFrm->RatioTable->SetCell(0, 2, "15");
-        ActivityFrm->Button2->click();
-    });
-    ASSERT_TRUE(FurFea->Case.Activity.ScheduleChanged);
+    for (bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        FreshApplicationWindows();
+        Schedule(2);
+        Load({20, 21}, {50, 55}, {1, 2});
+        const int added = replace ? 1 : 2;
+        RunDialogs({}, [&] {
+            if (replace) {
+                ActivityFrm->ListBox->setCurrentRow(0);
+                ActivityFrm->DeleteBtn->click();
+            }
+            ActivityFrm->RadioGroup->SetItemIndex(7);
+            ActivityFrm->ArrangeBtn->click();
+            ActivityFrm->RatioTable->SetCell(0, added, "15");
+            ActivityFrm->Button2->click();
+        });
+        ASSERT_TRUE(FurFea->Case.Activity.ScheduleChanged);
 
-    // Looking at the environment does not make the third stage defined.
-    RunDialogs([] { EnvironmentFrm->reject(); });
-    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
-    EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
+        // Looking at the environment does not make the added stage defined.
+        RunDialogs([] { EnvironmentFrm->reject(); });
+        EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
+        EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
 
-    MessageRecorder messages;
-    messages.Expect("you need finish the temperature input!", "Input Error");
-    RunDialogs([] {
-        EnvironmentFrm->OkBtn->click();
-        SetRow(2, "25", "40", "0");
-        EnvironmentFrm->OkBtn->click();
-    });
-    EXPECT_EQ(FurFea->Case.Environment.Temperature[2], 25);
+        MessageRecorder messages;
+        messages.Expect("you need finish the temperature input!", "Input Error");
+        RunDialogs([added] {
+            EnvironmentFrm->OkBtn->click();
+            SetRow(added, "25", "40", "0");
+            EnvironmentFrm->OkBtn->click();
+        });
+        EXPECT_EQ(FurFea->Case.Environment.Temperature[static_cast<std::size_t>(added)], 25);
+    }
 }
 
 TEST_F(EnvironmentTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
