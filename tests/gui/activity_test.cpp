@@ -142,6 +142,7 @@ TEST_F(ActivityTest, UpDownAndDeleteMoveWholeEntriesAndLeaveTheNumbersInPlace)
         EXPECT_EQ(Entries(), QStringList());
         Arrange(1);
         EXPECT_EQ(Entries().size(), 1);
+        EXPECT_EQ(Numbers(), QStringList({"1"}));
     });
 }
 

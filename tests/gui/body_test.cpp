@@ -52,6 +52,7 @@ TEST_F(BodyDialogTest, OkStoresTheWearerWithDuBoisAreaAndDefaultPhysiologyAndAdv
     EXPECT_DOUBLE_EQ(b.W_d, 70000);
     EXPECT_NEAR(b.A_d, 18481.43, 0.01);
     EXPECT_TRUE(b.IsMale && !b.IsFemale);
+    EXPECT_EQ(b.Age, 1);
     EXPECT_EQ(b.Race, 4);
     // Confirming the body without ever opening the physiology brings its defaults.
     EXPECT_DOUBLE_EQ(b.T_sk, 33 + 273.16);

@@ -143,31 +143,63 @@ TEST_F(BoundaryTest, TheEditsFollowTheSelectionWhenItMovesByKeyAndUpdateStoresIn
     });
 }
 
-TEST_F(BoundaryTest, ARefusedUpdateChangesNothingAnywhere)
+// What a stage holds that the dialog edits, as one text.
+std::string StageText(const StageType& s)
 {
-    DefineStagedCase(3);
-    FurFea->Case.ControlStale = false;
-    MessageRecorder messages;
-    messages.Expect("The input of H_cC is not correct. Please try it again!", "Input Error")
-        .Expect("The input of Inner contact is not correct. Please try it again!", "Input Error");
-    OpenBoundary([] {
-        const CaseModel before = FurFea->Case;
-        const StageType stage = *before.Stages[2];
-        const FabricMicroclimate layer = *before.Stages[2]->Microclimates[1];
-        FillStage();
-        Dialog().H_cCEdit->clear();
-        Dialog().UpdateBtn->click();
-        FillStage();
-        Column(1).InnerContactBox->setCurrentText("");
-        Dialog().UpdateBtn->click();
-        EXPECT_EQ(Dialog().focusWidget(), Column(1).InnerContactBox.data());
+    QStringList values;
+    for (double v : {s.h_cU, s.h_cC, s.h_rU, s.h_rC, s.MR, s.Wind, s.CoolDownTime, s.OuterT_a, s.OuterG_rad,
+                     s.OuterRH, s.OuterVFL, double(s.CoolDown)})
+        values << EditText(v);
+    for (const auto& m : s.Microclimates)
+        values << QString::fromStdString(m->InnerContact + "/" + m->OuterContact) << EditText(m->hc0)
+               << EditText(m->hc1) << EditText(m->hm0) << EditText(m->hm1) << EditText(m->hph);
+    return values.join(" ").toStdString();
+}
 
-        const StageType& now = *FurFea->Case.Stages[2];
-        EXPECT_EQ(now.h_cU, stage.h_cU);
-        EXPECT_EQ(now.Microclimates[1]->InnerContact, layer.InnerContact);
-        EXPECT_EQ(FurFea->Case.Environment.Temperature[2], before.Environment.Temperature[2]);
-        EXPECT_FALSE(FurFea->Case.ControlStale);
-    });
+// Each field emptied alone in the filled dialog: Update names it and changes nothing anywhere.
+TEST_F(BoundaryTest, EachRefusalNamesItsFieldAndUpdateChangesNothingAnywhere)
+{
+    const std::pair<const char*, std::function<QWidget*()>> fields[] = {
+        {"H_cU", [] { return Dialog().H_cUEdit; }},          {"H_cC", [] { return Dialog().H_cCEdit; }},
+        {"H_rU", [] { return Dialog().H_rUEdit; }},          {"H_rC", [] { return Dialog().H_rCEdit; }},
+        {"Metebolic rate", [] { return Dialog().Mettxt; }},  {"Wind Velocity", [] { return Dialog().VelocityEdit; }},
+        {"Cool Down Time", [] { return Dialog().CoolDownTimeText; }},
+        {"Outer Air Temperature", [] { return Dialog().AirTempText2; }},
+        {"Outer Radiation Temperature", [] { return Dialog().TherRadiationText2; }},
+        {"Outer Relative Humidity", [] { return Dialog().RHText2; }},
+        {"Outer VFL", [] { return Dialog().VFLText2; }},
+        {"Inner contact", [] { return Column(1).InnerContactBox.data(); }},
+        {"Outer contact", [] { return Column(2).OuterContactBox.data(); }},
+        {"hc0", [] { return Column(0).CoefficientEdits()[0]; }}, {"hc1", [] { return Column(1).CoefficientEdits()[1]; }},
+        {"hm0", [] { return Column(2).CoefficientEdits()[2]; }}, {"hm1", [] { return Column(0).CoefficientEdits()[3]; }},
+        {"hph", [] { return Column(1).CoefficientEdits()[4]; }},
+    };
+    DefineStagedCase(3);
+    for (const auto& [name, field] : fields) {
+        SCOPED_TRACE(name);
+        FurFea->Case.ControlStale = false;
+        MessageRecorder messages;
+        messages.Expect(InputError(name), "Input Error");
+        OpenBoundary([&field = field] {
+            const CaseModel before = FurFea->Case;
+            const std::string stage = StageText(*before.Stages[2]);
+            FillStage();
+            if (auto* box = qobject_cast<QComboBox*>(field())) {
+                box->setCurrentText("");
+                Dialog().UpdateBtn->click();
+                EXPECT_EQ(Dialog().focusWidget(), box);
+            } else {
+                qobject_cast<QLineEdit*>(field())->clear();
+                Dialog().UpdateBtn->click();
+            }
+            EXPECT_EQ(StageText(*FurFea->Case.Stages[2]), stage);
+            EXPECT_EQ(FurFea->Case.Activity.MetabolicRate, before.Activity.MetabolicRate);
+            EXPECT_EQ(FurFea->Case.Environment.Temperature, before.Environment.Temperature);
+            EXPECT_FALSE(FurFea->Case.ControlStale);
+            EXPECT_EQ(Dialog().Mettxt->text() == "5", field() != Dialog().Mettxt) << "the edits keep what was typed";
+            Dialog().CancelBtn->click();
+        });
+    }
 }
 
 TEST_F(BoundaryTest, ContactBoxesShowALoadedTextAsItIsAndTakeNoTyping)
@@ -223,44 +255,51 @@ TEST_F(BoundaryTest, OkNeedsStagesAndTheEnvironmentDefaultNeedsTheBodyModel)
     EXPECT_FALSE(TreeNodeMarked(tnBoundary));
 }
 
-// Runs the environment dialog from its step button: after a key in the temperature grid, OK
-// reads every row; `temperature` goes into the first row when it is not empty.
-void ConfirmEnvironment(const QString& temperature)
+// Runs the environment dialog from its step button: after a key in a grid, OK reads every row;
+// `text` goes into the second row of `grid` when it is not empty.
+void ConfirmEnvironment(TStringGrid* grid, const QString& text)
 {
-    Drive(EnvironmentFrm, [] { FurFea->EnvironmentBtnClick(); }, [&temperature] {
+    Drive(EnvironmentFrm, [] { FurFea->EnvironmentBtnClick(); }, [grid, &text] {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-        QApplication::sendEvent(EnvironmentFrm->TemperatureTable, &press);
-        if (!temperature.isEmpty())
-            EnvironmentFrm->TemperatureTable->SetCell(0, 0, temperature);
+        QApplication::sendEvent(grid, &press);
+        if (!text.isEmpty())
+            grid->SetCell(0, 1, text);
         EnvironmentFrm->OkBtn->click();
     });
 }
 
+// A temperature, a humidity or a wind changed alone in one stage rebuilds the stages.
 TEST_F(BoundaryTest, ARebuildOfTheStagesUndoesTheBoundaryAndControlSteps)
 {
-    DefineStagedCase(2);
-    OpenBoundary([] {
-        Dialog().H_cUEdit->setText("0.0005");
-        Dialog().UpdateBtn->click();
-        Dialog().OKBtn->click();
-    });
-    Drive(ControlFrm, [] { FurFea->ControlVariable1Click(); }, [] { ControlFrm->OKBtn->click(); });
-    ASSERT_TRUE(TreeNodeMarked(tnBoundary) && TreeNodeMarked(tnControl));
-    ASSERT_FALSE(FurFea->ImgBc0->isHidden());
+    for (int column = 0; column < 3; ++column) {
+        SCOPED_TRACE(column);
+        FreshApplicationWindows();
+        DefineStagedCase(2);
+        TStringGrid* grid = std::array{EnvironmentFrm->TemperatureTable, EnvironmentFrm->RHTable,
+                                       EnvironmentFrm->WindTable}[static_cast<std::size_t>(column)];
+        OpenBoundary([] {
+            Dialog().H_cUEdit->setText("0.0005");
+            Dialog().UpdateBtn->click();
+            Dialog().OKBtn->click();
+        });
+        Drive(ControlFrm, [] { FurFea->ControlVariable1Click(); }, [] { ControlFrm->OKBtn->click(); });
+        ASSERT_TRUE(TreeNodeMarked(tnBoundary) && TreeNodeMarked(tnControl));
+        ASSERT_FALSE(FurFea->ImgBc0->isHidden());
 
-    ConfirmEnvironment("");
-    EXPECT_TRUE(TreeNodeMarked(tnBoundary) && TreeNodeMarked(tnControl)) << "nothing changed";
-    EXPECT_TRUE(FurFea->Case.BoundaryDefined && FurFea->Case.ControlDefined);
+        ConfirmEnvironment(grid, "");
+        EXPECT_TRUE(TreeNodeMarked(tnBoundary) && TreeNodeMarked(tnControl)) << "nothing changed";
+        EXPECT_TRUE(FurFea->Case.BoundaryDefined && FurFea->Case.ControlDefined);
 
-    ConfirmEnvironment("27");
-    EXPECT_FALSE(TreeNodeMarked(tnBoundary) || TreeNodeMarked(tnControl));
-    EXPECT_TRUE(FurFea->ImgBc0->isHidden());
-    EXPECT_FALSE(FurFea->Case.BoundaryDefined || FurFea->Case.ControlDefined);
-    // The builder's values, not the one typed before.
-    const QStringList lines = SavedLines();
-    EXPECT_EQ(lines.filter("h_cC: ").join("\n").toStdString(),
-              std::string("h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$\n") +
-                  "h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$");
+        ConfirmEnvironment(grid, "27");
+        EXPECT_FALSE(TreeNodeMarked(tnBoundary) || TreeNodeMarked(tnControl));
+        EXPECT_TRUE(FurFea->ImgBc0->isHidden());
+        EXPECT_FALSE(FurFea->Case.BoundaryDefined || FurFea->Case.ControlDefined);
+        // The builder's values, not the one typed before.
+        const QStringList lines = SavedLines();
+        EXPECT_EQ(lines.filter("h_cC: ").join("\n").toStdString(),
+                  std::string("h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$\n") +
+                      "h_cC: $0.000239$ h_cU: $0.000239$ h_rC: $0.0001434$ h_rU: $0.0001434$");
+    }
 }
 
 // ---- what the user changed and did not store with Update -------------------------------------

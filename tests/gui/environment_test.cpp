@@ -78,35 +78,40 @@ void PickPlace(int row, int item)
 
 class EnvironmentTest : public AppTest {};
 
-TEST_F(EnvironmentTest, OkReadsAllRowsInOrderAndStoresOnlyWhenAllAreRight)
+// Each cell spoilt alone in the last row: its column's message, the cursor on it, nothing
+// stored, not even the rows read before it.
+TEST_F(EnvironmentTest, EachEmptyOrWrongCellIsNamedAndNothingIsStored)
 {
+    struct Case {
+        int Column;
+        const char* Text;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {0, "", "you need finish the temperature input!"}, {0, "2O", "you input wrong temperature!"},
+        {1, " ", "you need finish the Relative Humidity input!"}, {1, "6O", "you input wrong Relative Humidity!"},
+        {2, "", "you need finish the Wind Velocity input!"}, {2, "-", "you input wrong Wind Velocity!"},
+    };
     Schedule(3);
-    FurFea->Case.Environment.Temperature[2] = 99;
+    FurFea->Case.Environment.Temperature[0] = 99;
     MessageRecorder messages;
-    messages.Expect("you need finish the Relative Humidity input!", "Input Error")
-        .Expect("you input wrong Wind Velocity!", "Input Error")
-        .Expect("you input wrong temperature!", "Input Error");
-    RunDialogs([] {
-        SetRow(0, "20", "50", "0.5");
-        SetRow(1, "-5", "80", "3");
-        SetRow(2, "30", "", "1");
-        PickPlace(2, 1);
-        EnvironmentFrm->OkBtn->click();  // a new schedule is read without any key
-        EXPECT_EQ(EnvironmentFrm->RHTable->Row(), 2);
-        SetRow(2, "30", "60", "-");
-        EnvironmentFrm->OkBtn->click();
-        EnvironmentFrm->TemperatureTable->SetCell(0, 0, "2O");
-        EnvironmentFrm->OkBtn->click();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Message);
+        messages.Expect(c.Message, "Input Error");
+        RunDialogs([&c] {
+            SetRow(0, "20", "50", "0.5");
+            SetRow(1, "-5", "80", "3");
+            SetRow(2, "30", "60", "1");
+            TStringGrid* grid = std::array{EnvironmentFrm->TemperatureTable, EnvironmentFrm->RHTable,
+                                           EnvironmentFrm->WindTable}[static_cast<std::size_t>(c.Column)];
+            grid->SetCell(0, 2, c.Text);
+            EnvironmentFrm->OkBtn->click();  // a new schedule is read without any key
+            EXPECT_TRUE(EnvironmentFrm->isVisible());
+            EXPECT_EQ(grid->Row(), 2);
+        });
         EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
-        EXPECT_EQ(FurFea->Case.Environment.Temperature[2], 99) << "a failed OK stores nothing";
-
-        SetRow(2, "30", "60", "2");
-        EnvironmentFrm->TemperatureTable->SetCell(0, 0, " 20.5");
-        EnvironmentFrm->OkBtn->click();
-    });
-    EXPECT_EQ(FurFea->Case.Environment.Temperature[0], 20.5);
-    EXPECT_EQ(FurFea->Case.Environment.Place[2], 2.0);
-    EXPECT_TRUE(FurFea->Case.StagesDirty);
+        EXPECT_EQ(FurFea->Case.Environment.Temperature[0], 99);
+    }
 }
 
 TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValuesExactly)
@@ -136,31 +141,41 @@ TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValue
     EXPECT_FALSE(FurFea->Case.StagesDirty) << "nothing changed: the stages stay as they are";
 }
 
+// Added to the loaded schedule, or in place of a deleted entry (as many entries as before).
 TEST_F(EnvironmentTest, AStageAddedAfterALoadMustBeEntered)
 {
-    Schedule(2);
-    Load({20, 21}, {50, 55}, {1, 2});
-    RunDialogs({}, [] {
-        ActivityFrm->RadioGroup->SetItemIndex(7);
-        ActivityFrm->ArrangeBtn->click();
-        ActivityFrm->RatioTable->SetCell(0, 2, "15");
-        ActivityFrm->Button2->click();
-    });
-    ASSERT_TRUE(FurFea->Case.Activity.ScheduleChanged);
+    for (bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        FreshApplicationWindows();
+        Schedule(2);
+        Load({20, 21}, {50, 55}, {1, 2});
+        const int added = replace ? 1 : 2;
+        RunDialogs({}, [&] {
+            if (replace) {
+                ActivityFrm->ListBox->setCurrentRow(0);
+                ActivityFrm->DeleteBtn->click();
+            }
+            ActivityFrm->RadioGroup->SetItemIndex(7);
+            ActivityFrm->ArrangeBtn->click();
+            ActivityFrm->RatioTable->SetCell(0, added, "15");
+            ActivityFrm->Button2->click();
+        });
+        ASSERT_TRUE(FurFea->Case.Activity.ScheduleChanged);
 
-    // Looking at the environment does not make the third stage defined.
-    RunDialogs([] { EnvironmentFrm->reject(); });
-    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
-    EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
+        // Looking at the environment does not make the added stage defined.
+        RunDialogs([] { EnvironmentFrm->reject(); });
+        EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
+        EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
 
-    MessageRecorder messages;
-    messages.Expect("you need finish the temperature input!", "Input Error");
-    RunDialogs([] {
-        EnvironmentFrm->OkBtn->click();
-        SetRow(2, "25", "40", "0");
-        EnvironmentFrm->OkBtn->click();
-    });
-    EXPECT_EQ(FurFea->Case.Environment.Temperature[2], 25);
+        MessageRecorder messages;
+        messages.Expect("you need finish the temperature input!", "Input Error");
+        RunDialogs([added] {
+            EnvironmentFrm->OkBtn->click();
+            SetRow(added, "25", "40", "0");
+            EnvironmentFrm->OkBtn->click();
+        });
+        EXPECT_EQ(FurFea->Case.Environment.Temperature[static_cast<std::size_t>(added)], 25);
+    }
 }
 
 TEST_F(EnvironmentTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)

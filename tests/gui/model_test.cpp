@@ -49,6 +49,7 @@ TEST_F(ModelTest, TheBoxesGiveTheCodeUntilTheBoundaryConditionsExist)
     });
     EXPECT_EQ(FurFea->Case.ModelCode, ModelPCM);
     EXPECT_TRUE(FurFea->Case.SelfHeatingModel);
+    EXPECT_FALSE(FurFea->Case.RoomModel);
 
     FurFea->Case.BoundaryDefined = true;
     Opened([] { FurFea->DefineModelClick(); }, [] {
