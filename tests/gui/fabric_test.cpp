@@ -97,6 +97,11 @@ TEST_F(FabricDialogTest, WettingInputsDeriveTheCapillaryAngleAndTheLiquidTortuos
         FabricForm->TopWetTxt->setText(r);
         EXPECT_EQ(FabricForm->TortuosLqdText->text(), tortuosity) << r;
     }
+    FabricForm->TopAngleTxt->setText("60");
+    FabricForm->BottomAngleTxt->setText("91");
+    EXPECT_EQ(FabricForm->ContactAngelTxt->text(), "75.5");
+    FabricForm->BottomAngleTxt->clear();
+    EXPECT_EQ(FabricForm->ContactAngelTxt->text(), "");
 }
 
 // The wetting inputs come first: the properties they derive are typed over afterwards.
@@ -124,15 +129,20 @@ const NamedInput<FabricType> FabricInputs[] = {
 };
 
 // Three fibres not in the case's order, whose ratios make exactly 100 % as typed (the fractions
-// 0.2 + 0.1 + 0.7 add up to a little more than 1), Goretex inside, every option, a defined PCM.
+// 0.2 + 0.1 + 0.7 add up to a little more than 1), Goretex inside and Sympatex outside, every
+// option, a defined PCM.
 void FillFabric()
 {
     FabricForm->ClearFabricFields();
     SelectFibers({"Polyester", "Cotton", "Wool"});
     TypeRatios({"20", "10", "70"});
-    FabricForm->InnerMemCheckBox->setChecked(true);
-    FabricForm->InMemComboBox->setCurrentIndex(0);
-    emit FabricForm->InMemComboBox->activated(0);
+    using Side = std::tuple<QCheckBox*, QComboBox*, const char*>;
+    for (auto [check, combo, name] : {Side{FabricForm->InnerMemCheckBox, FabricForm->InMemComboBox, "Goretex"},
+                                      Side{FabricForm->OuterMemCheckBox, FabricForm->OutMemComboBox, "Sympatex"}}) {
+        check->setChecked(true);
+        combo->setCurrentIndex(combo->findText(name));
+        emit combo->activated(combo->currentIndex());
+    }
     for (QCheckBox* option : {FabricForm->MMFCheck, FabricForm->PCMCheck, FabricForm->HeatingFabricCheck})
         option->setChecked(true);
     FurFea->Case.PCM.Radius = 0.0007;  // after the tick, which asks for a PCM again
@@ -156,7 +166,16 @@ void AddFabric(const std::vector<std::pair<QString, int>>& answers, const QStrin
 
 TEST_F(FabricDialogTest, EachInputFillsItsOwnFieldAndEachRefusalAddsNothing)
 {
-    const CaseModel& c = FurFea->Case;
+    CaseModel& c = FurFea->Case;
+    auto sympatex = std::make_shared<MembraneType>(*MembraneNamed(c, "Goretex"));
+    sympatex->Name = "Sympatex";
+    c.Membranes.push_back(sympatex);
+    FabricForm->FillMaterialLists();
+    {
+        MessageRecorder messages;
+        messages.Expect("No fabric is defined!", "Information");
+        FabricForm->OKBtn->click();
+    }
     std::vector<Refusal> refusals = {
         {[] { FabricForm->SFiberListBox->clear(); }, {"You haven't selected fiber!"}},
         {[] { FabricForm->RatioTable->SetCell(0, 1, " "); },
@@ -180,11 +199,16 @@ TEST_F(FabricDialogTest, EachInputFillsItsOwnFieldAndEachRefusalAddsNothing)
               (TList<FiberType>{FiberNamed(c, "Polyester"), FiberNamed(c, "Cotton"), FiberNamed(c, "Wool")}));
     EXPECT_EQ(Joined(tweed->MassRatios), "0.2 0.1 0.7");
     EXPECT_EQ(tweed->Membranes[0], MembraneNamed(c, "Goretex"));
-    EXPECT_EQ(tweed->Membranes[1]->Name, "OP");
+    EXPECT_EQ(tweed->Membranes[1], sympatex);
     EXPECT_TRUE(tweed->MmfTreatment && tweed->HasPcm && tweed->IsHeatingFabric);
     EXPECT_EQ(tweed->Pcm.Radius, 0.0007);
     EXPECT_EQ(tweed->Pcm.T_p, 31);
-    EXPECT_EQ(FabricForm->SFiberListBox->count(), 0);  // ready for the next fabric
+    // Ready for the next fabric: no fibre, no option, every edit empty.
+    EXPECT_EQ(FabricForm->SFiberListBox->count(), 0);
+    for (QCheckBox* option : {FabricForm->MMFCheck, FabricForm->PCMCheck, FabricForm->HeatingFabricCheck})
+        EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
+    for (const auto& in : FabricInputs)
+        EXPECT_EQ(Control<QLineEdit>(FabricForm, in.Edit)->text(), "") << in.Edit;
     // Shown again, each value is back in its own edit, the stored ones over what the wetting
     // inputs derive.
     ClickItem(FabricForm->FabricListBox, 0);

@@ -308,10 +308,11 @@ TEST_F(LayerDialogTest, TheViewOfTheKeptRowsFollowsTheirLowerLayers)
     MessageRecorder messages;
     CaseModel& m = FurFea->Case;
     Garments({{3, 2}, {9, 3}});
-    m.Layers.Rows = {Row(m, {{0, "Shell cloth"}, {4, "Fleece"}}), Row(m, {{2, "Fleece"}})};
+    // The fourth layer is the first lower one.
+    m.Layers.Rows = {Row(m, {{0, "Shell cloth"}, {3, "Fleece"}}), Row(m, {{2, "Fleece"}})};
     m.Layers.GarmentCount = 2;
     FabricLayerFrm->BuildLayerGrid();
-    const std::string lower = "Shell cloth/-/-/-/Fleece/-", upper = "-/-/Fleece/-/-/-";
+    const std::string lower = "Shell cloth/-/-/Fleece/-/-", upper = "-/-/Fleece/-/-/-";
 
     RunGarmentDialog([] {
         ClickGarment(1);
@@ -319,7 +320,7 @@ TEST_F(LayerDialogTest, TheViewOfTheKeptRowsFollowsTheirLowerLayers)
     });
     EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{upper, lower}));
     RunLayerDialog([] {
-        EXPECT_EQ(Shown(), (std::vector<std::string>{"Top Bottom ..x...", "Top Bottom x...x."}));
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"Top Bottom ..x...", "Top Bottom x..x.."}));
     });
 
     RunGarmentDialog([] {
