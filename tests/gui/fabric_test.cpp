@@ -9,9 +9,11 @@
 #include <QTest>
 
 #include "app/furfea.h"
+#include "dialogbase/namedlg.h"
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/pcm.h"
+#include "tests/gui/namedinputs.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
@@ -35,6 +37,14 @@ void TypeRatios(std::initializer_list<const char*> percents)
     int row = 0;
     for (const char* p : percents)
         FabricForm->RatioTable->SetCell(0, row++, p);
+}
+
+std::string Joined(const TDoubleDynArray& values)
+{
+    std::string text;
+    for (int i = 0; i < values.Length(); ++i)
+        text += (i ? " " : "") + FloatToStr(values[i]);
+    return text;
 }
 
 std::string FabricSection()
@@ -87,25 +97,131 @@ TEST_F(FabricDialogTest, WettingInputsDeriveTheCapillaryAngleAndTheLiquidTortuos
         FabricForm->TopWetTxt->setText(r);
         EXPECT_EQ(FabricForm->TortuosLqdText->text(), tortuosity) << r;
     }
+    FabricForm->TopAngleTxt->setText("60");
+    FabricForm->BottomAngleTxt->setText("91");
+    EXPECT_EQ(FabricForm->ContactAngelTxt->text(), "75.5");
+    FabricForm->BottomAngleTxt->clear();
+    EXPECT_EQ(FabricForm->ContactAngelTxt->text(), "");
 }
 
-TEST_F(FabricDialogTest, MassRatiosAreSummedAsTypedAndAnUnreadableCellNamesItsFibre)
-{
-    SelectFibers({"Cotton", "Wool"});
-    FabricForm->DefaultClick();
-    FabricType fabric;
-    // Fractions summed one by one would exceed 1 here.
-    TypeRatios({"10.6", "89.4"});
-    EXPECT_TRUE(FabricForm->GetFabricValue(fabric));
-    MessageRecorder messages;
-    messages.Expect("The total mass ratio exceed 100%. Please try it again!", "Input Error");
-    TypeRatios({"60", "41"});
-    EXPECT_FALSE(FabricForm->GetFabricValue(fabric));
+// The wetting inputs come first: the properties they derive are typed over afterwards.
+const NamedInput<FabricType> FabricInputs[] = {
+    {"TopWetRTxt", "2.5", &FabricType::TopWetR, "Top Max Wetted Radius"},
+    {"BottomWetRTxt", "1.75", &FabricType::BottomWetR, "Bottom Max Wetted Radius"},
+    {"TopWetTxt", "3.25", &FabricType::TopWetTime, "Top Wetting Radius"},
+    {"BottomWetTxt", "0.45", &FabricType::BottomWetTime, "Bottom Wetting Radius"},
+    {"TopAngleTxt", "58", &FabricType::TopAngle, "Top Water Contact Angle"},
+    {"BottomAngleTxt", "81", &FabricType::BottomAngle, "Bottom Water Contact Angle"},
+    {"PorosityText", "0.83", &FabricType::Porosity, "Porosity"},
+    {"EmissivityText", "0.91", &FabricType::Emissivity, "Emissivity"},
+    {"TortuosGasText", "1.35", &FabricType::TortuosGas, "TortuosGas"},
+    {"ThicknessText", "0.061", &FabricType::Thickness, "Thickness"},
+    {"CapAngleText", "27", &FabricType::CapAngle, "CapillaryAngle"},
+    {"TortuosLqdText", "1.15", &FabricType::TortuosLqd, "TortuosLqd"},
+    {"MaxDisCapDiaText", "0.0031", &FabricType::MaxDisCapDia, "MaxDistributedCaplillaryDiameter"},
+    {"ConductivityTxt", "0.00013", &FabricType::Conductivity, "ThermalConductivity"},
+    {"VaporDiffuTxt", "0.19", &FabricType::VaporDiffusion, "VaporDiffusion"},
+    {"ContactAngelTxt", "66", &FabricType::ContactAngle, "Contact Angle"},
+    {"txtVolumePercentofPCM", "12.5", &FabricType::PcmRatio, "Volume Percentage of PCM", 100},
+    {"txtHeatLoad", "0.0042", &FabricType::HeatingLoad, "Heating load!"},
+    {"txtMinTemp", "12", &FabricType::SwitchOnTemperature, "Switch on Temperature!"},
+    {"txtMaxTemp", "24", &FabricType::SwitchOffTemperature, "Switch off temperature!"},
+};
 
-    SelectFibers({"Polyester"});
-    messages.Expect("The mass ratio of Wool is not correct. Please try it again!", "Input Error");
-    TypeRatios({"20", "1.2.3", "10"});
-    EXPECT_FALSE(FabricForm->GetFabricValue(fabric));
+// Three fibres not in the case's order, whose ratios make exactly 100 % as typed (the fractions
+// 0.2 + 0.1 + 0.7 add up to a little more than 1), Goretex inside and Sympatex outside, every
+// option, a defined PCM.
+void FillFabric()
+{
+    FabricForm->ClearFabricFields();
+    SelectFibers({"Polyester", "Cotton", "Wool"});
+    TypeRatios({"20", "10", "70"});
+    using Side = std::tuple<QCheckBox*, QComboBox*, const char*>;
+    for (auto [check, combo, name] : {Side{FabricForm->InnerMemCheckBox, FabricForm->InMemComboBox, "Goretex"},
+                                      Side{FabricForm->OuterMemCheckBox, FabricForm->OutMemComboBox, "Sympatex"}}) {
+        check->setChecked(true);
+        combo->setCurrentIndex(combo->findText(name));
+        emit combo->activated(combo->currentIndex());
+    }
+    for (QCheckBox* option : {FabricForm->MMFCheck, FabricForm->PCMCheck, FabricForm->HeatingFabricCheck})
+        option->setChecked(true);
+    FurFea->Case.PCM.Radius = 0.0007;  // after the tick, which asks for a PCM again
+    FurFea->Case.PCM.T_p = 31;
+    TypeInputs(FabricForm, FabricInputs);
+}
+
+// Adds what the dialog shows, answering the questions in order and the name dialog with the name.
+void AddFabric(const std::vector<std::pair<QString, int>>& answers, const QString& name = "Tweed")
+{
+    ScopedModalHook hook([&](TForm& form) {
+        EXPECT_EQ(&form, NameDlg);
+        NameDlg->Edit1->setText(name);
+        return int(mrOk);
+    });
+    MessageRecorder messages;
+    for (const auto& [text, answer] : answers)
+        messages.Expect(text, "Information", answer);
+    FabricForm->btnAddtoList->click();
+}
+
+TEST_F(FabricDialogTest, EachInputFillsItsOwnFieldAndEachRefusalAddsNothing)
+{
+    CaseModel& c = FurFea->Case;
+    auto sympatex = std::make_shared<MembraneType>(*MembraneNamed(c, "Goretex"));
+    sympatex->Name = "Sympatex";
+    c.Membranes.push_back(sympatex);
+    FabricForm->FillMaterialLists();
+    {
+        MessageRecorder messages;
+        messages.Expect("No fabric is defined!", "Information");
+        FabricForm->OKBtn->click();
+    }
+    std::vector<Refusal> refusals = {
+        {[] { FabricForm->SFiberListBox->clear(); }, {"You haven't selected fiber!"}},
+        {[] { FabricForm->RatioTable->SetCell(0, 1, " "); },
+         {"The mass ratio of Cotton is not correct. Please try it again!"}},
+        {[] { FabricForm->RatioTable->SetCell(0, 2, "70.01"); },
+         {"The total mass ratio exceed 100%. Please try it again!"}},
+        {[] { FurFea->Case.PCM.Radius = 0; }, {"Please define the Phase Change Material!"}}};
+    AddEmptiedInputs(refusals, FabricForm, FabricInputs);
+    ExpectRefusals(FillFabric, refusals, [] { FabricForm->btnAddtoList->click(); },
+                   [&] { EXPECT_TRUE(c.Fabrics.empty()); });
+    FillFabric();
+    const QString sure = "Are you sure to select the fabric?";
+    AddFabric({{sure, IDNO}});
+    EXPECT_TRUE(c.Fabrics.empty());
+
+    AddFabric({{sure, IDYES}});
+    ASSERT_EQ(c.Fabrics.size(), 1u);
+    const auto tweed = c.Fabrics[0];
+    ExpectStored(*tweed, FabricInputs);
+    EXPECT_EQ(tweed->Fibers,
+              (TList<FiberType>{FiberNamed(c, "Polyester"), FiberNamed(c, "Cotton"), FiberNamed(c, "Wool")}));
+    EXPECT_EQ(Joined(tweed->MassRatios), "0.2 0.1 0.7");
+    EXPECT_EQ(tweed->Membranes[0], MembraneNamed(c, "Goretex"));
+    EXPECT_EQ(tweed->Membranes[1], sympatex);
+    EXPECT_TRUE(tweed->MmfTreatment && tweed->HasPcm && tweed->IsHeatingFabric);
+    EXPECT_EQ(tweed->Pcm.Radius, 0.0007);
+    EXPECT_EQ(tweed->Pcm.T_p, 31);
+    // Ready for the next fabric: no fibre, no option, every edit empty.
+    EXPECT_EQ(FabricForm->SFiberListBox->count(), 0);
+    for (QCheckBox* option : {FabricForm->MMFCheck, FabricForm->PCMCheck, FabricForm->HeatingFabricCheck})
+        EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
+    for (const auto& in : FabricInputs)
+        EXPECT_EQ(Control<QLineEdit>(FabricForm, in.Edit)->text(), "") << in.Edit;
+    // Shown again, each value is back in its own edit, the stored ones over what the wetting
+    // inputs derive.
+    ClickItem(FabricForm->FabricListBox, 0);
+    ExpectShown(FabricForm, FabricInputs);
+    EXPECT_EQ(FabricForm->RatioTable->Cell(0, 2), "70");
+
+    // Added again under its name: the same record takes the values.
+    FillFabric();
+    FabricForm->PorosityText->setText("0.64");
+    AddFabric({{sure, IDYES}, {"Tweed has existed. Do you want to overwrite it?", IDYES}});
+    ASSERT_EQ(c.Fabrics.size(), 1u);
+    EXPECT_EQ(c.Fabrics[0], tweed);
+    EXPECT_EQ(tweed->Porosity, 0.64);
 }
 
 TEST_F(FabricDialogTest, AFailedUpdateLeavesTheStoredFabricAsItWas)
@@ -166,24 +282,43 @@ TEST_F(FabricDialogTest, TheMembraneOfASideIsKeptByName)
     EXPECT_FALSE(FabricForm->GetFabricValue(fabric));
 }
 
-TEST_F(FabricDialogTest, ARatioOfAFabricShownEarlierDoesNotComeBackWithTheNextFibre)
+// Ratios stay with their fibres: a fibre taken out takes its ratio along, and neither its ratio
+// nor one of a fabric shown earlier comes back with the next fibre.
+TEST_F(FabricDialogTest, ARatioGoneWithItsFibreOrFabricDoesNotComeBackWithTheNextFibre)
 {
     LoadGoldenFabrics();
     CaseModel& c = FurFea->Case;
     auto blend = std::make_shared<FabricType>(*c.Fabrics[0]);
     blend->Name = "Blend";
-    blend->Fibers = {FiberNamed(c, "Cotton"), FiberNamed(c, "Wool"), FiberNamed(c, "Polyester")};
-    blend->MassRatios = Points({0.5, 0.3, 0.2});
+    blend->Fibers = {FiberNamed(c, "Wool"), FiberNamed(c, "Polyester"), FiberNamed(c, "Cotton")};
+    blend->MassRatios = Points({0.35, 0.25, 0.4});
     c.Fabrics.push_back(blend);
     FabricForm->LoadFabricList(c.Fabrics);
+    const auto ratios = [] {
+        QStringList cells;
+        for (int r = 0; r < FabricForm->RatioTable->RowCount(); ++r)
+            cells << FabricForm->RatioTable->Cell(0, r);
+        return cells;
+    };
     ClickItem(FabricForm->FabricListBox, 3);
+    MessageRecorder messages;
+    messages.Expect("This fiber has been selected!", "Information");
+    SelectFibers({"Polyester"});
+    FabricForm->SFiberListBox->setCurrentRow(1);
+    FabricForm->DeleteFiberBtn->click();
+    EXPECT_EQ(ratios(), (QStringList{"35", "40"}));
+    SelectFibers({"Polyester"});
+    EXPECT_EQ(ratios(), (QStringList{"35", "40", ""}));
+
     ClickItem(FabricForm->FabricListBox, 0);  // Plain: Cotton alone
     SelectFibers({"Wool"});
-    EXPECT_EQ(FabricForm->RatioTable->Cell(0, 1), "");
-    MessageRecorder messages;
+    EXPECT_EQ(ratios(), (QStringList{"100", ""}));
     messages.Expect("The mass ratio of Wool is not correct. Please try it again!", "Input Error");
     FabricForm->btnAddtoList->click();
     EXPECT_EQ(c.Fabrics.size(), 4u);
+    FabricForm->FiberListBox->setCurrentRow(-1);
+    messages.Expect("Please select a fiber from the fiber list!", "Information");
+    FabricForm->SelectFiberBtn->click();
 }
 
 TEST_F(FabricDialogTest, AMembraneBoxShowsANameOnlyWhileItsSideIsTicked)

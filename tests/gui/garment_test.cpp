@@ -47,12 +47,13 @@ void Fit(int garment, int item)
 
 // The styles or the fits of the listed garments.
 template <class Values>
-std::vector<int> Listed(const Values& values)
+std::vector<typename Values::value_type> Listed(const Values& values)
 {
-    return std::vector<int>(values.begin(), values.begin() + FurFea->Case.GarmentList.GarmentCount);
+    return {values.begin(), values.begin() + FurFea->Case.GarmentList.GarmentCount};
 }
 std::vector<int> Styles() { return Listed(FurFea->Case.GarmentList.StyleIndex); }
 std::vector<int> Fits() { return Listed(FurFea->Case.GarmentList.Fitting); }
+std::vector<double> Coverages() { return Listed(FurFea->Case.GarmentList.Coverage); }
 
 enum { Loose = 0, Just = 1, Tight = 2 };
 
@@ -94,7 +95,7 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
         GarmentForm->UpBtn->click();
         EXPECT_EQ(Styles(), (std::vector<int>{0, 7, 20}));
         EXPECT_EQ(Fits(), (std::vector<int>{Loose + 1, Tight + 1, Just + 1}));
-        EXPECT_DOUBLE_EQ(FurFea->Case.GarmentList.Coverage[2], 0.9);
+        EXPECT_EQ(Coverages(), (std::vector<double>{0.3, 0.65, 0.9}));
         // The coverage text as the user reads it, without binary noise (0.55 x 100).
         Click(Named("StyleImage17"));
         EXPECT_EQ(GarmentForm->CoverLabel->text(), "Coverage(%): 55");
@@ -104,15 +105,29 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
         messages.Expect("Please specify the style of the clothing", "Input Error");
         GarmentForm->BitBtn1->click();
         EXPECT_TRUE(GarmentForm->isVisible());
-        // Deleting the last garment selects the one before it; the list keeps its order.
-        Click(Named("GarmentPanel3"));
+        // Deleting a garment moves the ones after it up with their styles, fits and coverages, and
+        // selects the one that took its place; deleting the last selects the one before it.
+        Click(Named("GarmentPanel1"));
         GarmentForm->DeleteBtn->click();
-        EXPECT_EQ(GarmentForm->SelectedGarment, 2);
-        EXPECT_EQ(Fits(), (std::vector<int>{Loose + 1, Tight + 1, Just + 1}));
+        EXPECT_EQ(GarmentForm->SelectedGarment, 1);
+        EXPECT_EQ(Styles(), (std::vector<int>{0, 20, 17}));
+        EXPECT_EQ(Fits(), (std::vector<int>{Loose + 1, Just + 1, 0}));
+        EXPECT_EQ(Coverages(), (std::vector<double>{0.3, 0.9, 0.55}));
+        Click(Named("GarmentPanel2"));
+        GarmentForm->DeleteBtn->click();
+        EXPECT_EQ(GarmentForm->SelectedGarment, 1);
+
+        // A new fit undoes the confirmed clothing; the fit a garment has already does not.
+        FurFea->Case.ClothingDefined = true;
+        Fit(1, Just);
+        EXPECT_TRUE(FurFea->Case.ClothingDefined);
+        Fit(1, Tight);
+        EXPECT_FALSE(FurFea->Case.ClothingDefined);
 
         // Up to fifty garments; the fifty-first is refused.
-        while (FurFea->Case.GarmentList.GarmentCount < MaxGarments)
+        for (int n = FurFea->Case.GarmentList.GarmentCount; n < MaxGarments; ++n)
             GarmentForm->SelectBtn->click();
+        EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, MaxGarments);
         messages.Expect("At most 50 garments can be worn!", "Information");
         GarmentForm->SelectBtn->click();
         EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, MaxGarments);

@@ -97,25 +97,41 @@ TEST_F(LayerDialogTest, OkConfirmsOnlyCompleteClothingAndTheStepFollowsIt)
         FabricLayerFrm->LayerButtonClick(Button(0, 1));
         EXPECT_FALSE(FabricForm->isVisible());
         Fill(0, 0, 0);
+        // Unticking keeps the fabric: the box only enables the button.
+        Fill(0, 1, 1);
+        Box(0, 1)->setChecked(false);
+        EXPECT_FALSE(Button(0, 1)->isEnabled());
     });
     RunLayerDialog([&] {
         // The tick and the fabric came back as they were left.
         EXPECT_TRUE(Box(0, 0)->isChecked());
-        messages.Expect("Please specify the style of the clothing", "Input Error");
-        FabricLayerFrm->OKBtn->click();
-        m.GarmentList.Fitting[1] = 2;
-        messages.Expect("You do not finish the fabric definition!", "Information");
-        FabricLayerFrm->OKBtn->click();
+        // Each refusal the second garment's only fault, and it undoes a confirmed clothing: fits
+        // run from loose (the first garment's) to tight, which passes on to the missing fabric.
+        const std::pair<int, const char*> refusals[] = {
+            {0, "Please specify the style of the clothing"}, {4, "Please specify the style of the clothing"},
+            {3, "You do not finish the fabric definition!"}};
+        for (const auto& [fit, message] : refusals) {
+            m.GarmentList.Fitting[1] = fit;
+            m.ClothingDefined = true;
+            messages.Expect(message, fit == 3 ? "Information" : "Input Error");
+            FabricLayerFrm->OKBtn->click();
+            EXPECT_FALSE(m.ClothingDefined) << fit;
+            EXPECT_TRUE(m.Layers.Rows.empty()) << fit;
+        }
         EXPECT_TRUE(FabricLayerFrm->isVisible());
-        // Unticking keeps the fabric: the box only enables the button.
-        Fill(1, 2, 1);
-        Box(1, 2)->setChecked(false);
-        EXPECT_FALSE(Button(1, 2)->isEnabled());
+        // A fabric in the sixth and last layer alone dresses a garment; there is no seventh.
+        FabricLayerFrm->CurrentRow = 1;
+        for (int layer : {6, 5}) {
+            FabricLayerFrm->CurrentLayer = layer;
+            FabricLayerFrm->SetLayerFabric(m.Fabrics[static_cast<std::size_t>(layer - 5)]);
+        }
         FabricLayerFrm->OKBtn->click();
     });
     EXPECT_TRUE(m.ClothingDefined);
     ASSERT_EQ(m.Layers.Rows.size(), 2u);
-    EXPECT_EQ(m.Layers.Rows[1].Layers[2], m.Fabrics[1]);
+    EXPECT_EQ(m.Layers.GarmentCount, 2);
+    EXPECT_EQ(m.Layers.Rows[0].Layers[1], m.Fabrics[1]);
+    EXPECT_EQ(m.Layers.Rows[1].Layers[5], m.Fabrics[0]);
     EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs[stGarment]));
 
     // Stages built for this clothing keep their edits through an unchanged OK ...
@@ -292,10 +308,11 @@ TEST_F(LayerDialogTest, TheViewOfTheKeptRowsFollowsTheirLowerLayers)
     MessageRecorder messages;
     CaseModel& m = FurFea->Case;
     Garments({{3, 2}, {9, 3}});
-    m.Layers.Rows = {Row(m, {{0, "Shell cloth"}, {4, "Fleece"}}), Row(m, {{2, "Fleece"}})};
+    // The fourth layer is the first lower one.
+    m.Layers.Rows = {Row(m, {{0, "Shell cloth"}, {3, "Fleece"}}), Row(m, {{2, "Fleece"}})};
     m.Layers.GarmentCount = 2;
     FabricLayerFrm->BuildLayerGrid();
-    const std::string lower = "Shell cloth/-/-/-/Fleece/-", upper = "-/-/Fleece/-/-/-";
+    const std::string lower = "Shell cloth/-/-/Fleece/-/-", upper = "-/-/Fleece/-/-/-";
 
     RunGarmentDialog([] {
         ClickGarment(1);
@@ -303,7 +320,7 @@ TEST_F(LayerDialogTest, TheViewOfTheKeptRowsFollowsTheirLowerLayers)
     });
     EXPECT_EQ(Dressing(m.Layers.Rows), (std::vector<std::string>{upper, lower}));
     RunLayerDialog([] {
-        EXPECT_EQ(Shown(), (std::vector<std::string>{"Top Bottom ..x...", "Top Bottom x...x."}));
+        EXPECT_EQ(Shown(), (std::vector<std::string>{"Top Bottom ..x...", "Top Bottom x..x.."}));
     });
 
     RunGarmentDialog([] {

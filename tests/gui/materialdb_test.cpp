@@ -10,8 +10,10 @@
 #include "casemodel/numformat.h"
 #include "materials/bodypform.h"
 #include "materials/bodyqueryform.h"
+#include "materials/fabricform.h"
 #include "materials/fabricpfrom.h"
 #include "materials/fabricqueryform.h"
+#include "materials/fiber.h"
 #include "materials/fiberpform.h"
 #include "materials/fiberqueryform.h"
 #include "tests/support/appfixture.h"
@@ -35,7 +37,12 @@ insert into FabricBasicData values ('T1', 'Fleece', 'Knit', '', 'O''Brien Mills'
 insert into FabricBasicData values ('T2', 'Poplin', 'Woven', '', 'Acme');
 insert into FabricBasicData values ('T3', 'Felt', 'Nonwoven', '', 'Acme');
 insert into FabricOtherData values ('T1', 'Thichness', '2'), ('T1', 'Porosity', '0.9'),
-    ('T1', 'Emissivity', '0.95');
+    ('T1', 'Emissivity', '0.95'), ('T1', 'Max distributed capillary radius', '0.004'),
+    ('T1', 'Capillary angle', '33'), ('T1', 'Tortuous liquid', '1.4'), ('T1', 'Tortuous gas', '1.25');
+insert into FiberBasicData values ('F9', 'Kapok', 'Natural cellulose', '', 'Acme');
+insert into FiberOtherData values ('F9', 'Diameter', '0.0021'), ('F9', 'Volume density', '0.38'),
+    ('F9', 'Liquid contact angle', '83'), ('F9', 'Diffusion coefficient', '3.1E-9'),
+    ('F9', 'Thermal conductivity', '0.00012'), ('F9', 'Emissivity', '0.86');
 insert into FabricOtherData values ('T2', 'Thichness', '0.25'), ('T2', 'Porosity', '0.6');
 insert into FabricOtherData values ('T3', 'Thichness', '12'), ('T3', 'Porosity', '');
 insert into HumanModelGeneralData (ModelID, ModelNation, ModelGender, ModelAge, Weight, DuboisArea,
@@ -156,7 +163,7 @@ TEST_F(MaterialDbTest, TypedTextNeverBecomesSql)
     EXPECT_EQ(FabricQuery("", "", {"'; drop table FabricBasicData; --", ""}, {}), (Ids{"T1", "T2", "T3"}));
     EXPECT_EQ(FabricQuery("'; drop table FabricBasicData; --", "", {}, {}), Ids{});
     EXPECT_EQ(RowCount("FabricBasicData"), 3);
-    EXPECT_EQ(RowCount("FabricOtherData"), 7);
+    EXPECT_EQ(RowCount("FabricOtherData"), 11);
 }
 
 TEST_F(MaterialDbTest, BodyQueryClearDropsTheSexCondition)
@@ -223,7 +230,7 @@ TEST_F(MaterialDbTest, BodyRecordWithAnAgeThatIsNoNumberCopiesNothing)
 
 TEST_F(MaterialDbTest, BodyModelAgeClassesRaceTextsAndMissingHeight)
 {
-    const std::pair<double, int> ages[] = {{17.9, 0}, {18, 1}, {60.5, 2}};
+    const std::pair<double, int> ages[] = {{17.9, 0}, {18, 1}, {60, 1}, {60.5, 2}};
     for (const auto& [age, index] : ages) {
         TBodyModelChoice choice;
         choice.Age = age;
@@ -247,22 +254,31 @@ TEST_F(MaterialDbTest, BodyModelAgeClassesRaceTextsAndMissingHeight)
     EXPECT_EQ(DefineBodyFrm->HeightText->text(), "181");
 }
 
-TEST_F(MaterialDbTest, FibreAndFabricSelectHandTheStoredValuesToTheReceiver)
+// Select puts each stored value into its own edit of the fibre or fabric dialog; an edit without
+// a stored value keeps what it shows.
+TEST_F(MaterialDbTest, FibreAndFabricSelectFillEachEditWithItsOwnStoredValue)
 {
-    TFiberRecordValues fiber;
-    const auto previousFiber = SetFiberRecordReceiver([&](const TFiberRecordValues& v) { fiber = v; });
-    EXPECT_EQ(SelectRecord(FiberQueryForm, "FB01", [](TForm& form) { static_cast<TFiberPForm&>(form).Button2->click(); }),
-              mrOk);
-    SetFiberRecordReceiver(previousFiber);
-    EXPECT_EQ(fiber.Diameter, "0.001149");
-    EXPECT_EQ(fiber.LiquidContactAngle, "");  // none stored: the fibre dialog keeps its own
+    const auto select = [](auto* query, const char* id) {
+        EXPECT_EQ(SelectRecord(query, id, [](TForm& form) { form.findChild<QPushButton*>("Button2")->click(); }), mrOk);
+    };
+    using Shown = std::vector<std::pair<QLineEdit*, const char*>>;
+    const auto expectShown = [](const Shown& edits) {
+        for (const auto& [edit, text] : edits)
+            EXPECT_EQ(edit->text(), text) << edit->objectName().toStdString();
+    };
+    select(FiberQueryForm, "F9");
+    expectShown({{Fiber->DiameterText, "0.0021"}, {Fiber->DensityText, "0.38"}, {Fiber->LiqConAngleText, "83"},
+                 {Fiber->VaporDiffText, "3.1E-9"}, {Fiber->TherConText, "0.00012"}, {Fiber->EmissivityText, "0.86"}});
+    select(FiberQueryForm, "FB01");
+    expectShown({{Fiber->DiameterText, "0.001149"}, {Fiber->LiqConAngleText, "83"}});
 
-    TFabricRecordValues fabric;
-    const auto previousFabric = SetFabricRecordReceiver([&](const TFabricRecordValues& v) { fabric = v; });
-    SelectRecord(FabricQueryForm, "T1", [](TForm& form) { static_cast<TFabricPFrom&>(form).Button2->click(); });
-    SetFabricRecordReceiver(previousFabric);
-    EXPECT_EQ(fabric.Thickness, "2");
-    EXPECT_EQ(fabric.TortuousGas, "");
+    select(FabricQueryForm, "T1");
+    expectShown({{FabricForm->ThicknessText, "2"}, {FabricForm->MaxDisCapDiaText, "0.004"},
+                 {FabricForm->CapAngleText, "33"}, {FabricForm->PorosityText, "0.9"},
+                 {FabricForm->TortuosLqdText, "1.4"}, {FabricForm->TortuosGasText, "1.25"},
+                 {FabricForm->EmissivityText, "0.95"}});
+    select(FabricQueryForm, "T2");
+    expectShown({{FabricForm->ThicknessText, "0.25"}, {FabricForm->TortuosGasText, "1.25"}});
 }
 
 // Opens the program's own connection from a folder (no test connection in use).

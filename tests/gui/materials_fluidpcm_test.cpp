@@ -11,6 +11,7 @@
 #include "materials/fabricform.h"
 #include "materials/fluid.h"
 #include "materials/pcm.h"
+#include "tests/gui/namedinputs.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 
@@ -28,61 +29,107 @@ int OpenFluidAndPressOk()
     return Fluid->ModalResult();
 }
 
+const NamedInput<FluidType> GasInputs[] = {
+    {"DensityText", "0.0013", &FluidType::Density, "Density of Gas"},
+    {"SpecHeatText", "1.21", &FluidType::SpecHeat, "Specific Heat of Gas"},
+    {"DiffuseCoeText", "0.27", &FluidType::DiffuseCoeff, "Diffuse Coefficent of Gas"},
+    {"DynaVisText", "0.00018", &FluidType::DynaViscosity, "DynaViscosity of Gas"},
+    {"SurTensionText", "0.5", &FluidType::SurfaceTension, "Surface Tension of Gas"},
+    {"TherConducText", "6.3E-5", &FluidType::TherConductivity, "Thermal Conductivity of Gas"},
+};
+const NamedInput<FluidType> LiquidInputs[] = {
+    {"DensityLText", "0.998", &FluidType::Density, "Density of Liquid"},
+    {"SpecHeatLText", "1.01", &FluidType::SpecHeat, "Specific Heat of Liquid"},
+    {"DiffuseCoeLText", "2E-5", &FluidType::DiffuseCoeff, "Diffuse Coefficent of Liquid"},
+    {"DynaVisLText", "0.0009", &FluidType::DynaViscosity, "DynaViscosity of Liquid"},
+    {"SurTensionLText", "0.072", &FluidType::SurfaceTension, "Surface Tension of Liquid"},
+    {"TherConducLText", "0.0015", &FluidType::TherConductivity, "Thermal Conductivity of Liquid"},
+};
+
 using FluidTest = AppTest;
 
-TEST_F(FluidTest, TheRecordsFieldOrderDecidesTheFirstMessageAndAFailedOkKeepsTheFluids)
+TEST_F(FluidTest, EachEditFillsItsOwnFieldAndEachRefusalNamesItsEditAndStoresNothing)
 {
-    const auto before = FurFea->Case.Fluids;
-    const auto gasBefore = *before[0];
-    Fluid->DefaultClick();
-    // Specific heat is shown above dynamic viscosity but read after it.
-    Fluid->SpecHeatText->clear();
-    Fluid->DynaVisText->setText(".");
-    MessageRecorder messages;
-    messages.Expect(InputError("DynaViscosity of Gas"), "Input Error");
-    messages.Expect("You should define both gas and liquid!", "Information");
-    EXPECT_EQ(OpenFluidAndPressOk(), mrNone);
-    Fluid->DefaultClick();
-    Fluid->DiffuseCoeText->setText("0.0");
-    messages.Expect("The DiffuseCoeff of gas can not be 0!", "Information");
-    OpenFluidAndPressOk();
-    EXPECT_EQ(FurFea->Case.Fluids[0]->DiffuseCoeff, gasBefore.DiffuseCoeff);
-    EXPECT_FALSE(FurFea->Case.FluidDefined);
+    const CaseModel& c = FurFea->Case;
+    const auto before = c.Fluids;
+    const auto fill = [] {
+        TypeInputs(Fluid, GasInputs);
+        TypeInputs(Fluid, LiquidInputs);
+    };
+    const auto both = [](const QString& name) {
+        return QStringList{InputError(name), "You should define both gas and liquid!"};
+    };
+    std::vector<Refusal> refusals = {
+        // The gas must diffuse, the liquid need not.
+        {[] { Fluid->DiffuseCoeText->setText("0.0"); }, {"The DiffuseCoeff of gas can not be 0!"}},
+        {[] { Fluid->DensityLText->setText("."); }, both("Density of Liquid")},
+        // With two faults, viscosity is read before specific heat.
+        {[] { Fluid->SpecHeatText->clear(), Fluid->DynaVisText->clear(); }, both("DynaViscosity of Gas")}};
+    AddEmptiedInputs(refusals, Fluid, GasInputs, both);
+    AddEmptiedInputs(refusals, Fluid, LiquidInputs, both);
+    ExpectRefusals(fill, refusals, [] { EXPECT_EQ(OpenFluidAndPressOk(), mrNone); }, [&] {
+        EXPECT_EQ(c.Fluids, before);
+        EXPECT_FALSE(c.FluidDefined);
+    });
 
-    // The liquid may have no diffusion; OK then replaces both fluids.
-    Fluid->DefaultClick();
-    Fluid->DensityText->setText("0.0012");
+    fill();
     EXPECT_EQ(OpenFluidAndPressOk(), mrOk);
-    ASSERT_EQ(FurFea->Case.Fluids.size(), 2u);
-    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[0]->Density, 0.0012);
-    EXPECT_DOUBLE_EQ(FurFea->Case.Fluids[1]->DiffuseCoeff, 0);
+    EXPECT_TRUE(c.FluidDefined);
+    ASSERT_EQ(c.Fluids.size(), 2u);
+    ExpectStored(*c.Fluids[0], GasInputs);
+    ExpectStored(*c.Fluids[1], LiquidInputs);
+    // A loaded case shows each value in its own edit again.
+    Fluid->btnClear->click();
+    Fluid->LoadFluidList(c.Fluids);
+    ExpectShown(Fluid, GasInputs);
+    ExpectShown(Fluid, LiquidInputs);
 }
+
+const NamedInput<PCMType> PCMInputs[] = {
+    {"txtRadius_m", "0.0006", &PCMType::Radius, "Radius"},
+    {"txtRou_m", "0.81", &PCMType::Density, "Density"},
+    {"txtRamda_m", "57.3", &PCMType::Ramda_m, "Latent Heat of Fusion"},
+    {"txtT_p", "-5", &PCMType::T_p, "Melting Point"},  // the one edit that takes a minus
+    {"txtK_ml", "0.00072", &PCMType::K_ml, "Thermal Conductivity of Liquid PCM"},
+    {"txtK_ms", "0.00074", &PCMType::K_ms, "Thermal Conductivity of Solid PCM"},
+    {"txth_T", "0.016", &PCMType::h_T,
+     "Heat transfer coefficient between the micro-spheres and the flows surrounding them in porous textiles"},
+};
 
 using PCMTest = AppTest;
 
-TEST_F(PCMTest, AFailedOkStoresNothingAndASuccessfulOneReturnsToTheFabricDialog)
+TEST_F(PCMTest, EachEditFillsItsOwnFieldAndAFailedOkStoresNothing)
 {
-    FurFea->Case.PCM.T_p = 6;
-    PCM->DefaultClick();
-    PCM->txtT_p->clear();
-    MessageRecorder messages;
-    messages.Expect("Melting Point is not correct! Please input it again.", "Input Error");
-    messages.Expect("No PCM is defined!", "Information");
-    PCM->OKBtn->click();
-    EXPECT_EQ(FurFea->Case.PCM.T_p, 6);
-    EXPECT_FALSE(FurFea->Case.PCMDefined);
+    CaseModel& c = FurFea->Case;
+    PCMType kept;
+    for (const auto& in : PCMInputs)
+        kept.*in.Field = 6;
+    const auto refused = [](const QString& name) {
+        return QStringList{name + " is not correct! Please input it again.", "No PCM is defined!"};
+    };
+    std::vector<Refusal> refusals = {
+        {[] { PCM->txtK_ms->setText("1..5"); }, refused("Thermal Conductivity of Solid PCM")}};
+    AddEmptiedInputs(refusals, PCM, PCMInputs, refused);
+    // A field read before the failing one is not stored either.
+    ExpectRefusals([&] { TypeInputs(PCM, PCMInputs), c.PCM = kept; }, refusals, [] { PCM->OKBtn->click(); }, [&] {
+        for (const auto& in : PCMInputs)
+            EXPECT_EQ(c.PCM.*in.Field, 6) << in.Edit;
+        EXPECT_FALSE(c.PCMDefined);
+    });
 
-    // A melting point below zero can be given.
-    PCM->txtT_p->setText("-5");
+    TypeInputs(PCM, PCMInputs);
     ScopedModalHook hook([](TForm& form) {
         if (&form == PCM)
             PCM->OKBtn->click();
         return int(mrNone);
     });
     EXPECT_EQ(PCM->ShowModal(), mrOk);
-    EXPECT_DOUBLE_EQ(FurFea->Case.PCM.T_p, -5);
-    EXPECT_TRUE(FurFea->Case.PCMDefined);
+    ExpectStored(c.PCM, PCMInputs);
+    EXPECT_TRUE(c.PCMDefined);
     EXPECT_TRUE(FabricForm->isVisible());
+    PCM->btnClear->click();
+    PCM->PutPCMValue(c.PCM);
+    ExpectShown(PCM, PCMInputs);
 }
 
 // Escape or the title bar's close in a dialog opened from the main window or from the fabric

@@ -11,6 +11,7 @@
 #include "dialogbase/namedlg.h"
 #include "materials/fiber.h"
 #include "materials/membrane.h"
+#include "tests/gui/namedinputs.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
@@ -84,7 +85,7 @@ void AddNamed(QCheckBox* newName, QPushButton* add, std::initializer_list<QStrin
     for (const auto& [text, answer] : answers)
         messages.Expect(text, QString(), answer);
     add->click();
-    EXPECT_TRUE(messages.AllConsumed() && scripted.AllUsed()) << names.begin()->toStdString();
+    EXPECT_TRUE(messages.AllConsumed() && scripted.AllUsed()) << answers.back().first.toStdString();
 }
 
 void AddFiberNamed(const QString& name, bool exists = false)
@@ -179,82 +180,121 @@ TEST_F(FiberDialogTest, AFibreInUseIsNotDeletedAndDeletingAnUnusedOneLeavesACase
     EXPECT_TRUE(ParseCaseFile(CaseFileText(FurFea->Case), contents, true));
 }
 
-TEST_F(FiberDialogTest, ANameTheCaseFileCannotCarryIsRefusedAndAskedAgain)
+using Point = std::pair<const char*, const char*>;
+
+// A new table of the points (x and y as typed) through its point number and its New Table button.
+void NewPoints(QLineEdit* count, QPushButton* newTable, TStringGrid* table, const std::vector<Point>& points)
 {
-    Fiber->DefaultClick();
-    AddNamed(Fiber->NewCheckBox, Fiber->btnAddtoList, {"Cotton $2", "Cotton 2"},
-             {{"Are you sure to select the fiber?", IDYES},
-              {"The name can not hold \"$\" or a line break. Please try it again!", IDOK}});
-    ASSERT_EQ(FurFea->Case.Fibers.size(), 1u);
-    EXPECT_EQ(FurFea->Case.Fibers[0]->Name, "Cotton 2");
+    count->setText(QString::number(points.size()));
+    newTable->click();
+    for (std::size_t r = 0; r < points.size(); ++r) {
+        table->SetCell(1, static_cast<int>(r) + 1, points[r].first);
+        table->SetCell(2, static_cast<int>(r) + 1, points[r].second);
+    }
 }
 
-// A point number must count its table's rows to add, and be a whole number of at least one to
-// make a new table; a refused new table keeps the rows it had.
-TEST_F(FiberDialogTest, PointNumbersMustCountTheRowsAndNewTablesStayInTheirRange)
+// Points as "x y" texts: as typed, as a table shows them, as two arrays hold them.
+std::vector<std::string> Joined(const std::vector<Point>& points)
 {
-    Fiber->DefaultClick();
-    Membrane->DefaultClick();
-    Membrane->TPointNumText->setText("3");
-    Membrane->btnTrNew->click();
-    for (int r = 1; r <= 3; ++r) {
-        Membrane->TrTable->SetCell(1, r, QString::number(280 + r));
-        Membrane->TrTable->SetCell(2, r, "0");
-    }
-    const std::size_t membranes = FurFea->Case.Membranes.size();
-    const QString fiberNew = "The Point Number is not correct. Please try it again!";
-    const struct {
-        QLineEdit* Count;
-        const char* Text;
-        QPushButton* Button;
-        QString Message, Caption;
-        TStringGrid* Table;
-        int Rows;
-    } refusals[] = {
-        {Fiber->PointNumText, "17", Fiber->btnAddtoList, InputError("Point Number"), "Input Error", nullptr, 0},
-        {Fiber->PointNumText, "16.4", Fiber->btnAddtoList, InputError("Point Number"), "Input Error", nullptr, 0},
-        {Fiber->PointNumText, "0", Fiber->btnNewTable, fiberNew, "Input Error", Fiber->FiberRegainTable, 17},
-        {Fiber->PointNumText, "2.5", Fiber->btnNewTable, fiberNew, "Input Error", Fiber->FiberRegainTable, 17},
-        {Membrane->TPointNumText, "4", Membrane->btnAddtoList, InputError("TR Point Number"), "Input Error",
-         nullptr, 0},
-        {Membrane->WPointNumText, "0", Membrane->btnWvpNew, "The Wvp Point Number is not correct. Please try it again.",
-         "Input Error!", Membrane->WvpTable, 7},
-    };
-    for (const auto& r : refusals) {
-        SCOPED_TRACE(r.Count->objectName().toStdString() + " " + r.Text);
-        const QString kept = r.Count->text();
-        r.Count->setText(r.Text);
+    std::vector<std::string> joined;
+    for (const auto& [x, y] : points)
+        joined.push_back(std::string(x) + " " + y);
+    return joined;
+}
+std::vector<std::string> Joined(const TStringGrid* table)
+{
+    std::vector<std::string> joined;
+    for (int r = table->FixedRows(); r < table->RowCount(); ++r)
+        joined.push_back((table->Cell(1, r) + " " + table->Cell(2, r)).toStdString());
+    return joined;
+}
+std::vector<std::string> Joined(const TDoubleDynArray& x, const TDoubleDynArray& y)
+{
+    std::vector<std::string> joined;
+    for (int i = 0; i < std::max(x.Length(), y.Length()); ++i)
+        joined.push_back((i < x.Length() ? FloatToStr(x[i]) : "-") + " " + (i < y.Length() ? FloatToStr(y[i]) : "-"));
+    return joined;
+}
+
+const NamedInput<FiberType> FiberInputs[] = {
+    {"DiameterText", "0.0017", &FiberType::Diameter, "Diameter"},
+    {"VaporDiffText", "4.4E-9", &FiberType::VaporDiff, "Vapor Diffusivity"},
+    {"DensityText", "1.27", &FiberType::Density, "Density"},
+    {"EmissivityText", "0.87", &FiberType::Emissivity, "Emissivity"},
+    {"LiqConAngleText", "64", &FiberType::LiqConAngle, "Liquid Contact Angle"},
+    {"TherConText", "0.00031", &FiberType::TherConductivity, "Thermal Conductivity"},
+};
+// Humidities that do not rise: nothing may sort the points.
+const std::vector<Point> RegainPoints = {{"0.9", "0.11"}, {"0.2", "0.03"}, {"0.55", "0.07"}};
+
+void FillFiber()
+{
+    TypeInputs(Fiber, FiberInputs);
+    NewPoints(Fiber->PointNumText, Fiber->btnNewTable, Fiber->FiberRegainTable, RegainPoints);
+}
+
+TEST_F(FiberDialogTest, EachInputFillsItsOwnFieldEachRefusalAddsNothingAndDeleteEmptiesTheDialog)
+{
+    const CaseModel& c = FurFea->Case;
+    std::vector<Refusal> refusals = {
+        {[] { Fiber->FiberRegainTable->SetCell(2, 2, ""); },
+         {"The input of 2th number 0.2 is not correct. Please try it again!"}},
+        {[] { Fiber->FiberRegainTable->SetCell(1, 3, "0.5.5"); },
+         {"The input of 3th number 0.5.5 is not correct. Please try it again!"}}};
+    // The point number must count the table's rows exactly.
+    for (const char* count : {"2", "4", "3.4"})
+        refusals.push_back({[count] { Fiber->PointNumText->setText(count); }, {InputError("Point Number")}});
+    AddEmptiedInputs(refusals, Fiber, FiberInputs);
+    ExpectRefusals(FillFiber, refusals, [] { Fiber->btnAddtoList->click(); }, [&] { EXPECT_TRUE(c.Fibers.empty()); });
+    // Not confirmed, or no name given: nothing is added, and the same input is then refused.
+    FillFiber();
+    const QString sure = "Are you sure to select the fiber?";
+    AddNamed(Fiber->NewCheckBox, Fiber->btnAddtoList, {}, {{sure, IDNO}});
+    AddNamed(Fiber->NewCheckBox, Fiber->btnAddtoList, {"Cotton $2", ""},
+             {{sure, IDYES}, {"The name can not hold \"$\" or a line break. Please try it again!", IDOK}});
+    AddNamed(Fiber->NewCheckBox, Fiber->btnAddtoList, {}, {{sure, IDYES}, {"This fiber has been selected!", IDOK}});
+    EXPECT_TRUE(c.Fibers.empty());
+    {
         MessageRecorder messages;
-        messages.Expect(r.Message, r.Caption);
-        r.Button->click();
-        if (r.Table) {
-            EXPECT_EQ(r.Table->RowCount(), r.Rows);
-        }
-        r.Count->setText(kept);
+        messages.Expect("No fiber is defined!", "Information");
+        Fiber->OKBtn->click();
     }
-    EXPECT_TRUE(FurFea->Case.Fibers.empty());
-    EXPECT_EQ(FurFea->Case.Membranes.size(), membranes);
+    EXPECT_FALSE(c.FiberDefined);
 
-    // Six WVP points and three TR points make a membrane.
-    AddMembraneNamed("Mixed");
-    const auto mixed = MembraneNamed(FurFea->Case, "Mixed");
-    ASSERT_TRUE(mixed);
-    EXPECT_EQ(mixed->WvpTemperatures.Length(), 6);
-    EXPECT_DOUBLE_EQ(mixed->TrTemperatures[2], 283);
+    Fiber->btnClear->click();  // a change of the user's again
+    FillFiber();
+    AddFiberNamed("Kapok");
+    ASSERT_EQ(c.Fibers.size(), 1u);
+    ExpectStored(*c.Fibers[0], FiberInputs);
+    EXPECT_EQ(Joined(c.Fibers[0]->RegainRH, c.Fibers[0]->Regain), Joined(RegainPoints));
+    EXPECT_EQ(Fiber->DiameterText->text(), "");  // ready for the next fibre
+    // Shown again from the list, then deleted: the dialog shows nothing of it any more.
+    ClickItem(Fiber->FiberListBox, 0);
+    ExpectShown(Fiber, FiberInputs);
+    EXPECT_EQ(Fiber->PointNumText->text(), "3");
+    EXPECT_EQ(Joined(Fiber->FiberRegainTable), Joined(RegainPoints));
+    Fiber->btnDelete->click();
+    EXPECT_TRUE(c.Fibers.empty());
+    EXPECT_EQ(Fiber->DiameterText->text(), "");
+    EXPECT_EQ(Fiber->PointNumText->text(), "");
+    EXPECT_EQ(Fiber->FiberRegainTable->RowCount(), 2);
 
-    // A table with gaps is refused by Preview and by Add, each naming the first value it cannot use.
-    Fiber->PointNumText->setText("3");
-    Fiber->btnNewTable->click();
-    ASSERT_EQ(Fiber->FiberRegainTable->RowCount(), 4);
-    Fiber->FiberRegainTable->SetCell(1, 1, "0.1");
-    Fiber->FiberRegainTable->SetCell(1, 2, "0.5");
-    Fiber->FiberRegainTable->SetCell(1, 3, "0.9");
-    Fiber->FiberRegainTable->SetCell(2, 1, "0.01");
+    // New Table takes a whole number of rows from one to a thousand; a refused count keeps the rows.
+    const std::pair<const char*, int> tables[] = {{"1", 2}, {"0", 2}, {"1000", 1001}, {"1001", 1001}, {"2.5", 1001}};
+    for (const auto& [count, rows] : tables) {
+        Fiber->PointNumText->setText(count);
+        MessageRecorder messages;
+        if (QString::number(rows - 1) != count)
+            messages.Expect("The Point Number is not correct. Please try it again!", "Input Error");
+        Fiber->btnNewTable->click();
+        EXPECT_EQ(Fiber->FiberRegainTable->RowCount(), rows) << count;
+    }
+    // Preview names the row and the column it cannot use.
+    FillFiber();
+    Fiber->FiberRegainTable->SetCell(2, 2, "");
     MessageRecorder messages;
     messages.Expect("The number in 2th row 2th col is not correct. Please try it again!", "Input Error");
     Fiber->btnPreview->click();
-    messages.Expect("The input of 2th number 0.5 is not correct. Please try it again!", "Input Error");
-    Fiber->btnAddtoList->click();
 }
 
 TEST_F(FiberDialogTest, TheRegainChartEndsAtTheLastPointAndAFibreWithoutPointsShowsItsAxesOnly)
@@ -353,6 +393,88 @@ TEST_F(MembraneDialogTest, NeitherOPNorAMembraneInUseIsDeleted)
         Membrane->btnDelete->click();
     }
     EXPECT_EQ(FurFea->Case.Membranes.size(), 2u);
+}
+
+// Temperatures that do not rise and that differ between the curves.
+const std::vector<Point> WvpPoints = {{"300.5", "700"}, {"280.25", "1200"}, {"290", "950"}};
+const std::vector<Point> TrPoints = {{"305", "0.6"}, {"285", "0.35"}};
+
+void FillMembrane()
+{
+    Membrane->ThicknessText->setText("0.42");
+    NewPoints(Membrane->WPointNumText, Membrane->btnWvpNew, Membrane->WvpTable, WvpPoints);
+    NewPoints(Membrane->TPointNumText, Membrane->btnTrNew, Membrane->TrTable, TrPoints);
+}
+
+TEST_F(MembraneDialogTest, EachInputFillsItsOwnFieldEachRefusalAddsNothingAndDeleteEmptiesTheDialog)
+{
+    const CaseModel& c = FurFea->Case;
+    const std::size_t membranes = c.Membranes.size();
+    std::vector<Refusal> refusals = {
+        {[] { Membrane->ThicknessText->clear(); }, {InputError("Thickness")}},
+        {[] { Membrane->WvpTable->SetCell(2, 2, ""); }, {"The 2th number of WVP is not correct. Please try it again!"}},
+        {[] { Membrane->TrTable->SetCell(1, 2, "2..8"); },
+         {"The 2th number of TR is not correct. Please try it again!"}}};
+    for (const char* count : {"2", "4"})
+        refusals.push_back({[count] { Membrane->WPointNumText->setText(count); }, {InputError("WVP Point Number")}});
+    for (const char* count : {"1", "3"})
+        refusals.push_back({[count] { Membrane->TPointNumText->setText(count); }, {InputError("TR Point Number")}});
+    ExpectRefusals(FillMembrane, refusals, [] { Membrane->btnAddtoList->click(); },
+                   [&] { EXPECT_EQ(c.Membranes.size(), membranes); });
+    FillMembrane();
+    const QString sure = "Are you sure to select the membrane?";
+    AddNamed(Membrane->NewCheckBox, Membrane->btnAddtoList, {}, {{sure, IDNO}});
+    AddNamed(Membrane->NewCheckBox, Membrane->btnAddtoList, {""}, {{sure, IDYES}});
+    Membrane->Modified = false;  // as on a fresh dialog
+    AddNamed(Membrane->NewCheckBox, Membrane->btnAddtoList, {},
+             {{sure, IDYES}, {"This membrane has been selected!", IDOK}});
+    EXPECT_EQ(c.Membranes.size(), membranes);
+    {
+        MessageRecorder messages;
+        messages.Expect("No membrane is defined!", "Information");
+        Membrane->OKBtn->click();
+    }
+    EXPECT_FALSE(c.MembraneDefined);
+
+    Membrane->btnClear->click();
+    FillMembrane();
+    AddMembraneNamed("Sympatex");
+    const auto added = MembraneNamed(c, "Sympatex");
+    ASSERT_TRUE(added);
+    EXPECT_DOUBLE_EQ(added->Thickness, 0.42);
+    EXPECT_EQ(Joined(added->WvpTemperatures, added->WvpValues), Joined(WvpPoints));
+    EXPECT_EQ(Joined(added->TrTemperatures, added->TrValues), Joined(TrPoints));
+    EXPECT_EQ(Membrane->ThicknessText->text(), "");
+    ClickItem(Membrane->MemListBox, 0);
+    EXPECT_EQ(Membrane->ThicknessText->text(), "0.42");
+    EXPECT_EQ(Joined(Membrane->WvpTable), Joined(WvpPoints));
+    EXPECT_EQ(Joined(Membrane->TrTable), Joined(TrPoints));
+    Membrane->btnDelete->click();
+    EXPECT_EQ(c.Membranes.size(), membranes);
+    EXPECT_EQ(Membrane->ThicknessText->text(), "");
+    EXPECT_EQ(Membrane->WPointNumText->text(), "");
+    EXPECT_EQ(Membrane->TrTable->RowCount(), 2);
+
+    // New tables: each curve's own refusal (the TR one says "Wvp" too), and a kept table.
+    const std::tuple<QLineEdit*, const char*, int, QString> tables[] = {
+        {Membrane->WPointNumText, "1", 2, {}},
+        {Membrane->WPointNumText, "0", 2, "The Wvp Point Number is not correct. Please try it again."},
+        {Membrane->TPointNumText, "1000", 1001, {}},
+        {Membrane->TPointNumText, "1001", 1001, "The Wvp Point Number is not correct. Please try it again!"}};
+    for (const auto& [count, text, rows, refusal] : tables) {
+        const bool wvp = count == Membrane->WPointNumText;
+        count->setText(text);
+        MessageRecorder messages;
+        if (!refusal.isEmpty())
+            messages.Expect(refusal, "Input Error!");
+        (wvp ? Membrane->btnWvpNew : Membrane->btnTrNew)->click();
+        EXPECT_EQ((wvp ? Membrane->WvpTable : Membrane->TrTable)->RowCount(), rows) << text;
+    }
+    FillMembrane();
+    Membrane->TrTable->SetCell(2, 2, "");
+    MessageRecorder messages;
+    messages.Expect("The number in 2th row is not correct. Please try it again!", "Input Error");
+    Membrane->PreviewTRBtn->click();
 }
 
 TEST_F(MembraneDialogTest, AFlatThermalResistanceIsDrawnAlongTheTopOfTheChart)
