@@ -260,9 +260,9 @@ TEST_F(ComfortFile, WritesOneLinePerCompleteRecord)
     EXPECT_TRUE(result.Ok()) << result.Message;
     EXPECT_EQ(Contents(Output()), expected);
 
-    // A third record cut short by the end of the file is dropped; the first two are written.
+    // A third record one entry short is dropped; the first two are written.
     const std::string third = RecordText(SteadyRecord());
-    Folder.Write("bodydataforcomfort.DAT", twoRecords + third.substr(0, third.size() / 2));
+    Folder.Write("bodydataforcomfort.DAT", twoRecords + third.substr(0, third.rfind('\n', third.size() - 2) + 1));
     result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
     EXPECT_TRUE(result.Ok()) << result.Message;
     EXPECT_EQ(Contents(Output()), expected);
