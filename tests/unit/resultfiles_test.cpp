@@ -538,7 +538,6 @@ TEST(ResultFiles, ALineWithAnotherTabCountThanTheFirstGivesTheFileMessageWithIts
         {"the wetness lost: the blood flow would be the skin humidity", WithField(frame, 3, nullptr), false},
         {"a field more", WithField(frame, 18, "118"), false},
         {"cut before its last TAB", frame.substr(0, frame.rfind('\t')) + "\r\n", false},
-        {"a line of TABs", std::string(17, '\t') + "\r\n", false},
         {"the last field empty keeps the TABs", frame.substr(0, frame.rfind('\t') + 1) + "\r\n", true},
     };
     for (const auto& c : bodyCases) {
@@ -568,8 +567,7 @@ TEST(ResultFiles, ALineWithAnotherTabCountThanTheFirstGivesTheFileMessageWithIts
     for (const auto& [what, line] : std::initializer_list<std::pair<const char*, std::string>>{
              {"the concentration lost: the sorption rate would be the humidity", WithField(row, 4, nullptr)},
              {"a field more", WithField(row, 10, "7")},
-             {"cut before its last TAB", row.substr(0, row.rfind('\t')) + "\n"},
-             {"a line of TABs", std::string(9, '\t') + "\n"}}) {
+             {"cut before its last TAB", row.substr(0, row.rfind('\t')) + "\n"}}) {
         std::string text = FabricBlocks(2, 2, 2);
         const std::size_t at = text.find(row);
         ASSERT_NE(at, std::string::npos);
