@@ -186,7 +186,7 @@ TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpenedAndTicksTakeTheFormatO
 {
     MessageRecorder messages;
     messages.Expect("Please Open The Data Directionay!");
-    Window->RadioGroup1->SetItemIndex(2);  // clicking a quantity already says so
+    Window->RadioGroup1->SetItemIndex(0);  // clicking a quantity, the first too, already says so
     messages.Expect("Please Open The Data Directionay!");
     Window->BitBtn1->click();
     const QMatrix4x4 view = Window->ViewOf(TForm1::TabFabric);
@@ -288,6 +288,7 @@ TEST_F(PlotWindowTest, AFolderOpenedWhileTheFirstBlockIsWrittenFollowsItsLayersA
     WriteText(Dir.filePath("Fabrics.dat"), FabricRowsWritten(5));
     Open(Dir.path());
     ASSERT_EQ(Window->ComboBox5->count(), 2);
+    EXPECT_EQ(Window->ComboBox5->itemText(1).toStdString(), "The 2th layer Fabric");
     Window->ComboBox5->setCurrentIndex(1);
     ShowQuantity(TForm1::TabFabric, 0);
     auto values = [&] {

@@ -479,6 +479,7 @@ TEST(PlotFolder, ProbeFindsTheFilesWithoutRegardToCase)
     folder.Write("fabric2_fiber_1.dat", "");
     folder.Write("Fabric1_Fiber_2.dat", "");
     folder.Write("fabric10_fiber_1.dat", "");
+    folder.Write("fabric1_fiber_3.dat~", "");
     std::filesystem::create_directory(folder.Path() / "BodyProperty.dat");  // not a file
     const FolderProbe probe = ProbeResultFolder(folder.Path());
     EXPECT_TRUE(probe.FabricsFound && probe.ComfortFound && probe.FiberFilesFound);

@@ -168,6 +168,8 @@ TEST(EnvironmentFile, EachLimitHoldsOnItsEdgeAndRefusesJustPastIt)
             EXPECT_TRUE(read.Data.Garments.empty() && read.Data.Stages.empty()) << text;
         }
     }
+    // Any sex but 0 is the woman.
+    EXPECT_TRUE(ReadEnvironmentText("t\n-1\n\n0\n\nheading\n1\t20\t50\t10\n").Data.IsFemale());
     TempFolder dir;
     EXPECT_EQ(ReadEnvironmentFile(dir.Path() / "missing.dat").Error, EnvironmentFileError);
     EXPECT_EQ(ReadEnvironmentFile(std::filesystem::path()).Error, EnvironmentFileError);
@@ -271,8 +273,9 @@ TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
 TEST(FabricFile, TooFewColumnsOnTheFirstLine)
 {
     TempFolder dir;
-    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(2, 1, 2)), 1).Error,
-              std::string(FabricColumnsError) + "3");
+    // Columns 0 .. 7: all but the temperature.
+    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t3.5\t4.5\t5.5\t50\t7.5\n" + FabricBlocks(2, 1, 2)), 1).Error,
+              std::string(FabricColumnsError) + "4");
     EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(2, 1, 2)), 1).Error,
               std::string(FabricColumnsError) + "0");
 }
