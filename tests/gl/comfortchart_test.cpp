@@ -66,6 +66,15 @@ TEST_F(ComfortChartTest, TheThermalCurveCrossesTheMiddleOfItsBands)
     EXPECT_GT(Around(chart, ProjectChart(0.9, 0.1, chart.width(), chart.height()), 1, ColdBand), 0);
     EXPECT_EQ(Label(15), "10 min.");
     EXPECT_EQ(Label(22), "Cold    50%");
+
+    // The file gone: said, and nothing of it is left on the chart.
+    messages.Expect("No files!");
+    QFile::remove(Dir.filePath("Comfort.dat"));
+    Settle(60);
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Label(15), "");
+    const QImage gone = Grab(Window->Panel16);
+    EXPECT_EQ(Around(gone, ProjectChart(0.9, 0.1, gone.width(), gone.height()), 3, Coloured), 0);
 }
 
 TEST_F(ComfortChartTest, AMissingFileIsSaidOnceAndTheChartFollowsTheFileOnceItIsThere)
@@ -77,6 +86,11 @@ TEST_F(ComfortChartTest, AMissingFileIsSaidOnceAndTheChartFollowsTheFileOnceItIs
     Window->RadioGroup4->SetItemIndex(0);
     Settle(1000);
     EXPECT_EQ(messages.Shown.size(), 1u);
+    // Another quantity says it once more.
+    messages.Expect("No files!");
+    Window->RadioGroup4->SetItemIndex(1);
+    Settle(100);
+    EXPECT_EQ(messages.Shown.size(), 2u);
 
     // An empty file, as a solver that has just started leaves it: nothing to conclude, no message.
     WriteText(Dir.filePath("Comfort.dat"), "");
@@ -87,7 +101,17 @@ TEST_F(ComfortChartTest, AMissingFileIsSaidOnceAndTheChartFollowsTheFileOnceItIs
     WriteText(Dir.filePath("Comfort.dat"), Sample(0, 50) + Sample(5, 60));
     Settle(40);
     EXPECT_EQ(Label(15), "5 min.");
-    EXPECT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown.size(), 2u);
+
+    // Another folder opened: the conclusions of this one's file are gone before a quantity is
+    // chosen.
+    QTemporaryDir other;
+    ASSERT_EQ(WriteResultSet(QFile::encodeName(other.path()).toStdString(), ShapeOf(ResultSetSize::Minimal)), "");
+    Open(other.path());
+    Window->PageControl1->setCurrentIndex(TForm1::TabBodyComfort);
+    Settle(40);
+    for (int label = 15; label <= 26; ++label)
+        EXPECT_EQ(Label(label), "") << label;
 }
 
 TEST_F(ComfortChartTest, ADamagedFileIsSaidOnceAndDrawsNothing)

@@ -186,7 +186,7 @@ TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpenedAndTicksTakeTheFormatO
 {
     MessageRecorder messages;
     messages.Expect("Please Open The Data Directionay!");
-    Window->RadioGroup1->SetItemIndex(2);  // clicking a quantity already says so
+    Window->RadioGroup1->SetItemIndex(0);  // clicking a quantity, the first too, already says so
     messages.Expect("Please Open The Data Directionay!");
     Window->BitBtn1->click();
     const QMatrix4x4 view = Window->ViewOf(TForm1::TabFabric);
@@ -211,14 +211,23 @@ TEST_F(PlotWindowTest, OpeningAnotherFolderLeavesNothingOfTheOneBeforeToDraw)
     MessageRecorder messages;
     WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2));
     Open(Dir.path());
+    const QImage axes = Grab(Window->Panel1);
     ShowQuantity(TForm1::TabFibers, 1);
     ShowQuantity(TForm1::TabFabric, 0);
     ASSERT_TRUE(Window->BitBtn3->isEnabled());
+    ASSERT_NE(Grab(Window->Panel1), axes);
+    EXPECT_TRUE(Window->PageControl1->isTabVisible(TForm1::TabFibers));
+    EXPECT_TRUE(Window->PageControl1->isTabVisible(TForm1::TabBodyProperty));
+    // A folder without the simulation file opens all the same, and says so.
     QTemporaryDir other;
     WriteText(other.filePath("Fabrics.dat"), Blocks(4));
     WriteText(other.filePath("fabric2_fiber_1.dat"), Blocks(3));
-    WriteText(other.filePath("simulation.sdf"), "");
+    messages.Expect("No File simulation.sdf!");
     Open(other.path());
+    EXPECT_TRUE(messages.AllConsumed());
+    EXPECT_EQ(Grab(Window->Panel1), axes);
+    EXPECT_TRUE(Window->PageControl1->isTabVisible(TForm1::TabFibers));
+    EXPECT_FALSE(Window->PageControl1->isTabVisible(TForm1::TabBodyProperty));
     EXPECT_FALSE(Window->BitBtn3->isEnabled());
     EXPECT_FALSE(Window->BitBtn6->isEnabled());
     EXPECT_EQ(Window->Label4->text().toStdString(), "none");
@@ -279,6 +288,7 @@ TEST_F(PlotWindowTest, AFolderOpenedWhileTheFirstBlockIsWrittenFollowsItsLayersA
     WriteText(Dir.filePath("Fabrics.dat"), FabricRowsWritten(5));
     Open(Dir.path());
     ASSERT_EQ(Window->ComboBox5->count(), 2);
+    EXPECT_EQ(Window->ComboBox5->itemText(1).toStdString(), "The 2th layer Fabric");
     Window->ComboBox5->setCurrentIndex(1);
     ShowQuantity(TForm1::TabFabric, 0);
     auto values = [&] {
@@ -289,22 +299,36 @@ TEST_F(PlotWindowTest, AFolderOpenedWhileTheFirstBlockIsWrittenFollowsItsLayersA
     };
     EXPECT_EQ(values(), (std::vector<float>{11, 12}));
 
-    // Rewritten with a row that lost a field: the layers cannot be told, said once.
+    // Rewritten with a row that lost a field: the layers cannot be told, said once for each
+    // damaged version.
     std::string damaged = FabricRowsWritten(5);
     damaged.erase(damaged.find("\t0\n", damaged.find("\n", damaged.find("\n") + 1)), 2);
-    WriteText(Dir.filePath("Fabrics.dat"), damaged);
-    messages.Expect("No data or incorrect format in fabric data file!\nLine 3.");
-    RedrawSeveralTimes();
-    EXPECT_TRUE(messages.AllConsumed());
-    EXPECT_EQ(Window->ComboBox5->count(), 2);
+    for (int version = 0; version < 2; ++version) {
+        WriteText(Dir.filePath("Fabrics.dat"), damaged + std::string(version, '\n'));
+        messages.Expect("No data or incorrect format in fabric data file!\nLine 3.");
+        RedrawSeveralTimes();
+        EXPECT_TRUE(messages.AllConsumed());
+        EXPECT_EQ(Window->ComboBox5->count(), version ? 1 : 2);
+        // Between the two, a run restarted with one layer written: the second layer chosen is gone,
+        // and the first is shown.
+        if (version == 0) {
+            WriteText(Dir.filePath("Fabrics.dat"), FabricRowsWritten(2));
+            RedrawSeveralTimes();
+            EXPECT_EQ(Window->ComboBox5->count(), 1);
+            EXPECT_EQ(Window->ComboBox5->currentIndex(), 0);
+            EXPECT_EQ(values(), (std::vector<float>{1, 2}));
+        }
+    }
 
-    // Two whole blocks and a part of the third: three layers, the second still chosen, and its
-    // plot holds its own rows of the whole blocks.
+    // Two whole blocks and a part of the third: three layers, the first still chosen, and the
+    // second's plot holds its own rows of the whole blocks.
     WriteText(Dir.filePath("Fabrics.dat"), FabricRowsWritten(15));
     RedrawSeveralTimes();
     EXPECT_EQ(Window->ComboBox5->count(), 3);
-    EXPECT_EQ(Window->ComboBox5->currentIndex(), 1);
+    EXPECT_EQ(Window->ComboBox5->currentIndex(), 0);
     EXPECT_EQ(Window->LayerCount, 3);
+    Window->ComboBox5->setCurrentIndex(1);
+    Settle();
     EXPECT_EQ(values(), (std::vector<float>{11, 12, 111, 112}));
     Window->ComboBox5->setCurrentIndex(2);
     Settle();

@@ -128,9 +128,22 @@ TEST_F(ResultLoadTest, AFailedBodyLeavesThePlayerAsItWasAndAFailedFabricLeavesTh
     EXPECT_EQ(Player->ListBox1->count(), 2);
     EXPECT_TRUE(Grab() == before);
 
-    // A broken "Fabrics.dat" beside a sound body: the body of this folder plays, without garments.
     QFile::remove(body);
     QFile::rename(body + ".sound", body);
+    // An environment without a stage, or a damaged one: nothing of the folder is read either.
+    const QString environment = QFile::decodeName((folder / EnvironmentFileName).string().c_str());
+    ASSERT_TRUE(QFile::rename(environment, environment + ".sound"));
+    for (const auto& [text, message] : {std::pair<const char*, const char*>{"t\n0\n\n1\n\n1\t2\t1\nheading\n", "Incorrect Env. temperature!"},
+                                        {"t\nman\n\n1\n\n1\t2\t1\nheading\n1\t20\t50\t10\n", "No data or incorrect format in environment data file!"}}) {
+        WriteText(environment, text);
+        LoadSaying(Player, folder, message);
+        EXPECT_TRUE(Player->BodyFrames == frames) << message;
+        EXPECT_EQ(Player->ListBox1->count(), 2) << message;
+    }
+    QFile::remove(environment);
+    QFile::rename(environment + ".sound", environment);
+
+    // A broken "Fabrics.dat" beside a sound body: the body of this folder plays, without garments.
     WriteText(QFile::decodeName((folder / FabricFileName).string().c_str()), "0\t0.1\t0\n");
     LoadSaying(Player, folder, "Too few data column in fabric data file! There is only 3");
     EXPECT_TRUE(Player->BodyFrames == ReadBodyFile(folder / BodyFileName).Frames);

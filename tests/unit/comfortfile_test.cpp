@@ -31,22 +31,29 @@ ComfortConclusions Conclude(const ComfortSeries& series, int quantity)
     return MakeComfortConclusions(SummarizeComfort(series, quantity), quantity);
 }
 
-TEST(ComfortClasses, BoundsBelongToTheLowerClass)
+TEST(ComfortClasses, EachBoundBelongsToTheClassBelowItAndJustPastItToTheNext)
 {
-    struct Case {
+    const struct {
         int Quantity;
-        float Value;
-        const char* Class;
+        float Bound;
+        const char *Below, *Above;
+    } bounds[] = {
+        {ThermalSensation, 23, "Cold", "Cool"},          {ThermalSensation, 45, "Cool", "Neutral"},
+        {ThermalSensation, 55, "Neutral", "Warm"},       {ThermalSensation, 73, "Warm", "Hot"},
+        {DampnessSensation, 22, "Dry", "Slightly Damp"}, {DampnessSensation, 47, "Slightly Damp", "Damp"},
+        {DampnessSensation, 70, "Damp", "Very Damp"},    {ComfortValue, 30, "Uncomfortable", "Acceptable"},
+        {ComfortValue, 78, "Acceptable", "Comfortable"},
     };
-    const Case cases[] = {
-        {ThermalSensation, 23, "Cold"},     {ThermalSensation, 23.01f, "Cool"},
-        {ThermalSensation, -5, "Cold"},     {ThermalSensation, 150, "Hot"},
-        {DampnessSensation, 70, "Damp"},    {ComfortValue, 78, "Acceptable"},
+    auto name = [](int quantity, float value) {
+        return std::string(ComfortClasses(quantity)[static_cast<std::size_t>(ComfortClassOf(quantity, value))].Name);
     };
-    for (const Case& c : cases) {
-        const int k = ComfortClassOf(c.Quantity, c.Value);
-        EXPECT_STREQ(ComfortClasses(c.Quantity)[static_cast<std::size_t>(k)].Name, c.Class) << c.Value;
+    for (const auto& b : bounds) {
+        EXPECT_EQ(name(b.Quantity, b.Bound), b.Below) << b.Bound;
+        EXPECT_EQ(name(b.Quantity, b.Bound + 0.01f), b.Above) << b.Bound;
     }
+    // Values beyond the scale count in the lowest or the highest class.
+    EXPECT_EQ(name(ThermalSensation, -5), "Cold");
+    EXPECT_EQ(name(ComfortValue, 150), "Comfortable");
 }
 
 TEST(ComfortConclusionsTest, PercentagesAreRoundedSharesOfTheSamples)
@@ -98,6 +105,7 @@ TEST(ComfortFileRead, UsedColumnsMustBeNumbersAndTheLineBeingWrittenIsNotRead)
     EXPECT_EQ(series.Samples[1].Dampness, 32);
     EXPECT_EQ(series.Samples[1].Comfort, 82);
     EXPECT_EQ(series.TimeEnd, 3);
+    EXPECT_TRUE(series.HasComfort);  // ten columns, the fewest that hold it
 
     // Each of these as the second line is damage, never a sample of zeros.
     const char* const damaged[] = {
@@ -132,7 +140,6 @@ TEST(ComfortFileRead, EveryLineHasTheFirstLinesFields)
         "2\t21\t22\t24\t25\t26\t42\t52\t62\t72\n",          // column 3 lost: nine TABs
         "2\t21\t22\t23\t24\t25\t26\t42\t52\t62\t72\t82\n",  // a field more
         "2\t21\t22\t23\t24\t25\t26\t42\t52\t62\n",          // cut before the last TAB
-        "\t\t\t\t\t\t\t\t\t\n",                                     // TABs alone, one short
     };
     for (const char* line : shifted) {
         const ComfortSeries bad = ParseComfortText(first + line + third);
@@ -236,6 +243,13 @@ TEST(ComfortFileRead, TheWatchSeesARewrittenFile)
     folder.Write("Comfort.dat", Line(1, 40) + Line(2, 60));
     EXPECT_EQ(watch.Load(file), ComfortFileWatch::Changed);
     EXPECT_EQ(watch.Series().Samples.size(), 2u);
+    // Gone: nothing of it is left to chart, and written again as it was it is news.
+    std::filesystem::remove(file);
+    EXPECT_EQ(watch.Load(file), ComfortFileWatch::Missing);
+    EXPECT_FALSE(watch.Found());
+    EXPECT_TRUE(watch.Series().Samples.empty());
+    folder.Write("Comfort.dat", Line(1, 40) + Line(2, 60));
+    EXPECT_EQ(watch.Load(file), ComfortFileWatch::Changed);
 }
 
 } // namespace

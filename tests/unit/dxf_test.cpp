@@ -102,6 +102,14 @@ TEST(DxfTokens, ValuesReadAsTheirLeadingNumber)
     EXPECT_EQ(dxf.Tokens[2].Real, -15.0);
     EXPECT_EQ(dxf.Tokens[3].Integer, 64);
     EXPECT_EQ(dxf.Tokens[6].Real, 0.0);  // out of range: not a number
+    // Each range of group codes from its first code to its last.
+    const std::pair<int, DxfValueKind> kinds[] = {
+        {0, DxfValueKind::Name},      {1, DxfValueKind::Real},      {59, DxfValueKind::Real},
+        {60, DxfValueKind::Integer},  {99, DxfValueKind::Integer},  {100, DxfValueKind::Real},
+        {149, DxfValueKind::Real},    {150, DxfValueKind::Integer}, {179, DxfValueKind::Integer},
+        {180, DxfValueKind::None}};
+    for (const auto& [code, kind] : kinds)
+        EXPECT_EQ(DxfKindOfCode(code), kind) << code;
 }
 
 TEST(Dxf3DFace, FourthCornerRepeatingTheThirdGivesOneTriangle)
@@ -172,6 +180,7 @@ TEST(DxfFile, MissingAndIrregularFilesFailModelsWithoutTrianglesFailToLoadAndAre
     DXF reader;
     const std::string none = (folder.Path() / "none.dxf").string();
     EXPECT_EQ(reader.ReadDxfFile(none), -1);
+    EXPECT_EQ(reader.Diagnostic, "file not open");
     EXPECT_EQ(LoadDxfModel(reader, none).Status, DxfLoadStatus::ReadFailed);
     EXPECT_EQ(LoadDxfModel(reader, directory.string()).Status, DxfLoadStatus::ReadFailed);
     EXPECT_EQ(reader.ReadDxfFile("/dev/null"), -1);

@@ -213,8 +213,8 @@ TEST(PlotReader, ATimeGoingBackIsDamageAnEqualOneIsNot)
     EXPECT_EQ(ParsePlotText(FabricBlocks(2, 2, 3) + FabricBlocks(2, 2, 3), FabricLayer(0, 2, 3)).Error,
               AtLine(FabricFileError, 13));
     const PlotRequest fiber = Of(PlotSource::Fiber, 2);
-    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.998\t0.1\t2"}), fiber).Error, AtLine(FiberFileError, 2));
-    EXPECT_EQ(Select(FiberRows({"5\t0\t1", "5\t0.1\t2", "4.9995\t0.2\t3", "6\t0\t4", "6\t0.1\t5", "6\t0.2\t6"}),
+    EXPECT_EQ(ParsePlotText(FiberRows({"5\t0\t1", "4.9989\t0.1\t2"}), fiber).Error, AtLine(FiberFileError, 2));
+    EXPECT_EQ(Select(FiberRows({"5\t0\t1", "5\t0.1\t2", "4.999\t0.2\t3", "6\t0\t4", "6\t0.1\t5", "6\t0.2\t6"}),
                      fiber).RowCount(),
               6);
     EXPECT_EQ(ParsePlotText("7\t36\r\n6\t37\r\n", Of(PlotSource::Body, 1)).Error, AtLine(BodyFileError, 2));
@@ -248,6 +248,11 @@ TEST(PlotReader, ARedrawParsesNothingAndAFailedFileIsReportedOncePerVersion)
     const auto gone = cache.Get(file, column3);
     EXPECT_TRUE(gone.Report && !gone.Read);
     EXPECT_FALSE(cache.Get(file, column3).Report);
+    // Back, and gone once more: the same absence as before, said again after the sound version.
+    folder.Write("Fabrics.dat", FabricBlocks(2, 1, 3));
+    EXPECT_FALSE(cache.Get(file, column3).Report);
+    std::filesystem::remove(file);
+    EXPECT_TRUE(cache.Get(file, column3).Report);
 }
 
 TEST(PlotFolder, CountsLayersAndRowsOfTheFirstBlockAndReadsNoFurther)
@@ -453,6 +458,19 @@ TEST(PlotFolder, TheLayersAreCountedAgainAsTheFirstBlockGrowsUntilTheSecondBegin
     EXPECT_FLOAT_EQ(d.ValueMax, 103);
 }
 
+TEST(PlotReader, FixedPointValueTicksAreTheTemperaturesAndHumidities)
+{
+    std::vector<int> fabric, body;
+    for (int q = -1; q <= 20; ++q) {
+        if (FixedPointValueLabels(q, -1))
+            fabric.push_back(q);
+        if (FixedPointValueLabels(-1, q))
+            body.push_back(q);
+    }
+    EXPECT_EQ(fabric, (std::vector<int>{3, 5}));
+    EXPECT_EQ(body, (std::vector<int>{0, 1, 4, 15}));
+}
+
 TEST(PlotFolder, ProbeFindsTheFilesWithoutRegardToCase)
 {
     TempFolder folder;
@@ -461,8 +479,10 @@ TEST(PlotFolder, ProbeFindsTheFilesWithoutRegardToCase)
     folder.Write("fabric2_fiber_1.dat", "");
     folder.Write("Fabric1_Fiber_2.dat", "");
     folder.Write("fabric10_fiber_1.dat", "");
+    folder.Write("fabric1_fiber_3.dat~", "");
     std::filesystem::create_directory(folder.Path() / "BodyProperty.dat");  // not a file
     const FolderProbe probe = ProbeResultFolder(folder.Path());
+    EXPECT_TRUE(probe.FabricsFound && probe.ComfortFound && probe.FiberFilesFound);
     EXPECT_FALSE(probe.BodyPropertyFound);
     EXPECT_EQ(probe.FiberFiles, (std::vector<std::string>{"Fabric1_Fiber_2.dat", "fabric2_fiber_1.dat"}));
     EXPECT_EQ(probe.Listed, (std::vector<std::string>{"Fabrics.dat", "Comfort.dat", "Fabric1_Fiber_2.dat",

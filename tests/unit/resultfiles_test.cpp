@@ -23,10 +23,12 @@ std::string BodyLine(double time, double skin, double core, double humidity, dou
 }
 
 // A 10-column fabric line with position, layer, humidity (column 6) and temperature (column 8).
+// The columns the player leaves hold values of their own (3.5, 4.5, 5.5, 7.5, 9.5), so a column
+// read one place off shows.
 std::string FabricLine(double time, double position, int layer, double humidity, double temperature)
 {
-    return std::to_string(time) + "\t" + std::to_string(position) + "\t" + std::to_string(layer) + "\t1\t1\t0\t"
-           + std::to_string(humidity) + "\t0\t" + std::to_string(temperature) + "\t0\n";
+    return std::to_string(time) + "\t" + std::to_string(position) + "\t" + std::to_string(layer) + "\t3.5\t4.5\t5.5\t"
+           + std::to_string(humidity) + "\t7.5\t" + std::to_string(temperature) + "\t9.5\n";
 }
 
 // Blocks of layers x nodes rows; humidity encodes block, layer and node so rows can be traced.
@@ -94,7 +96,7 @@ const char* const kEnvironment =
     "1\t20\t40\t10\r\n"
     "\r\n"              // empty lines are no stage
     "2\t30\t60\t20\r\n"
-    "3\t10\t30\t30\r\n";
+    "3\t10\t150\t30\r\n";
 
 TEST(EnvironmentFile, ReadsSexGarmentsAndStagesWithStartTimes)
 {
@@ -134,19 +136,41 @@ TEST(EnvironmentFile, EmptyGarmentLinesKeepTheirPlaceAndMissingStagesFallBackToO
     EXPECT_EQ(ReadEnvironmentFile(dir.Write("empty.dat", "")).Error, NoStagesError);
 }
 
-TEST(EnvironmentFile, BadGarmentsAndMissingFileGiveTheFormatMessage)
+// Every limit of "Environment.dat" on its edge and just past it, each refused file with that one
+// fault: the layers of a garment (0 .. 6), its style (0 .. 3), the garment count, a stage's
+// duration and the value bound.
+TEST(EnvironmentFile, EachLimitHoldsOnItsEdgeAndRefusesJustPastIt)
 {
-    TempFolder dir;
-    const std::string head = "t\n0\n\n1\n\n";
-    const std::string tail = "heading\n1\t20\t50\t10\n";
-    for (const char* garment : {"1\t2\t4\n", "1\t2\t-1\n", "1\t-2\t1\n"}) {
-        const EnvironmentRead read = ReadEnvironmentFile(dir.Write("e.dat", head + garment + tail));
-        EXPECT_EQ(read.Error, EnvironmentFileError) << garment;
-        EXPECT_TRUE(read.Data.Garments.empty());
-        EXPECT_TRUE(read.Data.Stages.empty());
+    const struct {
+        const char* Count;
+        const char* Garment;  // none when the count is 0
+        const char* Stage;
+        bool Ok;
+    } cases[] = {
+        {"1", "1\t6\t2", "1\t20\t50\t10", true},   {"1", "1\t7\t2", "1\t20\t50\t10", false},
+        {"1", "1\t0\t1", "1\t20\t50\t10", true},   {"1", "1\t-1\t1", "1\t20\t50\t10", false},
+        {"1", "1\t2\t3", "1\t20\t50\t10", true},   {"1", "1\t2\t4", "1\t20\t50\t10", false},
+        {"1", "1\t2\t0", "1\t20\t50\t10", true},   {"1", "1\t2\t-1", "1\t20\t50\t10", false},
+        {"0", "", "1\t20\t50\t10", true},            {"-1", "", "1\t20\t50\t10", false},
+        {"1", "1\t2\t1", "1\t20\t50\t0", true},    {"1", "1\t2\t1", "1\t20\t50\t-0.001", false},
+        {"1", "1\t2\t1", "1\t-1000000\t1e6\t10", true}, {"1", "1\t2\t1", "1\t-1000001\t50\t10", false},
+    };
+    for (const auto& c : cases) {
+        const std::string text = std::string("t\n1\n\n") + c.Count + "\n\n" + (*c.Garment ? c.Garment + std::string("\n") : "")
+                                 + "heading\n" + c.Stage + "\n";
+        const EnvironmentRead read = ReadEnvironmentText(text);
+        if (c.Ok) {
+            EXPECT_TRUE(read.Ok()) << text << read.Error;
+            EXPECT_EQ(read.Data.Garments.size(), *c.Garment ? 1u : 0u) << text;
+            EXPECT_EQ(read.Data.Stages.size(), 1u) << text;
+        } else {
+            EXPECT_EQ(read.Error, EnvironmentFileError) << text;
+            EXPECT_TRUE(read.Data.Garments.empty() && read.Data.Stages.empty()) << text;
+        }
     }
-    EXPECT_EQ(ReadEnvironmentFile(dir.Write("n.dat", "t\n0\n\n-1\n\nheading\n1\t20\t50\t10\n")).Error,
-              EnvironmentFileError);
+    // Any sex but 0 is the woman.
+    EXPECT_TRUE(ReadEnvironmentText("t\n-1\n\n0\n\nheading\n1\t20\t50\t10\n").Data.IsFemale());
+    TempFolder dir;
     EXPECT_EQ(ReadEnvironmentFile(dir.Path() / "missing.dat").Error, EnvironmentFileError);
     EXPECT_EQ(ReadEnvironmentFile(std::filesystem::path()).Error, EnvironmentFileError);
 }
@@ -171,6 +195,7 @@ TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
         return ReadBodyFile(dir.Write("s", text)).FrameStep;
     };
     EXPECT_FLOAT_EQ(step(5, 4), 1.0f);
+    EXPECT_FLOAT_EQ(step(5, 5), 1.0f);
     EXPECT_FLOAT_EQ(step(7, -1), 1.0f);
 }
 
@@ -248,8 +273,9 @@ TEST(FabricFile, FileCutOffInItsLastBlockKeepsTheCompleteBlocks)
 TEST(FabricFile, TooFewColumnsOnTheFirstLine)
 {
     TempFolder dir;
-    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t1\n" + FabricBlocks(2, 1, 2)), 1).Error,
-              std::string(FabricColumnsError) + "3");
+    // Columns 0 .. 7: all but the temperature.
+    EXPECT_EQ(ReadFabricFile(dir.Write("a", "0\t0.1\t0\t3.5\t4.5\t5.5\t50\t7.5\n" + FabricBlocks(2, 1, 2)), 1).Error,
+              std::string(FabricColumnsError) + "4");
     EXPECT_EQ(ReadFabricFile(dir.Write("b", "\n" + FabricBlocks(2, 1, 2)), 1).Error,
               std::string(FabricColumnsError) + "0");
 }
@@ -313,7 +339,8 @@ TEST(ResultFolder, FindsNamesWithoutRegardToCase)
 {
     TempFolder dir;
     dir.Write("Bodyproperty.dat", "x");
-    EXPECT_EQ(FindFileNoCase(dir.Path(), "BodyProperty.dat").filename(), "Bodyproperty.dat");
+    dir.Write("BODYPROPERTY.DAT", "x");  // the first in name order, whatever the folder's order
+    EXPECT_EQ(FindFileNoCase(dir.Path(), "BodyProperty.dat").filename(), "BODYPROPERTY.DAT");
     dir.Write("BodyProperty.dat", "x");
     EXPECT_EQ(FindFileNoCase(dir.Path(), "BodyProperty.dat").filename(), "BodyProperty.dat");
     std::filesystem::create_directory(dir.Path() / "fabrics.dat");  // a folder is no file
@@ -334,7 +361,7 @@ TEST(ResultFolder, LoadsBodyAndFabricAndWidensByTheStages)
     EXPECT_EQ(results.Body.FrameCount(), 2);
     EXPECT_EQ(results.Fabric.NodesPerFrame, 6);
     // Temperatures of body and stages; humidity of the fabric and the stages.
-    ExpectRanges(results.Ranges, {10, 37, 0, 145, 6, 7});
+    ExpectRanges(results.Ranges, {10, 37, 0, 150, 6, 7});
 }
 
 TEST(ResultFolder, BodyFailureStopsAndFabricFailureKeepsTheBody)
@@ -468,17 +495,17 @@ TEST(ResultFiles, UnusableOrMissingUsedFieldsGiveTheFileMessage)
          {"t\nwoman\n\n1\n\n" + garment + stages, "t\n1\n\n1.5\n\n" + garment + stages, "t\n1\n\n\n\n" + garment + stages,
           head + "1\t2.5\t0\n" + stages, head + "1\t2\n" + stages, head + garment + "heading\n1\t5abc\t50\t10\n",
           head + garment + "heading\n1\t25\tnan\t10\n", head + garment + "heading\n1\t25\t50\tinf\n",
-          head + garment + "heading\n1\t25\t50\t-10\n", head + garment + "heading\n1\t25\t50\n"}) {
+          head + garment + "heading\n1\t25\t50\n"}) {
         const EnvironmentRead read = ReadEnvironmentFile(dir.Write("env", text));
         EXPECT_EQ(read.Error, EnvironmentFileError) << text;
         EXPECT_TRUE(read.Data.Garments.empty() && read.Data.Stages.empty()) << text;
     }
-    EXPECT_TRUE(ReadEnvironmentFile(dir.Write("env", head + garment + "heading\n1\t-20\t50\t0\n")).Ok());
 
-    // The damaged line is line 2, between two sound frames.
+    // The damaged line is line 2, between two sound frames that read with the line undamaged.
     const std::string middle = BodyLine(1, 34, 36.9, 42, 13);
-    for (const std::string& line : {BodyLine(-1, 34, 36.9, 42, 13), WithField(middle, 1, "33x"), WithField(middle, 2, ""),
-                                    WithField(middle, 5, "nan"), WithField(middle, 7, "0x10")}) {
+    ASSERT_EQ(ReadBodyText(BodyLine(0, 33, 37, 41, 12) + middle + BodyLine(2, 35, 37.1, 43, 14)).FrameCount(), 3);
+    for (const std::string& line : {WithField(middle, 1, "33x"), WithField(middle, 2, ""), WithField(middle, 5, "nan"),
+                                    WithField(middle, 7, "0x10")}) {
         const BodyRead read = ReadBodyFile(dir.Write("body", BodyLine(0, 33, 37, 41, 12) + line + BodyLine(2, 35, 37.1, 43, 14)));
         EXPECT_EQ(read.Error, AtLine(BodyFileError, 2)) << line;
         EXPECT_TRUE(read.Frames.empty()) << line;
@@ -491,7 +518,7 @@ TEST(ResultFiles, UnusableOrMissingUsedFieldsGiveTheFileMessage)
     const std::string blocks = FabricBlocks(2, 2, 2);
     const std::string third = FabricLine(1, 0, 0, 243, 31);
     ASSERT_TRUE(ReadFabricFile(dir.Write("fabric", blocks + third), 2).Ok());
-    for (const std::string& line : {FabricLine(-1, 0, 0, 243, 31), WithField(third, 8, "1,5"), WithField(third, 6, ""),
+    for (const std::string& line : {WithField(third, 8, "1,5"), WithField(third, 6, ""),
                                     WithField(third, 2, "1.5"), WithField(third, 1, "thin"), WithField(third, 0, "1e7")}) {
         const FabricRead read = ReadFabricFile(dir.Write("fabric", blocks + line), 2);
         EXPECT_EQ(read.Error, AtLine(FabricFileError, 9)) << line;
@@ -514,7 +541,6 @@ TEST(ResultFiles, ALineWithAnotherTabCountThanTheFirstGivesTheFileMessageWithIts
         {"the wetness lost: the blood flow would be the skin humidity", WithField(frame, 3, nullptr), false},
         {"a field more", WithField(frame, 18, "118"), false},
         {"cut before its last TAB", frame.substr(0, frame.rfind('\t')) + "\r\n", false},
-        {"a line of TABs", std::string(17, '\t') + "\r\n", false},
         {"the last field empty keeps the TABs", frame.substr(0, frame.rfind('\t') + 1) + "\r\n", true},
     };
     for (const auto& c : bodyCases) {
@@ -544,8 +570,7 @@ TEST(ResultFiles, ALineWithAnotherTabCountThanTheFirstGivesTheFileMessageWithIts
     for (const auto& [what, line] : std::initializer_list<std::pair<const char*, std::string>>{
              {"the concentration lost: the sorption rate would be the humidity", WithField(row, 4, nullptr)},
              {"a field more", WithField(row, 10, "7")},
-             {"cut before its last TAB", row.substr(0, row.rfind('\t')) + "\n"},
-             {"a line of TABs", std::string(9, '\t') + "\n"}}) {
+             {"cut before its last TAB", row.substr(0, row.rfind('\t')) + "\n"}}) {
         std::string text = FabricBlocks(2, 2, 2);
         const std::size_t at = text.find(row);
         ASSERT_NE(at, std::string::npos);
@@ -556,15 +581,67 @@ TEST(ResultFiles, ALineWithAnotherTabCountThanTheFirstGivesTheFileMessageWithIts
     }
 }
 
-TEST(ResultFiles, TimeThatGoesBackGivesTheFileMessageAndEqualTimesStay)
+// The limits of the frame files, each on its edge and just past it: no time below 0, a time
+// back by the tolerance at most, the value bound on either sign, and in "Fabrics.dat" the
+// garments' layers (here 2) and a block's rows within the tolerance of its first row's time.
+TEST(ResultFiles, EachLimitHoldsOnItsEdgeAndRefusesJustPastIt)
 {
-    TempFolder dir;
-    const std::string run = BodyLine(0, 33, 37, 58, 6) + BodyLine(0.5, 34, 37, 58, 7) + BodyLine(1, 35, 37, 58, 8);
-    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + run)).Error, AtLine(BodyFileError, 4));
-    EXPECT_EQ(ReadBodyFile(dir.Write("body", run + BodyLine(0.9995, 36, 37, 58, 9))).FrameCount(), 4);
+    const struct {
+        const char* What;
+        std::string Text;
+        int Line;  // 0: read, -1: refused without a line
+    } bodyCases[] = {
+        {"time 0 first", BodyLine(0, 33, 37, 41, 12) + BodyLine(2, 34, 37, 42, 13), 0},
+        {"time below 0 first", BodyLine(-0.001, 33, 37, 41, 12) + BodyLine(2, 34, 37, 42, 13), 1},
+        {"back by the tolerance", BodyLine(2, 33, 37, 41, 12) + BodyLine(1.999, 34, 37, 42, 13), 0},
+        {"back by more", BodyLine(2, 33, 37, 41, 12) + BodyLine(1.9989, 34, 37, 42, 13), 2},
+        {"a second run from 0", BodyLine(0.5, 33, 37, 41, 12) + BodyLine(1, 34, 37, 42, 13) + BodyLine(0, 35, 37, 43, 14), 3},
+        {"the bound on both signs", BodyLine(0, -1e6, 37, 41, 1e6) + BodyLine(2, 34, 37, 42, 13), 0},
+        {"past it below", BodyLine(0, 33, 37, 41, 12) + BodyLine(2, -1000001, 37, 42, 13), 2},
+        {"past it above", BodyLine(0, 33, 37, 41, 12) + BodyLine(2, 34, 37, 42, 1000001), 2},
+    };
+    for (const auto& c : bodyCases) {
+        const BodyRead read = ReadBodyText(c.Text);
+        EXPECT_EQ(read.Error, c.Line ? AtLine(BodyFileError, c.Line) : "") << c.What;
+        EXPECT_EQ(read.FrameCount(), c.Line ? 0 : 2) << c.What;
+    }
 
-    EXPECT_EQ(ReadFabricFile(dir.Write("fabric", FabricBlocks(3, 2, 2) + FabricBlocks(3, 2, 2)), 2).Error,
-              AtLine(FabricFileError, 13));
+    // Two blocks (0 and 0.5) of two layers of two nodes; rows replaced or put in by line number.
+    const std::vector<std::string> rows = {
+        FabricLine(0, 0, 0, 50, 30),   FabricLine(0, 0.01, 0, 51, 29),   FabricLine(0, 0, 1, 60, 28),
+        FabricLine(0, 0.01, 1, 61, 27), FabricLine(0.5, 0, 0, 150, 26), FabricLine(0.5, 0.01, 0, 151, 25),
+        FabricLine(0.5, 0, 1, 160, 24), FabricLine(0.5, 0.01, 1, 161, 23)};
+    auto file = [&](int line, const std::string& row, bool insert = false) {
+        std::vector<std::string> r = rows;
+        if (insert)
+            r.insert(r.begin() + line - 1, row);
+        else
+            r[static_cast<std::size_t>(line - 1)] = row;
+        std::string text;
+        for (const std::string& l : r)
+            text += l;
+        return text;
+    };
+    const struct {
+        const char* What;
+        std::string Text;
+        int Line;
+    } fabricCases[] = {
+        {"time below 0 first", file(1, FabricLine(-0.001, 0, 0, 50, 30)), 1},
+        {"back by the tolerance", file(6, FabricLine(0.499, 0.01, 0, 151, 25)), 0},
+        {"back by more", file(6, FabricLine(0.4989, 0.01, 0, 151, 25)), 6},
+        {"a second run from 0", file(9, FabricLine(0, 0, 0, 50, 30), true), 9},
+        {"a row the tolerance after its block's first", file(8, FabricLine(0.501, 0.01, 1, 161, 23)), 0},
+        {"a row more than that after it begins a block", file(8, FabricLine(0.5011, 0.01, 1, 161, 23)), -1},
+        {"a layer past the garments' in the first block", file(5, FabricLine(0, 0, 2, 70, 26), true), 5},
+        {"the bound on both signs", file(5, FabricLine(0.5, 0, 0, -1e6, 1e6)), 0},
+        {"past it", file(5, FabricLine(0.5, 0, 0, 1000001, 26)), 5},
+    };
+    for (const auto& c : fabricCases) {
+        const FabricRead read = ReadFabricText(c.Text, 2);
+        EXPECT_EQ(read.Error, c.Line > 0 ? AtLine(FabricFileError, c.Line) : c.Line ? FabricFileError : "") << c.What;
+        EXPECT_EQ(read.BlockCount(), c.Line ? 0 : 2) << c.What;
+    }
 }
 
 } // namespace
@@ -573,14 +650,14 @@ TEST(ResultFields, OnlyPlainNumberTextsWithinTheLimitAreValues)
 {
     const std::pair<const char*, double> numbers[] = {
         {"29.5057", 29.5057}, {"  -12.5  ", -12.5}, {"+3", 3},  {".5", 0.5},      {"7.", 7},
-        {"1E+03", 1000},      {"2e-3", 0.002},      {"1e-400", 0}, {"-1000000", -1e6}};
+        {"1E+03", 1000},      {"2e-3", 0.002},      {"1e-400", 0}, {"-1000000", -1e6}, {"1e6", 1e6}};
     for (const auto& [text, expected] : numbers) {
         double value = -99;
         EXPECT_TRUE(ResultField(text, value)) << text;
         EXPECT_DOUBLE_EQ(value, expected) << text;
     }
     for (const char* damage : {"", "  ", "nan", "-inf", "INF", "5abc", "1,5", "0x10", "+-1", "2e", "1e+", ".", "-",
-                               "1e309", "1000001", "1 2", "1e7", "100000000000000000000000000000000000000000000000000"
+                               "1e309", "1000001", "-1000000.1", "1 2", "1e7", "100000000000000000000000000000000000000000000000000"
                                "00000000000000000000000000000000000000000000000000000000000000000000000000000000000"
                                "00000000000000000000000000000000000000000000000000000000000000000000000000000000000"
                                "00000000000000000000000000000000000000000000000000000000000000000000000000000000000"}) {
