@@ -429,6 +429,22 @@ inline CaseFixture MaximalCase()
     return c;
 }
 
+// The first line where two file texts part, with both versions of it; empty when they are the
+// same. Large files are compared this way: a failure that printed them whole would take minutes.
+inline std::string FirstDifference(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return std::string();
+    std::size_t start = 0, line = 1;
+    for (std::size_t i = 0; i < a.size() && i < b.size() && a[i] == b[i]; ++i)
+        if (a[i] == '\n') {
+            start = i + 1;
+            ++line;
+        }
+    const auto at = [start](const std::string& t) { return t.substr(start, t.find('\n', start) - start); };
+    return "line " + std::to_string(line) + ": [" + at(a) + "] against [" + at(b) + "]";
+}
+
 // What the Load command does with a text: the case changes only when the whole file parsed.
 inline bool LoadText(const std::string& text, CaseFixture& c, bool maleWearer = false)
 {
