@@ -269,6 +269,12 @@ TEST(CaseFileWriter, RefusesArraysThatDoNotPairAndListsPastTheReadersLimit)
         EXPECT_EQ(Refusal(past), "The data file cannot be saved: " + row.Message + ".");
     }
 
+    // The control section written alone refuses 51 stages too: its ratios are kept for 50.
+    CaseFixture stages = RichCase();
+    stages.Model.Stages.resize(MaxStages + 1, stages.Model.Stages[0]);
+    std::ostringstream control;
+    EXPECT_THROW(WriteControlSection(control, stages.Model), ECaseFileWrite);
+
     // Lists one past the limit; on it they are far too long to write here, and each check is the
     // one that the curves, sides and ratios above pass on theirs.
     const std::pair<void (*)(CaseModel&), std::string> past[] = {
