@@ -295,7 +295,8 @@ inline void SetGoldenStages(CaseFixture& c)
 }
 
 // Every part of the format in use: three fibres, two membranes, fabrics with every option,
-// three garments, four stages with their own control ratios.
+// three garments, four stages with their own control ratios. The garment and stage values differ
+// from their defaults and from each other (hand-written in "stages_control_distinct.sdf").
 inline CaseFixture RichCase()
 {
     CaseFixture c = FreshCase();
@@ -309,22 +310,52 @@ inline CaseFixture RichCase()
     c.Model.GarmentList.GarmentCount = 3;
     c.Model.GarmentList.StyleIndex[2] = 20;
     c.Model.GarmentList.Fitting[2] = 2;
+    c.Model.GarmentList.StyleIndex[1] = 7;
+    c.Model.Body.Vbld_skneu = 0.00125;
+    c.Model.Body.T_cr = 310.41;
+    c.Model.Body.k_b = 0.00031;
     SetGoldenStages(c);
-    auto s3 = Stage("Stage3", 35.5, 0, 0.3, 200, 900);
+    auto s3 = Stage("Stage3", 35.5, 0.75, 0.3, 200, 900);
     s3->Microclimates = {Microclimate(false), Microclimate(false), Microclimate(true)};
     auto s4 = Stage("Warm down", 22, 1.25, 0.5, 80, 1200);
     c.Model.Stages.push_back(s3);
     c.Model.Stages.push_back(s4);
     c.Model.Activity.StageCount = 4;
-    c.Model.Activity.ActivityIndex[2] = 0;
+    c.Model.Activity.ActivityIndex[2] = 11;
     c.Model.Activity.ActivityIndex[3] = 37;
     c.Model.Environment.StageCount = 4;
-    c.Model.Environment.Place[2] = 0;
+    c.Model.Environment.Place[2] = PlaceOutdoor;
     c.Model.Environment.Place[3] = 1;
-    for (int s = 0; s < 4; ++s) {
-        c.Model.Control.ClothingCoverRatio[static_cast<std::size_t>(s)] = 0.5 + 0.1 * s;
-        c.Model.Control.MoistureTransferRatio[static_cast<std::size_t>(s)] = 0.8;
-        c.Model.Control.HeatTransferRatio[static_cast<std::size_t>(s)] = 0.75 - 0.05 * s;
+    s4->CoolDown = true;
+    s4->CoolDownTime = 7.5;
+    // Every stage value of its own: unlike the builder's defaults, the other fields and the other
+    // stages, so that a value stored in another field's or another stage's place shows.
+    for (std::size_t s = 0; s < 4; ++s) {
+        StageType& st = *c.Model.Stages[s];
+        const double k = static_cast<double>(s);
+        st.InnerT_a = 33.1 + k;
+        st.InnerRH = 0.061 + k / 100;
+        st.InnerG_rad = 10 + k;
+        st.OuterG_rad = 100 + k;
+        st.InnerVFL = (k + 1) * 1e-21;
+        st.OuterVFL = (k + 1) * 1e-19;
+        st.h_cC = 0.0002 + k / 1e5;
+        st.h_cU = 0.0003 + k / 1e5;
+        st.h_rC = 0.0004 + k / 1e5;
+        st.h_rU = 0.0005 + k / 1e5;
+        for (std::size_t n = 0; n < st.Microclimates.size(); ++n) {
+            FabricMicroclimate& mc = *st.Microclimates[n];
+            const double base = 10 * (k + 1) + static_cast<double>(n);
+            mc.OuterContact = mc.InnerContact == "true" ? "false" : "true";
+            mc.hc0 = base + 0.1;
+            mc.hc1 = base + 0.2;
+            mc.hph = base + 0.3;
+            mc.hm0 = base / 1000 + 0.0004;
+            mc.hm1 = base / 1000 + 0.0005;
+        }
+        c.Model.Control.ClothingCoverRatio[s] = 0.5 + 0.1 * k;
+        c.Model.Control.MoistureTransferRatio[s] = 0.81 + 0.02 * k;
+        c.Model.Control.HeatTransferRatio[s] = 0.74 - 0.05 * k;
     }
     c.Model.Control.TimeStep = 0.001;
     c.Model.Control.SaveFrequency = 30;
@@ -334,12 +365,14 @@ inline CaseFixture RichCase()
     return c;
 }
 
-// The largest case the format allows: 50 stages, 50 garments with three layers each,
-// 30 fabrics, 30 fibres with 16-point curves, 20 membranes.
+// The largest case the format allows: 50 stages, 50 garments with all six layers filled,
+// 30 fabrics, 30 fibres with 16-point curves, 20 membranes; every index list's last entry in use.
 inline CaseFixture MaximalCase()
 {
     CaseFixture c = FreshCase();
     SetGoldenBody(c.Model);
+    c.Model.Body.Age = AgeCount - 1;
+    c.Model.Body.Race = RaceCount - 1;
     c.Model.Fibers.clear();
     for (int i = 0; i < 30; ++i)
         c.Model.Fibers.push_back(MakeFiber("Fiber " + std::to_string(i), 0.0015 + i * 1e-5, 1.3, 0.9, 0.2, 60,
@@ -373,7 +406,7 @@ inline CaseFixture MaximalCase()
     }
     for (int g = 0; g < MaxGarments; ++g) {
         GarmentLayerRow row;
-        for (std::size_t j = 0; j < 3; ++j) {
+        for (std::size_t j = 0; j < LayersPerGarment; ++j) {
             row.Layers[j] = c.Model.Fabrics[static_cast<std::size_t>(g + static_cast<int>(j)) % 30];
             row.HasFabric[j] = true;
         }
@@ -394,6 +427,22 @@ inline CaseFixture MaximalCase()
     c.Model.Activity.StageCount = c.Model.Environment.StageCount = MaxStages;
     c.Model.StagesDirty = false;
     return c;
+}
+
+// The first line where two file texts part, with both versions of it; empty when they are the
+// same. Large files are compared this way: a failure that printed them whole would take minutes.
+inline std::string FirstDifference(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return std::string();
+    std::size_t start = 0, line = 1;
+    for (std::size_t i = 0; i < a.size() && i < b.size() && a[i] == b[i]; ++i)
+        if (a[i] == '\n') {
+            start = i + 1;
+            ++line;
+        }
+    const auto at = [start](const std::string& t) { return t.substr(start, t.find('\n', start) - start); };
+    return "line " + std::to_string(line) + ": [" + at(a) + "] against [" + at(b) + "]";
 }
 
 // What the Load command does with a text: the case changes only when the whole file parsed.

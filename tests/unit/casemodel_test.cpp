@@ -96,7 +96,7 @@ TEST(CaseModel, CaseDirAlwaysEndsWithOneSeparator)
     CaseModel c;
     c.SetCaseDir("/tmp/case");
     EXPECT_EQ(c.CaseDir(), "/tmp/case/");
-    c.SetCaseDir("/tmp/case//");
+    c.SetCaseDir("/tmp/case///");
     EXPECT_EQ(c.CaseDir(), "/tmp/case/");
     c.SetCaseDir("/");
     EXPECT_EQ(c.CaseDir(), "/");

@@ -25,6 +25,11 @@ TEST(FormatG6, WritesPercentGWithSixDigits)
     EXPECT_EQ(FormatG6(0.0002), "0.0002");
     EXPECT_EQ(FormatG6(1234567), "1.23457E+06");
     EXPECT_EQ(FormatG6(6.214e-05), "6.214E-05");
+    // The exponent form from a decimal exponent of -5 down and of 6 up, after rounding to six digits.
+    EXPECT_EQ(FormatG6(0.0001), "0.0001");
+    EXPECT_EQ(FormatG6(0.00001), "1E-05");
+    EXPECT_EQ(FormatG6(999999), "999999");
+    EXPECT_EQ(FormatG6(999999.5), "1E+06");
 }
 
 TEST(TryStrToFloat, AcceptsOnlySignDigitsOnePointAndExponent)
