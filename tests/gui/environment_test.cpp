@@ -114,6 +114,25 @@ TEST_F(EnvironmentTest, EachEmptyOrWrongCellIsNamedAndNothingIsStored)
     }
 }
 
+// The smallest schedule with a second entry: every grid gets its row, and OK stores it there.
+TEST_F(EnvironmentTest, ATwoEntryScheduleGivesEachGridTwoRows)
+{
+    Schedule(2);
+    RunDialogs([] {
+        for (TStringGrid* grid : {EnvironmentFrm->TemperatureTable, EnvironmentFrm->RHTable, EnvironmentFrm->WindTable})
+            EXPECT_EQ(grid->RowCount(), 2);
+        SetRow(0, "21.5", "55", "0.25");
+        SetRow(1, "-7.5", "85", "4.5");
+        PickPlace(0, 1);
+        PickPlace(1, 0);
+        EnvironmentFrm->OkBtn->click();
+    });
+    const EnvironmentTable& rows = FurFea->Case.Environment;
+    EXPECT_EQ(rows.Temperature[1], -7.5);
+    EXPECT_EQ(rows.RH[1], 85);
+    EXPECT_EQ(rows.Wind[1], 4.5);
+}
+
 TEST_F(EnvironmentTest, LoadedRowsAreReadAgainOnlyAfterAKeyAndKeepUntouchedValuesExactly)
 {
     Schedule(2);

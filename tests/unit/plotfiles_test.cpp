@@ -266,6 +266,11 @@ TEST(PlotFolder, CountsLayersAndRowsOfTheFirstBlockAndReadsNoFurther)
     EXPECT_TRUE(s.Valid);
     EXPECT_EQ(s.Layers, 3);
     EXPECT_EQ(s.RowsPerLayer, 4);
+    // One row per layer: the second block's first row, counted to see the block end, is no
+    // fourth layer.
+    s = CountFabricLayers(FabricBlocks(2, 3, 1));
+    EXPECT_EQ(s.Layers, 3);
+    EXPECT_EQ(s.RowsPerLayer, 1);
     s = CountFabricLayersOfFile(folder.Write("Fabrics.dat", "0\t0\t0\n0\t0\tone\n5\t0\t0\n"));
     EXPECT_TRUE(s.Damaged && !s.Valid);
     EXPECT_EQ(LayerCountMessage(s), AtLine(FabricFileError, 2));
