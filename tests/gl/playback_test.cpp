@@ -188,6 +188,7 @@ TEST_F(PlaybackTest, AClickOnTheChosenGarmentGoesBackFromItsLayerToTheWholeGarme
     EXPECT_EQ(player->ViewState, 3);
     EXPECT_EQ(player->LayerSelected, 0);
     EXPECT_EQ(player->ListBox2->count(), 3);
+    EXPECT_EQ(player->SelectedStyle, 2) << "slacks, whatever their layer count";
 
     // The keyboard chooses too.
     player->ListBox1->setFocus();
@@ -195,6 +196,7 @@ TEST_F(PlaybackTest, AClickOnTheChosenGarmentGoesBackFromItsLayerToTheWholeGarme
     QApplication::sendEvent(player->ListBox1, &up);
     EXPECT_EQ(player->SelectedGarment, 0);
     EXPECT_EQ(player->ListBox2->count(), 2);
+    EXPECT_EQ(player->SelectedStyle, 1);
 }
 
 TEST_F(PlaybackTest, PlaybackEndsWithTheLastFrameThatBodyAndFabricBothHold)
@@ -267,6 +269,7 @@ TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndRestoreResetsTheView)
     // Restore resets the view and leaves the mode.
     p->SBtnRestore->click();
     EXPECT_EQ(p->RotationX, 0);
+    EXPECT_EQ(p->RotationY, 0);
     EXPECT_EQ(p->Translation[0], 0);
     EXPECT_EQ(p->ZoomScale[1], 1);
     EXPECT_EQ(p->MouseMode, 1);
