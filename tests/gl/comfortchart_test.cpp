@@ -64,6 +64,11 @@ TEST_F(ComfortChartTest, TheThermalCurveCrossesTheMiddleOfItsBands)
     EXPECT_GT(Around(chart, ProjectChart(0.5, 0.5, chart.width(), chart.height()), 1, Black), 0);
     EXPECT_EQ(Around(chart, ProjectChart(0.2, 0.5, chart.width(), chart.height()), 2, Black), 0);
     EXPECT_GT(Around(chart, ProjectChart(0.9, 0.1, chart.width(), chart.height()), 1, ColdBand), 0);
+    // The bound between "Warm" (ending yellow) and "Hot" (starting orange) lies at 73 of 100.
+    const auto yellow = [](QRgb c) { return qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) < 50; };
+    const auto orange = [](QRgb c) { return qRed(c) > 230 && qGreen(c) > 150 && qBlue(c) > 90; };
+    EXPECT_EQ(Around(chart, ProjectChart(0.2, 0.71, chart.width(), chart.height()), 1, yellow), 9);
+    EXPECT_EQ(Around(chart, ProjectChart(0.2, 0.75, chart.width(), chart.height()), 1, orange), 9);
     EXPECT_EQ(Label(15), "10 min.");
     EXPECT_EQ(Label(22), "Cold    50%");
 

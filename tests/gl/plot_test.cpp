@@ -367,4 +367,27 @@ TEST_F(PlotWindowTest, BrowsingElsewhereEmptyAndMissingFilesChangeNothingAndAreR
     EXPECT_TRUE(messages.AllConsumed());
 }
 
+TEST_F(PlotWindowTest, TheColourWindowShadesEverySquareBetweenTheEndsAndHandsOverTheAxisChosen)
+{
+    // Blue to red: each step a ninth of 255 truncated to 28, the ninth square eight steps along.
+    auto square = [](std::size_t i) { return Form2->Shapes[i]->palette().color(QPalette::Window); };
+    EXPECT_EQ(square(1), QColor(28, 0, 227));
+    EXPECT_EQ(square(8), QColor(224, 0, 31));
+    EXPECT_EQ(square(9), QColor(255, 0, 0));
+
+    const struct { QRadioButton* button; int axis; } cases[] = {
+        {Form2->RadioButton2, 1}, {Form2->RadioButton3, 2}, {Form2->RadioButton1, 0}};
+    PlotState plot;
+    for (const auto& c : cases) {
+        plot.Gradient.Axis = -1;
+        ScopedModalHook hook([&](TForm&) {
+            c.button->setChecked(true);
+            Form2->BitBtn1->click();
+            return mrOk;
+        });
+        Form2->Execute(plot);
+        EXPECT_EQ(plot.Gradient.Axis, c.axis) << c.button->text().toStdString();
+    }
+}
+
 } // namespace
