@@ -72,8 +72,9 @@ class PlotWindowTest : public PlotWindowFixture {
 protected:
     void SetUp() override
     {
-        // Quantity 0 of the Fabric list runs 2 .. 12, quantity 5 ("Temperature") 20 .. 120.
-        WriteText(Dir.filePath("Fabrics.dat"), Blocks(3, 8));
+        // Quantity 0 of the Fabric list runs 2 .. 12, quantity 5 ("Temperature") 20 .. 120, on a
+        // mesh the start view does not see edge-on.
+        WriteText(Dir.filePath("Fabrics.dat"), Blocks(3, 8, 4));
         WriteText(Dir.filePath("BodyProperty.dat"), LineBody());
         WriteText(Dir.filePath("simulation.sdf"), "");
         PlotWindowFixture::SetUp();
@@ -116,6 +117,8 @@ TEST_F(PlotWindowTest, TheCurveAndTheMeshLieWhereTheProjectionPutsThemAndThePane
 
     ShowQuantity(TForm1::TabFabric, 0);
     QImage mesh = Grab(Window->Panel1);
+    // The two corners where the position and the time lie at opposite ends of their ranges; no
+    // other line of the mesh passes within 20 pixels of them.
     const QPoint high = ProjectPlot(1, 0, 1, true, mesh.width(), mesh.height());   // value 12
     const QPoint low = ProjectPlot(0, 1, 0, true, mesh.width(), mesh.height());   // value 2
     EXPECT_GT(Around(mesh, high, 2, RedDominant), 0);

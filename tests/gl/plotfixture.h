@@ -18,16 +18,18 @@
 #include "toolkit/radiogroup.h"
 
 // Three time blocks (0, 5, 10) of three nodes (positions 0, 0.001, 0.002) with the value
-// 10 - 4 block + node in column 3 ("Fabrics.dat") or column 2 (a fibre file): values 2 .. 12,
-// the largest at the first time and the last position, the smallest at the last time and the
-// first position. A tenfold column, when given, holds ten times these values (20 .. 120).
-inline std::string Blocks(int valueColumn, int tenfoldColumn = -1)
+// 2 + (5 - perNode) (2 - block) + perNode node in column 3 ("Fabrics.dat") or column 2 (a fibre
+// file): values 2 .. 12, the largest at the first time and the last position, the smallest at the
+// last time and the first position. With one per node (10 - 4 block + node) the mesh is a plane
+// that the start view of a 3D plot sees edge-on: it is drawn as one line, every row on it; four
+// per node tilt it into view. A tenfold column, when given, holds ten times these values (20 .. 120).
+inline std::string Blocks(int valueColumn, int tenfoldColumn = -1, int perNode = 1)
 {
     std::string text;
     for (int b = 0; b < 3; ++b)
         for (int n = 0; n < 3; ++n) {
             text += std::to_string(5 * b) + "\t" + std::to_string(0.001 * n);
-            const int value = 10 - 4 * b + n;
+            const int value = 2 + (5 - perNode) * (2 - b) + perNode * n;
             for (int c = 2; c < 10; ++c)
                 text += "\t" + std::to_string(c == valueColumn ? value : c == tenfoldColumn ? 10 * value : 0);
             text += "\n";
