@@ -604,7 +604,6 @@ void TForm1::OpenResultFolder(const ResultFolder& folder)
         Fabrics = folder.Fabrics;
         FabricsReported = false;
         LayerCount = Fabrics.Layers.Layers;
-        RowsPerLayer = Fabrics.Layers.RowsPerLayer;
         const QString dir = QtPath(folder.Folder);
         ShowPath(StatusBar1Panels[4], "Current Directory:", dir);
         ShowPath(StatusBar2Panels[3], "Current Directory:", dir);
@@ -675,7 +674,6 @@ bool TForm1::RefreshFabricLayers(const std::filesystem::path& file)
         FabricsReported = false;
         if (Fabrics.Layers.Valid) {
             LayerCount = Fabrics.Layers.Layers;
-            RowsPerLayer = Fabrics.Layers.RowsPerLayer;
             FillLayerList();
         }
     }

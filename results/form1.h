@@ -151,12 +151,11 @@ public:
     int ValueColumn = 3;
     int PlotIs3D = 3;
     int LayerCount = 0;
-    int RowsPerLayer = 0;
     int MouseDownX = 0, MouseDownY = 0;
     bool DataOpened = false;
     std::filesystem::path ResultDir;  // the folder handed over by "Open"
     PlotFileCache Plots;  // the last load of each file
-    // The layers of "Fabrics.dat" as last counted (LayerCount and RowsPerLayer follow them), and
+    // The layers of "Fabrics.dat" as last counted (LayerCount follows them), and
     // whether a count that could not tell them was said for its version of the file.
     FabricLayout Fabrics;
     bool FabricsReported = false;

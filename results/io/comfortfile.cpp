@@ -51,7 +51,7 @@ ComfortSeries ParseComfortText(std::string_view text)
         // Equal times are allowed; a time going back would draw the curve backwards and count
         // the repeated samples twice.
         const double time = values[TimeColumn];
-        if (!series.Samples.empty() && time < previousTime - ResultTimeTolerance)
+        if (!series.Samples.empty() && ResultTimeGoesBack(time, previousTime))
             return damaged(n);
         previousTime = time;
         series.Samples.push_back({static_cast<float>(time), static_cast<float>(values[ThermalColumn]),

@@ -93,11 +93,6 @@ bool IsBlankLine(std::string_view line)
     return true;
 }
 
-bool TimeGoesBack(double time, double before)
-{
-    return time < before - ResultTimeTolerance;
-}
-
 // The fields of a row a reader uses, found in one walk: fields 0 .. Last, by the TAB rule.
 class RowFields {
 public:
@@ -107,11 +102,7 @@ public:
         const char* field = line.data();
         const char* const end = field + line.size();
         for (int f = 0;; ++f) {
-            // The fields are a few characters each: a plain loop finds their end sooner than a
-            // call would.
-            const char* fieldEnd = field;
-            while (fieldEnd != end && *fieldEnd != '\t')
-                ++fieldEnd;
+            const char* const fieldEnd = NextTab(field, end);
             Fields[static_cast<std::size_t>(f)] = std::string_view(field, static_cast<std::size_t>(fieldEnd - field));
             if (f >= last)
                 return true;
@@ -167,7 +158,7 @@ public:
         // The rows of a block share their time text: the same text is the same sound time.
         float time = LastTime;
         if (DataRows == 0 || Fields[TimeField] != LastTimeText) {
-            if (!ResultField(Fields[TimeField], time) || (DataRows > 0 && TimeGoesBack(time, LastTime)))
+            if (!ResultField(Fields[TimeField], time) || (DataRows > 0 && ResultTimeGoesBack(time, LastTime)))
                 return Damage();
             LastTimeText.assign(Fields[TimeField]);
         }
@@ -486,7 +477,7 @@ public:
         if (All == 0) {
             FirstTime = time;
             FirstLayer = layer;
-        } else if (TimeGoesBack(time, FirstTime)) {
+        } else if (ResultTimeGoesBack(time, FirstTime)) {
             return Damage();
         }
         // The first row of the second block belongs to row 0's layer again: it is counted and

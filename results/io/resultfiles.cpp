@@ -47,14 +47,6 @@ constexpr ColumnSlots BodySlots{{0, 1, 2, -1, -1, 3, -1, 4, -1, -1}, 7};
 constexpr ColumnSlots FabricSlots{{0, 1, 2, -1, -1, -1, 3, -1, 4, -1}, 8};
 constexpr int KeptColumns = 5;
 
-// The fields are a few characters each: a plain loop finds their end sooner than a call would.
-const char* NextTab(const char* p, const char* end)
-{
-    while (p != end && *p != '\t')
-        ++p;
-    return p;
-}
-
 // The kept columns of a frame-file line by the field rule of ForEachTabField, converted into
 // values (by slot). Returns how many kept columns the line has; damaged is set when one of them
 // is no number text.
@@ -295,7 +287,7 @@ BodyRead ReadBodyText(std::string_view text)
             return fail(CountMessage(BodyColumnsError, present));
         const double time = values[0];
         if (!shape.Fits(line) || present < KeptColumns || damaged || time < 0
-            || (!result.Frames.empty() && time < previousTime - ResultTimeTolerance))
+            || (!result.Frames.empty() && ResultTimeGoesBack(time, previousTime)))
             return fail(MessageAtLine(BodyFileError, lineNumber));
         previousTime = time;
         const FrameRow row = ToFrameRow(values);
@@ -394,7 +386,7 @@ FabricRead ReadFabricText(std::string_view text, int layerTotal)
             continue;  // a line without fields is no row
         const double time = values[0], layer = values[2];
         if (!shape.Fits(line) || present < KeptColumns || damaged || time < 0
-            || (blockOpen && time < previousTime - ResultTimeTolerance))
+            || (blockOpen && ResultTimeGoesBack(time, previousTime)))
             return fail(MessageAtLine(FabricFileError, lineNumber));
         previousTime = time;
         if (!blockOpen || time > blockEnd) {

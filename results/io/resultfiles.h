@@ -39,6 +39,11 @@ inline constexpr const char* FabricFileName = "Fabrics.dat";
 // the one before (within this much, minutes), never go back. Two runs written one after the
 // other are damage.
 inline constexpr double ResultTimeTolerance = 0.001;
+// Whether a row's time goes back from the time before it by more than the tolerance.
+inline bool ResultTimeGoesBack(double time, double before)
+{
+    return time < before - ResultTimeTolerance;
+}
 
 // --- Fields ---
 
@@ -59,6 +64,14 @@ void ForEachTabField(std::string_view line, Visitor&& visit)
         visit(index, line.substr(start), true);
 }
 
+// The end of the field that begins at p: the next TAB, or end. The fields are a few characters
+// each: a plain loop finds their end sooner than a call would.
+inline const char* NextTab(const char* p, const char* end)
+{
+    while (p != end && *p != '\t')
+        ++p;
+    return p;
+}
 
 // --- Structures ---
 
