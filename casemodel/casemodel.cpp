@@ -72,7 +72,6 @@ std::vector<GarmentLayerRow> RowsFollowingGarments(const std::vector<GarmentLaye
 {
     std::vector<GarmentLayerRow> moved(from.size());
     for (std::size_t n = 0; n < from.size(); ++n)
-        if (from[n] >= 0 && static_cast<std::size_t>(from[n]) < rows.size())
-            moved[n] = rows[static_cast<std::size_t>(from[n])];
+        moved[n] = RowFrom(rows, from, n, GarmentLayerRow{});
     return moved;
 }

@@ -25,6 +25,16 @@ constexpr double DefaultStageRatio = 0.9;
 // An added stage's air temperature, humidity and wind: nothing typed yet.
 constexpr double NoEnvironmentValue = 0;
 
+// Row i after an edit of a list whose entry i was entry from[i] before it (-1 for an added
+// entry): row from[i] of `before`, or `empty` for an added entry, a place without a row, or an i
+// past the new list's end.
+template <class Rows, class T>
+T RowFrom(const Rows& before, const std::vector<int>& from, std::size_t i, const T& empty)
+{
+    const int k = i < from.size() ? from[i] : -1;
+    return k >= 0 && static_cast<std::size_t>(k) < before.size() ? before[static_cast<std::size_t>(k)] : empty;
+}
+
 // After the schedule was edited, entry i of the new list is entry from[i] of the list before it
 // (-1 for an added entry): each row goes to its entry's new place. An added entry's row, and
 // every row past the new list's end, becomes `empty`; a deleted entry's row is gone.
@@ -32,10 +42,8 @@ template <class T>
 void RearrangeRows(std::array<T, MaxStages>& rows, const std::vector<int>& from, const T& empty)
 {
     const std::array<T, MaxStages> before = rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int k = i < from.size() ? from[i] : -1;
-        rows[i] = k >= 0 && k < MaxStages ? before[static_cast<std::size_t>(k)] : empty;
-    }
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = RowFrom(before, from, i, empty);
 }
 
 class CaseModel {

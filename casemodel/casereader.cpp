@@ -43,6 +43,13 @@ bool NamesNoFiniteNumber(std::string_view text)
     return word == "inf" || word == "nan";
 }
 
+// A fault of the record found by a check shared with the writer.
+void Check(const CaseLineReader& in, const std::string& fault)
+{
+    if (!fault.empty())
+        in.Fail(fault);
+}
+
 // A count of list entries on value 1 of the next line.
 int ReadCount(CaseLineReader& in, long long limit = MaxListCount)
 {
@@ -256,9 +263,7 @@ void ReadFiberSection(CaseLineReader& in, CaseFileContents& file)
         ReadCountedPoints(in, f->Regain);
         ReadCountedPoints(in, f->RegainRH);
         // The dialogs show a curve point by point from both arrays.
-        const std::string fault = CurveCountFault(*f);
-        if (!fault.empty())
-            in.Fail(fault);
+        Check(in, CurveCountFault(*f));
         file.Fibers.push_back(f);
     }
 }
@@ -278,9 +283,7 @@ void ReadMembraneSection(CaseLineReader& in, CaseFileContents& file)
         ReadCountedPoints(in, m->WvpTemperatures);
         ReadCountedPoints(in, m->TrValues);
         ReadCountedPoints(in, m->TrTemperatures);
-        const std::string fault = CurveCountFault(*m);
-        if (!fault.empty())
-            in.Fail(fault);
+        Check(in, CurveCountFault(*m));
         file.Membranes.push_back(m);
     }
     // Fabrics without a membrane on a side refer to "OP"; the case always holds one.
@@ -386,9 +389,7 @@ void ReadFabricSection(CaseLineReader& in, CaseFileContents& file)
         }
         // Ratio j belongs to fibre j: with unequal counts a fabric would pair ratios with the
         // wrong fibres, and showing it would index past its ratios.
-        const std::string fault = RatioCountFault(*f);
-        if (!fault.empty())
-            in.Fail(fault);
+        Check(in, RatioCountFault(*f));
 
         // Each side keeps its position: a name that matches no membrane becomes "OP" there,
         // and a fabric short of sides is filled up with "OP".

@@ -89,11 +89,13 @@ public:
     }
 
     // A list of the current record that the reader takes only up to its limit.
-    void CheckCount(std::size_t count, const char* plural)
+    void CheckCount(std::size_t count, const char* plural) { CheckCount(count, MaxListCount, Record + " has", plural); }
+
+    // A list that the reader takes only up to `limit`: "the case holds 51 stages, more than 50".
+    void CheckCount(std::size_t count, int limit, const std::string& holder, const char* plural)
     {
-        if (count > static_cast<std::size_t>(MaxListCount))
-            Refuse(Record + " has " + std::to_string(count) + " " + plural + ", more than " +
-                   std::to_string(MaxListCount));
+        if (count > static_cast<std::size_t>(limit))
+            Refuse(holder + " " + std::to_string(count) + " " + plural + ", more than " + std::to_string(limit));
     }
 
     const std::string& RecordName() const { return Record; }
@@ -181,9 +183,7 @@ std::string PairFault(const char* kind, const std::string& name, std::size_t val
 // A list of the case that the reader takes only up to its limit.
 void CheckLimit(SdfWriter& w, std::size_t count, int limit, const char* what)
 {
-    if (count > static_cast<std::size_t>(limit))
-        w.Refuse("the case holds " + std::to_string(count) + " " + what + ", more than " +
-                 std::to_string(limit));
+    w.CheckCount(count, limit, "the case holds", what);
 }
 
 void BodyLines(std::string& out, const CaseModel& model)
@@ -237,13 +237,16 @@ void FluidLines(std::string& out, const CaseModel& model)
     }
 }
 
+// A record the reader finds by name in a list written before: "the fiber "X" of fabric 2 "Y"
+// is not in the fiber list" when it is not there.
 template <class T>
-bool Listed(const TList<T>& list, const std::string& name)
+void CheckListed(SdfWriter& w, const TList<T>& list, const char* kind, const std::string& name,
+                 const std::string& holder)
 {
     for (const auto& record : list)
         if (record->Name == name)
-            return true;
-    return false;
+            return;
+    w.Refuse(std::string("the ") + kind + " \"" + name + "\" of " + holder + " is not in the " + kind + " list");
 }
 
 void FiberLines(std::string& out, const CaseModel& model)
@@ -299,12 +302,9 @@ void FabricLines(std::string& out, const CaseModel& model)
         // The reader finds a fabric's fibres and membranes by name in the lists written before;
         // a name missing there would give a file that does not load.
         for (const auto& fiber : f.Fibers)
-            if (!Listed(model.Fibers, fiber->Name))
-                w.Refuse("the fiber \"" + fiber->Name + "\" of " + w.RecordName() + " is not in the fiber list");
+            CheckListed(w, model.Fibers, "fiber", fiber->Name, w.RecordName());
         for (const auto& membrane : f.Membranes)
-            if (!Listed(model.Membranes, membrane->Name))
-                w.Refuse("the membrane \"" + membrane->Name + "\" of " + w.RecordName() +
-                         " is not in the membrane list");
+            CheckListed(w, model.Membranes, "membrane", membrane->Name, w.RecordName());
         w.Line("fabric type" + std::to_string(i) + " $%$", {f.Name});
         Check(w, RatioCountFault(f));
         w.CheckCount(static_cast<std::size_t>(f.MassRatios.Length()), "mass ratios");
@@ -376,9 +376,8 @@ void GarmentLines(std::string& out, const LayerRows& layers, const GarmentSet& g
             if (row.HasFabric[static_cast<std::size_t>(j)] && fabric) {
                 // The reader finds the layer's fabric by name among the fabrics written before;
                 // without one there the layer would load empty.
-                if (!Listed(fabrics, fabric->Name))
-                    w.Refuse("the fabric \"" + fabric->Name + "\" of layer " + std::to_string(j + 1) + " of " +
-                             w.RecordName() + " is not in the fabric list");
+                CheckListed(w, fabrics, "fabric", fabric->Name,
+                            "layer " + std::to_string(j + 1) + " of " + w.RecordName());
                 w.Part(key + "$1$", {});
                 w.Line("Fabric: $%$", {Item(fabric->Name, "fabric name")});
             } else {
