@@ -26,8 +26,7 @@ double DefaultIn(const Table& table, Field field)
     return NAN;
 }
 
-// Layers 3 to 5 (the lower garment's part) never give a microclimate.
-constexpr int MicroclimateLayers = 3;
+} // namespace
 
 std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight)
 {
@@ -39,7 +38,23 @@ std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight)
     return m;
 }
 
-} // namespace
+std::vector<std::shared_ptr<FabricMicroclimate>> BuilderMicroclimates(const CaseModel& model)
+{
+    const GarmentSet& garments = model.GarmentList;
+    const LayerRows& layers = model.Layers;
+    // Rows beyond the garment count, or a count beyond the rows, give no microclimate.
+    const int garmentCount =
+        std::clamp(std::min(layers.GarmentCount, static_cast<int>(layers.Rows.size())), 0, MaxGarments);
+    std::vector<std::shared_ptr<FabricMicroclimate>> list;
+    for (int g = 0; g < garmentCount; ++g) {
+        const auto gi = static_cast<std::size_t>(g);
+        const bool tight = garments.Fitting[gi] == 3;
+        for (std::size_t j = 0; j < MicroclimateLayers; ++j)
+            if (layers.Rows[gi].HasFabric[j])
+                list.push_back(NewMicroclimate(tight));
+    }
+    return list;
+}
 
 double NewStageDefault(double StageType::*field) { return DefaultIn(NewStageDefaults, field); }
 
@@ -84,9 +99,6 @@ void BuildStageList(CaseModel& model)
     if (!model.StagesDirty)
         return;
     const int stageCount = std::clamp(activity.StageCount, 0, MaxStages);
-    // Rows beyond the garment count, or a count beyond the rows, give no microclimate.
-    const int garmentCount =
-        std::clamp(std::min(layers.GarmentCount, static_cast<int>(layers.Rows.size())), 0, MaxGarments);
     const BodyParameters& body = model.Body;
 
     model.Stages.clear();
@@ -107,13 +119,7 @@ void BuildStageList(CaseModel& model)
         st->CoolDown = false;
         st->CoolDownTime = 0;
         st->StageTime = activity.Duration[i];
-        for (int g = 0; g < garmentCount; ++g) {
-            const auto gi = static_cast<std::size_t>(g);
-            const bool tight = garments.Fitting[gi] == 3;
-            for (std::size_t j = 0; j < MicroclimateLayers; ++j)
-                if (layers.Rows[gi].HasFabric[j])
-                    st->Microclimates.push_back(NewMicroclimate(tight));
-        }
+        st->Microclimates = BuilderMicroclimates(model);
         model.Stages.push_back(st);
     }
 

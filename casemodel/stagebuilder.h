@@ -10,6 +10,18 @@
 // clothing cover ratio of every stage. Clears StagesDirty.
 void BuildStageList(CaseModel& model);
 
+// Layers 3 to 5 (the lower garment's part) never give a microclimate.
+constexpr int MicroclimateLayers = 3;
+
+// A new microclimate as the builder makes it: both contacts "true" for a tight fit, "false"
+// otherwise, and the table's coefficients.
+std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight);
+
+// The builder's microclimates for the clothing as it stands: one per layer with a fabric among
+// the first three of every garment, garment by garment. Their count is the count every stage
+// must hold.
+std::vector<std::shared_ptr<FabricMicroclimate>> BuilderMicroclimates(const CaseModel& model);
+
 // Contact flags and inner and outer environment states, one entry per stage of the list.
 void RebuildStageSideLists(CaseModel& model);
 
