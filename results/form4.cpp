@@ -110,7 +110,6 @@ void TForm4::Button1Click()
     opened.FiberFiles = probe.FiberFiles;
     opened.FiberFilesFound = probe.FiberFilesFound;
     opened.BodyPropertyFound = probe.BodyPropertyFound;
-    opened.ComfortFound = probe.ComfortFound;
     // Only the first time block is read: the plot reads the chosen layer's rows when it is shown.
     if (probe.FabricsFound)
         opened.Fabrics = FabricLayout::Count(FindFileNoCase(folder, FabricsName));

@@ -208,5 +208,4 @@ struct ResultFolder {
     bool FabricsFound = false;
     bool FiberFilesFound = false;
     bool BodyPropertyFound = false;
-    bool ComfortFound = false;
 };
