@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -29,6 +30,36 @@ public:
 
 protected:
     void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+
+    // Where the desktop opens an item with one click, the first click of a double-click has
+    // opened its folder and the list was laid out again: the second click would land on another
+    // row and open that one as well. It opens nothing, and neither does its release.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        SecondClick = false;
+        QTreeWidget::mousePressEvent(event);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, this)) {
+            SecondClick = true;
+            event->accept();
+            return;
+        }
+        QTreeWidget::mouseDoubleClickEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (SecondClick) {
+            SecondClick = false;
+            event->accept();
+            return;
+        }
+        QTreeWidget::mouseReleaseEvent(event);
+    }
+
+private:
+    bool SecondClick = false;
 };
 
 bool IsInside(const QString& folder, const QString& root)

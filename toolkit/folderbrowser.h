@@ -2,9 +2,10 @@
 // Folder browser: stands in for the desktop toolkit's linked drive chooser, directory list and
 // file list. Linux has no drives; the chooser offers the file-system root and the home folder.
 // The directory list shows the open folder's ancestors from the drive's root down and, below
-// the open folder, its subfolders; a double click (or Enter) opens a folder. The file list is
-// shown only when a mask is given and lists the open folder's files that match it, without
-// regard to case.
+// the open folder, its subfolders; a double click (or Enter) opens a folder, or a single click
+// where the desktop opens items so (a double click then opens its first click's folder alone).
+// The file list is shown only when a mask is given and lists the open folder's files that match
+// it, without regard to case.
 #include <QString>
 #include <QStringList>
 #include <QWidget>

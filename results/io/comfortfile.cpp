@@ -28,6 +28,14 @@ ComfortSeries ParseComfortText(std::string_view text)
         refused.Error = MessageAtLine(ComfortFileError, static_cast<long long>(n) + 1);
         return refused;
     };
+    // Lines end in LF or CR LF. A file whose lines end in CR alone holds no LF at all and would
+    // read as one line still being written: a chart without samples and without a word. A CR as
+    // the last byte may be the first half of the first line's CR LF.
+    if (text.find('\n') == std::string_view::npos) {
+        const std::size_t cr = text.find('\r');
+        if (cr != std::string_view::npos && cr + 1 < text.size())
+            return damaged(0);
+    }
     ResultLineShape shape;
     double previousTime = 0;
     const std::vector<std::string_view> lines = SplitLines(WrittenLines(text));
@@ -48,10 +56,10 @@ ComfortSeries ParseComfortText(std::string_view text)
                 return damaged(n);
             from = tab + 1;
         }
-        // Equal times are allowed; a time going back would draw the curve backwards and count
-        // the repeated samples twice.
+        // The wearing time starts at 0 ("-0" is 0). Equal times are allowed; a time going back
+        // would draw the curve backwards and count the repeated samples twice.
         const double time = values[TimeColumn];
-        if (!series.Samples.empty() && ResultTimeGoesBack(time, previousTime))
+        if (time < 0 || (!series.Samples.empty() && ResultTimeGoesBack(time, previousTime)))
             return damaged(n);
         previousTime = time;
         series.Samples.push_back({static_cast<float>(time), static_cast<float>(values[ThermalColumn]),

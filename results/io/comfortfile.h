@@ -8,9 +8,10 @@
 // written by a program, often while the chart watches it: a last line without its line end is
 // still being written and is not read, and an empty or blank line is no sample. Every other line
 // holds as many TABs as the first one (ResultLineShape), and that one at least eight: a file of
-// nine columns has no comfort value, which only the comfort chart misses. A line of another
-// shape, a used column that is no number text (ResultField) or a time more than
-// ResultTimeTolerance below the one before is damage.
+// nine columns has no comfort value, which only the comfort chart misses. Lines end in LF or
+// CR LF. A line of another shape, a used column that is no number text (ResultField), a time
+// below 0 or more than ResultTimeTolerance below the one before, and lines ended by CR alone are
+// damage.
 #include <array>
 #include <filesystem>
 #include <memory>

@@ -179,4 +179,62 @@ TEST_F(ComfortChartTest, NineColumnsGiveBothSensationChartsAndTheComfortChartAlo
     EXPECT_EQ(Label(15), "");
 }
 
+// Answers as the recorder does, while the window's timers go on ticking as they do inside a real
+// box's loop.
+class TickingRecorder : public MessageRecorder {
+public:
+    void ShowMessage(const QString& text) override
+    {
+        MessageRecorder::ShowMessage(text);
+        Settle(50);
+    }
+};
+
+TEST_F(ComfortChartTest, OpenLeavesTheComfortValueForTheFabricTabWhateverItSaysOnTheWay)
+{
+    const std::string ten = Sample(0, 20) + Sample(5, 60);
+    const std::string nine = NineColumns(0, 20, 30) + NineColumns(5, 60, 70) + NineColumns(9, 40, 50);
+    const QString comfortLacks = "No data or incorrect format in comfort data file!";
+    const struct {
+        const char* Name;
+        bool Fabrics, Simulation;
+        std::string Opened;   // "Comfort.dat" of the folder opened
+        std::string Charted;  // written over the charted one just before "Open"
+        QStringList Said;
+    } cases[] = {
+        {"no Fabrics.dat", false, true, ten, "", {"Lack Of Data Files!"}},
+        {"no simulation file", true, false, ten, "", {"No File simulation.sdf!"}},
+        {"nine columns opened", true, false, nine, "", {"No File simulation.sdf!"}},
+        // The chart reads its file again inside the first box.
+        {"nine columns charted", false, true, ten, nine, {"Lack Of Data Files!", comfortLacks}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TickingRecorder messages;
+        WriteText(Dir.filePath("Comfort.dat"), ten);
+        OpenOnChart();
+        Window->RadioGroup4->SetItemIndex(ComfortValue);
+        Settle(60);
+        ASSERT_EQ(Label(15), "5 min.");
+
+        QTemporaryDir other;
+        ASSERT_EQ(WriteResultSet(QFile::encodeName(other.path()).toStdString(), ShapeOf(ResultSetSize::Minimal)), "");
+        WriteText(other.filePath("Comfort.dat"), c.Opened);
+        if (!c.Fabrics)
+            QFile::remove(other.filePath("Fabrics.dat"));
+        if (!c.Simulation)
+            QFile::remove(other.filePath("simulation.sdf"));
+        if (!c.Charted.empty())
+            WriteText(Dir.filePath("Comfort.dat"), c.Charted);
+        for (const QString& text : c.Said)
+            messages.Expect(text);
+        Open(other.path());
+        Settle(60);
+        EXPECT_TRUE(messages.AllConsumed());
+        EXPECT_EQ(Window->PageControl1->currentIndex(), TForm1::TabFabric);
+        for (TRadioGroup* list : {Window->RadioGroup1, Window->RadioGroup2, Window->RadioGroup3, Window->RadioGroup4})
+            EXPECT_EQ(list->ItemIndex(), -1) << list->objectName().toStdString();
+    }
+}
+
 } // namespace

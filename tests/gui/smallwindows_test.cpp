@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -164,6 +165,60 @@ TEST(FolderBrowser, ListsFoldersAndMatchingFilesAndRefusesWhatIsNoFolder)
     EXPECT_FALSE(browser.SetDirectory(root + "/notes.txt"));
     EXPECT_EQ(browser.Directory(), root + "/Beta");
     EXPECT_TRUE(changes.isEmpty());
+}
+
+// Activates an item of a view with one click when asked to, as some desktops are set up.
+class ActivationStyle : public QProxyStyle {
+public:
+    explicit ActivationStyle(bool singleClick) : SingleClick(singleClick) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_ItemView_ActivateItemOnSingleClick)
+            return SingleClick ? 1 : 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+
+private:
+    bool SingleClick;
+};
+
+TEST(FolderBrowser, AClickOrADoubleClickOpensTheFolderUnderThePointerOnce)
+{
+    // Once "b" is open, its own folder "inner" takes the row where "b" was.
+    QTemporaryDir tmp;
+    const QString root = tmp.path();
+    for (const char* name : {"a", "b/inner", "c"})
+        ASSERT_TRUE(QDir(root).mkpath(name));
+    for (bool singleClick : {true, false}) {
+        TFolderBrowser browser;
+        auto* style = new ActivationStyle(singleClick);
+        style->setParent(&browser);
+        browser.DirectoryList->setStyle(style);
+        browser.resize(240, 400);
+        browser.show();
+        ASSERT_TRUE(browser.SetDirectory(root));
+        QStringList changes;
+        QObject::connect(&browser, &TFolderBrowser::DirectoryChanged, [&](const QString& f) { changes << f; });
+        QTreeWidgetItem* b = browser.DirectoryList->currentItem()->child(1);
+        ASSERT_EQ(b->text(0), "b");
+        QWidget* rows = browser.DirectoryList->viewport();
+        const QPoint at = browser.DirectoryList->visualItemRect(b).center();
+
+        // A double click: the second press and its release come after the first click opened
+        // its folder (where one click does) and the list was laid out again.
+        QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(rows, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseRelease(rows, Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_EQ(changes.join(", ").toStdString(), (root + "/b").toStdString()) << singleClick;
+        EXPECT_EQ(browser.DirectoryList->currentItem()->text(0).toStdString(), "b") << singleClick;
+
+        // Where one click opens a folder, a click of its own opens its row.
+        if (singleClick) {
+            QTest::mouseClick(rows, Qt::LeftButton, Qt::NoModifier, at);
+            EXPECT_EQ(changes.last().toStdString(), (root + "/b/inner").toStdString());
+        }
+    }
 }
 
 } // namespace

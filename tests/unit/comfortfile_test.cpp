@@ -205,6 +205,53 @@ TEST(ComfortFileRead, TimeMayStayButNotGoBack)
             EXPECT_TRUE(series.Samples.empty()) << c.Next;
         }
     }
+
+    // The wearing time starts at 0: the first time (after a blank line) is not below it, and "-0"
+    // is 0, not a lowest sensation at "-0 min.".
+    const struct {
+        const char* First;
+        const char* LowestAt;  // empty: refused
+    } firsts[] = {{"-0", "0 min."}, {"0.0005", "0.0005 min."}, {"-0.0005", ""}, {"-5", ""}};
+    for (const auto& f : firsts) {
+        const ComfortSeries series =
+            ParseComfortText("\n" + std::string(f.First) + "\t1\t2\t3\t4\t5\t6\t21\t31\t81\n" + Line(7, 62, 32, 82));
+        if (*f.LowestAt) {
+            ASSERT_TRUE(series.Ok()) << f.First << ": " << series.Error;
+            EXPECT_EQ(Conclude(series, ThermalSensation)[2], f.LowestAt) << f.First;
+        } else {
+            EXPECT_EQ(series.Error, "No data or incorrect format in comfort data file!\nLine 2.") << f.First;
+            EXPECT_TRUE(series.Samples.empty()) << f.First;
+        }
+    }
+}
+
+TEST(ComfortFileRead, LinesEndInLfOrCrLfAndCrAloneIsDamage)
+{
+    // A file whose lines end in CR alone holds no LF: read as one line still being written it
+    // would chart nothing without a word. A CR as the very last byte may be the first half of a
+    // CR LF being written, and the first line then is not read yet, as without any line end.
+    const std::string cr = "1\t1\t2\t3\t4\t5\t6\t41\t31\t81\r2\t1\t2\t3\t4\t5\t6\t42\t32\t82";
+    const struct {
+        std::string Text;
+        bool Refused;
+    } cases[] = {
+        {cr + "\r", true},
+        {cr, true},
+        {cr.substr(0, cr.find('\r') + 2), true},  // one byte after the first CR
+        {cr.substr(0, cr.find('\r') + 1), false},
+    };
+    for (const auto& c : cases) {
+        const ComfortSeries series = ParseComfortText(c.Text);
+        EXPECT_EQ(series.Error, c.Refused ? "No data or incorrect format in comfort data file!\nLine 1." : "") << c.Text;
+        EXPECT_TRUE(series.Samples.empty()) << c.Text;
+    }
+    // With its line ends CR LF the same file reads.
+    std::string lines = cr + "\r\n";
+    lines.insert(lines.find('\r') + 1, 1, '\n');
+    const ComfortSeries crlf = ParseComfortText(lines);
+    ASSERT_TRUE(crlf.Ok()) << crlf.Error;
+    ASSERT_EQ(crlf.Samples.size(), 2u);
+    EXPECT_EQ(crlf.Samples[1].Comfort, 82);
 }
 
 TEST(ComfortFileRead, ASplicedLineIsRefusedOrReadsAsTheWholeFile)
