@@ -94,6 +94,24 @@ bool Failed(int error, std::string* why)
     return false;
 }
 
+// Opens a new temporary file beside the target, exclusively, so that it is never a file another
+// save is writing. A save killed before its rename leaves its temporary file behind, and a later
+// process may get the same pid; the next free name "<target>.tmp<pid>.<n>" is taken then. The
+// leftover stays where it is: it may belong to a save still running. The number of tries is
+// bounded only so that a file system that answers "exists" to every name cannot hold the save.
+int OpenTemporary(const std::string& target, mode_t mode, std::string& temp)
+{
+    constexpr unsigned MaxTries = 10000;
+    const std::string first = target + ".tmp" + std::to_string(::getpid());
+    temp = first;
+    for (unsigned n = 1;; ++n) {
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST || n == MaxTries)
+            return fd;
+        temp = first + "." + std::to_string(n);
+    }
+}
+
 } // namespace
 
 std::string WhyNotReplaceable(const std::string& path)
@@ -125,8 +143,8 @@ bool ReplaceWholeFile(const std::string& path, std::string_view contents, std::s
     const fs::path target = FinalTarget(path);
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
-    const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (old.st_mode & 07777) : 0666);
+    std::string temp;
+    const int fd = OpenTemporary(target.string(), existed ? (old.st_mode & 07777) : 0666, temp);
     if (fd < 0)
         return Failed(errno, why);
     bool ok = WriteAllAndSync(fd, contents);

@@ -26,7 +26,7 @@ std::string WhyNotReplaceable(const std::string& path);
 
 // Replaces the file's contents as a whole: the text goes to a temporary file beside it, is synced
 // to the disk and then takes the file's place in one rename, so a failure at any point leaves the
-// old file as it was and no temporary file behind. A symbolic link keeps pointing
+// old file as it was and no temporary file of this call behind. A symbolic link keeps pointing
 // where it did: its target is replaced. An existing file's permissions are kept. A name that
 // WhyNotReplaceable refuses is refused before anything is written. False on any failure, with the
 // system's reason in *why when asked for ("Permission denied", "No space left on device", "Is a

@@ -108,4 +108,24 @@ TEST(ReplaceWholeFile, RefusesAFileTheProcessMayNotWriteInAFolderItMayWrite)
     EXPECT_EQ(Entries(folder.Path()), std::vector<std::string>{"locked.sdf"});
 }
 
+// Temporary files left by killed saves of a process with this pid: the save takes the next free
+// name, leaves them as they are and still replaces the target as a whole.
+TEST(ReplaceWholeFile, PassesOverTemporaryFilesLeftByAnEarlierSaveWithTheSamePid)
+{
+    TempFolder folder;
+    const fs::path target = folder.Write("case.sdf", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    const std::string left = "case.sdf.tmp" + std::to_string(::getpid());
+    folder.Write(left, "left 0");
+    folder.Write(left + ".1", "left 1");
+
+    std::string why;
+    EXPECT_TRUE(ReplaceWholeFile(target.string(), "new", &why)) << why;
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(Permissions(target), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    EXPECT_EQ(Contents(folder.Path() / left), "left 0");
+    EXPECT_EQ(Contents(folder.Path() / (left + ".1")), "left 1");
+    EXPECT_EQ(Entries(folder.Path()), (std::vector<std::string>{"case.sdf", left, left + ".1"}));
+}
+
 } // namespace
