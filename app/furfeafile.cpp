@@ -45,8 +45,24 @@ QString MissingStep(const CaseModel& c)
     return QString();
 }
 
-// Asks for the file until the user settles on one; empty when cancelled. ".sdf" is appended
-// only when missing, and an existing file is replaced only after the user agrees.
+// A failed load or save: the command's message, then on a second line why it failed.
+void ReportFailure(const char* message, const QString& why, const char* caption)
+{
+    AppMessageBox(QString(message) + "\n" + why, caption, MB_OK);
+}
+
+// Why a file could not be read or written: its name and the system's reason.
+QString FileReason(const QString& name, const QString& reason) { return name + ": " + reason; }
+
+void ReportSaveFailure(const QString& name, const std::string& reason)
+{
+    ReportFailure("Saving data file fails!", FileReason(name, QString::fromLocal8Bit(reason.c_str())), "Error");
+}
+
+// Asks for the file until the user settles on one; empty when cancelled or refused. ".sdf" is
+// appended only when missing, and an existing file is replaced only after the user agrees. A name
+// that cannot take the file (a folder, a device, a file the user may not write) is refused with
+// its reason before the question: agreeing to replace it would only lead to the same refusal.
 QString ChooseSaveName(TFurFea& w)
 {
     for (;;) {
@@ -57,6 +73,11 @@ QString ChooseSaveName(TFurFea& w)
         QString name = typed;
         if (!name.endsWith(".sdf", Qt::CaseInsensitive))
             name += ".sdf";
+        const std::string refusal = WhyNotReplaceable(QFile::encodeName(name).toStdString());
+        if (!refusal.empty()) {
+            ReportSaveFailure(name, refusal);
+            return QString();
+        }
         if (!QFileInfo::exists(name))
             return name;
         if (AppMessageBox("there has existed the file, do you want to replace it?", "Information",
@@ -64,15 +85,6 @@ QString ChooseSaveName(TFurFea& w)
             return name;
     }
 }
-
-// A failed load or save: the command's message, then on a second line why it failed.
-void ReportFailure(const char* message, const QString& why, const char* caption)
-{
-    AppMessageBox(QString(message) + "\n" + why, caption, MB_OK);
-}
-
-// Why a file could not be read or written: its name and the system's reason.
-QString FileReason(const QString& name, const QString& reason) { return name + ": " + reason; }
 
 QString FolderOf(const QString& name) { return QFileInfo(name).absolutePath() + "/"; }
 
@@ -99,7 +111,7 @@ bool SaveCase(TFurFea& w)
     // Replaced as a whole: a failed write leaves the old file as it was.
     std::string why;
     if (!ReplaceWholeFile(QFile::encodeName(name).toStdString(), text, &why)) {
-        ReportFailure("Saving data file fails!", FileReason(name, QString::fromLocal8Bit(why.c_str())), "Error");
+        ReportSaveFailure(name, why);
         return false;
     }
     w.Case.SetCaseDir(FolderOf(name).toStdString());

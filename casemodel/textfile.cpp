@@ -94,18 +94,57 @@ bool Failed(int error, std::string* why)
     return false;
 }
 
+// Opens a new temporary file beside the target, exclusively, so that it is never a file another
+// save is writing. A save killed before its rename leaves its temporary file behind, and a later
+// process may get the same pid; the next free name "<target>.tmp<pid>.<n>" is taken then. The
+// leftover stays where it is: it may belong to a save still running. The number of tries is
+// bounded only so that a file system that answers "exists" to every name cannot hold the save.
+int OpenTemporary(const std::string& target, mode_t mode, std::string& temp)
+{
+    constexpr unsigned MaxTries = 10000;
+    const std::string first = target + ".tmp" + std::to_string(::getpid());
+    temp = first;
+    for (unsigned n = 1;; ++n) {
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST || n == MaxTries)
+            return fd;
+        temp = first + "." + std::to_string(n);
+    }
+}
+
 } // namespace
+
+std::string WhyNotReplaceable(const std::string& path)
+{
+    // The three reasons found here are spelled out so that they read the same in any locale; a
+    // name that cannot be looked up (a link loop, a folder that may not be searched) gives the
+    // system's own.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? std::string() : std::string(std::strerror(errno));
+    if (S_ISDIR(st.st_mode))
+        return "Is a directory";
+    if (!S_ISREG(st.st_mode))
+        return "Not a regular file";
+    if (::access(path.c_str(), W_OK) != 0)
+        return errno == EACCES ? std::string("Permission denied") : std::string(std::strerror(errno));
+    return std::string();
+}
 
 bool ReplaceWholeFile(const std::string& path, std::string_view contents, std::string* why)
 {
+    // Refused before a whole file is written beside it.
+    const std::string refusal = WhyNotReplaceable(path);
+    if (!refusal.empty()) {
+        if (why)
+            *why = refusal;
+        return false;
+    }
     const fs::path target = FinalTarget(path);
-    const std::string temp = target.string() + ".tmp" + std::to_string(::getpid());
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
-    // Refused before a whole file is written beside it, and the rename would fail anyway.
-    if (existed && S_ISDIR(old.st_mode))
-        return Failed(EISDIR, why);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? (old.st_mode & 07777) : 0666);
+    std::string temp;
+    const int fd = OpenTemporary(target.string(), existed ? (old.st_mode & 07777) : 0666, temp);
     if (fd < 0)
         return Failed(errno, why);
     bool ok = WriteAllAndSync(fd, contents);

@@ -16,10 +16,19 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // number as a whole one.
 std::string_view WrittenLines(std::string_view text);
 
+// Why a whole file cannot be written under this name, taken after its symbolic links: "Is a
+// directory", "Not a regular file" (a FIFO, a device, a socket: the rename would put a plain file
+// in the node's place), "Permission denied" for an existing file the process may not write (the
+// rename needs only the folder's permission and would take the file from its owner), or the
+// system's reason when the name cannot be looked up at all. Empty when nothing stands in the way:
+// no file of that name yet, or a regular file the process may write.
+std::string WhyNotReplaceable(const std::string& path);
+
 // Replaces the file's contents as a whole: the text goes to a temporary file beside it, is synced
 // to the disk and then takes the file's place in one rename, so a failure at any point leaves the
-// old file as it was and no temporary file behind. A symbolic link keeps pointing where it did:
-// its target is replaced. An existing file's permissions are kept. False on any failure, with the
+// old file as it was and no temporary file of this call behind. A symbolic link keeps pointing
+// where it did: its target is replaced. An existing file's permissions are kept. A name that
+// WhyNotReplaceable refuses is refused before anything is written. False on any failure, with the
 // system's reason in *why when asked for ("Permission denied", "No space left on device", "Is a
 // directory").
 bool ReplaceWholeFile(const std::string& path, std::string_view contents, std::string* why = nullptr);

@@ -31,7 +31,9 @@ bool Readable(const QSqlDatabase& db)
     return true;
 }
 
-// A range condition: the bound as a number when it is one, else as the Part's text comparison.
+// A range condition. The values are stored as text, which sorts "10" before "9": a bound that
+// reads as a number compares the value as a number; any other bound still narrows the search by
+// the text's order, so a typed word is not refused.
 void AppendBound(QString& sql, QVariantList& values, const QString& column, const char* op,
                  const QString& bound)
 {

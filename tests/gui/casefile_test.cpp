@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include "app/openlinkfrm.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/fabricform.h"
@@ -174,16 +176,25 @@ TEST_F(CaseFileTest, AFailedOrRefusedSaveWritesNothingAndClaimsNothing)
         EXPECT_FALSE(OpenLinkFrm->isVisible());
     }
     {
-        // A folder where the file should go: the user agrees to replace it, and it stays a folder.
+        // A folder or a FIFO (here behind a link) where the file should go is refused under the
+        // chosen name before the replace question, and stays as it was.
         ASSERT_TRUE(QDir(Folder.path()).mkdir("taken.sdf"));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+        ASSERT_TRUE(QFile::link(Path("pipe"), Path("link.sdf")));
         ScriptedFileDialogs dialogs;
         dialogs.Answer(Path("taken.sdf"));
+        dialogs.Answer(Path("link"));
         MessageRecorder messages;
-        messages.Expect("there has existed the file, do you want to replace it?", "Information", IDOK)
-            .Expect("Saving data file fails!\n" + Path("taken.sdf") + ": Is a directory", "Error");
+        messages.Expect("Saving data file fails!\n" + Path("taken.sdf") + ": Is a directory", "Error")
+            .Expect("Saving data file fails!\n" + Path("link.sdf") + ": Not a regular file", "Error");
         FurFea->SaveAs1Click();
+        FurFea->SimulationBtn->click();
+        EXPECT_EQ(dialogs.Asked, 2);
+        EXPECT_FALSE(OpenLinkFrm->isVisible());
         EXPECT_TRUE(QFileInfo(Path("taken.sdf")).isDir());
-        EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList());
+        EXPECT_TRUE(QFileInfo(Path("link.sdf")).isSymLink());
+        EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files | QDir::System),
+                  QStringList({"link.sdf", "pipe"}));
     }
     FurFea->Case.Fibers = {MakeFiber("Cot$ton", 0.001, 1, 1, 1, 1, 1, {}, {})};
     ScriptedFileDialogs dialogs;
