@@ -367,7 +367,7 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     library->addWidget(btnDelete);
     library->addWidget(UpdateBtn);
     FabricGroup = MakeGroup(this, "FabricGroup", "Fabric List");
-    FabricListBox = new QListWidget(FabricGroup);
+    FabricListBox = new TListBox(FabricGroup);
     FabricListBox->setObjectName("FabricListBox");
     FabricListBox->setFixedWidth(200);
     FabricListBox->viewport()->installEventFilter(this);
@@ -432,7 +432,7 @@ TFabricForm::TFabricForm(QWidget* owner) : TForm(owner)
     connect(btnAddtoList, &QPushButton::clicked, this, Guard([this] { btnAddtoListClick(); }));
     connect(UpdateBtn, &QPushButton::clicked, this, Guard([this] { UpdateBtnClick(); }));
     connect(btnDelete, &QPushButton::clicked, this, Guard([this] { btnDeleteClick(); }));
-    connect(FabricListBox, &QListWidget::itemClicked, this, Guard([this] { FabricListBoxClick(); }));
+    FabricListBox->OnClick = Guard([this] { FabricListBoxClick(); });
     connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(); }));
     connect(btnExit, &QPushButton::clicked, this, Guard([this] { btnExitClick(); }));
     connect(btnAddF, &QPushButton::clicked, this, Guard([this] { btnAddFClick(); }));

@@ -8,6 +8,7 @@
 
 #include "casemodel/records.h"
 #include "toolkit/forms.h"
+#include "toolkit/listbox.h"
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -137,7 +138,7 @@ public:
     QPushButton* btnDelete;         // "Delete <<"
     QPushButton* UpdateBtn;
     QGroupBox* FabricGroup;         // "Fabric List"
-    QListWidget* FabricListBox;     // item i is fabric i of the case
+    TListBox* FabricListBox;        // item i is fabric i of the case
     QGroupBox* SelectedFabricGroup; // "Selected Fabric"
     QLabel* SelectFabricLabel;
     QPushButton* btnQuery;          // "Fabric Database.."

@@ -246,7 +246,7 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
 
     GroupBox3 = new QGroupBox("Fiber List", this);
     GroupBox3->setObjectName("GroupBox3");
-    FiberListBox = new QListWidget(GroupBox3);
+    FiberListBox = new TListBox(GroupBox3);
     FiberListBox->setObjectName("FiberListBox");
     FiberListBox->setFixedWidth(160);
     auto* list = new QVBoxLayout(GroupBox3);
@@ -277,7 +277,7 @@ TFiber::TFiber(QWidget* owner) : TForm(owner)
     connect(btnPreview, &QPushButton::clicked, this, Guard([this] { btnPreviewClick(); }));
     connect(btnAddtoList, &QPushButton::clicked, this, Guard([this] { btnAddtoListClick(); }));
     connect(btnDelete, &QPushButton::clicked, this, Guard([this] { btnDeleteClick(); }));
-    connect(FiberListBox, &QListWidget::itemClicked, this, Guard([this] { FiberListBoxClick(); }));
+    FiberListBox->OnClick = Guard([this] { FiberListBoxClick(); });
     connect(btnClear, &QPushButton::clicked, this, Guard([this] { btnClearClick(); }));
     connect(NewCheckBox, &QCheckBox::clicked, this, Guard([this] { NewCheckBoxClick(); }));
     connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(); }));

@@ -5,13 +5,13 @@
 #include <QString>
 
 #include "toolkit/forms.h"
+#include "toolkit/listbox.h"
 #include "casemodel/records.h"
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class TChartImage;
 class TStringGrid;
@@ -74,7 +74,7 @@ public:
     QPushButton* btnAddtoList;
     QPushButton* btnDelete;
     QGroupBox* GroupBox3;  // "Fiber List"
-    QListWidget* FiberListBox;  // the names of the case's fibres, in its order
+    TListBox* FiberListBox;  // the names of the case's fibres, in its order
     QPushButton* Default;
     QPushButton* btnClear;
     QPushButton* OKBtn;

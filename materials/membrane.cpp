@@ -191,7 +191,7 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
     listButtons->addStretch(1);
 
     auto* listBox = new QGroupBox("Membrane List", this);
-    MemListBox = new QListWidget(listBox);
+    MemListBox = new TListBox(listBox);
     MemListBox->setObjectName("MemListBox");
     MemListBox->setFixedWidth(200);
     auto* list = new QVBoxLayout(listBox);
@@ -230,7 +230,7 @@ TMembrane::TMembrane(QWidget* owner) : TForm(owner)
     connect(PreviewTRBtn, &QPushButton::clicked, this, Guard([this] { PreviewTRBtnClick(); }));
     connect(btnAddtoList, &QPushButton::clicked, this, Guard([this] { btnAddtoListClick(); }));
     connect(btnDelete, &QPushButton::clicked, this, Guard([this] { btnDeleteClick(); }));
-    connect(MemListBox, &QListWidget::itemClicked, this, Guard([this] { MemListBoxClick(); }));
+    MemListBox->OnClick = Guard([this] { MemListBoxClick(); });
     connect(btnClear, &QPushButton::clicked, this, Guard([this] { btnClearClick(); }));
     connect(NewCheckBox, &QCheckBox::clicked, this, Guard([this] { NewCheckBoxClick(); }));
     connect(OKBtn, &QPushButton::clicked, this, Guard([this] { OKBtnClick(); }));

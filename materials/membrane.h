@@ -7,13 +7,13 @@
 #include <QString>
 
 #include "toolkit/forms.h"
+#include "toolkit/listbox.h"
 #include "casemodel/records.h"
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class TChartImage;
 class TStringGrid;
@@ -77,7 +77,7 @@ public:
     TStringGrid* TrTable;
     QComboBox* MemComboBox;
     QCheckBox* NewCheckBox;
-    QListWidget* MemListBox;
+    TListBox* MemListBox;
     QPushButton* btnAddtoList;
     QPushButton* btnDelete;
     QPushButton* Default;

@@ -13,6 +13,7 @@
 #include "materials/fabricform.h"
 #include "materials/fabriclayerfrm.h"
 #include "materials/pcm.h"
+#include "tests/gui/listmoves.h"
 #include "tests/gui/namedinputs.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
@@ -504,9 +505,9 @@ TEST_F(FabricDialogTest, UpdateKeepsAFabricsOwnPcmUnlessOneWasGivenWhileItWasSho
     EXPECT_EQ(meltingPoint(1), 20);
 }
 
-// Through the dialog: a loaded case whose fabrics use every option, each fabric shown and
-// updated as it stands, saves to the bytes it was loaded from.
-TEST_F(FabricDialogTest, EveryFabricShownAndUpdatedSavesTheLoadedBytes)
+// Loads a case whose fabrics (Plain, Treated with every option, Odd) the dialog shows and updates
+// as they stand; the case's text.
+std::string LoadFabricsAsTheDialogKeepsThem(const QTemporaryDir& folder)
 {
     CaseFixture rich = RichCase();
     CaseModel& m = rich.Model;
@@ -517,8 +518,17 @@ TEST_F(FabricDialogTest, EveryFabricShownAndUpdatedSavesTheLoadedBytes)
     m.Fabrics[2]->MassRatios = Points({1});
     m.Fabrics[2]->MeanDiameter = 0.0012;
     const std::string text = rich.Text();
+    EXPECT_TRUE(LoadCaseThroughTheMainWindow(text, folder.filePath("fabrics.sdf")));
+    return text;
+}
+
+// Through the dialog: a loaded case whose fabrics use every option, each fabric shown and
+// updated as it stands, saves to the bytes it was loaded from.
+TEST_F(FabricDialogTest, EveryFabricShownAndUpdatedSavesTheLoadedBytes)
+{
     QTemporaryDir folder;
-    ASSERT_TRUE(LoadCaseThroughTheMainWindow(text, folder.filePath("fabrics.sdf")));
+    const std::string text = LoadFabricsAsTheDialogKeepsThem(folder);
+    ASSERT_FALSE(HasFailure());
 
     ScopedModalHook pcmOk([](TForm& form) {
         EXPECT_EQ(&form, PCM);
@@ -537,6 +547,31 @@ TEST_F(FabricDialogTest, EveryFabricShownAndUpdatedSavesTheLoadedBytes)
         FabricForm->UpdateBtn->click();
     }
     EXPECT_EQ(CaseFileText(FurFea->Case), text);
+}
+
+// A fabric reached by key or mouse is shown as a click shows it: Update then writes into each
+// fabric what it holds, and OK hands on the fabric that "Selected Fabric" names.
+TEST_F(FabricDialogTest, AFabricReachedByKeyOrMouseIsTheOneShownUpdatedAndHandedOn)
+{
+    QTemporaryDir folder;
+    const std::string text = LoadFabricsAsTheDialogKeepsThem(folder);
+    ASSERT_FALSE(HasFailure());
+    const auto& fabrics = FurFea->Case.Fabrics;
+    std::vector<GarmentLayerRow>& rows = FabricLayerFrm->Rows;
+    rows.resize(1);
+    FabricLayerFrm->CurrentRow = 0;
+    FabricLayerFrm->CurrentLayer = 1;
+    ScopedModalHook layerDialog([](TForm&) { return int(mrOk); });
+    for (const ListMove& move : ListMoves) {
+        SCOPED_TRACE(move.Way);
+        FabricForm->Show();
+        ExpectShownAsClicked(FabricForm, FabricForm->FabricListBox, move);
+        FabricForm->UpdateBtn->click();
+        EXPECT_EQ(FabricForm->SelectFabricLabel->text().toStdString(), fabrics[static_cast<std::size_t>(move.To)]->Name);
+        FabricForm->OKBtn->click();
+        EXPECT_EQ(rows[0].Layers[1], fabrics[static_cast<std::size_t>(move.To)]);
+        EXPECT_EQ(CaseFileText(FurFea->Case), text);
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "dialogbase/namedlg.h"
 #include "materials/fiber.h"
 #include "materials/membrane.h"
+#include "tests/gui/listmoves.h"
 #include "tests/gui/namedinputs.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
@@ -490,18 +491,32 @@ TEST_F(MembraneDialogTest, AFlatThermalResistanceIsDrawnAlongTheTopOfTheChart)
 }
 
 // Through the dialogs, not only through the reader and the writer: a loaded library shown,
-// each record clicked and added again under its own name, saves to the bytes it came from.
+// each record reached by key or mouse shown as a click shows it, each record clicked and added
+// again under its own name, saves to the bytes it came from.
 using MaterialLibrariesTest = AppTest;
 
-TEST_F(MaterialLibrariesTest, ALoadedLibraryAddedAgainThroughTheDialogsSavesTheSameBytes)
+TEST_F(MaterialLibrariesTest, ALoadedLibraryReachedAndAddedAgainThroughTheDialogsSavesTheSameBytes)
 {
     CaseFixture library = FreshCase();
     SetGoldenFibers(library.Model);
     SetGoldenMembranes(library.Model);
+    auto sympatex = std::make_shared<MembraneType>(*library.Model.Membranes[0]);
+    sympatex->Name = "Sympatex";
+    sympatex->Thickness = 0.0045;
+    sympatex->WvpValues = Points({7200, 7700});
+    sympatex->WvpTemperatures = Points({284.5, 296.5});
+    library.Model.Membranes.push_back(sympatex);
     const std::string text = library.Text();
     QTemporaryDir folder;
     ASSERT_TRUE(LoadCaseThroughTheMainWindow(text, folder.filePath("library.sdf")));
 
+    Fiber->Show();
+    Membrane->Show();
+    for (const ListMove& move : ListMoves) {
+        SCOPED_TRACE(move.Way);
+        ExpectShownAsClicked(Fiber, Fiber->FiberListBox, move);
+        ExpectShownAsClicked(Membrane, Membrane->MemListBox, move);
+    }
     for (int row = 0; row < Fiber->FiberListBox->count(); ++row) {
         ClickItem(Fiber->FiberListBox, row);
         AddFiberNamed(Fiber->FiberListBox->item(row)->text(), true);

@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 
 #include "tests/support/messagerecorder.h"
 #include "toolkit/application.h"
 #include "toolkit/filedialogs.h"
 #include "toolkit/forms.h"
+#include "toolkit/listbox.h"
 #include "toolkit/radiogroup.h"
 #include "toolkit/stringgrid.h"
 
@@ -46,6 +48,36 @@ TEST(RadioGroup, IndexMinusOneIsNoneAndCodeChangesRunTheHandler)
     EXPECT_FALSE(group.Button(1)->isChecked());
     group.Button(0)->click();
     EXPECT_EQ(group.ItemIndex(), 0);
+    EXPECT_EQ(clicks, 3);
+}
+
+// The program's own changes of the current line leave what the dialog shows to the program; a
+// line the user reaches is reported once, however many events brought it there.
+TEST(ListBox, OnlyTheUsersChoiceOfALineRunsTheHandlerAndEachChoiceOnce)
+{
+    TListBox list;
+    list.addItems({"Alpha", "Beta", "Gamma", "Delta"});
+    list.resize(160, 120);
+    list.show();
+    int clicks = 0;
+    list.OnClick = [&] { ++clicks; };
+    list.setCurrentRow(1);
+    delete list.takeItem(1);
+    list.addItem("Epsilon");
+    ASSERT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(clicks, 0);
+
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(clicks, 1);
+    QTest::keyClick(&list, Qt::Key_Right);  // moves nothing in a single column
+    EXPECT_EQ(clicks, 1);
+    QWidget* area = list.viewport();
+    const QPoint first = list.visualItemRect(list.item(0)).center();
+    QTest::mouseClick(area, Qt::LeftButton, {}, first);  // the press changes the line
+    EXPECT_EQ(clicks, 2);
+    QTest::mouseClick(area, Qt::LeftButton, {}, first);  // a click on the chosen line
+    EXPECT_EQ(clicks, 3);
+    list.clear();
     EXPECT_EQ(clicks, 3);
 }
 
