@@ -26,12 +26,22 @@ double DefaultIn(const Table& table, Field field)
     return NAN;
 }
 
+// The garments that give microclimates: no more than the rows there are, nor than a case holds.
+int LayeredGarments(const LayerRows& layers)
+{
+    return std::clamp(std::min(layers.GarmentCount, static_cast<int>(layers.Rows.size())), 0, MaxGarments);
+}
+
+bool Tight(int fitting) { return fitting == 3; }
+
+const char* ContactOf(bool tight) { return tight ? "true" : "false"; }
+
 } // namespace
 
 std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight)
 {
     auto m = std::make_shared<FabricMicroclimate>();
-    m->InnerContact = tight ? "true" : "false";
+    m->InnerContact = ContactOf(tight);
     m->OuterContact = m->InnerContact;
     for (const MicroclimateFieldDefault& d : NewMicroclimateDefaults)
         (*m).*d.Field = d.Value;
@@ -43,12 +53,11 @@ std::vector<std::shared_ptr<FabricMicroclimate>> BuilderMicroclimates(const Case
     const GarmentSet& garments = model.GarmentList;
     const LayerRows& layers = model.Layers;
     // Rows beyond the garment count, or a count beyond the rows, give no microclimate.
-    const int garmentCount =
-        std::clamp(std::min(layers.GarmentCount, static_cast<int>(layers.Rows.size())), 0, MaxGarments);
+    const int garmentCount = LayeredGarments(layers);
     std::vector<std::shared_ptr<FabricMicroclimate>> list;
     for (int g = 0; g < garmentCount; ++g) {
         const auto gi = static_cast<std::size_t>(g);
-        const bool tight = garments.Fitting[gi] == 3;
+        const bool tight = Tight(garments.Fitting[gi]);
         for (std::size_t j = 0; j < MicroclimateLayers; ++j)
             if (layers.Rows[gi].HasFabric[j])
                 list.push_back(NewMicroclimate(tight));
@@ -59,6 +68,97 @@ std::vector<std::shared_ptr<FabricMicroclimate>> BuilderMicroclimates(const Case
 double NewStageDefault(double StageType::*field) { return DefaultIn(NewStageDefaults, field); }
 
 double NewMicroclimateDefault(double FabricMicroclimate::*field) { return DefaultIn(NewMicroclimateDefaults, field); }
+
+double BuilderCoverRatio(const CaseModel& model)
+{
+    double cover = 0;
+    for (int g = 0; g < std::clamp(model.Layers.GarmentCount, 0, MaxGarments); ++g)
+        cover = std::max(cover, model.GarmentList.Coverage[static_cast<std::size_t>(g)]);
+    return cover;
+}
+
+ClothingLayout ClothingLayoutOf(const CaseModel& model)
+{
+    ClothingLayout clothing;
+    for (int g = 0; g < LayeredGarments(model.Layers); ++g) {
+        const auto i = static_cast<std::size_t>(g);
+        clothing.Styles.push_back(model.GarmentList.StyleIndex[i]);
+        clothing.Fits.push_back(model.GarmentList.Fitting[i]);
+        clothing.Coverages.push_back(model.GarmentList.Coverage[i]);
+        const auto& has = model.Layers.Rows[i].HasFabric;
+        clothing.Layers.push_back({has[0], has[1], has[2]});
+    }
+    clothing.Cover = BuilderCoverRatio(model);
+    return clothing;
+}
+
+ClothingFollowed FollowClothing(CaseModel& model, const ClothingLayout& confirmed, const std::vector<int>& from)
+{
+    if (model.StagesDirty || model.Stages.empty())
+        return {};
+    // Where each confirmed garment's microclimates begin in a stage's list, and how many the
+    // confirmed clothing gives.
+    std::vector<std::size_t> first;
+    std::size_t count = 0;
+    for (const auto& layers : confirmed.Layers) {
+        first.push_back(count);
+        count += static_cast<std::size_t>(std::count(layers.begin(), layers.end(), true));
+    }
+    // Stages made for other clothing have no microclimate to tell a layer by.
+    for (const auto& stage : model.Stages)
+        if (stage->Microclimates.size() != count)
+            return {};
+
+    const ClothingLayout now = ClothingLayoutOf(model);
+    ClothingFollowed result;
+    result.Followed = true;
+    for (const auto& stage : model.Stages) {
+        const auto before = stage->Microclimates;
+        std::vector<bool> kept(before.size(), false);
+        std::vector<std::shared_ptr<FabricMicroclimate>> after;
+        for (std::size_t g = 0; g < now.Layers.size(); ++g) {
+            const int k = g < from.size() ? from[g] : -1;
+            const bool known = k >= 0 && static_cast<std::size_t>(k) < confirmed.Layers.size();
+            const auto was = static_cast<std::size_t>(k);
+            const bool tight = Tight(now.Fits[g]);
+            const bool refit = known && confirmed.Fits[was] != now.Fits[g];
+            std::size_t at = known ? first[was] : 0;
+            for (std::size_t j = 0; j < MicroclimateLayers; ++j) {
+                // The confirmed garment's microclimate of this place, if it had one.
+                const bool had = known && confirmed.Layers[was][j];
+                const std::size_t old = had ? at++ : 0;
+                if (!now.Layers[g][j])
+                    continue;
+                if (!had || kept[old]) {
+                    after.push_back(NewMicroclimate(tight));
+                    result.MicroclimatesChanged = true;
+                    continue;
+                }
+                kept[old] = true;
+                FabricMicroclimate& m = *before[old];
+                if (refit && (m.InnerContact != ContactOf(tight) || m.OuterContact != ContactOf(tight))) {
+                    m.InnerContact = m.OuterContact = ContactOf(tight);
+                    result.MicroclimatesChanged = true;
+                }
+                after.push_back(before[old]);
+            }
+        }
+        if (std::find(kept.begin(), kept.end(), false) != kept.end())
+            result.MicroclimatesChanged = true;
+        stage->Microclimates = std::move(after);
+    }
+    RebuildStageSideLists(model);
+
+    if (now.Cover != confirmed.Cover) {
+        const std::size_t stages = std::min<std::size_t>(model.Stages.size(), MaxStages);
+        for (std::size_t s = 0; s < stages; ++s) {
+            double& ratio = model.Control.ClothingCoverRatio[s];
+            result.CoverChanged = result.CoverChanged || ratio != now.Cover;
+            ratio = now.Cover;
+        }
+    }
+    return result;
+}
 
 void RebuildStageSideLists(CaseModel& model)
 {
@@ -94,8 +194,6 @@ void BuildStageList(CaseModel& model)
 {
     const ActivitySchedule& activity = model.Activity;
     const EnvironmentTable& environment = model.Environment;
-    const GarmentSet& garments = model.GarmentList;
-    const LayerRows& layers = model.Layers;
     if (!model.StagesDirty)
         return;
     const int stageCount = std::clamp(activity.StageCount, 0, MaxStages);
@@ -125,10 +223,8 @@ void BuildStageList(CaseModel& model)
 
     RebuildStageSideLists(model);
 
-    // The largest coverage of the garments; no garment covers nothing.
-    double cover = 0;
-    for (int g = 0; g < std::clamp(layers.GarmentCount, 0, MaxGarments); ++g)
-        cover = std::max(cover, garments.Coverage[static_cast<std::size_t>(g)]);
+    // The largest coverage of the garments.
+    const double cover = BuilderCoverRatio(model);
     for (int s = 0; s < stageCount; ++s)
         model.Control.ClothingCoverRatio[static_cast<std::size_t>(s)] = cover;
 

@@ -2,7 +2,11 @@
 // Builds the case's stage list from the activity schedule, the environment of each stage, the
 // wearer's skin state and the clothing. Lazy: it rebuilds only while StagesDirty is set, so
 // values edited in the boundary dialog or read from a file survive until the schedule or the
-// environment is confirmed again.
+// environment is confirmed again. A clothing change does not rebuild them: they follow it
+// (FollowClothing).
+#include <array>
+#include <vector>
+
 #include "casemodel/casemodel.h"
 
 // One stage per schedule entry, each with one microclimate per filled layer among the first
@@ -21,6 +25,47 @@ std::shared_ptr<FabricMicroclimate> NewMicroclimate(bool tight);
 // the first three of every garment, garment by garment. Their count is the count every stage
 // must hold.
 std::vector<std::shared_ptr<FabricMicroclimate>> BuilderMicroclimates(const CaseModel& model);
+
+// The largest coverage of the case's garments: every stage's clothing cover ratio as the builder
+// sets it (no garment covers nothing).
+double BuilderCoverRatio(const CaseModel& model);
+
+// The clothing as a stage list sees it: per garment its style, its fit, its coverage and which of
+// its first three layers hold a fabric (whichever fabric), and the cover ratio it gives.
+struct ClothingLayout {
+    std::vector<int> Styles, Fits;
+    std::vector<double> Coverages;
+    std::vector<std::array<bool, MicroclimateLayers>> Layers;
+    double Cover = 0;
+    bool operator==(const ClothingLayout& o) const
+    {
+        return Styles == o.Styles && Fits == o.Fits && Coverages == o.Coverages && Layers == o.Layers &&
+               Cover == o.Cover;
+    }
+};
+ClothingLayout ClothingLayoutOf(const CaseModel& model);
+
+// What a clothing change did to the stages.
+struct ClothingFollowed {
+    // The stages followed the clothing; when false, nothing was changed and the stages are to be
+    // built afresh.
+    bool Followed = false;
+    // A microclimate came or went, or its contacts changed: the boundary values no longer hold.
+    bool MicroclimatesChanged = false;
+    // A cover ratio took another value: the control values no longer hold.
+    bool CoverChanged = false;
+};
+
+// The clothing was confirmed anew. `confirmed` is the clothing the stages were built for, and
+// garment g of the case's clothing was garment from[g] of it (-1, or no entry: a new garment).
+// A layer (a garment and one of its first three places) stays when that place holds a fabric in
+// both: its microclimate moves with it, values and contacts, in every stage; a new layer gets the
+// builder's microclimate, a layer gone takes its microclimate along. A garment whose fit changed
+// gets the new fit's contacts and keeps its coefficients. Every stage keeps its own values; the
+// cover ratios are set as the builder sets them only when the largest coverage changed. The
+// stages follow only when they exist, no full rebuild is due (StagesDirty) and every stage holds
+// the confirmed clothing's microclimates.
+ClothingFollowed FollowClothing(CaseModel& model, const ClothingLayout& confirmed, const std::vector<int>& from);
 
 // Contact flags and inner and outer environment states, one entry per stage of the list.
 void RebuildStageSideLists(CaseModel& model);

@@ -10,6 +10,15 @@ CaseModel& DetachedCase()
     return detached;
 }
 
+// A confirmed step no longer holds; the main window shows it as to do.
+void UndoStep(bool& defined, TCaseStep step)
+{
+    if (!defined)
+        return;
+    defined = false;
+    ReportStepConfirmed(step);
+}
+
 } // namespace
 
 void SetCaseHost(TCaseHost* host) { Host = host; }
@@ -39,10 +48,21 @@ void MarkStagesForRebuild()
 {
     CaseModel& c = TheCase();
     c.StagesDirty = true;
-    if (!c.BoundaryDefined && !c.ControlDefined)
+    UndoStep(c.BoundaryDefined, TCaseStep::Boundary);
+    UndoStep(c.ControlDefined, TCaseStep::Control);
+}
+
+void ClothingConfirmed(const ClothingLayout& confirmed, const std::vector<int>& from)
+{
+    CaseModel& c = TheCase();
+    const ClothingFollowed followed = FollowClothing(c, confirmed, from);
+    if (!followed.Followed) {
+        if (!(ClothingLayoutOf(c) == confirmed))
+            MarkStagesForRebuild();
         return;
-    c.BoundaryDefined = false;
-    c.ControlDefined = false;
-    ReportStepConfirmed(TCaseStep::Boundary);
-    ReportStepConfirmed(TCaseStep::Control);
+    }
+    if (followed.MicroclimatesChanged)
+        UndoStep(c.BoundaryDefined, TCaseStep::Boundary);
+    if (followed.CoverChanged)
+        UndoStep(c.ControlDefined, TCaseStep::Control);
 }

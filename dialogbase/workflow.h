@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "casemodel/casemodel.h"
+#include "casemodel/stagebuilder.h"
 
 // The steps a dialog can confirm. BodyShown: a body from a file was put into the dialogs.
 enum class TCaseStep { Activity, Environment, Body, BodyShown, Clothing, Boundary, Control, CaseFolder };
@@ -42,3 +43,11 @@ void RearrangeStageRows(const std::vector<int>& from);
 // rebuild puts every boundary value and cover ratio back to its default, so boundary and
 // control values defined before no longer hold: both steps are undone and reported.
 void MarkStagesForRebuild();
+
+// The clothing was confirmed: `confirmed` is the clothing confirmed before, and garment g now was
+// garment from[g] of it (-1: new). Stages built for the confirmed clothing, with no full rebuild
+// due, follow the change (FollowClothing) and keep every value the clothing does not decide; only
+// a step whose values changed is undone: the boundary step when a microclimate came, went or got
+// other contacts, the control step when a cover ratio changed. Otherwise other clothing marks the
+// stages for a rebuild, and the same clothing changes nothing.
+void ClothingConfirmed(const ClothingLayout& confirmed, const std::vector<int>& from);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <algorithm>
+#include <numeric>
 
 #include "casemodel/casemodel.h"
 #include "dialogbase/workflow.h"
@@ -175,6 +176,10 @@ void TFabricLayerFrm::BuildLayerRows()
 void TFabricLayerFrm::FollowGarments(const std::vector<int>& from)
 {
     Rows = RowsFollowingGarments(Rows, from);
+    std::vector<int> places(from.size());
+    for (std::size_t i = 0; i < from.size(); ++i)
+        places[i] = RowFrom(ConfirmedPlaces, from, i, -1);
+    ConfirmedPlaces = std::move(places);
     const auto to = CurrentRow >= 0 ? std::find(from.begin(), from.end(), CurrentRow) : from.end();
     CurrentRow = to != from.end() ? static_cast<int>(to - from.begin()) : -1;
 }
@@ -184,7 +189,7 @@ void TFabricLayerFrm::BuildLayerGrid()
     Rows = TheCase().Layers.Rows;
     ShowRows(true);
     // A loaded case's stages were made for its garments.
-    ConfirmedInputs = CurrentStageInputs();
+    ConfirmClothing();
     ReportStepConfirmed(TCaseStep::Clothing);
 }
 
@@ -242,20 +247,11 @@ void TFabricLayerFrm::SetLayerFabric(std::shared_ptr<FabricType> fabric)
     row.Layers[j] = std::move(fabric);
 }
 
-TFabricLayerFrm::StageInputs TFabricLayerFrm::CurrentStageInputs() const
+void TFabricLayerFrm::ConfirmClothing()
 {
-    const CaseModel& c = TheCase();
-    StageInputs in;
-    const int n = std::clamp(std::min(c.Layers.GarmentCount, static_cast<int>(c.Layers.Rows.size())), 0, MaxGarments);
-    for (int g = 0; g < n; ++g) {
-        const auto i = static_cast<std::size_t>(g);
-        in.Styles.push_back(c.GarmentList.StyleIndex[i]);
-        in.Fits.push_back(c.GarmentList.Fitting[i]);
-        in.Coverages.push_back(c.GarmentList.Coverage[i]);
-        const auto& has = c.Layers.Rows[i].HasFabric;
-        in.Layers.push_back({has[0], has[1], has[2]});
-    }
-    return in;
+    ConfirmedClothing = ClothingLayoutOf(TheCase());
+    ConfirmedPlaces.resize(ConfirmedClothing.Layers.size());
+    std::iota(ConfirmedPlaces.begin(), ConfirmedPlaces.end(), 0);
 }
 
 void TFabricLayerFrm::OKBtnClick()
@@ -280,12 +276,9 @@ void TFabricLayerFrm::OKBtnClick()
     }
     c.Layers.Rows = Rows;
     c.Layers.GarmentCount = GarmentCount;
-    // Stages built for other clothing get other microclimates and cover ratios; the same
-    // clothing keeps the boundary values edited since.
-    const StageInputs now = CurrentStageInputs();
-    if (!(now == ConfirmedInputs))
-        MarkStagesForRebuild();
-    ConfirmedInputs = now;
+    // The stages follow the clothing and keep what it does not decide.
+    ClothingConfirmed(ConfirmedClothing, ConfirmedPlaces);
+    ConfirmClothing();
     c.ClothingDefined = true;
     ReportStepConfirmed(TCaseStep::Clothing);
     if (Modal())

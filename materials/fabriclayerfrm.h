@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "casemodel/records.h"
+#include "casemodel/stagebuilder.h"
 #include "toolkit/forms.h"
 
 class QCheckBox;
@@ -30,7 +31,8 @@ public:
     // with the fabric it picked and then shows this dialog again.
     void SetLayerFabric(std::shared_ptr<FabricType> fabric);
     // The garment list changed: row n is now the row of the garment that stood at from[n] (-1: a
-    // new garment, no layer filled), also the row whose layer the fabric dialog is choosing.
+    // new garment, no layer filled), also the row whose layer the fabric dialog is choosing; the
+    // garment's place in the confirmed clothing goes along.
     void FollowGarments(const std::vector<int>& from);
     // The layers of the rows being edited that hold the fabric.
     std::vector<LayerPlace> LayersHolding(const FabricType& fabric) const { return ::LayersHolding(Rows, fabric); }
@@ -72,20 +74,13 @@ private:
     // Groups for the case's garments in the view asked for, ticked where the rows hold a fabric.
     void ShowRows(bool loaded);
     void ClearGroups();
-    // What the stage list is built from: styles, fits, coverages and which of the first three
-    // layers hold a fabric.
-    struct StageInputs {
-        std::vector<int> Styles, Fits;
-        std::vector<double> Coverages;
-        std::vector<std::array<bool, 3>> Layers;
-        bool operator==(const StageInputs& o) const
-        {
-            return Styles == o.Styles && Fits == o.Fits && Coverages == o.Coverages && Layers == o.Layers;
-        }
-    };
-    StageInputs CurrentStageInputs() const;
-    // The clothing the case's stage list was last built from or loaded with.
-    StageInputs ConfirmedInputs;
+    // The clothing now is the confirmed clothing.
+    void ConfirmClothing();
+    // The clothing last confirmed (by OK or a load), which the case's stages were made for, and
+    // for each garment of the list now the place it had in that clothing (-1: added since),
+    // through every edit of the garment list since.
+    ClothingLayout ConfirmedClothing;
+    std::vector<int> ConfirmedPlaces;
 };
 
 extern TFabricLayerFrm* FabricLayerFrm;

@@ -19,7 +19,12 @@
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "toolkit/radiogroup.h"
+#include "tests/unit/microclimatemarks.h"
 #include "toolkit/stringgrid.h"
+#include "wearer/activityfrm.h"
+#include "wearer/boudarycd.h"
+#include "wearer/columnpanels.h"
+#include "wearer/controlfrm.h"
 
 namespace {
 
@@ -49,9 +54,15 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
+        FurFea->Case.ModelCode = 1;
+        AddFabrics({"Shell cloth", "Fleece"});
+    }
+
+    // Fabrics at the end of the case's list and of the fabric dialog's.
+    void AddFabrics(std::initializer_list<const char*> names)
+    {
         CaseModel& m = FurFea->Case;
-        m.ModelCode = 1;
-        for (const char* name : {"Shell cloth", "Fleece"}) {
+        for (const char* name : names) {
             auto fabric = PlainFabric(name);
             fabric->Membranes = {m.Membranes[0], m.Membranes[0]};
             m.Fabrics.push_back(fabric);
@@ -223,12 +234,7 @@ TEST_F(LayerDialogTest, LayersStayWithTheirGarmentWhenGarmentsMoveGoOrCome)
 {
     MessageRecorder messages;
     CaseModel& m = FurFea->Case;
-    for (const char* name : {"Silk", "Down"}) {
-        auto fabric = PlainFabric(name);
-        fabric->Membranes = {m.Membranes[0], m.Membranes[0]};
-        m.Fabrics.push_back(fabric);
-    }
-    FabricForm->LoadFabricList(m.Fabrics);
+    AddFabrics({"Silk", "Down"});
     enum { ShellCloth, Fleece, Silk, Down };
     RunGarmentDialog([] {
         for (int style : {3, 9, 11}) {
@@ -414,10 +420,7 @@ TEST_F(LayerDialogTest, DeletingAFabricThatLayersHoldAsksFirstAndUndoesTheClothi
 {
     MessageRecorder messages;
     CaseModel& m = FurFea->Case;
-    auto spare = PlainFabric("Spare");
-    spare->Membranes = {m.Membranes[0], m.Membranes[0]};
-    m.Fabrics.push_back(spare);
-    FabricForm->LoadFabricList(m.Fabrics);
+    AddFabrics({"Spare"});
     Garments({{3, 1}, {5, 2}});
     m.Layers.Rows = {Row(m, {{2, "Shell cloth"}}), Row(m, {{0, "Fleece"}, {4, "Shell cloth"}})};
     m.Layers.GarmentCount = 2;
@@ -453,6 +456,181 @@ TEST_F(LayerDialogTest, DeletingAFabricThatLayersHoldAsksFirstAndUndoesTheClothi
     EXPECT_FALSE(m.ClothingDefined);
     EXPECT_TRUE(SamePicture(FurFea->GarmentBtn->icon(), FurFea->Glyphs2[stGarment]));
     EXPECT_FALSE(TreeNodeMarked(tnGarment));
+}
+
+// ---- a clothing change against the stages built for the clothing before it ---------------------
+
+// What a row of the table below expects after its edit: the microclimate marks of every stage
+// (see MicroclimateMarks), every stage's h_cC, the two stages' cover ratios, whether the boundary
+// and control steps still hold, and the fabric of each layer of the first garment.
+struct ClothingEdit {
+    const char* What;
+    std::function<void()> Edit;
+    const char* Marks;
+    double Hcc[2];
+    double Cover[2];
+    bool Boundary, Control;
+    const char* FirstGarment;
+};
+
+class ClothingChangeTest : public LayerDialogTest {
+protected:
+    enum { ShellCloth, Fleece, Silk, Down };
+
+    // A man in three garments covering 0.4, 0.8 and 0.6: a loose one with Shell cloth and Fleece
+    // in places 1 and 3, a tight one with Silk in place 2 and a just-fitting one with Fleece and
+    // Down in places 1 and 2, confirmed as a load confirms them. Two stages built for them; each
+    // microclimate's values and contacts (the other way round from the fit's, except the
+    // just-fitting garment's) and each stage's h_cC typed in the boundary dialog, the first
+    // stage's cover ratio in the control dialog, both confirmed.
+    void StageTheClothing()
+    {
+        CaseModel& m = FurFea->Case;
+        SetGoldenBody(m);
+        AddFabrics({"Silk", "Down"});
+        Garments({{5, 1}, {12, 3}, {3, 2}});
+        m.Layers.Rows = {Row(m, {{0, "Shell cloth"}, {2, "Fleece"}}), Row(m, {{1, "Silk"}}),
+                         Row(m, {{0, "Fleece"}, {1, "Down"}})};
+        m.Layers.GarmentCount = 3;
+        m.ClothingDefined = true;
+        FabricLayerFrm->BuildLayerGrid();
+        DefineSchedule(2);
+        ActivityFrm->LoadActivitySchedule();
+        Drive(BoudaryCD, [] { FurFea->DefineBoundaryCondition1Click(); }, [] {
+            const std::string contacts = "tftfftffff";
+            for (int s = 0; s < 2; ++s) {
+                ClickItem(BoudaryCD->StageListBox, s);
+                BoudaryCD->H_cCEdit->setText(s ? "0.0008" : "0.0007");
+                for (std::size_t i = 0; i < BoudaryCD->MicroPanels.size(); ++i) {
+                    TMicroPanel& column = *BoudaryCD->MicroPanels[i];
+                    column.InnerContactBox->setCurrentText(contacts[2 * i] == 't' ? "true" : "false");
+                    column.OuterContactBox->setCurrentText(contacts[2 * i + 1] == 't' ? "true" : "false");
+                    const std::size_t mark = 10 * static_cast<std::size_t>(s) + i + 1;
+                    for (std::size_t k = 0; k < 5; ++k)
+                        column.CoefficientEdits()[k]->setText(QString::number(static_cast<double>(mark) + MarkSteps[k]));
+                }
+                BoudaryCD->UpdateBtn->click();
+            }
+            BoudaryCD->OKBtn->click();
+        });
+        Drive(ControlFrm, [] { FurFea->ControlVariable1Click(); }, [] {
+            ControlFrm->LayerPanels.at(0)->CoverEdit->setText("0.55");
+            ControlFrm->OKBtn->click();
+        });
+    }
+
+    // Marks, h_cC and cover ratios of the case's stages against the row.
+    static void ExpectStages(const ClothingEdit& row)
+    {
+        const CaseModel& m = FurFea->Case;
+        ASSERT_EQ(m.Stages.size(), 2u);
+        for (std::size_t s = 0; s < 2; ++s) {
+            EXPECT_EQ(MicroclimateMarks(m, s), row.Marks) << "stage " << s;
+            EXPECT_EQ(m.Stages[s]->h_cC, row.Hcc[s]) << "stage " << s;
+            EXPECT_EQ(m.Control.ClothingCoverRatio[s], row.Cover[s]) << "stage " << s;
+        }
+    }
+};
+
+void EditGarments(const std::function<void()>& edit)
+{
+    RunGarmentDialog(edit);
+    RunLayerDialog([] { FabricLayerFrm->OKBtn->click(); });
+}
+
+void MoveGarment(int garment, QToolButton* TGarmentForm::*button)
+{
+    ClickGarment(garment);
+    (GarmentForm->*button)->click();
+}
+
+TEST_F(ClothingChangeTest, EachMicroclimateStaysWithItsLayerAndOnlyWhatTheClothingDecidesChanges)
+{
+    const std::string first = "Shell cloth/-/Fleece/-/-/-";
+    const ClothingEdit rows[] = {
+        {"Up", [] { EditGarments([] { MoveGarment(1, &TGarmentForm::UpBtn); }); }, "3ft 1tf 2tf 4ff 5ff",
+         {0.0007, 0.0008}, {0.55, 0.8}, true, true, "-/Silk/-/-/-/-"},
+        {"Down", [] { EditGarments([] { MoveGarment(1, &TGarmentForm::DownBtn); }); }, "1tf 2tf 4ff 5ff 3ft",
+         {0.0007, 0.0008}, {0.55, 0.8}, true, true, first.c_str()},
+        {"Up and Down again",
+         [] {
+             EditGarments([] {
+                 MoveGarment(0, &TGarmentForm::DownBtn);
+                 GarmentForm->UpBtn->click();
+             });
+         },
+         "1tf 2tf 3ft 4ff 5ff", {0.0007, 0.0008}, {0.55, 0.8}, true, true, first.c_str()},
+        {"Delete of the widest garment", [] { EditGarments([] { MoveGarment(1, &TGarmentForm::DeleteBtn); }); },
+         "1tf 2tf 4ff 5ff", {0.0007, 0.0008}, {0.6, 0.6}, false, false, first.c_str()},
+        {"Delete of another garment", [] { EditGarments([] { MoveGarment(0, &TGarmentForm::DeleteBtn); }); },
+         "3ft 4ff 5ff", {0.0007, 0.0008}, {0.55, 0.8}, false, true, "-/Silk/-/-/-/-"},
+        {"Add",
+         [] {
+             RunGarmentDialog([] {
+                 QTest::mouseClick(Control<QWidget>(GarmentForm, "StyleImage0"), Qt::LeftButton);
+                 GarmentForm->SelectBtn->click();
+                 Control<TRadioGroup>(GarmentForm, "Fitting3")->Button(2)->click();
+                 GarmentForm->BitBtn1->click();
+             });
+             Dress(3, 1, Silk, [] { FabricLayerFrm->OKBtn->click(); });
+         },
+         "1tf 2tf 3ft 4ff 5ff Ntt", {0.0007, 0.0008}, {0.55, 0.8}, false, true, first.c_str()},
+        {"a tight fit",
+         [] { EditGarments([] { Control<TRadioGroup>(GarmentForm, "Fitting0")->Button(2)->click(); }); },
+         "1tt 2tt 3ft 4ff 5ff", {0.0007, 0.0008}, {0.55, 0.8}, false, true, first.c_str()},
+        {"a loose fit giving the contacts there were",
+         [] { EditGarments([] { Control<TRadioGroup>(GarmentForm, "Fitting2")->Button(0)->click(); }); },
+         "1tf 2tf 3ft 4ff 5ff", {0.0007, 0.0008}, {0.55, 0.8}, true, true, first.c_str()},
+        {"a layer's fabric exchanged",
+         [] {
+             FabricLayerFrm->Show();
+             Dress(0, 0, Silk, [] { FabricLayerFrm->OKBtn->click(); });
+         },
+         "1tf 2tf 3ft 4ff 5ff", {0.0007, 0.0008}, {0.55, 0.8}, true, true, "Silk/-/Fleece/-/-/-"},
+        {"a fabric a layer uses deleted",
+         [] {
+             MessageRecorder messages;
+             messages.Expect("The fabric Down is used by garment 3 layer 2. Delete it and empty these layers?",
+                             "Information", IDYES);
+             ClickItem(FabricForm->FabricListBox, Down);
+             FabricForm->btnDelete->click();
+             RunLayerDialog([] { FabricLayerFrm->OKBtn->click(); });
+         },
+         "1tf 2tf 3ft 4ff", {0.0007, 0.0008}, {0.55, 0.8}, false, true, first.c_str()},
+        // The activity's OK rebuilds everything from the builder, the clothing change with it.
+        {"Up after an activity OK",
+         [] {
+             RunModal(ActivityFrm, [] { ActivityFrm->ShowModal(); }, [] {
+                 ActivityFrm->RatioTable->SetCell(0, 0, "900");
+                 ActivityFrm->Button2->click();
+             });
+             EditGarments([] { MoveGarment(1, &TGarmentForm::UpBtn); });
+         },
+         "Ntt Nff Nff Nff Nff", {0.000239, 0.000239}, {0.8, 0.8}, false, false, "-/Silk/-/-/-/-"},
+    };
+    for (const ClothingEdit& row : rows) {
+        SCOPED_TRACE(row.What);
+        SetUp();
+        StageTheClothing();
+        CaseModel& m = FurFea->Case;
+        ASSERT_TRUE(m.BoundaryDefined && m.ControlDefined);
+
+        row.Edit();
+        ASSERT_TRUE(m.ClothingDefined);
+        EXPECT_EQ(m.BoundaryDefined, row.Boundary);
+        EXPECT_EQ(TreeNodeMarked(tnBoundary), row.Boundary);
+        EXPECT_EQ(m.ControlDefined, row.Control);
+        EXPECT_EQ(TreeNodeMarked(tnControl), row.Control);
+        EXPECT_EQ(Dressing(m.Layers.Rows).at(0), row.FirstGarment);
+
+        // Saved, loaded and saved again: the same bytes, and the stages as the row expects.
+        const QStringList saved = SavedLines();
+        ExpectStages(row);
+        QTemporaryDir folder;
+        ASSERT_TRUE(LoadCaseThroughTheMainWindow(saved.join("\r\n").toStdString(), folder.filePath("case.sdf")));
+        ExpectStages(row);
+        EXPECT_EQ(SavedLines(), saved);
+    }
 }
 
 } // namespace

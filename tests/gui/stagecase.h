@@ -16,8 +16,30 @@
 #include "toolkit/forms.h"
 #include "wearer/environmentfrm.h"
 
-// n stages (stage s: 20 + s degrees, 50 + s percent, wind 0.5 + s) of a wearer in one tight-fit
-// garment with fabrics in its first `layers` layers, so every stage has that many microclimates.
+// A confirmed schedule of n stages (stage s: 20 + s degrees, 50 + s percent, wind 0.5 + s) whose
+// stages are still to be built.
+inline void DefineSchedule(int n)
+{
+    CaseModel& m = FurFea->Case;
+    m.Activity.StageCount = n;
+    m.Environment.StageCount = n;
+    for (std::size_t s = 0; s < static_cast<std::size_t>(n); ++s) {
+        m.Activity.MetabolicRate[s] = 58.2 + static_cast<double>(s);
+        m.Activity.Duration[s] = 600 * static_cast<double>(s + 1);
+        m.Activity.ActivityIndex[s] = static_cast<int>(s);
+        m.Environment.Temperature[s] = 20 + static_cast<double>(s);
+        m.Environment.RH[s] = 50 + static_cast<double>(s);
+        m.Environment.Wind[s] = 0.5 + static_cast<double>(s);
+        m.Environment.Place[s] = PlaceIndoor;
+    }
+    EnvironmentFrm->LoadEnvironmentGrids();
+    m.Activity.ScheduleChanged = false;
+    m.ActivityDefined = m.EnvironmentDefined = true;
+    m.StagesDirty = true;
+}
+
+// The schedule of DefineSchedule for a wearer in one tight-fit garment with fabrics in its first
+// `layers` layers, so every stage has that many microclimates.
 inline void DefineStagedCase(int n, std::size_t layers = 3)
 {
     CaseModel& m = FurFea->Case;
@@ -36,22 +58,8 @@ inline void DefineStagedCase(int n, std::size_t layers = 3)
     }
     m.Layers.Rows = {row};
     m.Layers.GarmentCount = 1;
-
-    m.Activity.StageCount = n;
-    m.Environment.StageCount = n;
-    for (std::size_t s = 0; s < static_cast<std::size_t>(n); ++s) {
-        m.Activity.MetabolicRate[s] = 58.2 + static_cast<double>(s);
-        m.Activity.Duration[s] = 600 * static_cast<double>(s + 1);
-        m.Activity.ActivityIndex[s] = static_cast<int>(s);
-        m.Environment.Temperature[s] = 20 + static_cast<double>(s);
-        m.Environment.RH[s] = 50 + static_cast<double>(s);
-        m.Environment.Wind[s] = 0.5 + static_cast<double>(s);
-        m.Environment.Place[s] = PlaceIndoor;
-    }
-    EnvironmentFrm->LoadEnvironmentGrids();
-    m.Activity.ScheduleChanged = false;
-    m.ActivityDefined = m.EnvironmentDefined = m.BodyDefined = m.ClothingDefined = true;
-    m.StagesDirty = true;
+    DefineSchedule(n);
+    m.BodyDefined = m.ClothingDefined = true;
 }
 
 // Runs `script` inside `dialog` when `command` opens it modally; fails when it is not opened.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "casemodel/stagebuilder.h"
 #include "tests/unit/casefile_cases.h"
+#include "tests/unit/microclimatemarks.h"
 
 namespace {
 
@@ -185,6 +187,111 @@ TEST(StageBuilder, TakesEachLimitAndNothingPastIt)
             EXPECT_EQ(c.Model.Stages[last]->MR, c.Model.Activity.MetabolicRate[last]);
             EXPECT_EQ(c.Model.Control.ClothingCoverRatio[last], 0);
         }
+    }
+}
+
+// Two stages for three garments: a loose one with fabrics in places 1 and 3, a tight one in place
+// 2 and a just-fitting one in places 1 and 2, covering 0.4, 0.8 and 0.6. Every microclimate, every
+// stage's h_cC and the first cover ratio hold values of their own; the contacts are "true" where
+// the fit gives "false" and the other way round, except the just-fitting garment's.
+CaseFixture Dressed()
+{
+    CaseFixture c = Scheduled(2);
+    CaseModel& m = c.Model;
+    m.Layers.Rows.assign(3, GarmentLayerRow());
+    Fill(m.Layers.Rows[0], {0, 2});
+    Fill(m.Layers.Rows[1], {1});
+    Fill(m.Layers.Rows[2], {0, 1});
+    m.Layers.GarmentCount = m.GarmentList.GarmentCount = 3;
+    const int fits[] = {1, 3, 2};
+    const double coverages[] = {0.4, 0.8, 0.6};
+    for (std::size_t g = 0; g < 3; ++g) {
+        m.GarmentList.Fitting[g] = fits[g];
+        m.GarmentList.Coverage[g] = coverages[g];
+    }
+    m.Control.ClothingCoverRatio[2] = 0.33;  // no stage's
+    Build(c);
+    MarkStages(m, "tftfftffff");
+    m.Stages[0]->h_cC = 0.0007;
+    m.Stages[1]->h_cC = 0.0008;
+    m.Control.ClothingCoverRatio[0] = 0.55;
+    return c;
+}
+
+// A clothing change against the stages built for the clothing before it: each microclimate stays
+// with its layer, and only what the clothing decides changes.
+TEST(StageBuilder, StagesFollowAClothingChangeAndKeepWhatTheClothingDoesNotDecide)
+{
+    struct Row {
+        const char* What;
+        std::function<std::vector<int>(CaseModel&)> Edit;  // returns where each garment was
+        const char* Marks;                                  // every stage's; null: not followed
+        bool MicroclimatesChanged, CoverChanged;
+        double Ratios[2];
+    };
+    const std::vector<int> same = {0, 1, 2};
+    const Row rows[] = {
+        {"a fabric in a lower place only", [&](CaseModel& m) { Fill(m.Layers.Rows[0], {3}); return same; },
+         "1tf 2tf 3ft 4ff 5ff", false, false, {0.55, 0.8}},
+        {"one place emptied, another filled",
+         [&](CaseModel& m) {
+             m.Layers.Rows[2].HasFabric[1] = false;
+             Fill(m.Layers.Rows[2], {2});
+             return same;
+         },
+         "1tf 2tf 3ft 4ff Nff", true, false, {0.55, 0.8}},
+        {"a garment the map does not reach", [](CaseModel&) { return std::vector<int>{0, 1}; },
+         "1tf 2tf 3ft Nff Nff", true, false, {0.55, 0.8}},
+        // Two garments cannot share one microclimate.
+        {"a garment named twice", [](CaseModel&) { return std::vector<int>{0, 1, 1}; }, "1tf 2tf 3ft Nff Nff", true,
+         false, {0.55, 0.8}},
+        {"a new fit giving the contacts there were",
+         [&](CaseModel& m) { m.GarmentList.Fitting[2] = 1; return same; }, "1tf 2tf 3ft 4ff 5ff", false, false,
+         {0.55, 0.8}},
+        {"a tight fit", [&](CaseModel& m) { m.GarmentList.Fitting[0] = 3; return same; }, "1tt 2tt 3ft 4ff 5ff", true,
+         false, {0.55, 0.8}},
+        {"a smaller coverage", [&](CaseModel& m) { m.GarmentList.Coverage[0] = 0.7; return same; },
+         "1tf 2tf 3ft 4ff 5ff", false, false, {0.55, 0.8}},
+        {"a larger largest coverage", [&](CaseModel& m) { m.GarmentList.Coverage[1] = 0.85; return same; },
+         "1tf 2tf 3ft 4ff 5ff", false, true, {0.85, 0.85}},
+        {"a full rebuild due", [&](CaseModel& m) { m.StagesDirty = true; return same; }, nullptr, false, false, {}},
+        {"a stage made for other clothing",
+         [&](CaseModel& m) {
+             m.Stages[1]->Microclimates.push_back(NewMicroclimate(false));
+             return same;
+         },
+         nullptr, false, false, {}},
+        {"no stages", [&](CaseModel& m) { m.Stages.clear(); return same; }, nullptr, false, false, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.What);
+        CaseFixture c = Dressed();
+        CaseModel& m = c.Model;
+        const ClothingLayout confirmed = ClothingLayoutOf(m);
+        const std::vector<int> from = row.Edit(m);
+        std::vector<std::string> before;
+        for (std::size_t s = 0; s < m.Stages.size(); ++s)
+            before.push_back(MicroclimateMarks(m, s));
+        const bool dirty = m.StagesDirty;
+        const ClothingFollowed followed = FollowClothing(m, confirmed, from);
+        EXPECT_EQ(followed.Followed, row.Marks != nullptr);
+        EXPECT_EQ(m.StagesDirty, dirty);
+        EXPECT_EQ(followed.MicroclimatesChanged, row.MicroclimatesChanged);
+        EXPECT_EQ(followed.CoverChanged, row.CoverChanged);
+        for (std::size_t s = 0; s < m.Stages.size(); ++s) {
+            EXPECT_EQ(MicroclimateMarks(m, s), row.Marks ? row.Marks : before[s]) << s;
+            EXPECT_EQ(m.Stages[s]->h_cC, 0.0007 + 0.0001 * static_cast<double>(s)) << s;
+        }
+        if (!row.Marks)
+            continue;
+        EXPECT_TRUE(ContactFlagsAgree(m));
+        EXPECT_EQ(m.Control.ClothingCoverRatio[0], row.Ratios[0]);
+        EXPECT_EQ(m.Control.ClothingCoverRatio[1], row.Ratios[1]);
+        EXPECT_EQ(m.Control.ClothingCoverRatio[2], 0.33);
+        // Confirmed again, the same clothing changes nothing.
+        const auto kept = m.Stages[0]->Microclimates;
+        EXPECT_FALSE(FollowClothing(m, ClothingLayoutOf(m), same).MicroclimatesChanged);
+        EXPECT_EQ(m.Stages[0]->Microclimates, kept);
     }
 }
 
