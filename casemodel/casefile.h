@@ -47,8 +47,9 @@ std::string RatioCountFault(const FabricType& fabric);
 
 // A value of the case that the format cannot carry: a name holding "$" or a line end, a number
 // that is not finite, an index outside its list, more entries than the format's limits, arrays
-// that do not pair up, a fibre, membrane or layer fabric missing from its list. The message
-// names the record and the field. Nothing may be written when this is thrown.
+// that do not pair up, a fibre, membrane or layer fabric missing from its list, a stage whose
+// microclimate count is not the count of the garment layers that give one. The message names
+// the record and the field. Nothing may be written when this is thrown.
 class ECaseFileWrite : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
