@@ -174,18 +174,26 @@ void TFurFea::Load1Click()
     // What the refill needs of the file, taken before the contents are moved into the case.
     const bool hasBody = contents.HasBody;
     const bool membranesListed = contents.MembranesListed;
-    ApplyCaseFile(contents, Case);
+    const std::vector<std::string> notes = ApplyCaseFile(contents, Case);
     RefillDialogs(hasBody, membranesListed);
 
     if (!Case.Fluids.empty())
         MarkTreeNode(tnScenario, "Fluids ");
     if (!Case.Stages.empty()) {
-        ImgBc0->setVisible(true);
-        MarkTreeNode(tnBoundary, "Boundary Condition ");
+        // Stages whose microclimates were set again leave the boundary step to be done.
+        ImgBc0->setVisible(Case.BoundaryDefined);
+        if (Case.BoundaryDefined)
+            MarkTreeNode(tnBoundary, "Boundary Condition ");
+        else
+            ShowTreeMark(tnBoundary, false);
     }
     MarkTreeNode(tnControl, "Control Information ");
 
-    AppMessageBox("Data file has been loaded successfully!", "Information", MB_OK);
+    // What loaded only in part follows on lines of its own.
+    QString message = "Data file has been loaded successfully!";
+    for (const std::string& note : notes)
+        message += "\n" + QString::fromStdString(note);
+    AppMessageBox(message, "Information", MB_OK);
 }
 
 void TFurFea::RefillDialogs(bool bodyLoaded, bool membranesListed)

@@ -47,8 +47,9 @@ std::string RatioCountFault(const FabricType& fabric);
 
 // A value of the case that the format cannot carry: a name holding "$" or a line end, a number
 // that is not finite, an index outside its list, more entries than the format's limits, arrays
-// that do not pair up, a fibre, membrane or layer fabric missing from its list. The message
-// names the record and the field. Nothing may be written when this is thrown.
+// that do not pair up, a fibre, membrane or layer fabric missing from its list, a stage whose
+// microclimate count is not the count of the garment layers that give one. The message names
+// the record and the field. Nothing may be written when this is thrown.
 class ECaseFileWrite : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -115,6 +116,10 @@ struct CaseFileContents {
     double RadiusGrid = 0;
     // Cover, moisture and heat transfer ratio of the first stages; stages beyond keep theirs.
     std::vector<std::array<double, 3>> Ratios;
+
+    // What the file holds that loads only in part, one line each for the load message: a layer
+    // marked defined whose fabric is not in the file's list (it loads without fabric).
+    std::vector<std::string> Notes;
 };
 
 // Walks the lines of a file; CR LF and LF both end a line, lines may be of any length.
@@ -176,4 +181,12 @@ bool ParseCaseFile(std::string_view text, CaseFileContents& file, bool maleWeare
 // Puts parsed contents into the case: lists and arrays replaced, the flags of what the file
 // defines set. Showing the new case in the dialogs is the caller's business. The contents are
 // moved from.
-void ApplyCaseFile(CaseFileContents& file, CaseModel& model);
+//
+// Every stage then holds one microclimate per counted layer (marked defined, with a fabric of the
+// file's list, among the first three of a garment): a stage that holds another count gets the
+// stage builder's microclimates for the loaded layers, keeps its own values, and the boundary
+// step is left undone.
+//
+// Returns what the user is told beyond the success message, one line each: the contents' notes,
+// then how many stages had their microclimates set again. Empty for a file that loads as written.
+std::vector<std::string> ApplyCaseFile(CaseFileContents& file, CaseModel& model);

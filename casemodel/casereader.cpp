@@ -422,11 +422,17 @@ void ReadGarmentSection(CaseLineReader& in, CaseFileContents& file, bool maleWea
             in.Next();
             if (in.Number(1) != 1)
                 continue;
-            // The last fabric of that name; none: the layer loads without fabric.
+            // The last fabric of that name. None: the layer loads without fabric, and the user is
+            // told. Such layers arise in ordinary use (a fabric deleted while a layer used it
+            // leaves "Fabric: $$"), so the file still loads.
             std::shared_ptr<FabricType> fabric;
             for (const auto& candidate : file.Fabrics)
                 if (candidate->Name == in.Text(2))
                     fabric = candidate;
+            if (!fabric)
+                file.Notes.push_back(CaseLineReader::LineFault(
+                    in.LineNumber(),
+                    "the fabric \"" + Name(in, 2) + "\" is not in the fabric list; the layer is left empty"));
             row.Layers[j] = fabric;
             row.HasFabric[j] = fabric != nullptr;
         }
@@ -550,8 +556,10 @@ bool ParseCaseFile(std::string_view text, CaseFileContents& file, bool maleWeare
 
 // ---- applying ----------------------------------------------------------------------------
 
-void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
+std::vector<std::string> ApplyCaseFile(CaseFileContents& file, CaseModel& model)
 {
+    std::vector<std::string> notes = std::move(file.Notes);
+
     if (file.HasBody) {
         model.Body = file.Body;
         model.FiringRate = file.FiringRate;
@@ -604,6 +612,21 @@ void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
     EnvironmentTable& environment = model.Environment;
     model.Stages = std::move(file.Stages);
     const int stageCount = static_cast<int>(model.Stages.size());
+    // The solver pairs microclimate m of a stage with counted layer m. A stage holding another
+    // count (saved after a clothing change, or one too many for a layer whose fabric the file
+    // lacks) gets the builder's microclimates for the loaded layers; its own values stay. What
+    // was set on the old microclimates cannot be paired with the layers, so the boundary step is
+    // left to be done again.
+    const std::size_t layerCount = BuilderMicroclimates(model).size();
+    int mended = 0;
+    for (const auto& st : model.Stages)
+        if (st->Microclimates.size() != layerCount) {
+            st->Microclimates = BuilderMicroclimates(model);
+            ++mended;
+        }
+    if (mended > 0)
+        notes.push_back("The microclimates of " + std::to_string(mended) + (mended == 1 ? " stage" : " stages") +
+                        " did not match the garment layers and were set again from them.");
     for (int s = 0; s < stageCount; ++s) {
         const StageType& st = *model.Stages[static_cast<std::size_t>(s)];
         const auto i = static_cast<std::size_t>(s);
@@ -618,7 +641,7 @@ void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
     environment.StageCount = stageCount;
     model.ActivityDefined = stageCount > 0;
     model.EnvironmentDefined = stageCount > 0;
-    model.BoundaryDefined = stageCount > 0;
+    model.BoundaryDefined = stageCount > 0 && mended == 0;
     model.StagesShown = stageCount > 0;
     RebuildStageSideLists(model);
     // Stages from the file are kept by later saves until the schedule or the environment is
@@ -637,4 +660,5 @@ void ApplyCaseFile(CaseFileContents& file, CaseModel& model)
     c.ThicknessGrid = file.ThicknessGrid;
     c.RadiusGrid = file.RadiusGrid;
     model.ControlDefined = true;
+    return notes;
 }

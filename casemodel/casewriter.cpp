@@ -6,6 +6,7 @@
 #include "casemodel/casefile.h"
 #include "casemodel/garmentstyles.h"
 #include "casemodel/numformat.h"
+#include "casemodel/stagebuilder.h"
 
 namespace {
 
@@ -170,14 +171,21 @@ std::string Counted(std::size_t n, const char* one, const char* many)
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
+// "stage 2 "Walk" has 3 microclimates for 4 garment layers"; empty when the counts agree.
+std::string CountFault(const std::string& holder, std::size_t values, const char* value, const char* valuesText,
+                       std::size_t keys, const char* key, const char* keysText)
+{
+    if (values == keys)
+        return std::string();
+    return holder + " has " + Counted(values, value, valuesText) + " for " + Counted(keys, key, keysText);
+}
+
 // "the fibre "X" has 3 regain values for 4 humidities"; empty when the counts agree.
 std::string PairFault(const char* kind, const std::string& name, std::size_t values, const char* value,
                       const char* valuesText, std::size_t keys, const char* key, const char* keysText)
 {
-    if (values == keys)
-        return std::string();
-    return std::string("the ") + kind + " \"" + name + "\" has " + Counted(values, value, valuesText) + " for " +
-           Counted(keys, key, keysText);
+    return CountFault(std::string("the ") + kind + " \"" + name + "\"", values, value, valuesText, keys, key,
+                      keysText);
 }
 
 // A list of the case that the reader takes only up to its limit.
@@ -393,6 +401,9 @@ void StageLines(std::string& out, const CaseModel& model, const ActivitySchedule
     SdfWriter w(out);
     w.SetRecord("the stages");
     CheckLimit(w, model.Stages.size(), MaxStages, "stages");
+    // The solver pairs microclimate m of a stage with counted layer m (a layer with a fabric
+    // among the first three of a garment); another count would pair them with the wrong layers.
+    const std::size_t layerCount = BuilderMicroclimates(model).size();
     w.Line("Stage count: $%$", {model.Stages.size()});
     for (std::size_t s = 0; s < model.Stages.size(); ++s) {
         const StageType& st = *model.Stages[s];
@@ -410,6 +421,8 @@ void StageLines(std::string& out, const CaseModel& model, const ActivitySchedule
         else
             w.Line("Cool Down: $0$", {});
         w.CheckCount(st.Microclimates.size(), "microclimates");
+        Check(w, CountFault(w.RecordName(), st.Microclimates.size(), "microclimate", "microclimates", layerCount,
+                            "garment layer", "garment layers"));
         w.Line("Microclimate count: $%$", {st.Microclimates.size()});
         for (const auto& m : st.Microclimates)
             w.Line("InnerContact: $%$ OuterContact: $%$ hc0: $%$ hc1: $%$ hm0: $%$ hm1: $%$ hph: $%$",

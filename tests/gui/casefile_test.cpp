@@ -282,6 +282,39 @@ TEST_F(CaseFileTest, DialogsOpenedInEitherOrderAfterALoadSaveTheLoadedCase)
     }
 }
 
+// A layer whose fabric the file lacks loads empty; the stage that held its microclimate gets the
+// builder's for the layers left, and the boundary step shows as not done. The message says both;
+// the case saved then loads without a word.
+TEST_F(CaseFileTest, AFileWhoseLayersAndMicroclimatesDisagreeLoadsMendedAndSaysSo)
+{
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(Golden().toStdString(), Path("case.sdf")));
+    ASSERT_TRUE(TreeNodeMarked(tnBoundary));
+    QByteArray ghost = Golden();
+    ghost.replace("Fabric: $Cotton twill$", "Fabric: $Ghost Cloth$");
+    WriteBytes(Path("ghost.sdf"), ghost);
+    {
+        ScriptedFileDialogs dialogs;
+        dialogs.Answer(Path("ghost.sdf"));
+        MessageRecorder messages;
+        messages.Expect("Data file has been loaded successfully!\n"
+                        "Line 48: the fabric \"Ghost Cloth\" is not in the fabric list; the layer is left empty.\n"
+                        "The microclimates of 1 stage did not match the garment layers and were set again from them.",
+                        "Information");
+        FurFea->Load1Click();
+    }
+    const CaseModel& m = FurFea->Case;
+    EXPECT_FALSE(m.BoundaryDefined);
+    EXPECT_FALSE(TreeNodeMarked(tnBoundary));
+    EXPECT_TRUE(FurFea->ImgBc0->isHidden());
+    ASSERT_EQ(m.Stages.size(), 1u);
+    EXPECT_TRUE(m.Stages[0]->Microclimates.empty());
+
+    const QStringList saved = SavedLines();
+    EXPECT_EQ(LinesAfter(saved, "Cool Down: $0$", 1), "Microclimate count: $0$");
+    ASSERT_TRUE(LoadCaseThroughTheMainWindow(saved.join("\r\n").toStdString(), Path("saved.sdf")));
+    EXPECT_TRUE(m.BoundaryDefined && TreeNodeMarked(tnBoundary) && !FurFea->ImgBc0->isHidden());
+}
+
 TEST_F(CaseFileTest, ADamagedFileChangesNothingAndTheMessageSaysWhy)
 {
     QByteArray damaged = Golden();

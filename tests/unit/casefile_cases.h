@@ -275,7 +275,8 @@ inline std::shared_ptr<StageType> Stage(const std::string& name, double outerT, 
     return s;
 }
 
-// Stage1 with two microclimates, Stage2 cooling down without any.
+// Stage1, and Stage2 cooling down, each with one microclimate per counted layer of the golden
+// garments: the tight garment's, then the loose one's.
 inline void SetGoldenStages(CaseFixture& c)
 {
     auto s1 = Stage("Stage1", 20, 0.5, 0.65, 58.2, 1800);
@@ -284,6 +285,7 @@ inline void SetGoldenStages(CaseFixture& c)
     auto s2 = Stage("Stage2", -5, 3, 0.8, 120, 600);
     s2->CoolDown = true;
     s2->CoolDownTime = 15;
+    s2->Microclimates = {Microclimate(true), Microclimate(false)};
     c.Model.Stages = {s1, s2};
     c.Model.Activity.StageCount = 2;
     c.Model.Activity.ActivityIndex[0] = 2;
@@ -315,9 +317,18 @@ inline CaseFixture RichCase()
     c.Model.Body.T_cr = 310.41;
     c.Model.Body.k_b = 0.00031;
     SetGoldenStages(c);
+    // Five counted layers (one, one and three): five microclimates in every stage, their contacts
+    // as a user may have set them.
+    auto& s1 = c.Model.Stages[0]->Microclimates;
+    s1.insert(s1.end(), {Microclimate(false), Microclimate(true), Microclimate(false)});
+    auto& s2 = c.Model.Stages[1]->Microclimates;
+    s2.insert(s2.end(), {Microclimate(false), Microclimate(false), Microclimate(true)});
     auto s3 = Stage("Stage3", 35.5, 0.75, 0.3, 200, 900);
-    s3->Microclimates = {Microclimate(false), Microclimate(false), Microclimate(true)};
+    s3->Microclimates = {Microclimate(false), Microclimate(false), Microclimate(true), Microclimate(true),
+                         Microclimate(false)};
     auto s4 = Stage("Warm down", 22, 1.25, 0.5, 80, 1200);
+    s4->Microclimates = {Microclimate(true), Microclimate(false), Microclimate(false), Microclimate(true),
+                         Microclimate(false)};
     c.Model.Stages.push_back(s3);
     c.Model.Stages.push_back(s4);
     c.Model.Activity.StageCount = 4;

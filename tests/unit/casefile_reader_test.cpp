@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "casemodel/stagebuilder.h"
 #include "casemodel/textfile.h"
 #include "tests/unit/casefile_cases.h"
 
@@ -220,6 +221,102 @@ TEST(CaseFileReader, ConductivityLineAndUnknownLayerFabrics)
     EXPECT_FALSE(c.Model.Layers.Rows[1].HasFabric[4]);
     EXPECT_EQ(c.Model.Layers.Rows[1].Layers[4], nullptr);
     EXPECT_TRUE(c.Model.Layers.Rows[1].HasFabric[0]);
+}
+
+// The text with the microclimate lines of the stage named `stage` cut to `keep`.
+std::string MicroclimatesCut(const std::string& text, const std::string& stage, int keep)
+{
+    const std::size_t count = text.find("Microclimate count: ", text.find("Stage Name: $" + stage + "$"));
+    std::size_t end = text.find("\r\n", count) + 2;
+    const std::size_t from = end;
+    for (int k = 0; k < keep; ++k)
+        end = text.find("\r\n", end) + 2;
+    std::size_t cut = end;
+    while (text.compare(cut, 13, "InnerContact:") == 0)
+        cut = text.find("\r\n", cut) + 2;
+    return text.substr(0, count) + "Microclimate count: $" + std::to_string(keep) + "$\r\n" +
+           text.substr(from, end - from) + text.substr(cut);
+}
+
+// What the stage holds besides its microclimates.
+auto OwnValues(const StageType& s)
+{
+    return std::make_tuple(s.Name, s.InnerT_a, s.OuterT_a, s.InnerRH, s.OuterRH, s.InnerVFL, s.OuterVFL, s.InnerG_rad,
+                           s.OuterG_rad, s.h_cC, s.h_cU, s.h_rC, s.h_rU, s.MR, s.Wind, s.CoolDown, s.CoolDownTime,
+                           s.StageTime);
+}
+
+// A layer whose fabric the file does not list loads empty, as files written after a fabric a
+// layer used was deleted ("Fabric: $$") do. Stages whose microclimates then no longer match the
+// layers get the builder's for the loaded layers and keep their own values; the boundary step is
+// left to be done again, and the user is told each. Four counted layers remain here (the third
+// garment's first went); the stages hold five, four, three and five microclimates.
+TEST(CaseFileReader, LayersWithoutTheirFabricLoadEmptyAndStagesGetMicroclimatesThatMatch)
+{
+    const std::string sound = RichCase().Text();
+    // The stages as the sound file gives them (six digits of each value).
+    CaseFileContents plain;
+    ASSERT_TRUE(ParseCaseFile(sound, plain, true));
+    CaseFixture rich = FreshCase();
+    // A file without either fault has nothing more to say.
+    EXPECT_EQ(ApplyCaseFile(plain, rich.Model), std::vector<std::string>());
+    EXPECT_TRUE(rich.Model.BoundaryDefined);
+
+    std::string text = Replace(sound, "4layer Has Defined: $1$Fabric: $Plain$", "4layer Has Defined: $1$Fabric: $$");
+    text = Replace(text, "0layer Has Defined: $1$Fabric: $Odd$", "0layer Has Defined: $1$Fabric: $Ghost Cloth$");
+    text = MicroclimatesCut(text, "Stage2", 4);
+    text = MicroclimatesCut(text, "Stage3", 3);
+
+    CaseFileContents file;
+    std::string why;
+    ASSERT_TRUE(ParseCaseFile(text, file, true, &why)) << why;
+    CaseFixture loaded = FreshCase();
+    const std::vector<std::string> notes = ApplyCaseFile(file, loaded.Model);
+    EXPECT_EQ(notes, (std::vector<std::string>{
+                         At(text, "4layer Has Defined: $1$Fabric: $$",
+                            "the fabric \"\" is not in the fabric list; the layer is left empty"),
+                         At(text, "Fabric: $Ghost Cloth$",
+                            "the fabric \"Ghost Cloth\" is not in the fabric list; the layer is left empty"),
+                         "The microclimates of 3 stages did not match the garment layers and were set again from them."}));
+
+    const CaseModel& m = loaded.Model;
+    EXPECT_FALSE(m.Layers.Rows[2].HasFabric[0] || m.Layers.Rows[2].Layers[0]);
+    EXPECT_TRUE(m.Layers.Rows[2].HasFabric[1] && m.Layers.Rows[2].Layers[1]);
+    ASSERT_EQ(m.Stages.size(), 4u);
+    for (std::size_t s = 0; s < 4; ++s) {
+        SCOPED_TRACE(s);
+        const StageType& st = *m.Stages[s];
+        EXPECT_EQ(OwnValues(st), OwnValues(*rich.Model.Stages[s]));
+        ASSERT_EQ(st.Microclimates.size(), 4u);
+        ASSERT_EQ(m.ContactFlags[s].Length(), 8);
+        for (std::size_t k = 0; k < 4; ++k) {
+            const FabricMicroclimate& mc = *st.Microclimates[k];
+            if (s == 1) {
+                // The stage that matched keeps its own microclimates.
+                EXPECT_EQ(mc.hc0, rich.Model.Stages[1]->Microclimates[k]->hc0);
+                EXPECT_EQ(mc.OuterContact, rich.Model.Stages[1]->Microclimates[k]->OuterContact);
+                continue;
+            }
+            // The tight garment's layer first, then the loose and the just-fitting ones'.
+            const std::string contact = k == 0 ? "true" : "false";
+            EXPECT_EQ(std::make_pair(mc.InnerContact, mc.OuterContact), std::make_pair(contact, contact)) << k;
+            EXPECT_EQ(m.ContactFlags[s][2 * static_cast<int>(k)], k == 0);
+            for (const MicroclimateFieldDefault& d : NewMicroclimateDefaults)
+                EXPECT_EQ(mc.*d.Field, d.Value) << k;
+        }
+    }
+    EXPECT_FALSE(m.BoundaryDefined);
+    EXPECT_FALSE(m.StagesDirty) << "the stages are the file's";
+    EXPECT_TRUE(m.ControlDefined && m.StagesShown);
+
+    // Saved, the case loads as written, without a word, and saves the same bytes.
+    const std::string saved = loaded.Text();
+    CaseFileContents again;
+    ASSERT_TRUE(ParseCaseFile(saved, again, true, &why)) << why;
+    CaseFixture reloaded = FreshCase();
+    EXPECT_EQ(ApplyCaseFile(again, reloaded.Model), std::vector<std::string>());
+    EXPECT_TRUE(reloaded.Model.BoundaryDefined);
+    EXPECT_EQ(FirstDifference(reloaded.Text(), saved), "");
 }
 
 TEST(CaseFileReader, ControlRatiosOfStagesTheFileLeavesOut)

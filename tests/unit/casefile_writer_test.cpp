@@ -243,8 +243,42 @@ TEST(CaseFileWriter, RefusesArraysThatDoNotPairAndListsPastTheReadersLimit)
              m.Layers.GarmentCount = m.GarmentList.GarmentCount = static_cast<int>(n);
              for (std::size_t g = 3; g < std::min<std::size_t>(n, MaxGarments); ++g)
                  m.GarmentList.Fitting[g] = 2;
+             for (const auto& st : m.Stages)
+                 st->Microclimates = BuilderMicroclimates(m);
          },
          "the case holds 51 garments, more than 50"},
+        // Microclimate m of a stage goes with counted layer m: one per layer with a fabric among
+        // the first three of a garment, five in the rich case.
+        {"more microclimates than garment layers",
+         [](CaseModel& m, int past) {
+             if (past)
+                 m.Stages[1]->Microclimates.push_back(Microclimate(false));
+         },
+         "stage 2 \"Stage2\" has 6 microclimates for 5 garment layers"},
+        {"fewer microclimates than garment layers",
+         [](CaseModel& m, int past) {
+             if (past)
+                 m.Stages[3]->Microclimates.erase(m.Stages[3]->Microclimates.begin() + 2);
+         },
+         "stage 4 \"Warm down\" has 4 microclimates for 5 garment layers"},
+        // The fourth layer of a garment gives no microclimate, the third does.
+        {"a layer beyond the third",
+         [](CaseModel& m, int past) {
+             GarmentLayerRow& row = m.Layers.Rows[1];
+             const std::size_t j = past ? 2 : 3;
+             row.Layers[j] = m.Fabrics[2];
+             row.HasFabric[j] = true;
+         },
+         "stage 1 \"Stage1\" has 5 microclimates for 6 garment layers"},
+        {"one garment layer",
+         [](CaseModel& m, int past) {
+             m.Layers.Rows[1] = m.Layers.Rows[2] = GarmentLayerRow();
+             for (const auto& st : m.Stages)
+                 st->Microclimates.resize(1);
+             if (past)
+                 m.Stages[2]->Microclimates.push_back(Microclimate(true));
+         },
+         "stage 3 \"Stage3\" has 2 microclimates for 1 garment layer"},
         // A layer names its fabric; the reader finds it only among the fabrics listed.
         {"a layer's fabric missing from the fabric list",
          [](CaseModel& m, int past) {
@@ -339,6 +373,7 @@ public:
         for (int i = Pick(5); i > 0; --i)
             m.Fabrics.push_back(MakeFabric(m));
         MakeGarments(m);
+        WrongCountPlanted = false;
         MakeStages(m);
         ControlParameters& c = m.Control;
         c.TimeStep = Value();
@@ -354,6 +389,9 @@ public:
         c.RadiusGrid = Value();
         return m;
     }
+
+    // The last case made holds a stage whose microclimates do not match its garment layers.
+    bool WrongCountPlanted = false;
 
 private:
     int Pick(int n) { return static_cast<int>(Engine() % static_cast<std::uint32_t>(n)); }
@@ -455,6 +493,10 @@ private:
                     row.Layers[j] = OneOf(m.Fabrics);
                 else if (row.HasFabric[j] && Chance(5))
                     row.Layers[j] = std::make_shared<FabricType>();  // a fabric the list lacks
+                else if (j < MicroclimateLayers)
+                    // Marked without a fabric is written as an empty layer; no window leaves one
+                    // among the layers that give the stages their microclimates.
+                    row.HasFabric[j] = false;
             }
             m.Layers.Rows.push_back(row);
             if (g < MaxGarments) {
@@ -468,6 +510,8 @@ private:
     void MakeStages(CaseModel& m)
     {
         const int n = Chance(1) ? MaxStages + 1 : Pick(5);
+        // One microclimate per counted layer, now and then one more or one less.
+        const int layers = static_cast<int>(BuilderMicroclimates(m).size());
         for (int s = 0; s < n; ++s) {
             auto st = std::make_shared<StageType>();
             st->Name = Name();
@@ -476,7 +520,12 @@ private:
                               &st->Wind, &st->CoolDownTime, &st->StageTime})
                 *v = Value();
             st->CoolDown = Pick(2);
-            for (int k = Pick(4); k > 0; --k) {
+            int count = layers;
+            if (Chance(4)) {
+                count += layers > 0 && Pick(2) ? -1 : 1;
+                WrongCountPlanted = true;
+            }
+            for (int k = count; k > 0; --k) {
                 auto mc = std::make_shared<FabricMicroclimate>();
                 mc->InnerContact = Pick(2) ? "true" : Name();
                 mc->OuterContact = Pick(2) ? "false" : Name();
@@ -500,17 +549,19 @@ private:
 TEST(CaseFileWriter, EveryCaseItWritesLoadsBackAndSavesToTheSameBytes)
 {
     RandomCase random(20240611);
-    int written = 0, refused = 0;
+    int written = 0, refused = 0, planted = 0;
     for (int i = 0; i < 400; ++i) {
         SCOPED_TRACE("case " + std::to_string(i));
         CaseFixture c;
         c.Model = random.Make();
         const std::string message = Refusal(c);
+        planted += random.WrongCountPlanted;
         if (!message.empty()) {
             ++refused;
             EXPECT_EQ(message.rfind("The data file cannot be saved: ", 0), 0u) << message;
             continue;
         }
+        EXPECT_FALSE(random.WrongCountPlanted) << "a stage's microclimates do not match the layers";
         ++written;
         const std::string text = c.Text();
         // The wearer of a bodyless file is the one of the case it is loaded into.
@@ -526,6 +577,7 @@ TEST(CaseFileWriter, EveryCaseItWritesLoadsBackAndSavesToTheSameBytes)
     // Both ways are walked often.
     EXPECT_GT(written, 100);
     EXPECT_GT(refused, 100);
+    EXPECT_GT(planted, 20);
 }
 
 } // namespace
