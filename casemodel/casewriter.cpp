@@ -381,7 +381,7 @@ void GarmentLines(std::string& out, const LayerRows& layers, const GarmentSet& g
             const auto& fabric = row.Layers[static_cast<std::size_t>(j)];
             // A layer marked but without a fabric has no name to write; it is saved (and so
             // loads again) as a layer without fabric.
-            if (row.HasFabric[static_cast<std::size_t>(j)] && fabric) {
+            if (row.Holds(static_cast<std::size_t>(j))) {
                 // The reader finds the layer's fabric by name among the fabrics written before;
                 // without one there the layer would load empty.
                 CheckListed(w, fabrics, "fabric", fabric->Name,

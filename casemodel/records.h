@@ -97,6 +97,9 @@ double MeanFiberDiameter(const FabricType& fabric);
 struct GarmentLayerRow {
     std::array<std::shared_ptr<FabricType>, LayersPerGarment> Layers{};
     std::array<bool, LayersPerGarment> HasFabric{};
+    // The layer holds a fabric: marked so and given one. Only such a layer is written with its
+    // fabric, so only such a layer gives a microclimate.
+    bool Holds(std::size_t layer) const { return HasFabric[layer] && Layers[layer] != nullptr; }
 };
 
 // Takes the fabric out of every layer that holds it, leaving those layers without fabric; true

@@ -59,7 +59,7 @@ std::vector<std::shared_ptr<FabricMicroclimate>> BuilderMicroclimates(const Case
         const auto gi = static_cast<std::size_t>(g);
         const bool tight = Tight(garments.Fitting[gi]);
         for (std::size_t j = 0; j < MicroclimateLayers; ++j)
-            if (layers.Rows[gi].HasFabric[j])
+            if (layers.Rows[gi].Holds(j))
                 list.push_back(NewMicroclimate(tight));
     }
     return list;
@@ -85,8 +85,8 @@ ClothingLayout ClothingLayoutOf(const CaseModel& model)
         clothing.Styles.push_back(model.GarmentList.StyleIndex[i]);
         clothing.Fits.push_back(model.GarmentList.Fitting[i]);
         clothing.Coverages.push_back(model.GarmentList.Coverage[i]);
-        const auto& has = model.Layers.Rows[i].HasFabric;
-        clothing.Layers.push_back({has[0], has[1], has[2]});
+        const GarmentLayerRow& row = model.Layers.Rows[i];
+        clothing.Layers.push_back({row.Holds(0), row.Holds(1), row.Holds(2)});
     }
     clothing.Cover = BuilderCoverRatio(model);
     return clothing;

@@ -270,6 +270,14 @@ TEST(CaseFileWriter, RefusesArraysThatDoNotPairAndListsPastTheReadersLimit)
              row.HasFabric[j] = true;
          },
          "stage 1 \"Stage1\" has 5 microclimates for 6 garment layers"},
+        // A layer marked but without a fabric is written as an empty one and gives none.
+        {"a layer marked without its fabric",
+         [](CaseModel& m, int past) {
+             GarmentLayerRow& row = m.Layers.Rows[1];
+             row.HasFabric[2] = true;
+             row.Layers[2] = past ? m.Fabrics[2] : nullptr;
+         },
+         "stage 1 \"Stage1\" has 5 microclimates for 6 garment layers"},
         {"one garment layer",
          [](CaseModel& m, int past) {
              m.Layers.Rows[1] = m.Layers.Rows[2] = GarmentLayerRow();

@@ -35,10 +35,14 @@ CaseFixture Scheduled(int n)
 
 void Build(CaseFixture& c) { BuildStageList(c.Model); }
 
+// Gives the layers a fabric; a layer only marked holds none and gives no microclimate.
 void Fill(GarmentLayerRow& row, std::initializer_list<std::size_t> layers)
 {
-    for (std::size_t j : layers)
+    static const auto fabric = std::make_shared<FabricType>();
+    for (std::size_t j : layers) {
         row.HasFabric[j] = true;
+        row.Layers[j] = fabric;
+    }
 }
 
 TEST(StageBuilder, EveryStageTakesItsOwnEntryInTheUnitsTheStagesKeep)
@@ -87,6 +91,7 @@ TEST(StageBuilder, MicroclimatesComeFromTheFirstThreeLayersWithTheFitsContacts)
     Fill(c.Model.Layers.Rows[0], {0, 2});     // tight
     Fill(c.Model.Layers.Rows[1], {1});        // loose
     Fill(c.Model.Layers.Rows[2], {3, 4, 5});  // lower layers only
+    c.Model.Layers.Rows[1].HasFabric[0] = true;  // marked, but no fabric: saved empty
     c.Model.Layers.GarmentCount = c.Model.GarmentList.GarmentCount = 3;
     c.Model.GarmentList.Fitting[0] = 3;
     c.Model.GarmentList.Fitting[1] = 1;
@@ -236,6 +241,7 @@ TEST(StageBuilder, StagesFollowAClothingChangeAndKeepWhatTheClothingDoesNotDecid
         {"one place emptied, another filled",
          [&](CaseModel& m) {
              m.Layers.Rows[2].HasFabric[1] = false;
+             m.Layers.Rows[2].Layers[1] = nullptr;
              Fill(m.Layers.Rows[2], {2});
              return same;
          },
