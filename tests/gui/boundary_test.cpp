@@ -96,7 +96,7 @@ TEST_F(BoundaryTest, UpdateStoresEveryValueUnderItsOwnKeyAndWritesTheEnvironment
     EXPECT_EQ(LinesAfter(SavedLines(), "Stage Name: $Stage3$", 9), expected.join("\n").toStdString());
 }
 
-// The three Default buttons give back what the stage builder gave the stage.
+// The three Default buttons give back the coefficients the stage builder gave the stage.
 TEST_F(BoundaryTest, TheDefaultButtonsPutBackWhatTheStageBuilderGave)
 {
     DefineStagedCase(1);
@@ -117,11 +117,14 @@ TEST_F(BoundaryTest, TheDefaultButtonsPutBackWhatTheStageBuilderGave)
                                          &StageType::OuterVFL, &StageType::OuterG_rad})
             EXPECT_EQ(s.*field, built.*field);
         ASSERT_EQ(s.Microclimates.size(), builtClimates.size());
-        for (std::size_t m = 0; m < builtClimates.size(); ++m)
+        for (std::size_t m = 0; m < builtClimates.size(); ++m) {
             for (double FabricMicroclimate::*field : {&FabricMicroclimate::hc0, &FabricMicroclimate::hc1,
                                                       &FabricMicroclimate::hm0, &FabricMicroclimate::hm1,
                                                       &FabricMicroclimate::hph})
                 EXPECT_EQ((*s.Microclimates[m]).*field, builtClimates[m].*field) << m;
+            // The contacts go back to "false" whatever the fit gave them.
+            EXPECT_EQ(s.Microclimates[m]->InnerContact + s.Microclimates[m]->OuterContact, "falsefalse") << m;
+        }
     });
 }
 
