@@ -162,7 +162,14 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
         EXPECT_EQ(GarmentForm->SelectedGarment, -1);
         messages.Expect("you don't select any garment!", "Information");
         GarmentForm->BitBtn1->click();
+        // Escape closes as the close box does and lets the picked style go.
+        Click(Named("StyleImage6"));
+        ASSERT_EQ(GarmentForm->CurrentStyle, 6);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, &escape);
     });
+    EXPECT_FALSE(GarmentForm->isVisible());
+    EXPECT_EQ(GarmentForm->CurrentStyle, -1);
 }
 
 // Which layers of each garment hold a fabric, in the case or in the layer dialog's rows.
@@ -230,19 +237,6 @@ TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
     // The sex changed by hand before the load does not empty the loaded list.
     RunGarmentDialog([] { EXPECT_EQ(Styles(), std::vector<int>{3}); });
     EXPECT_TRUE(FurFea->Case.ClothingDefined);
-}
-
-TEST_F(GarmentDialogTest, EscapeClosesAsTheCloseBoxDoesAndLetsThePickedStyleGo)
-{
-    Wearer(0);
-    RunGarmentDialog([] {
-        Click(Named("StyleImage6"));
-        ASSERT_EQ(GarmentForm->CurrentStyle, 6);
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, &escape);
-    });
-    EXPECT_FALSE(GarmentForm->isVisible());
-    EXPECT_EQ(GarmentForm->CurrentStyle, -1);
 }
 
 } // namespace
