@@ -165,8 +165,7 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
         // Escape closes as the close box does and lets the picked style go.
         Click(Named("StyleImage6"));
         ASSERT_EQ(GarmentForm->CurrentStyle, 6);
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, &escape);
+        QTest::keyClick(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, Qt::Key_Escape);
     });
     EXPECT_FALSE(GarmentForm->isVisible());
     EXPECT_EQ(GarmentForm->CurrentStyle, -1);

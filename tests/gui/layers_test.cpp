@@ -49,9 +49,14 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
+        FurFea->Case.ModelCode = 1;
+        AddFabrics({"Shell cloth", "Fleece"});
+    }
+
+    void AddFabrics(std::initializer_list<const char*> names)
+    {
         CaseModel& m = FurFea->Case;
-        m.ModelCode = 1;
-        for (const char* name : {"Shell cloth", "Fleece"}) {
+        for (const char* name : names) {
             auto fabric = PlainFabric(name);
             fabric->Membranes = {m.Membranes[0], m.Membranes[0]};
             m.Fabrics.push_back(fabric);
@@ -223,12 +228,7 @@ TEST_F(LayerDialogTest, LayersStayWithTheirGarmentWhenGarmentsMoveGoOrCome)
 {
     MessageRecorder messages;
     CaseModel& m = FurFea->Case;
-    for (const char* name : {"Silk", "Down"}) {
-        auto fabric = PlainFabric(name);
-        fabric->Membranes = {m.Membranes[0], m.Membranes[0]};
-        m.Fabrics.push_back(fabric);
-    }
-    FabricForm->LoadFabricList(m.Fabrics);
+    AddFabrics({"Silk", "Down"});
     enum { ShellCloth, Fleece, Silk, Down };
     RunGarmentDialog([] {
         for (int style : {3, 9, 11}) {
