@@ -175,10 +175,23 @@ TEST_F(ActivityTest, OkNamesTheFirstProblemAndStoresNothing)
     EXPECT_EQ(Entries(), QStringList({"Standing relaxed/70/3/15"}));
 }
 
-TEST_F(ActivityTest, OkStoresAChangedDurationAndRebuildsTheStagesOnlyForAChange)
+TEST_F(ActivityTest, ExitDropsWhatWasNotConfirmedAndOkRebuildsTheStagesOnlyForAChange)
 {
     Store({1, 2}, {46, 58}, {30, 40});
     FurFea->Case.StagesDirty = false;
+    RunDialog([] {
+        Arrange(4);
+        Select(0);
+        ActivityFrm->DeleteBtn->click();
+        SetDurations({"1", "2"});
+        ActivityFrm->Button3->click();
+    });
+    EXPECT_EQ(FurFea->Case.Activity.Duration[0], 30);
+    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged || FurFea->Case.StagesDirty);
+    // The environment dialog copies the names of this list while the dialog is closed.
+    EXPECT_EQ(Entries(), QStringList({"Reclining/46/1/30", "Seated relaxed/58/2/40"}));
+
+    // OK after it: nothing changed.
     RunDialog([] { ActivityFrm->Button2->click(); });
     EXPECT_FALSE(FurFea->Case.StagesDirty);
     EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged);
@@ -199,23 +212,6 @@ TEST_F(ActivityTest, OkStoresAChangedDurationAndRebuildsTheStagesOnlyForAChange)
     });
     EXPECT_EQ(FurFea->Case.Activity.Duration[0], 45);
     EXPECT_TRUE(FurFea->Case.Activity.ScheduleChanged);
-}
-
-TEST_F(ActivityTest, ExitAndClosingDropWhatWasNotConfirmed)
-{
-    Store({1, 2}, {46, 58}, {30, 40});
-    FurFea->Case.StagesDirty = false;
-    RunDialog([] {
-        Arrange(4);
-        Select(0);
-        ActivityFrm->DeleteBtn->click();
-        SetDurations({"1", "2"});
-        ActivityFrm->Button3->click();
-    });
-    EXPECT_EQ(FurFea->Case.Activity.Duration[0], 30);
-    EXPECT_FALSE(FurFea->Case.Activity.ScheduleChanged || FurFea->Case.StagesDirty);
-    // The environment dialog copies the names of this list while the dialog is closed.
-    EXPECT_EQ(Entries(), QStringList({"Reclining/46/1/30", "Seated relaxed/58/2/40"}));
 }
 
 TEST_F(ActivityTest, AppendingRefusesABadSportsRateAndAFiftyFirstEntry)

@@ -216,13 +216,16 @@ TEST_F(FabricDialogTest, EachInputFillsItsOwnFieldAndEachRefusalAddsNothing)
     ExpectShown(FabricForm, FabricInputs);
     EXPECT_EQ(FabricForm->RatioTable->Cell(0, 2), "70");
 
-    // Added again under its name: the same record takes the values.
+    // Added again under its name: the same record takes the values, with ratios that make 100 as
+    // typed but a little more in binary.
     FillFabric();
+    TypeRatios({"0.2", "83.9", "15.9"});
     FabricForm->PorosityText->setText("0.64");
     AddFabric({{sure, IDYES}, {"Tweed has existed. Do you want to overwrite it?", IDYES}});
     ASSERT_EQ(c.Fabrics.size(), 1u);
     EXPECT_EQ(c.Fabrics[0], tweed);
     EXPECT_EQ(tweed->Porosity, 0.64);
+    EXPECT_EQ(Joined(tweed->MassRatios), "0.002 0.839 0.159");
 }
 
 TEST_F(FabricDialogTest, AFailedUpdateLeavesTheStoredFabricAsItWas)

@@ -17,6 +17,8 @@
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "tests/unit/casefile_cases.h"
+#include "toolkit/application.h"
+#include "toolkit/pictures.h"
 #include "toolkit/radiogroup.h"
 #include "wearer/definebodyfrm.h"
 
@@ -38,6 +40,17 @@ void SelectPicture(int number)
     const int style = number >= FirstMalePicture ? number - FirstMalePicture : number - 1;
     Click(Named(QString("StyleImage%1").arg(style)));
     GarmentForm->SelectBtn->click();
+}
+
+// Every style of the list shows its own picture, numbered from first on.
+void ExpectStylePictures(int count, int first)
+{
+    for (int k = 0; k < count; ++k) {
+        const QString file = AssetPath(QString("Style/%1.bmp").arg(first + k));
+        EXPECT_TRUE(Control<QLabel>(GarmentForm, QString("StyleImage%1").arg(k))->pixmap().toImage()
+                    == LoadPicture(file).toImage())
+            << file.toStdString();
+    }
 }
 
 void Fit(int garment, int item)
@@ -81,6 +94,7 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
     Wearer(0);
     MessageRecorder messages;
     RunGarmentDialog([&] {
+        ExpectStylePictures(MaleStyleCount, FirstMalePicture);
         // Select >> adds nothing before a style is picked.
         GarmentForm->SelectBtn->click();
         EXPECT_EQ(FurFea->Case.GarmentList.GarmentCount, 0);
@@ -93,9 +107,15 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
         Fit(2, Just);
         Click(Named("GarmentImage1"));
         GarmentForm->UpBtn->click();
+        // The moved garment stays selected: Down and Up again put it back where Up put it.
+        GarmentForm->DownBtn->click();
+        GarmentForm->UpBtn->click();
+        EXPECT_EQ(GarmentForm->SelectedGarment, 0);
         EXPECT_EQ(Styles(), (std::vector<int>{0, 7, 20}));
         EXPECT_EQ(Fits(), (std::vector<int>{Loose + 1, Tight + 1, Just + 1}));
         EXPECT_EQ(Coverages(), (std::vector<double>{0.3, 0.65, 0.9}));
+        Click(Named("GarmentImage2"));
+        EXPECT_EQ(GarmentForm->CoverLabel->text(), "Coverage(%): 90");
         // The coverage text as the user reads it, without binary noise (0.55 x 100).
         Click(Named("StyleImage17"));
         EXPECT_EQ(GarmentForm->CoverLabel->text(), "Coverage(%): 55");
@@ -142,7 +162,13 @@ TEST_F(GarmentDialogTest, AMaleWearersListKeepsStylesCoveragesAndFitsWithTheirGa
         EXPECT_EQ(GarmentForm->SelectedGarment, -1);
         messages.Expect("you don't select any garment!", "Information");
         GarmentForm->BitBtn1->click();
+        // Escape closes as the close box does and lets the picked style go.
+        Click(Named("StyleImage6"));
+        ASSERT_EQ(GarmentForm->CurrentStyle, 6);
+        QTest::keyClick(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, Qt::Key_Escape);
     });
+    EXPECT_FALSE(GarmentForm->isVisible());
+    EXPECT_EQ(GarmentForm->CurrentStyle, -1);
 }
 
 // Which layers of each garment hold a fabric, in the case or in the layer dialog's rows.
@@ -160,6 +186,7 @@ TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
     MessageRecorder messages;
     CaseModel& m = FurFea->Case;
     RunGarmentDialog([] {
+        ExpectStylePictures(FemaleStyleCount, 1);
         SelectPicture(4);
         Fit(0, Just);
         SelectPicture(10);
@@ -209,19 +236,6 @@ TEST_F(GarmentDialogTest, OnlyADifferentSexEmptiesTheListAndALoadedListIsKept)
     // The sex changed by hand before the load does not empty the loaded list.
     RunGarmentDialog([] { EXPECT_EQ(Styles(), std::vector<int>{3}); });
     EXPECT_TRUE(FurFea->Case.ClothingDefined);
-}
-
-TEST_F(GarmentDialogTest, EscapeClosesAsTheCloseBoxDoesAndLetsThePickedStyleGo)
-{
-    Wearer(0);
-    RunGarmentDialog([] {
-        Click(Named("StyleImage6"));
-        ASSERT_EQ(GarmentForm->CurrentStyle, 6);
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(GarmentForm->focusWidget() ? GarmentForm->focusWidget() : GarmentForm, &escape);
-    });
-    EXPECT_FALSE(GarmentForm->isVisible());
-    EXPECT_EQ(GarmentForm->CurrentStyle, -1);
 }
 
 } // namespace

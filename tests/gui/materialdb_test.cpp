@@ -145,7 +145,7 @@ protected:
 
 using Ids = QSet<QString>;
 
-TEST_F(MaterialDbTest, FabricQueryMeetsEachConditionAndComparesNumericBoundsAsNumbers)
+TEST_F(MaterialDbTest, FabricQueryMeetsEachConditionComparesNumericBoundsAsNumbersAndTakesNoSql)
 {
     EXPECT_EQ(FabricQuery("", "cme", {}, {}), (Ids{"T2", "T3"}));
     EXPECT_EQ(FabricQuery("", "O'Brien", {}, {}), (Ids{"T1"}));
@@ -154,10 +154,8 @@ TEST_F(MaterialDbTest, FabricQueryMeetsEachConditionAndComparesNumericBoundsAsNu
     EXPECT_EQ(FabricQuery("", "", {"", "0.5"}, {}), (Ids{"T2"}));
     // A fabric without a stored porosity never meets a porosity range.
     EXPECT_EQ(FabricQuery("", "", {}, {"0", ""}), (Ids{"T1", "T2"}));
-}
 
-TEST_F(MaterialDbTest, TypedTextNeverBecomesSql)
-{
+    // Typed text never becomes SQL.
     EXPECT_EQ(FabricQuery("", "x' or '1'='1", {}, {}), Ids{});
     // Not a number: compared as a text, which every stored thickness lies above.
     EXPECT_EQ(FabricQuery("", "", {"'; drop table FabricBasicData; --", ""}, {}), (Ids{"T1", "T2", "T3"}));

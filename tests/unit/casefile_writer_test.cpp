@@ -131,6 +131,8 @@ TEST(CaseFileWriter, RefusesWhatTheReaderCouldNotLoadAndNamesTheRecord)
         {[](CaseModel& m) { m.Membranes[0]->TrValues[8] = Limits::infinity(); },
          "a TR value of membrane 1 \"Goretex\" is not a finite number"},
         {[](CaseModel& m) { m.Body.Height = -Limits::infinity(); }, "Height of the human body is not a finite number"},
+        {[](CaseModel& m) { m.Fabrics[1]->MassRatios.SetLength(0); },
+         "the fabric \"Treated\" has 0 mass ratios for 2 fibres"},
         {[](CaseModel& m) { m.Control.HeatTransferRatio[3] = Limits::quiet_NaN(); },
          "HeatTransferRatio of the control values of stage 4 is not a finite number"},
     };

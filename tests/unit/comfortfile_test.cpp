@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -290,6 +292,12 @@ TEST(ComfortFileRead, TheWatchSeesARewrittenFile)
     folder.Write("Comfort.dat", Line(1, 40) + Line(2, 60));
     EXPECT_EQ(watch.Load(file), ComfortFileWatch::Changed);
     EXPECT_EQ(watch.Series().Samples.size(), 2u);
+    // Rewritten with the same length: only its time tells.
+    const auto written = std::filesystem::last_write_time(file);
+    folder.Write("Comfort.dat", Line(3, 70) + Line(4, 80));
+    std::filesystem::last_write_time(file, written + std::chrono::seconds(2));
+    EXPECT_EQ(watch.Load(file), ComfortFileWatch::Changed);
+    EXPECT_EQ(watch.Series().TimeEnd, 4);
     // Gone: nothing of it is left to chart, and written again as it was it is news.
     std::filesystem::remove(file);
     EXPECT_EQ(watch.Load(file), ComfortFileWatch::Missing);

@@ -187,7 +187,7 @@ TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
     // The skin humidity column is shown in the humidity mode but sets no range.
     ExpectRanges(read.Ranges, {33, 37.2f, 10000, 0, 6, 12});
 
-    // Times that repeat or fall, or a single frame, give the step 1.
+    // Times that repeat or fall, or a single frame, give the step 1; two frames give their distance.
     auto step = [&](double first, double second) {
         std::string text = BodyLine(first, 33, 37, 58, 6);
         if (second >= 0)
@@ -197,6 +197,7 @@ TEST(BodyFile, ReadsTheFiveColumnsWidensRangesAndFindsTheStep)
     EXPECT_FLOAT_EQ(step(5, 4), 1.0f);
     EXPECT_FLOAT_EQ(step(5, 5), 1.0f);
     EXPECT_FLOAT_EQ(step(7, -1), 1.0f);
+    EXPECT_FLOAT_EQ(step(3, 3.25), 0.25f);  // two frames are enough
 }
 
 TEST(BodyFile, TooFewColumnsAreReportedWithTheirCount)
