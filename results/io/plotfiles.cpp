@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <unordered_set>
 
 #include "casemodel/formatfloat.h"
 #include "casemodel/numformat.h"
@@ -93,23 +94,23 @@ bool IsBlankLine(std::string_view line)
     return true;
 }
 
-// The fields of a row a reader uses, found in one walk: fields 0 .. Last, by the TAB rule.
+// The fields of a row a reader uses and the row's TAB count, found in one walk over its bytes
+// (ScanTabs): fields 0 .. last, by the TAB rule.
 class RowFields {
 public:
-    // False when the line ends before field last.
-    bool Split(std::string_view line, int last)
+    // False when the line ends before field last (tabs is set either way).
+    bool Split(std::string_view line, int last, int& tabs)
     {
-        const char* field = line.data();
-        const char* const end = field + line.size();
-        for (int f = 0;; ++f) {
-            const char* const fieldEnd = NextTab(field, end);
-            Fields[static_cast<std::size_t>(f)] = std::string_view(field, static_cast<std::size_t>(fieldEnd - field));
-            if (f >= last)
-                return true;
-            if (fieldEnd == end)
-                return false;
-            field = fieldEnd + 1;
+        tabs = ScanTabs(line, Tabs.data(), last + 1);
+        if (tabs < last)
+            return false;
+        std::size_t start = 0;
+        for (int f = 0; f <= last; ++f) {
+            const std::size_t end = f < tabs ? Tabs[static_cast<std::size_t>(f)] : line.size();
+            Fields[static_cast<std::size_t>(f)] = line.substr(start, end - start);
+            start = end + 1;
         }
+        return true;
     }
     std::string_view operator[](int f) const { return Fields[static_cast<std::size_t>(f)]; }
 
@@ -118,6 +119,7 @@ public:
 
 private:
     std::array<std::string_view, MaxFields> Fields;
+    std::array<std::size_t, MaxFields> Tabs;
 };
 
 constexpr int TimeField = 0, PositionField = 1, LayerField = 2;
@@ -134,9 +136,12 @@ public:
                   request.Layer >= 0;
         if (Counted) {
             BlockRows = static_cast<long long>(request.RowsPerLayer) * request.LayerCount;
+            BlockSize = BlockRows;
             if (request.FirstBlockOnly)
                 RowLimit = BlockRows;
         }
+        // Without a count, "Fabrics.dat" has no blocks to hold its rows to.
+        InBlocks = request.Source == PlotSource::Fiber || Counted;
         LastField = std::max(ReadsPosition ? PositionField : TimeField, request.ValueColumn);
         if (Counted)
             LastField = std::max(LastField, LayerField);
@@ -153,19 +158,29 @@ public:
             return false;
         const bool keep = !Counted || ExpectedLayer() == Request.Layer;
         // A skipped row is read as far as its layer column; a kept one as far as its value.
-        if (!Shape.Fits(line) || ValueField < 0 || !Fields.Split(line, keep ? LastField : LayerField))
+        int tabs = 0;
+        if (ValueField < 0 || !Fields.Split(line, keep ? LastField : LayerField, tabs) || !Shape.FitsTabs(tabs))
             return Damage();
         // The rows of a block share their time text: the same text is the same sound time.
-        float time = LastTime;
         if (DataRows == 0 || Fields[TimeField] != LastTimeText) {
-            if (!ResultField(Fields[TimeField], time) || (DataRows > 0 && ResultTimeGoesBack(time, LastTime)))
+            double exact = 0;
+            if (!ResultField(Fields[TimeField], exact) || (DataRows > 0 && ResultTimeGoesBack(exact, LastExactTime)))
                 return Damage();
+            LastExactTime = exact;
+            LastTime = static_cast<float>(exact);
             LastTimeText.assign(Fields[TimeField]);
         }
+        const float time = LastTime;
         if (Counted && !IsLayer(Fields[LayerField], ExpectedLayer()))
             return Damage();
-        LastTime = time;
+        if (InBlocks && !FitsBlocks(Fields[PositionField], LastExactTime))
+            return Damage();
         ++DataRows;
+        if (Counted && ++LayerRow == Request.RowsPerLayer) {
+            LayerRow = 0;
+            if (++CountLayer == Request.LayerCount)
+                CountLayer = 0;
+        }
         if (!keep)
             return true;
         PlotPoint p;
@@ -239,9 +254,71 @@ private:
 
     // The layer the count gives the next row: layer after layer, RowsPerLayer rows each, block
     // after block.
-    int ExpectedLayer() const
+    int ExpectedLayer() const { return CountLayer; }
+
+    // Whether a row of a file of time blocks (a fibre file, "Fabrics.dat") keeps to their
+    // structure, which the 3D mesh and the section are drawn by. A row belongs to the open
+    // block while its time is at most ResultTimeTolerance above the block's first. Every block
+    // holds rows of one time, and every block after the first as many rows as the first
+    // (BlockSize: in "Fabrics.dat" the layer count's rows, in a fibre file those before row 0's
+    // position comes again, each at a position of its own), each at the position of the first
+    // block's row in its place. So a row lost, doubled or exchanged within a block is damage at
+    // the first row out of place, rather than rows of two times joined into one line of the
+    // mesh or one node's values drawn at another's place.
+    bool FitsBlocks(std::string_view position, double time)
     {
-        return static_cast<int>((DataRows / Request.RowsPerLayer) % Request.LayerCount);
+        if (DataRows > 0 && BlockSize == 0) {
+            // The first block of a fibre file ends where row 0's position comes again; before,
+            // a position that comes again is a node written twice.
+            float value = 0;
+            if (!ResultField(position, value))
+                return false;
+            if (value == FirstPositions.front()) {
+                BlockSize = DataRows;
+                Slot = 0;
+            } else if (!FirstBlockNodes.insert(value).second) {
+                return false;
+            }
+        }
+        const bool newTime = time > BlockTime + ResultTimeTolerance;
+        if (Slot == 0) {
+            // A block's first row: after the first block, of a new time.
+            if (DataRows > 0 && !newTime)
+                return false;
+            BlockTime = time;
+        } else if (newTime) {
+            return false;  // before the block's last row
+        }
+        const bool firstBlock = BlockSize == 0 || DataRows < BlockSize;
+        const bool fits = firstBlock ? FirstBlockPosition(position) : SamePosition(position);
+        if (++Slot == BlockSize)
+            Slot = 0;
+        return fits;
+    }
+
+    // A position of the first block, kept for the rows in its place in the later blocks.
+    bool FirstBlockPosition(std::string_view text)
+    {
+        float value = 0;
+        if (!ResultField(text, value))
+            return false;
+        FirstPositionTexts.append(text);
+        FirstPositionEnds.push_back(FirstPositionTexts.size());
+        FirstPositions.push_back(value);
+        return true;
+    }
+
+    // Whether a later block's row stands where the first block's row in its place does. The
+    // solver writes a position the same way every time: the text decides without a conversion
+    // but where it differs.
+    bool SamePosition(std::string_view text) const
+    {
+        const std::size_t slot = static_cast<std::size_t>(Slot);
+        const std::size_t from = slot > 0 ? FirstPositionEnds[slot - 1] : 0;
+        if (text == std::string_view(FirstPositionTexts).substr(from, FirstPositionEnds[slot] - from))
+            return true;
+        float value = 0;
+        return ResultField(text, value) && value == FirstPositions[slot];
     }
 
     // Once a second time block shows, the rows after the last whole block are a block still
@@ -302,8 +379,19 @@ private:
     long long LineNumber = 0;
     long long DamagedLine = 0;
     long long DataRows = 0;  // rows read, kept or not
+    int CountLayer = 0, LayerRow = 0;  // the layer the count gives the next row, and its row there
     float LastTime = 0;
+    double LastExactTime = 0;
     std::string LastTimeText;
+    // The time blocks (FitsBlocks).
+    bool InBlocks = false;
+    long long BlockSize = 0;  // 0 while the first block of a fibre file has not ended
+    long long Slot = 0;       // the next row's place in its block
+    double BlockTime = 0;     // the first time of the open block
+    std::string FirstPositionTexts;               // the first block's positions, one after another
+    std::vector<std::size_t> FirstPositionEnds;   // where each ends in FirstPositionTexts
+    std::vector<float> FirstPositions;
+    std::unordered_set<float> FirstBlockNodes;    // of a fibre file, but row 0's
     bool BlockComplete = false;
     float FirstPosition = 0;
     PlotData Data;
@@ -470,8 +558,10 @@ public:
         ++LineNumber;
         if (IsBlankLine(line))
             return true;
-        float time = 0, layer = 0;
-        if (!Shape.Fits(line) || !Fields.Split(line, LayerField) || !ResultField(Fields[TimeField], time) ||
+        double time = 0;
+        float layer = 0;
+        int tabs = 0;
+        if (!Fields.Split(line, LayerField, tabs) || !Shape.FitsTabs(tabs) || !ResultField(Fields[TimeField], time) ||
             !ResultField(Fields[LayerField], layer))
             return Damage();
         if (All == 0) {
@@ -485,7 +575,9 @@ public:
         ++All;
         if (layer == FirstLayer)
             ++SameLayer;
-        if (time != FirstTime) {
+        // The block's rows are those within the tolerance of its first time, as the readers of
+        // the rows take them.
+        if (time > FirstTime + ResultTimeTolerance) {
             SecondBlock = true;
             return false;
         }
@@ -522,7 +614,8 @@ private:
     RowFields Fields;
     long long LineNumber = 0, DamagedLine = 0;
     int All = 0, SameLayer = 0;
-    float FirstTime = 0, FirstLayer = 0;
+    double FirstTime = 0;
+    float FirstLayer = 0;
     bool SecondBlock = false;
 };
 

@@ -9,8 +9,12 @@
 // no plain number (ResultField), a row that lacks one, a row with another TAB count than the
 // file's first row (a field lost or gained: the later ones would slide into other columns) or a
 // time that goes back is damage and gets the file's message with the line's number, never a
-// value. A line that is empty or holds only blanks is no row, and a last line without its line
-// end is still being written and is not read.
+// value. So is a row out of place in a file of time blocks (a fibre file, "Fabrics.dat"): a row
+// belongs to the open block while its time is at most ResultTimeTolerance above the block's
+// first, every block holds rows of one time, every block after the first as many rows as the
+// first, each at the position of the first block's row in its place. A line that is empty or
+// holds only blanks is no row, and a last line without its line end is still being written and
+// is not read.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -163,7 +167,8 @@ struct FolderProbe {
 FolderProbe ProbeResultFolder(const std::filesystem::path& folder);
 
 // Layers and rows per layer of one time block of "Fabrics.dat" (column 0 the time, column 2 the
-// layer), read no further than the first row of the second block. With a second block: the
+// layer), read no further than the first row of the second block (the first row more than
+// ResultTimeTolerance after the first). With a second block: the
 // rows before it, and the rows of row 0's layer among them. Without one: all rows, and those of
 // row 0's layer. Valid is false for a file without rows, when no row counts for the layer, and
 // for damage in the rows read (Damaged: a used field that is no number, a row with another TAB

@@ -325,35 +325,40 @@ FabricRead ReadFabricText(std::string_view text, int layerTotal)
     };
 
     // The rows of one time block by layer. A block ends where a row's time passes its first row's
-    // by more than the tolerance, so the first block is known whole when the second one begins:
-    // it fixes the nodes per layer, and every later block must hold as many. Its layers are
-    // exactly the garments' layers 0 .. layerTotal - 1; a block with fewer would leave garment
-    // layers without a colour. The last block is kept when it is whole too; when it is a
-    // beginning of one, the solver is still writing it, and it is left out so the whole blocks
-    // still play.
+    // by more than the tolerance. Within a block the layers come in order, layer 0 first, each
+    // with as many rows as layer 0; the first block fixes the nodes per layer and holds exactly
+    // the garments' layers 0 .. layerTotal - 1 (a block with fewer would leave garment layers
+    // without a colour), and every later block holds as many rows of each, at the first block's
+    // positions. A row that breaks this order is the damage, named by its line: a row in another
+    // row's place would show one node's values on another node. The last block is kept when it
+    // is whole; when it is a beginning of one, the solver is still writing it, and it is left out
+    // so the whole blocks still play.
     std::vector<std::vector<FrameRow>> block;
+    int blockLayer = -1;  // the layer of the block's row before, -1 at its start
     int nodes = 0;
     int maxLayer = -1;  // known once the first block is whole
     ValueRange& humidity = result.Ranges[QuantityHumidity];
-    auto expectedRows = [&](std::size_t layer) {
-        return static_cast<int>(layer) <= maxLayer ? static_cast<std::size_t>(nodes) : 0;
+    // The rows a layer of the open block holds when whole: in the first block, layer 0's once
+    // a later layer has begun (0: not known yet).
+    auto layerRows = [&](int layer) -> std::size_t {
+        if (maxLayer >= 0)
+            return static_cast<std::size_t>(nodes);
+        return layer > 0 ? block[0].size() : 0;
     };
-    // Whether the block just read is whole: every layer 0 .. maxLayer with `nodes` rows.
+    auto layerWhole = [&](int layer) {
+        const std::size_t rows = layerRows(layer);
+        return rows == 0 || block[static_cast<std::size_t>(layer)].size() == rows;
+    };
+    // Whether the open block has all its layers, each whole.
     auto blockWhole = [&]() {
-        for (std::size_t l = 0; l < block.size(); ++l)
-            if (block[l].size() != expectedRows(l))
-                return false;
-        return true;
-    };
-    // The first block fixes the structure: its layer 0 the nodes, and it must hold every layer.
-    auto fixStructure = [&]() {
-        if (static_cast<long long>(block.size()) != layerTotal)
-            return false;
-        nodes = static_cast<int>(block[0].size());
-        maxLayer = static_cast<int>(block.size()) - 1;
-        return true;
+        const int lastLayer = maxLayer >= 0 ? maxLayer : layerTotal - 1;
+        return blockLayer == lastLayer && layerWhole(blockLayer);
     };
     auto keepBlock = [&]() {
+        if (maxLayer < 0) {
+            nodes = static_cast<int>(block[0].size());
+            maxLayer = blockLayer;
+        }
         result.Layers.resize(block.size());
         for (std::size_t l = 0; l < block.size(); ++l) {
             std::vector<FrameRow>& rows = block[l];
@@ -372,6 +377,7 @@ FabricRead ReadFabricText(std::string_view text, int layerTotal)
     ResultLineShape shape;
     std::string_view line;
     long long lineNumber = 0;
+    auto damage = [&]() { return fail(MessageAtLine(FabricFileError, lineNumber)); };
     // An empty file reads as one empty line: too few columns.
     for (bool more = cursor.Next(line); more || lineNumber == 0; more = cursor.Next(line)) {
         if (!more)
@@ -387,42 +393,51 @@ FabricRead ReadFabricText(std::string_view text, int layerTotal)
         const double time = values[0], layer = values[2];
         if (!shape.Fits(line) || present < KeptColumns || damaged || time < 0
             || (blockOpen && ResultTimeGoesBack(time, previousTime)))
-            return fail(MessageAtLine(FabricFileError, lineNumber));
+            return damage();
         previousTime = time;
         if (!blockOpen || time > blockEnd) {
+            // A new time: the open block must be whole.
             if (blockOpen) {
-                if ((maxLayer < 0 && !fixStructure()) || !blockWhole())
-                    return fail(FabricFileError);
+                if (!blockWhole())
+                    return damage();
                 keepBlock();
             }
             blockOpen = true;
             blockEnd = time + ResultTimeTolerance;
+            blockLayer = -1;
         }
-        // Layer indexes name the garments' layers. Within a block the layers come in order, so a
-        // new layer follows the highest so far: one stray index cannot make the block grow.
-        if (!Whole(layer) || layer < 0 || layer >= layerTotal || layer > static_cast<double>(block.size())
-            || (maxLayer >= 0 && layer > maxLayer))
-            return fail(MessageAtLine(FabricFileError, lineNumber));
-        const std::size_t index = static_cast<std::size_t>(layer);
-        if (index == block.size())
+        // Layer indexes name the garments' layers; in the block a row's layer is the one before
+        // or the next, whose turn comes when the one before is whole.
+        if (!Whole(layer) || layer < 0 || layer >= layerTotal || (maxLayer >= 0 && layer > maxLayer))
+            return damage();
+        const int index = static_cast<int>(layer);
+        const bool nextLayer = index == blockLayer + 1;
+        if ((index != blockLayer && !nextLayer) || (nextLayer && blockLayer >= 0 && !layerWhole(blockLayer)))
+            return damage();
+        if (static_cast<std::size_t>(index) == block.size())
             block.emplace_back();
-        block[index].push_back(ToFrameRow(values));
+        std::vector<FrameRow>& rows = block[static_cast<std::size_t>(index)];
+        const FrameRow row = ToFrameRow(values);
+        // A row past the layer's nodes, or a node away from where the first block has it.
+        const std::size_t whole = layerRows(index);
+        if ((whole > 0 && rows.size() == whole)
+            || (maxLayer >= 0 && row[1] != result.Layers[static_cast<std::size_t>(index)][rows.size()][1]))
+            return damage();
+        rows.push_back(row);
+        blockLayer = index;
     }
     if (maxLayer < 0) {
         // A single block. With one garment layer, a layer still being written cannot be told
         // from a whole one; with more, the block is whole when every layer has as many rows as
         // layer 0 (the last one would have fewer while the solver writes it).
-        if (layerTotal < 2 || !fixStructure() || !blockWhole())
+        if (layerTotal < 2 || !blockWhole())
             return fail(FabricFileError);
         keepBlock();
     } else if (blockWhole()) {
         keepBlock();
-    } else {
-        // The last block: left out when it is a beginning of one.
-        for (std::size_t l = 0; l < block.size(); ++l)
-            if (block[l].size() > expectedRows(l))
-                return fail(FabricFileError);
     }
+    // Else the last block is a beginning of one (no layer holds more rows than it should), and
+    // it is left out.
     result.MaxLayerSeen = maxLayer;
     result.NodesPerFrame = nodes;
     return result;

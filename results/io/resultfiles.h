@@ -184,8 +184,10 @@ std::filesystem::path FindFileNoCase(const std::filesystem::path& folder, std::s
 EnvironmentRead ReadEnvironmentFile(const std::filesystem::path& file);
 BodyRead ReadBodyFile(const std::filesystem::path& file);
 // layerTotal: the garments' layers (GarmentLayerTotal). Every whole time block holds exactly
-// the layers 0 .. layerTotal - 1. A file of a single block is read when that block is whole,
-// which can be told only with two layers or more (all of them with as many rows as layer 0).
+// the layers 0 .. layerTotal - 1 in order, each with the first block's rows of layer 0, at the
+// first block's positions; a row out of that order is damage at its line. A file of a single
+// block is read when that block is whole, which can be told only with two layers or more (all of
+// them with as many rows as layer 0).
 FabricRead ReadFabricFile(const std::filesystem::path& file, int layerTotal);
 // The same readers on a file's text.
 EnvironmentRead ReadEnvironmentText(std::string_view text);

@@ -464,7 +464,7 @@ void SpliceFile(std::string_view bytes)
         number = number * 256 + static_cast<unsigned char>(bytes[i]);
     const int layers = folder.GarmentLayers;
     const std::string broken =
-        CheckSpliceNumber(file->second, [&](std::string_view b) { return kind.Read(b, layers); }, number);
+        CheckSpliceNumber(file->second, [&](std::string_view b) { return kind.Read(b, layers); }, number, kind.TimeBlocks);
     if (!broken.empty()) {
         std::fprintf(stderr, "%s: %s\n", kind.Name, broken.c_str());
         Violation("a line spliced into a file reads as other values than the whole file's");
@@ -478,9 +478,9 @@ const std::vector<SpliceFileKind>& SpliceFileKinds()
     static const std::vector<SpliceFileKind> kinds = {
         {"BodyProperty.dat", BodyFileName, SplicedBody},
         {"BodyProperty.dat, plotted", BodyFileName, SplicedPlotBody},
-        {"Fabrics.dat, plotted by layer", FabricFileName, SplicedPlotFabric},
-        {"a fibre file, plotted", "fabric1_fiber_1.dat", SplicedPlotFiber},
-        {"Fabrics.dat", FabricFileName, FabricBlocksOf},
+        {"Fabrics.dat, plotted by layer", FabricFileName, SplicedPlotFabric, true},
+        {"a fibre file, plotted", "fabric1_fiber_1.dat", SplicedPlotFiber, true},
+        {"Fabrics.dat", FabricFileName, FabricBlocksOf, true},
         {"Comfort.dat", "Comfort.dat", [](std::string_view b, int) { return ComfortRows(b); }},
         {"BodyDataForComfort.dat", "BodyDataForComfort.dat", [](std::string_view b, int) { return ComfortRecords(b); }},
     };

@@ -35,8 +35,9 @@ const std::vector<CutFileKind>& CutFileKinds();
 std::string CheckCutFile(const CutFileKind& kind, std::string_view valid, std::size_t offset);
 
 // Result files a line spliced in among their rows must not shift (tests/unit/splicesweep.h): a
-// line of letters or TABs, a line cut before a TAB or a line that lost an inner field makes the
-// reader refuse the file, or read exactly the whole file's values. One line per kind in
+// line of letters or TABs, a line cut before a TAB or a line that lost an inner field (and in a
+// file of time blocks, rows exchanged, lost or doubled within a block) makes the reader refuse
+// the file, or read exactly the whole file's values. One line per kind in
 // SpliceFileKinds(); the unit lane sweeps every splice of the small samples, the fuzz target
 // "splicefiles" single splices of generated result sets.
 struct SpliceFileKind {
@@ -44,6 +45,8 @@ struct SpliceFileKind {
     const char* FileName;  // the file of a result folder: "BodyProperty.dat", "fabric1_fiber_1.dat", ...
     // garmentLayers: the layers of the folder's garments (GarmentLayerTotal of its Environment.dat).
     CutFileRead (*Read)(std::string_view bytes, int garmentLayers);
+    // The rows come in time blocks: the block damages of SweepBlockRows apply too.
+    bool TimeBlocks = false;
 };
 const std::vector<SpliceFileKind>& SpliceFileKinds();
 

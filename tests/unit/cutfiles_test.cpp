@@ -25,7 +25,8 @@ TEST(CutFiles, AFileCutAnywhereReadsAsABeginningOfItsRowsOrGivesItsMessage)
 }
 
 // Damage a file shows by itself: one line put in among its rows, at every place of a small valid
-// file of each kind, with LF and with CR LF line ends.
+// file of each kind, and in a file of time blocks every exchange of two rows of a block and every
+// row lost or doubled before the last block, with LF and with CR LF line ends.
 TEST(SplicedFiles, ALineSplicedAnywhereGivesTheFileMessageOrChangesNoValue)
 {
     const ResultFolderTexts& folder = SampleFolderTexts();
@@ -37,5 +38,8 @@ TEST(SplicedFiles, ALineSplicedAnywhereGivesTheFileMessageOrChangesNoValue)
                     valid.insert(at, 1, '\r');
             const auto read = [&](std::string_view bytes) { return kind.Read(bytes, folder.GarmentLayers); };
             EXPECT_EQ(SweepSplices(valid, read), "") << kind.Name << (crlf ? ", CR LF" : ", LF");
+            if (kind.TimeBlocks) {
+                EXPECT_EQ(SweepBlockRows(valid, read), "") << kind.Name << (crlf ? ", CR LF" : ", LF");
+            }
         }
 }

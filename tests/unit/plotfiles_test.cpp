@@ -120,6 +120,15 @@ std::vector<std::string> FiberLines(int blocks, int nodes)
     return lines;
 }
 
+// A file of a kind the plot reads, the request of a plot of it and its message.
+struct FileKind {
+    const char* Name;
+    std::vector<std::string> Lines;
+    PlotRequest Request;
+    const char* Message;
+    int LostField = 0;  // an inner field before the plotted column
+};
+
 std::vector<std::string> FirstLines(const std::vector<std::string>& lines, std::size_t n)
 {
     return {lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(n)};
@@ -171,11 +180,11 @@ TEST(PlotReader, AUsedFieldThatIsNoNumberOrMissingIsTheFilesMessage)
         if (s.Of == PlotSource::Fabric)
             request = FabricLayer(0, 1, 2, s.Column);
         // Letters in a column nobody reads are nothing to the plot.
-        EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\tx\r\n2\t0.25\t0\t6\tx\r\n", request).Data.ValueMax, 6);
+        EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\tx\r\n1\t0.25\t0\t6\tx\r\n", request).Data.ValueMax, 6);
         for (const char* bad : {"5abc", "inf", "nan", "", " ", "1,5", "1e7", "0x10"}) {
             const std::string b = bad;
             // In the value, the time and (but for the body) the position column.
-            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n2\t0.25\t0\t" + b + "\n", request).Error, AtLine(s.Message, 2)) << bad;
+            EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n1\t0.25\t0\t" + b + "\n", request).Error, AtLine(s.Message, 2)) << bad;
             EXPECT_EQ(ParsePlotText("1\t0.5\t0\t4\n\n" + b + "\t0.25\t0\t6\n", request).Error, AtLine(s.Message, 3)) << bad;
             if (s.Of != PlotSource::Body) {
                 EXPECT_EQ(ParsePlotText("1\t" + b + "\t0\t4\n", request).Error, AtLine(s.Message, 1)) << bad;
@@ -271,6 +280,12 @@ TEST(PlotFolder, CountsLayersAndRowsOfTheFirstBlockAndReadsNoFurther)
     s = CountFabricLayers(FabricBlocks(2, 3, 1));
     EXPECT_EQ(s.Layers, 3);
     EXPECT_EQ(s.RowsPerLayer, 1);
+    // The rows within the tolerance of the first time are the first block's, as the player
+    // takes them.
+    s = CountFabricLayers("5\t0\t0\n5.001\t0\t1\n5.0011\t0\t0\n5.0011\t0\t1\n");
+    EXPECT_EQ(s.Layers, 2);
+    EXPECT_EQ(s.RowsPerLayer, 1);
+    EXPECT_TRUE(s.SecondBlockSeen);
     s = CountFabricLayersOfFile(folder.Write("Fabrics.dat", "0\t0\t0\n0\t0\tone\n5\t0\t0\n"));
     EXPECT_TRUE(s.Damaged && !s.Valid);
     EXPECT_EQ(LayerCountMessage(s), AtLine(FabricFileError, 2));
@@ -280,19 +295,12 @@ TEST(PlotReader, ALineThatLostOrGainedAFieldIsDamageAtItsLine)
 {
     // Each file loses an inner field before the plotted column, so that without the check the
     // next column's value would be read in its place.
-    struct Kind {
-        const char* Name;
-        std::vector<std::string> Lines;
-        PlotRequest Request;
-        const char* Message;
-        int LostField;
-    };
-    const Kind kinds[] = {
+    const FileKind kinds[] = {
         {"body, core temperature", BodyLines(4), Of(PlotSource::Body, 2), BodyFileError, 1},
         {"fabric, temperature", FabricLines(2, 1, 2), FabricLayer(0, 1, 2, 8), FabricFileError, 4},
         {"fibre, sorption rate", FiberLines(2, 2), Of(PlotSource::Fiber, 3), FiberFileError, 2},
     };
-    for (const Kind& k : kinds) {
+    for (const FileKind& k : kinds) {
         for (const char* end : {"\n", "\r\n"}) {
             EXPECT_EQ(Select(Joined(k.Lines, end), k.Request).RowCount(), 4) << k.Name;
             std::vector<std::string> lost = k.Lines, gained = k.Lines, later = k.Lines;
@@ -323,10 +331,11 @@ TEST(PlotReader, ALineThatLostOrGainedAFieldIsDamageAtItsLine)
 
 TEST(PlotReader, TheShapeOfALineCountsItsTabsWhereverTheyStand)
 {
-    // The count goes eight bytes at a time: a TAB at every place of lines of every length up to
-    // three words, among bytes that are a TAB but for one bit (0x89, 0x08, 0x0B, 0x49).
+    // The scan goes sixteen bytes at a time, the rest of a line as its last sixteen: a TAB at
+    // every place of lines of every length up to three words, among bytes that are a TAB but
+    // for one bit (0x89, 0x08, 0x0B, 0x49), with the offsets of the first two.
     const char near[] = {'\x89', '\x08', '\x0B', '\x49'};
-    for (std::size_t length = 1; length <= 24; ++length)
+    for (std::size_t length = 1; length <= 48; ++length)
         for (std::size_t at = 0; at < length; ++at) {
             std::string line(length, near[length % 4]);
             ResultLineShape shape;
@@ -334,10 +343,15 @@ TEST(PlotReader, TheShapeOfALineCountsItsTabsWhereverTheyStand)
             EXPECT_EQ(shape.Tabs(), 0);
             line[at] = '\t';
             EXPECT_FALSE(shape.Fits(line)) << length << " " << at;
-            line[length - 1 - at] = '\t';
-            ResultLineShape twice;
-            twice.Fits(line);
-            EXPECT_EQ(twice.Tabs(), at == length - 1 - at ? 1 : 2) << length << " " << at;
+            const std::size_t mirror = length - 1 - at;
+            line[mirror] = '\t';
+            std::size_t offsets[2] = {99, 99};
+            const int tabs = ScanTabs(line, offsets, 1);
+            EXPECT_EQ(tabs, at == mirror ? 1 : 2) << length << " " << at;
+            EXPECT_EQ(offsets[0], std::min(at, mirror)) << length << " " << at;
+            EXPECT_EQ(offsets[1], 99u) << "only the first wanted";
+            ScanTabs(line, offsets, 2);
+            EXPECT_EQ(offsets[1], at == mirror ? 99u : std::max(at, mirror)) << length << " " << at;
         }
 }
 
@@ -363,12 +377,14 @@ TEST(PlotReader, EveryRowTheLayerCountPassesOverIsCheckedAgainstIt)
         {"a line cut before its last TAB", row.substr(0, row.rfind('\t')), false, 10},
         {"a line without an inner field", WithoutField(row, 5), false, 10},
         {"a row of the next layer", withLayer("2"), false, 10},
-        // Sound in itself: the next row shows it, a row of layer 1 where the count gives 2.
-        {"a copy of the row before", row, false, 11},
+        // Sound in itself: its position shows it, node 0's where node 1 stands.
+        {"a copy of the row before", row, false, 10},
         {"a time going back", "0" + row.substr(row.find('\t')), false, 10},
         {"letters in the layer column", withLayer("one"), true, 9},
         {"a layer with a fraction", withLayer("1.5"), true, 9},
         {"a row of layer 0 in layer 1's place", withLayer("0"), true, 9},
+        // The next node's row in its place: the plots of the other layers see it too.
+        {"a node's row in the node before's place", sound[9], true, 9},
     };
     for (int layer : {0, 1, 2}) {
         const PlotData whole = Select(Joined(sound), FabricLayer(layer, 3, 2));
@@ -426,6 +442,67 @@ TEST(PlotReader, ABlockStillBeingWrittenIsLeftOutOnceASecondBlockShows)
     }
     // One whole block alone is plotted whole.
     EXPECT_EQ(Select(Joined(FirstLines(fabric, 12)), FabricLayer(1, 3, 4)).RowCount(), 4);
+}
+
+TEST(PlotReader, EveryBlockHoldsTheFirstBlocksRowsAtOneTime)
+{
+    // Three blocks of three nodes, 5 minutes apart: a fibre file, and "Fabrics.dat" of one layer
+    // (whose layer column cannot tell a row lost). Lines 1 = the first.
+    const FileKind kinds[] = {
+        {"fibre", FiberLines(3, 3), Of(PlotSource::Fiber, 4), FiberFileError},
+        {"fabric", FabricLines(3, 1, 3), FabricLayer(0, 1, 3, 9), FabricFileError},
+    };
+    const struct {
+        const char* What;
+        int Lost, Doubled;  // a line taken out, a line written twice (0: none)
+        int Swapped;        // a line exchanged with the next
+        int Line;
+    } cases[] = {
+        {"a block's first row lost", 4, 0, 0, 4},
+        {"a middle row lost", 5, 0, 0, 5},
+        {"a block's last row lost: the next block begins before its time", 6, 0, 0, 6},
+        {"a block's first row doubled: the copy in the next node's place", 0, 4, 0, 5},
+        {"a block's last row doubled: one row past the block", 0, 6, 0, 7},
+        {"two rows exchanged", 0, 0, 5, 5},
+        {"two rows of the first block exchanged", 0, 0, 2, 5},
+        {"the last block's rows exchanged", 0, 0, 8, 8},
+    };
+    for (const FileKind& k : kinds) {
+        const PlotData whole = Select(Joined(k.Lines), k.Request);
+        ASSERT_EQ(whole.RowCount(), 9) << k.Name;
+        EXPECT_EQ(whole.NodesPerBlock, 3) << k.Name;
+        for (const auto& c : cases) {
+            std::vector<std::string> lines = k.Lines;
+            if (c.Swapped)
+                std::swap(lines[static_cast<std::size_t>(c.Swapped - 1)], lines[static_cast<std::size_t>(c.Swapped)]);
+            if (c.Doubled)
+                lines.insert(lines.begin() + c.Doubled, lines[static_cast<std::size_t>(c.Doubled - 1)]);
+            else if (c.Lost)
+                lines.erase(lines.begin() + c.Lost - 1);
+            EXPECT_EQ(ParsePlotText(Joined(lines), k.Request).Error, AtLine(k.Message, c.Line)) << k.Name << ": " << c.What;
+        }
+        // A block's row within the tolerance of its first row's time belongs to it; a row past
+        // it begins a block before the block's last row.
+        std::vector<std::string> late = k.Lines;
+        late[5].replace(0, 1, "5.001");
+        const PlotData d = Select(Joined(late), k.Request);
+        ASSERT_EQ(d.RowCount(), 9) << k.Name;
+        EXPECT_FLOAT_EQ(d.Points[5].Time, 5.001f) << k.Name;
+        late[5].replace(0, 5, "5.0011");
+        EXPECT_EQ(ParsePlotText(Joined(late), k.Request).Error, AtLine(k.Message, 6)) << k.Name;
+    }
+
+    // The first block of a fibre file: row 0's position comes again at the block's time, a new
+    // time comes before row 0's position, a node comes twice (the next block would be left out
+    // as one still being written); and a sound one.
+    const PlotRequest fiber = Of(PlotSource::Fiber, 2);
+    EXPECT_EQ(ParsePlotText(FiberRows({"0\t0\t1", "0\t0.5\t2", "0\t0.5\t2", "5\t0\t3", "5\t0.5\t4"}), fiber).Error,
+              AtLine(FiberFileError, 3));
+    EXPECT_EQ(ParsePlotText(FiberRows({"0\t0\t1", "0\t0.5\t2", "0\t0\t3", "5\t0.5\t4"}), fiber).Error,
+              AtLine(FiberFileError, 3));
+    EXPECT_EQ(ParsePlotText(FiberRows({"0\t0\t1", "0\t0.5\t2", "5\t0.25\t3", "5\t0\t4"}), fiber).Error,
+              AtLine(FiberFileError, 3));
+    EXPECT_EQ(Select(FiberRows({"0\t0\t1", "0\t0.5\t2", "5\t0\t3", "5\t0.5\t4"}), fiber).NodesPerBlock, 2);
 }
 
 TEST(PlotFolder, TheLayersAreCountedAgainAsTheFirstBlockGrowsUntilTheSecondBegins)

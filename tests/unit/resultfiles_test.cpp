@@ -296,7 +296,25 @@ TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
     const std::string second =
         "1\t0\t0\t1\t1\t0\t50\t0\t30\t0\n1\t0.1\t0\t1\t1\t0\t51\t0\t31\t0\n"
         "1\t0\t1\t1\t1\t0\t52\t0\t32\t0\n1\t0.1\t1\t1\t1\t0\t53\t0\t33\t0\n";
-    // A row that does not fit is named by its line; a block that does not is not one line's fault.
+    // Three blocks of three layers of two nodes, lines moved (1 = the first).
+    auto moved = [](std::vector<std::pair<int, int>> swaps, int lost = 0, int doubled = 0) {
+        std::vector<std::string> lines;
+        const std::string text = FabricBlocks(3, 3, 2);
+        for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1)
+            lines.push_back(text.substr(at, text.find('\n', at) + 1 - at));
+        for (const auto& [a, b] : swaps)
+            std::swap(lines[static_cast<std::size_t>(a - 1)], lines[static_cast<std::size_t>(b - 1)]);
+        if (doubled)
+            lines.insert(lines.begin() + doubled, lines[static_cast<std::size_t>(doubled - 1)]);
+        if (lost)
+            lines.erase(lines.begin() + lost - 1);
+        std::string joined;
+        for (const std::string& line : lines)
+            joined += line;
+        return joined;
+    };
+    // A row that does not fit is named by its line, the first out of order; a block cut off at
+    // the end of the file is not one line's fault.
     const struct {
         const char* What;
         std::string Text;
@@ -306,10 +324,25 @@ TEST(FabricFile, DamagedLayerStructureGivesTheFormatMessage)
         {"block starting with layer 1", FabricLine(0, 0, 1, 50, 30) + good, 2, 1},
         {"negative layer", good + FabricLine(0.5, 0, -1, 50, 30), 2, 7},
         {"huge layer", good + "0.5\t0\t1e9\t1\t1\t0\t50\t0\t30\t0\n", 2, 7},
-        {"sparse layers", sparse, 2000, 0},
+        {"sparse layers", sparse, 2000, 2002},
         {"cut off inside the first block", cutFirst, 2, 0},
-        {"the first block decides, however sound the next", cutFirst + second, 2, 0},
-        {"a damaged block in the middle is no cut-off end", FabricBlocks(1, 2, 2) + cutFirst + second, 2, 0},
+        {"the first block decides, however sound the next", cutFirst + second, 2, 4},
+        {"a damaged block in the middle is no cut-off end", FabricBlocks(1, 2, 2) + cutFirst + second, 2, 5},
+        // Rows of the second block exchanged, each with its own layer column: layer 1's first
+        // and layer 2's last node, whole layer groups, and layer 0 and 1's first nodes.
+        {"layers 1 and 2 exchanged a node", moved({{9, 12}}), 3, 9},
+        {"layer groups in another order", moved({{9, 11}, {10, 12}}), 3, 9},
+        {"a block starting with layer 1", moved({{7, 9}}), 3, 7},
+        // Within a layer: the nodes stand where the first block has them.
+        {"two nodes of a layer exchanged", moved({{9, 10}}), 3, 9},
+        {"two nodes of the first block exchanged", moved({{3, 4}}), 3, 9},
+        {"the last block's nodes exchanged", moved({{17, 18}}), 3, 17},
+        // A row lost or doubled, a whole block after it.
+        {"a block's last row lost", moved({}, 12), 3, 12},
+        {"a middle row lost", moved({}, 9), 3, 9},
+        {"a block's last row doubled", moved({}, 0, 12), 3, 13},
+        {"a layer's last row doubled", moved({}, 0, 10), 3, 11},
+        {"a middle row doubled", moved({}, 0, 9), 3, 10},
     };
     for (const auto& c : cases) {
         const FabricRead read = ReadFabricFile(dir.Write("f", c.Text), c.Layers);
@@ -417,9 +450,10 @@ TEST(ResultFolder, TimeBlocksWithFewerLayersThanTheGarmentsHoldAreDamage)
             EXPECT_EQ(results.Fabric.MaxLayerSeen, 5);
             continue;
         }
-        // The body plays alone, as after any fabric error.
+        // The body plays alone, as after any fabric error. The second block's first row shows
+        // the first block short of layers.
         EXPECT_EQ(results.Result, PlayerResults::FabricFailed) << layers;
-        EXPECT_EQ(results.Message, FabricFileError) << layers;
+        EXPECT_EQ(results.Message, AtLine(FabricFileError, 3 * layers + 1)) << layers;
         EXPECT_TRUE(results.Fabric.Layers.empty()) << layers;
         EXPECT_EQ(results.Body.FrameCount(), 2) << layers;
     }
@@ -590,7 +624,7 @@ TEST(ResultFiles, EachLimitHoldsOnItsEdgeAndRefusesJustPastIt)
     const struct {
         const char* What;
         std::string Text;
-        int Line;  // 0: read, -1: refused without a line
+        int Line;  // 0: read
     } bodyCases[] = {
         {"time 0 first", BodyLine(0, 33, 37, 41, 12) + BodyLine(2, 34, 37, 42, 13), 0},
         {"time below 0 first", BodyLine(-0.001, 33, 37, 41, 12) + BodyLine(2, 34, 37, 42, 13), 1},
@@ -633,14 +667,14 @@ TEST(ResultFiles, EachLimitHoldsOnItsEdgeAndRefusesJustPastIt)
         {"back by more", file(6, FabricLine(0.4989, 0.01, 0, 151, 25)), 6},
         {"a second run from 0", file(9, FabricLine(0, 0, 0, 50, 30), true), 9},
         {"a row the tolerance after its block's first", file(8, FabricLine(0.501, 0.01, 1, 161, 23)), 0},
-        {"a row more than that after it begins a block", file(8, FabricLine(0.5011, 0.01, 1, 161, 23)), -1},
+        {"a row more than that after it begins a block", file(8, FabricLine(0.5011, 0.01, 1, 161, 23)), 8},
         {"a layer past the garments' in the first block", file(5, FabricLine(0, 0, 2, 70, 26), true), 5},
         {"the bound on both signs", file(5, FabricLine(0.5, 0, 0, -1e6, 1e6)), 0},
         {"past it", file(5, FabricLine(0.5, 0, 0, 1000001, 26)), 5},
     };
     for (const auto& c : fabricCases) {
         const FabricRead read = ReadFabricText(c.Text, 2);
-        EXPECT_EQ(read.Error, c.Line > 0 ? AtLine(FabricFileError, c.Line) : c.Line ? FabricFileError : "") << c.What;
+        EXPECT_EQ(read.Error, c.Line ? AtLine(FabricFileError, c.Line) : "") << c.What;
         EXPECT_EQ(read.BlockCount(), c.Line ? 0 : 2) << c.What;
     }
 }
