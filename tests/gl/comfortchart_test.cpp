@@ -139,8 +139,8 @@ TEST_F(ComfortChartTest, ADamagedFileIsSaidOnceAndDrawsNothing)
 TEST_F(ComfortChartTest, NineColumnsGiveBothSensationChartsAndTheComfortChartAloneIsRefused)
 {
     MessageRecorder messages;
-    // Thermal 0 -> 100 and dampness 90 -> 10: both curves cross the middle of the chart.
-    WriteText(Dir.filePath("Comfort.dat"), NineColumns(0, 0, 90) + NineColumns(10, 100, 10));
+    // Thermal 0 -> 100 crosses the middle of the chart, dampness 90 -> 30 passes above it.
+    WriteText(Dir.filePath("Comfort.dat"), NineColumns(0, 0, 90) + NineColumns(10, 100, 30));
     OpenOnChart();
     auto at = [](const QImage& chart, double x, double y) { return ProjectChart(x, y, chart.width(), chart.height()); };
     auto show = [&](int quantity) {
@@ -148,14 +148,24 @@ TEST_F(ComfortChartTest, NineColumnsGiveBothSensationChartsAndTheComfortChartAlo
         Settle(60);
         return Grab(Window->Panel16);
     };
+    // The title above the chart, where nothing else is drawn.
+    auto title = [](const QImage& chart) {
+        const QPoint from = ProjectChart(0.3, 1.3, chart.width(), chart.height());
+        return chart.copy(from.x(), 0, 260, from.y() + 4);
+    };
     QImage chart = show(0);
+    const QImage thermalTitle = title(chart);
     EXPECT_GT(Around(chart, at(chart, 0.5, 0.5), 1, Black), 0);
     EXPECT_EQ(Label(15), "10 min.");
     EXPECT_EQ(Label(22), "Cold    50%");
     chart = show(1);
-    EXPECT_GT(Around(chart, at(chart, 0.5, 0.5), 1, Black), 0);
+    EXPECT_NE(title(chart), thermalTitle);
+    EXPECT_GT(Around(chart, at(chart, 0.5, 0.6), 1, Black), 0);
+    EXPECT_EQ(Around(chart, at(chart, 0.5, 0.5), 1, Black), 0);
     EXPECT_EQ(Label(16), "0 min.");  // 90 at time 0
-    EXPECT_EQ(Label(21), "Dry    50%");
+    EXPECT_EQ(Label(18), "Very Damp    50%");
+    EXPECT_EQ(Label(20), "Slightly Damp    50%");
+    EXPECT_EQ(Label(21), "Dry    0%");
 
     // The comfort chart has no column to draw: said once for this version of the file, no bands,
     // no curve, no conclusions.
@@ -172,7 +182,7 @@ TEST_F(ComfortChartTest, NineColumnsGiveBothSensationChartsAndTheComfortChartAlo
 
     // A new version of the file is said again.
     messages.Expect("No data or incorrect format in comfort data file!");
-    WriteText(Dir.filePath("Comfort.dat"), NineColumns(0, 0, 90) + NineColumns(10, 100, 10) + NineColumns(20, 50, 50));
+    WriteText(Dir.filePath("Comfort.dat"), NineColumns(0, 0, 90) + NineColumns(10, 100, 30) + NineColumns(20, 50, 50));
     Settle(60);
     EXPECT_EQ(messages.Shown.size(), 2u);
     EXPECT_TRUE(messages.AllConsumed());

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -28,6 +29,29 @@ int WhitePixels(const QImage& image, const QRect& area)
     return n;
 }
 
+// Whether the picture shows the text as the window writes a label at (x, y): white on black in
+// its label font. The leader line ends at the label's left edge, so the check starts beside it.
+::testing::AssertionResult LabelReads(const QImage& picture, int x, int y, const QString& text, int width = 70)
+{
+    QImage expected(picture.size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter p(&expected);
+    p.setFont(TFrmCutView::LabelFont(FrmCutView->font()));
+    p.setPen(Qt::white);
+    p.drawText(QRect(x, y, 200, 30), Qt::AlignLeft | Qt::AlignTop, text);
+    p.end();
+    const QRect area(x + 2, y, width, 18);
+    const int white = WhitePixels(expected, area);
+    int differing = 0;
+    for (int yy = area.top(); yy <= area.bottom(); ++yy)
+        for (int xx = area.left(); xx <= area.right(); ++xx)
+            differing += (qRed(picture.pixel(xx, yy)) > 200) != (qRed(expected.pixel(xx, yy)) > 200);
+    if (white > 10 && differing == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differing << " of " << white << " pixels differ from \""
+                                         << text.toStdString() << "\"";
+}
+
 // Centre (215, 215); skin radius 40, core 36; layer L's ring from 40 + 12 L to 52 + 12 L.
 // Straight below the centre, y = 215 + distance.
 QPoint Below(int distance)
@@ -38,7 +62,7 @@ QPoint Below(int distance)
 class CutViewTest : public PlaybackTest {
 protected:
     // A player with a set of `nodes` nodes per layer, playing in the mode of `mode`, its first
-    // garment's layer row `layer` chosen and the cross-section shown. Skin 30 (yellow), core 20
+    // garment's layer row `layer` chosen (no garment for -1) and the cross-section shown. Skin 30 (yellow), core 20
     // (green); humidity 10 everywhere in the fabric. The hot outermost node of layer 1 is red (40),
     // its innermost blue (0), the rest green (20); every other layer cyan (10).
     TFrmMain* Showing(const QString& name, int nodes, QRadioButton* TFrmMain::*mode = &TFrmMain::RBTemp, int layer = 0)
@@ -51,8 +75,10 @@ protected:
         Load(p, folder);
         (p->*mode)->setChecked(true);
         Display(p);
-        p->ListBox1->setCurrentRow(0);
-        p->ListBox2->setCurrentRow(layer);
+        if (layer >= 0) {
+            p->ListBox1->setCurrentRow(0);
+            p->ListBox2->setCurrentRow(layer);
+        }
         p->CBCutview->setChecked(true);
         Tick(p, 0);
         return p;
@@ -62,15 +88,24 @@ protected:
 
 TEST_F(CutViewTest, NodesFillTheLayerRingOutsideInWithSkinAndCoreInside)
 {
+    // Before any garment is chosen: skin and core alone, labelled.
+    Showing("bare", 6, &TFrmMain::RBTemp, -1);
+    EXPECT_TRUE(Near(At(Below(38)), 255, 255, 0)) << "skin";
+    EXPECT_TRUE(Near(At(Below(15)), 0, 255, 0)) << "core";
+    EXPECT_TRUE(Near(At(Below(45)), 0, 0, 0)) << "no layer";
+    const int c = TFrmCutView::Centre;
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), c - 38, 5, "Skin", 30));
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), c, 5, "Core", 30));
+
     Showing("six", 6);
     EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0)) << "node 5, hot";
     EXPECT_TRUE(Near(At(Below(41)), 0, 0, 255)) << "node 0, cold";
     EXPECT_TRUE(Near(At(Below(38)), 255, 255, 0)) << "skin";
     EXPECT_TRUE(Near(At(Below(15)), 0, 255, 0)) << "core";
     EXPECT_TRUE(Near(At(Below(60)), 0, 0, 0)) << "no second layer chosen";
-    // White labels: "Layer 1" at the right and "Core" at the top.
-    EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(385, 5, 40, 14)), 10);
-    EXPECT_GT(WhitePixels(FrmCutView->Picture(), QRect(216, 5, 30, 14)), 10);
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), TFrmCutView::LayerLabelLeft, 5, "Layer 1"));
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), c - 38, 5, "Skin", 30));
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), c, 5, "Core", 30));
 
     // Five nodes leave a black gap.
     Showing("five", 5);
@@ -85,6 +120,8 @@ TEST_F(CutViewTest, NodesFillTheLayerRingOutsideInWithSkinAndCoreInside)
             EXPECT_FALSE(Near(At(Below(d)), 0, 0, 0)) << "distance " << d;
         }
     EXPECT_TRUE(Near(At(Below(51)), 255, 0, 0));
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), TFrmCutView::LayerLabelLeft, 5, "Layer 1"));
+    EXPECT_TRUE(LabelReads(FrmCutView->Picture(), TFrmCutView::LayerLabelLeft, 25, "Layer 2"));
 }
 
 TEST_F(CutViewTest, HumidityBlacksOutTheCoreAndSweatingRateKeepsThePicture)

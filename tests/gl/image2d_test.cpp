@@ -2,6 +2,7 @@
 // Data": where the section's curve lies, which rows it joins, and what it shows for a time it
 // cannot find.
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <functional>
 
@@ -62,11 +63,25 @@ TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsItAndABadTi
     OpenBlocks();
     ShowQuantity(TForm1::TabFabric, 0);
     ChooseTime("0");
+    EXPECT_TRUE(Window->ComboBox1->isEnabled());
+    EXPECT_FALSE(Window->ComboBox2->isEnabled());
     std::string title;
-    const QImage view = ShowSection(Window->BitBtn3, [&](TForm3& image) { title = image.XTitle; });
+    std::array<std::string, 6> valueTicks;
+    QString status[2];
+    const QImage view = ShowSection(Window->BitBtn3, [&](TForm3& image) {
+        title = image.XTitle;
+        valueTicks = image.YTicks;
+        status[0] = image.StatusBar1Panels[0]->text();
+        status[1] = image.StatusBar1Panels[1]->text();
+    });
     EXPECT_EQ(title, "Thickness (cm)");
-    // The block at time 0 holds 10, 11, 12 of the range 2 .. 12.
+    EXPECT_EQ(status[0], "X:TimePos");
+    EXPECT_EQ(status[1], "Y:Water Vapor Concentration(kg/m^3)");
+    EXPECT_EQ(valueTicks[0], "2.00E0");
+    EXPECT_EQ(valueTicks[5], "1.20E1");
+    // The block at time 0 holds 10, 11, 12 of the range 2 .. 12, its last node at the corner.
     EXPECT_GT(Around(view, ProjectSection(0.5, 0.9), 1, Red), 0);
+    EXPECT_GT(Around(view, ProjectSection(0.95, 0.99), 1, Red), 0);
     // Not the block at time 5 (6, 7, 8).
     EXPECT_EQ(Around(view, ProjectSection(0.5, 0.5), 2, Red), 0);
 
@@ -79,6 +94,10 @@ TEST_F(Image2DTest, TheProfileAtAChosenTimeLiesWhereTheProjectionPutsItAndABadTi
     // A time between blocks takes the next block.
     ChooseTime("9.5");
     EXPECT_GT(Around(ShowSection(Window->BitBtn3), ProjectSection(0.5, 0.1), 1, Red), 0);
+    // "SpacePos" takes the position list instead.
+    Window->RadioButton2->click();
+    EXPECT_FALSE(Window->ComboBox1->isEnabled());
+    EXPECT_TRUE(Window->ComboBox2->isEnabled());
 }
 
 TEST_F(Image2DTest, TitleTicksAndCurveFollowTheTabTheSectionIsTakenOn)
@@ -95,11 +114,14 @@ TEST_F(Image2DTest, TitleTicksAndCurveFollowTheTabTheSectionIsTakenOn)
     Window->ComboBox4->setCurrentIndex(1);           // position 0.001: 11, 7, 3 over time
     std::array<std::string, 6> ticks;
     std::string title;
+    QString status;
     const QImage view = ShowSection(Window->BitBtn6, [&](TForm3& image) {
         ticks = image.XTicks;
         title = image.XTitle;
+        status = image.StatusBar1Panels[0]->text() + " " + image.StatusBar1Panels[1]->text();
     });
     EXPECT_EQ(title, "Time (min.)");
+    EXPECT_EQ(status, "X:SpacePos Y:Water Vapor Concentration(kg/m^3)");
     EXPECT_EQ(ticks, (std::array<std::string, 6>{"0", "2", "4", "6", "8", "10"}));
     EXPECT_GT(Around(view, ProjectSection(0.5, 0.5), 1, Red), 0);  // time 5, value 7 of 2 .. 12
 }

@@ -52,12 +52,17 @@ TEST_F(PlaybackClock, FramesFollowTheClockAndSpeedTextThatIsNoNonNegativeInteger
 TEST_F(PlaybackClock, PauseHoldsTheTimeAndTheEndKeepsTheLastPicture)
 {
     Display(Player);
+    Player->BtnPause->click();  // nothing played yet: nothing to hold
+    EXPECT_TRUE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->BtnPause->text(), "Pause");
     Tick(Player, 570);
     Player->BtnPause->click();
     EXPECT_FALSE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->BtnPause->text(), "Restart");
     Clock.Now += 1800;
     Player->BtnPause->click();
     EXPECT_TRUE(Player->Timer2->isActive());
+    EXPECT_EQ(Player->BtnPause->text(), "Pause");
     Tick(Player, 30);  // on from 9.5 minutes: frame 10's first minute
     EXPECT_EQ(Player->CurrentFrame, 10);
 
@@ -68,6 +73,14 @@ TEST_F(PlaybackClock, PauseHoldsTheTimeAndTheEndKeepsTheLastPicture)
     EXPECT_EQ(Label(), "119:00");
     Player->BtnPause->click();  // the playback is over: nothing to resume
     EXPECT_FALSE(Player->Timer2->isActive());
+    // Display starts again from the start, from a pause too.
+    Display(Player);
+    Tick(Player, 150);
+    Player->BtnPause->click();
+    ASSERT_EQ(Label(), "02:00");
+    Display(Player);
+    EXPECT_EQ(Label(), "00:00");
+    EXPECT_EQ(Player->BtnPause->text(), "Pause");
 }
 
 TEST_F(PlaybackTest, DisplayWithoutDataSaysSoAndDoesNotPlay)
@@ -98,17 +111,20 @@ TEST_F(PlaybackTest, EachModeColoursTheBodyFromItsOwnColumn)
     struct Mode {
         QRadioButton* button;
         char torso;
+        const char* legend;
     };
     // Temperature: skin temperature 40 (red), not the core's 0; humidity: the skin humidity
     // column 20 (green), not the metabolism's 10 or the blood flow's 30; sweating: the sweating
     // column 0 (blue), not the blood flow's 30 or 10 beyond.
-    for (const Mode& m : {Mode{player->RBTemp, 'r'}, Mode{player->RBHumidity, 'g'}, Mode{player->RBSweat, 'b'}}) {
+    for (const Mode& m : {Mode{player->RBTemp, 'r', "Temperature(  C)"}, Mode{player->RBHumidity, 'g', "Humidity(%)"},
+                          Mode{player->RBSweat, 'b', "Sweating Rate"}}) {
         SCOPED_TRACE(m.button->text().toStdString());
         m.button->setChecked(true);
         Display(player);
         Tick(player, 0);
         const QImage picture = FacingPicture(player);
         EXPECT_EQ(HueAt(picture, ModelPoint(picture, 0, 0.66, 0.06)), m.torso);
+        EXPECT_EQ(player->LegendTitle(), m.legend);
     }
 
     // The core, opened by the cut plane: its own column (0, blue) inside the red body.
@@ -138,7 +154,6 @@ TEST_F(PlaybackTest, TheSweatingLegendSpansTheSweatingColumn)
     Load(player, folder);
     player->RBSweat->setChecked(true);
     player->BtnDisplay->click();
-    EXPECT_EQ(player->LegendTitle(), "Sweating Rate");
     EXPECT_EQ(player->LegendValue(0), "120.0");
     EXPECT_EQ(player->LegendValue(4), "100.0");
 }
@@ -182,12 +197,17 @@ TEST_F(PlaybackTest, AClickOnTheChosenGarmentGoesBackFromItsLayerToTheWholeGarme
             QApplication::sendEvent(player->ListBox1->viewport(), &e);
         }
     };
+    ASSERT_EQ(player->ListBox1->count(), 2);
+    EXPECT_EQ(player->ListBox1->item(0)->text(), "Garment1");
+    EXPECT_EQ(player->ListBox1->item(1)->text(), "Garment2");
     click(1);
     player->ListBox2->setCurrentRow(2);
     click(1);
     EXPECT_EQ(player->ViewState, 3);
     EXPECT_EQ(player->LayerSelected, 0);
-    EXPECT_EQ(player->ListBox2->count(), 3);
+    ASSERT_EQ(player->ListBox2->count(), 3);
+    EXPECT_EQ(player->ListBox2->item(0)->text(), "Layer1");
+    EXPECT_EQ(player->ListBox2->item(2)->text(), "Layer3");
     EXPECT_EQ(player->SelectedStyle, 2) << "slacks, whatever their layer count";
 
     // The keyboard chooses too.
@@ -233,7 +253,7 @@ TEST_F(PlaybackClock, EnvironmentTakesTheStageUnderWayFromItsFirstMinute)
     expectEnvironment(35);
 }
 
-TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndRestoreResetsTheView)
+TEST_F(PlaybackTest, MouseModesStepBothWaysOnlyPastThreePixelsAndRestoreResetsTheView)
 {
     TFrmMain* p = OpenPlayer();
     QPoint at(100, 100);
@@ -243,6 +263,15 @@ TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndRestoreResetsTheView)
         QMouseEvent e(type, QPointF(at), QPointF(p->GLPanel->mapToGlobal(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(p->GLPanel, &e);
     };
+    // A drag of the given moves in the mode of the button.
+    auto drag = [&](QToolButton* mode, std::initializer_list<QPoint> moves) {
+        if (!mode->isChecked())
+            mode->click();
+        mouse(QEvent::MouseButtonPress);
+        for (QPoint by : moves)
+            mouse(QEvent::MouseMove, by);
+        mouse(QEvent::MouseButtonRelease);
+    };
 
     p->SBtnMove->click();
     mouse(QEvent::MouseButtonPress, {}, Qt::RightButton);
@@ -251,28 +280,40 @@ TEST_F(PlaybackTest, MouseModesStepOnlyPastThreePixelsAndRestoreResetsTheView)
     for (int i = 0; i < 5; ++i)
         mouse(QEvent::MouseMove, {2, -2});  // a slow drag never adds up to a step
     EXPECT_EQ(p->Translation[0], 0);
-    mouse(QEvent::MouseMove, {3, -3});
+    mouse(QEvent::MouseMove, {3, -3});  // right and up: the model goes right and up
     EXPECT_FLOAT_EQ(p->Translation[0], 0.05f);
+    EXPECT_FLOAT_EQ(p->Translation[1], 0.05f);
     mouse(QEvent::MouseButtonRelease);
     EXPECT_EQ(p->Dragging, 0);
+    drag(p->SBtnMove, {{-3, 3}, {-3, 3}});  // left and down, twice
+    EXPECT_FLOAT_EQ(p->Translation[0], -0.05f);
+    EXPECT_FLOAT_EQ(p->Translation[1], -0.05f);
 
-    for (auto [mode, by] : {std::pair(p->SBtnZoomIn, QPoint(0, 3)), std::pair(p->SBtnRotate, QPoint(-3, 3))}) {
-        mode->click();
-        mouse(QEvent::MouseButtonPress);
-        mouse(QEvent::MouseMove, by);
-        mouse(QEvent::MouseButtonRelease);
-    }
+    // Down enlarges, up makes smaller; right and down turn one way, left and up the other.
+    drag(p->SBtnZoomIn, {{0, 3}});
+    EXPECT_FALSE(p->SBtnMove->isChecked()) << "one mode button down at a time";
     EXPECT_FLOAT_EQ(p->ZoomScale[1], 1.1f);
+    drag(p->SBtnZoomIn, {{0, -3}, {0, -3}});
+    for (float z : p->ZoomScale)
+        EXPECT_FLOAT_EQ(z, 1 / 1.1f);
+    drag(p->SBtnRotate, {{-3, 3}});
+    EXPECT_FALSE(p->SBtnZoomIn->isChecked());
     EXPECT_EQ(p->RotationY, -5);
     EXPECT_EQ(p->RotationX, 5);
+    drag(p->SBtnRotate, {{3, -3}, {3, -3}});
+    EXPECT_EQ(p->RotationY, 5);
+    EXPECT_EQ(p->RotationX, -5);
 
-    // Restore resets the view and leaves the mode.
+    // Restore resets the whole view and leaves the mode.
     p->SBtnRestore->click();
     EXPECT_EQ(p->RotationX, 0);
     EXPECT_EQ(p->RotationY, 0);
-    EXPECT_EQ(p->Translation[0], 0);
-    EXPECT_EQ(p->ZoomScale[1], 1);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(p->Translation[k], 0) << k;
+        EXPECT_EQ(p->ZoomScale[k], 1) << k;
+    }
     EXPECT_EQ(p->MouseMode, 1);
+    EXPECT_FALSE(p->SBtnRotate->isChecked());
 }
 
 } // namespace

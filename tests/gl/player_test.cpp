@@ -1,6 +1,7 @@
 // The 3D player under a real (software) OpenGL context: the clothed body in its colours standing
 // in the room, the legend, the cut plane, the colour map, a missing model folder, and how the
 // window is reached.
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -78,6 +79,13 @@ TEST(PlayerPicture, ClothedBodyInItsColoursInTheRoom)
     EXPECT_GT(std::count(wall.begin(), wall.end(), 'k'), 50);
     const QPoint floorFront = ModelPoint(p.Picture, 0, 0, 0.6 / 1.8);
     EXPECT_EQ(HueOf(p.Picture.pixel(floorFront.x() + 200, floorFront.y())), 'b');
+
+    // "Fill Mode" unticked draws the wire frame; ticked again, the filled surfaces.
+    const QImage filled = p.Picture;
+    p->CheckBox1->setChecked(false);
+    EXPECT_NE(p.Grab(), filled);
+    p->CheckBox1->setChecked(true);
+    EXPECT_EQ(p.Grab(), filled);
 }
 
 TEST(PlayerPicture, CutPlaneOpensTheTrunkOnTheCoreButTheSweatingRateShowsOnlyTheBareBody)
@@ -120,6 +128,10 @@ TEST(PlayerPicture, LegendShowsValuesAndColourBar)
         EXPECT_GT(redIn(WorldPoint(img, -1.16, y, 0.96), 60, 12), 15) << "value at " << y;
     for (auto [y, hue] : {std::pair(0.69, 'r'), std::pair(0.40, 'g'), std::pair(0.11, 'b')})
         EXPECT_EQ(HueOf(img.pixel(WorldPoint(img, -1.165, y, 1.0))), hue) << y;
+    // Yellow between red and green, cyan between green and blue.
+    const QRgb yellow = img.pixel(WorldPoint(img, -1.165, 0.55, 1.0)), cyan = img.pixel(WorldPoint(img, -1.165, 0.25, 1.0));
+    EXPECT_TRUE(qRed(yellow) > 200 && qGreen(yellow) > 200 && qBlue(yellow) < 60) << QColor(yellow).name().toStdString();
+    EXPECT_TRUE(qRed(cyan) < 60 && qGreen(cyan) > 200 && qBlue(cyan) > 200) << QColor(cyan).name().toStdString();
 }
 
 // The player colours a node from its current frame and the mode's field (the colour map itself is

@@ -2,7 +2,9 @@
 // directory window, curves and meshes where the projection puts them, the colour gradient, the
 // view steps, and a missing file reported once.
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QToolButton>
@@ -50,6 +52,15 @@ QPoint ProjectPlot(double x, double y, double z, bool is3D, int width, int heigh
     const double a = double(width) / height, e = 1.15;
     const double hx = a > 1 ? e : e / a, hy = a > 1 ? e / a : e;
     return {static_cast<int>((wx + hx) / (2 * hx) * width), static_cast<int>((1 - (wy + hy) / (2 * hy)) * height)};
+}
+
+// Two views alike but for rounding.
+bool SameView(const QMatrix4x4& a, const QMatrix4x4& b)
+{
+    for (int i = 0; i < 16; ++i)
+        if (std::abs(a.constData()[i] - b.constData()[i]) > 1e-5f)
+            return false;
+    return true;
 }
 
 bool RedDominant(QRgb c) { return qRed(c) > 120 && qRed(c) > 2 * qBlue(c) && qRed(c) > 2 * qGreen(c); }
@@ -174,15 +185,45 @@ TEST_F(PlotWindowTest, ARedrawShowsTheQuantityLastShownAndViewStepsBuildUpUntilR
         Window->ToolButton6->click();
     Settle();
     const QImage left3 = Grab(Window->Panel1);
+    auto drag = [&](int dx, int dy) {
+        for (int i = 0; i <= 3; ++i) {
+            const QPointF at(100 + dx * i, 100 + dy * i);
+            QMouseEvent e(i == 0 ? QEvent::MouseButtonPress : QEvent::MouseMove, at, Window->Panel1->mapToGlobal(at),
+                          i == 0 ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(Window->Panel1, &e);
+        }
+        Settle();
+    };
     Window->ToolButton1->click();
-    for (int i = 0; i <= 3; ++i) {
-        const QPointF at(100 + 10 * i, 100 + 3 * i);
-        QMouseEvent e(i == 0 ? QEvent::MouseButtonPress : QEvent::MouseMove, at, Window->Panel1->mapToGlobal(at),
-                      i == 0 ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Window->Panel1, &e);
-    }
-    Settle();
+    drag(10, 3);
     EXPECT_EQ(Grab(Window->Panel1), left3);
+    // A drag further down than sideways is "Up" each move.
+    Window->ToolButton1->click();
+    for (int i = 0; i < 3; ++i)
+        Window->ToolButton3->click();
+    const QMatrix4x4 up3 = Window->ViewOf(TForm1::TabFabric);
+    Window->ToolButton1->click();
+    drag(-3, 10);
+    EXPECT_TRUE(SameView(Window->ViewOf(TForm1::TabFabric), up3));
+
+    // Each button of a pair changes the picture and the other one takes the change back.
+    Window->ToolButton1->click();
+    Settle();
+    const QImage start = Grab(Window->Panel1);
+    const QMatrix4x4 startView = Window->ViewOf(TForm1::TabFabric);
+    const std::pair<QToolButton*, QToolButton*> pairs[] = {{Window->ToolButton3, Window->ToolButton4},
+                                                           {Window->ToolButton5, Window->ToolButton6},
+                                                           {Window->ToolButton7, Window->ToolButton8}};
+    for (const auto& [one, other] : pairs) {
+        for (QToolButton* first : {one, other}) {
+            SCOPED_TRACE(first->toolTip().toStdString());
+            first->click();
+            Settle();
+            EXPECT_NE(Grab(Window->Panel1), start);
+            (first == one ? other : one)->click();
+            EXPECT_TRUE(SameView(Window->ViewOf(TForm1::TabFabric), startView));
+        }
+    }
 }
 
 TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpenedAndTicksTakeTheFormatOfTheTabDrawn)
@@ -205,8 +246,14 @@ TEST_F(PlotWindowTest, NothingHappensBeforeAFolderIsOpenedAndTicksTakeTheFormatO
     // The temperature chosen on the Fabric tab has no say on the other tabs.
     ShowQuantity(TForm1::TabFibers, 0);
     EXPECT_EQ(Window->State.Ticks.Value[5], "1.20E1");
+    EXPECT_EQ(Window->StatusBar2Panels[2]->text(), "Z:Water Vapor Concentration(kg/m^3)");
+    // The view steps work for the first quantity of the list as for any.
+    const QMatrix4x4 fibreView = Window->ViewOf(TForm1::TabFibers);
+    Window->ToolButton12->click();
+    EXPECT_FALSE(SameView(Window->ViewOf(TForm1::TabFibers), fibreView));
     ShowQuantity(TForm1::TabBodyProperty, 2);  // skin wetness, 1 throughout
     EXPECT_EQ(Window->State.Ticks.Value[0], "1.00E0");
+    EXPECT_EQ(Window->StatusBar3Panels[1]->text(), "Y:skin wetness");
 }
 
 TEST_F(PlotWindowTest, OpeningAnotherFolderLeavesNothingOfTheOneBeforeToDraw)
@@ -214,7 +261,11 @@ TEST_F(PlotWindowTest, OpeningAnotherFolderLeavesNothingOfTheOneBeforeToDraw)
     MessageRecorder messages;
     WriteText(Dir.filePath("fabric1_fiber_1.dat"), Blocks(2));
     Open(Dir.path());
+    const QString opened = Window->StatusBar1Panels[4]->toolTip();
+    EXPECT_TRUE(opened.endsWith(QDir(Dir.path()).dirName())) << opened.toStdString();
+    EXPECT_EQ(Window->Label11->toolTip(), opened + "/BodyProperty.dat");
     const QImage axes = Grab(Window->Panel1);
+    ShowQuantity(TForm1::TabBodyProperty, 1);
     ShowQuantity(TForm1::TabFibers, 1);
     ShowQuantity(TForm1::TabFabric, 0);
     ASSERT_TRUE(Window->BitBtn3->isEnabled());
@@ -235,6 +286,14 @@ TEST_F(PlotWindowTest, OpeningAnotherFolderLeavesNothingOfTheOneBeforeToDraw)
     EXPECT_FALSE(Window->BitBtn6->isEnabled());
     EXPECT_EQ(Window->Label4->text().toStdString(), "none");
     EXPECT_EQ(Window->Label9->text().toStdString(), "none");
+    // Every status bar names the new folder and no quantity.
+    const QString now = Window->StatusBar1Panels[4]->toolTip();
+    EXPECT_TRUE(now.endsWith(QDir(other.path()).dirName())) << now.toStdString();
+    EXPECT_EQ(Window->StatusBar2Panels[3]->toolTip(), now);
+    EXPECT_EQ(Window->StatusBar3Panels[2]->toolTip(), now);
+    EXPECT_EQ(Window->StatusBar1Panels[3]->text(), "Z:");
+    EXPECT_EQ(Window->StatusBar2Panels[2]->text(), "Z:");
+    EXPECT_EQ(Window->StatusBar3Panels[1]->text(), "Y:");
     EXPECT_EQ(Window->State.Data.RowCount(), 0);
     EXPECT_EQ(Window->ComboBox2->count(), 0);
 }
@@ -352,6 +411,13 @@ TEST_F(PlotWindowTest, BrowsingElsewhereEmptyAndMissingFilesChangeNothingAndAreR
     Form4->ShowFor(Window.get());
     Form4->FolderBrowser->SetDirectory(other.path());
     Settle();
+    // The directory window shows the folder browsed to and its data files alone.
+    EXPECT_EQ(Form4->Label1->toolTip(), Form4->FolderBrowser->Directory());
+    EXPECT_TRUE(Form4->Label1->toolTip().endsWith(QDir(other.path()).dirName()));
+    QStringList listed;
+    for (int i = 0; i < Form4->ListBox1->count(); ++i)
+        listed << Form4->ListBox1->item(i)->text();
+    EXPECT_EQ(listed, QStringList({"Fabrics.dat", "fabric1_fiber_1.dat"}));
     Form4->Button2->click();
     Settle();
     EXPECT_EQ(Window->Label5->text(), plotted);
@@ -374,9 +440,17 @@ TEST_F(PlotWindowTest, TheColourWindowShadesEverySquareBetweenTheEndsAndHandsOve
 {
     // Blue to red: each step a ninth of 255 truncated to 28, the ninth square eight steps along.
     auto square = [](std::size_t i) { return Form2->Shapes[i]->palette().color(QPalette::Window); };
+    EXPECT_EQ(square(0), QColor(0, 0, 255));
     EXPECT_EQ(square(1), QColor(28, 0, 227));
     EXPECT_EQ(square(8), QColor(224, 0, 31));
     EXPECT_EQ(square(9), QColor(255, 0, 0));
+    // A new window starts from blue to red along Z.
+    {
+        TForm2 fresh;
+        EXPECT_EQ(fresh.ColorBox1->Selected(), QColor(0, 0, 255));
+        EXPECT_EQ(fresh.ColorBox2->Selected(), QColor(255, 0, 0));
+        EXPECT_TRUE(fresh.RadioButton1->isChecked());
+    }
 
     const struct { QRadioButton* button; int axis; } cases[] = {
         {Form2->RadioButton2, 1}, {Form2->RadioButton3, 2}, {Form2->RadioButton1, 0}};
@@ -391,6 +465,30 @@ TEST_F(PlotWindowTest, TheColourWindowShadesEverySquareBetweenTheEndsAndHandsOve
         Form2->Execute(plot);
         EXPECT_EQ(plot.Gradient.Axis, c.axis) << c.button->text().toStdString();
     }
+
+    // Blue to lime: green rises by the same ninths as blue falls. CANCEL hands over the colours
+    // the boxes show, not the direction.
+    auto choose = [](const char* name) {
+        const int index = Form2->ColorBox2->findText(name);
+        Form2->ColorBox2->setCurrentIndex(index);
+        emit Form2->ColorBox2->activated(index);
+    };
+    choose("Lime");
+    EXPECT_EQ(square(1), QColor(0, 28, 227));
+    EXPECT_EQ(square(8), QColor(0, 224, 31));
+    EXPECT_EQ(square(9), QColor(0, 255, 0));
+    plot.Gradient.Axis = -1;
+    {
+        ScopedModalHook hook([&](TForm&) {
+            Form2->RadioButton3->setChecked(true);
+            Form2->BitBtn2->click();
+            return mrCancel;
+        });
+        Form2->Execute(plot);
+    }
+    EXPECT_EQ(plot.Gradient.Axis, -1);
+    EXPECT_EQ(plot.Gradient.Color2, 0x00FF00);
+    choose("Red");
 }
 
 } // namespace

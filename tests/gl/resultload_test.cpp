@@ -77,6 +77,14 @@ TEST_F(ResultLoadTest, ASetLoadsIntoThePlayerAndANewLoadReplacesItsSceneAndGarme
 
     // What the readers make of the folder is what the player holds (the playback tests show
     // what it does with the frames, layers, stages and garments).
+    // The window listed the folder's data files, not its case file.
+    QStringList listed;
+    for (int i = 0; i < FrmData->FileListBox1->count(); ++i)
+        listed << FrmData->FileListBox1->item(i)->text();
+    EXPECT_TRUE(listed.contains("BodyProperty.dat")) << listed.join(' ').toStdString();
+    EXPECT_FALSE(listed.contains("simulation.sdf"));
+    EXPECT_EQ(Player->IsFemale, 0);
+
     const PlayerResults expected = LoadPlayerResults(set, ReadEnvironment(set).Data);
     EXPECT_TRUE(Player->BodyFrames == expected.Body.Frames);
     EXPECT_TRUE(Player->LayerFrames == expected.Fabric.Layers);
@@ -100,6 +108,7 @@ TEST_F(ResultLoadTest, ASetLoadsIntoThePlayerAndANewLoadReplacesItsSceneAndGarme
     EXPECT_EQ(Player->ListBox1->count(), 1);
     EXPECT_EQ(Player->ListBox2->count(), 0);
     EXPECT_EQ(Player->FrameCount, woman.Frames);
+    EXPECT_EQ(Player->IsFemale, 1);
     // Only the bare body of the new results, in the body colour: no garment, no second torso
     // of the man.
     Grab();

@@ -5,9 +5,11 @@
 #include <QtTest/QTest>
 
 #include "app/furfea.h"
+#include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
 #include "tests/support/messagerecorder.h"
 #include "wearer/boudarycd.h"
+#include "wearer/controlfrm.h"
 #include "wearer/definebodyfrm.h"
 
 namespace {
@@ -48,10 +50,17 @@ TEST_F(MainWindowTest, CommandsOpenTheirDialogOnlyWhenTheModelAndTheScheduleAllo
 
 TEST_F(MainWindowTest, TreeDoubleClickOpensOnlyBoundaryAndControl)
 {
-    FurFea->TreeView1->setCurrentItem(FurFea->TreeNode(tnHumanBody));
-    EXPECT_TRUE(ModalsOpenedBy([] { FurFea->TreeView1DblClick(); }).empty());
-    FurFea->TreeView1->setCurrentItem(FurFea->TreeNode(tnBoundary));
-    EXPECT_EQ(ModalsOpenedBy([] { FurFea->TreeView1DblClick(); }), std::vector<TForm*>{BoudaryCD});
+    // Stages defined, so the control dialog has rows to open with.
+    DefineStagedCase(2);
+    const std::pair<int, TForm*> nodes[] = {
+        {tnHumanBody, nullptr}, {tnGarment, nullptr}, {tnBoundary, BoudaryCD}, {tnControl, ControlFrm}};
+    for (const auto& [node, opens] : nodes) {
+        SCOPED_TRACE(node);
+        QTreeWidgetItem* item = FurFea->TreeNode(node);
+        FurFea->TreeView1->setCurrentItem(item);
+        const auto opened = ModalsOpenedBy([&] { emit FurFea->TreeView1->itemDoubleClicked(item, 0); });
+        EXPECT_EQ(opened, opens ? std::vector<TForm*>{opens} : std::vector<TForm*>{});
+    }
 }
 
 TEST_F(MainWindowTest, ALeftClickOnATreeNodeOpensItsDialog)

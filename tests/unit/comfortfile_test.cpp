@@ -60,13 +60,16 @@ TEST(ComfortClasses, EachBoundBelongsToTheClassBelowItAndJustPastItToTheNext)
 
 TEST(ComfortConclusionsTest, PercentagesAreRoundedSharesOfTheSamples)
 {
-    // One third each is 33; one eighth (12.5) is 13. Lines the quantity has no class for stay empty.
-    ComfortSeries thirds;
-    for (float v : {10.0f, 50.0f, 90.0f})
-        thirds.Samples.push_back({1, 0, 0, v});
-    const ComfortConclusions comfort = Conclude(thirds, ComfortValue);
-    EXPECT_EQ(comfort[3], "Comfortable    33%");
-    EXPECT_EQ(comfort[7], "");
+    // A sixth is 17, a third 33, a half 50, each class its own share, the highest class first;
+    // one eighth (12.5) is 13. Lines the quantity has no class for stay empty.
+    ComfortSeries shares;
+    for (float v : {90.0f, 10.0f, 50.0f, 90.0f, 50.0f, 90.0f})
+        shares.Samples.push_back({1, 0, 0, v});
+    const ComfortConclusions comfort = Conclude(shares, ComfortValue);
+    EXPECT_EQ(comfort[3], "Comfortable    50%");
+    EXPECT_EQ(comfort[4], "Acceptable    33%");
+    EXPECT_EQ(comfort[5], "Uncomfortable    17%");
+    EXPECT_EQ(comfort[6], "");
     const ComfortConclusions eighth = Conclude(Thermal({90, 10, 10, 10, 10, 10, 10, 10}), ThermalSensation);
     EXPECT_EQ(eighth[3], "Hot    13%");
     EXPECT_EQ(eighth[7], "Cold    88%");
