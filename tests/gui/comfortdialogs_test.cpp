@@ -107,8 +107,21 @@ TEST_F(CaseRecordsTest, SelfHeatingRowsAreStoredInTheirOwnFieldsAndEachRefusalIs
         {"txtControlTempPCM", "33", 33, 30, "Control Temperature when with PCM", &H::ControlTemperatureWithPCM},
         {"txtTimeCoef", "90", 90, 100, "Control Time Coefficient", &H::ControlTimeCoefficient},
     };
-    CheckRecordDialog(SelfHeatingFrm, [] { SelfHeatingFrm->ShowModal(); }, &CaseModel::SelfHeating,
-                      &CaseModel::SelfHeatingDefined, rows, NamedInputError, "No Self-heating information is defined!");
+    const auto open = [] { SelfHeatingFrm->ShowModal(); };
+    CheckRecordDialog(SelfHeatingFrm, open, &CaseModel::SelfHeating, &CaseModel::SelfHeatingDefined, rows,
+                      NamedInputError, "No Self-heating information is defined!");
+
+    // Without a PCM model the PCM values are locked at zero.
+    MessageRecorder messages;
+    FurFea->Case.ModelCode = ModelBody;
+    FurFea->Case.SelfHeating.HeatingLoadWithPCM = 5;
+    RunModal(SelfHeatingFrm, open, [] {
+        SelfHeatingFrm->Default->click();
+        SelfHeatingFrm->OKBtn->click();
+    });
+    const H& h = FurFea->Case.SelfHeating;
+    EXPECT_EQ(QList<double>({h.HeatingLoadWithPCM, h.ControlTemperatureWithPCM, h.ControlTimeCoefficient}),
+              QList<double>({0, 0, 0}));
 }
 
 TEST_F(CaseRecordsTest, InitialRowsAreStoredInKelvinAndAsFractionsAndEachRefusalIsNamed)
@@ -138,20 +151,6 @@ TEST_F(CaseRecordsTest, InitialRowsAreStoredInKelvinAndAsFractionsAndEachRefusal
         });
         EXPECT_DOUBLE_EQ(FurFea->Case.Initial.OuterRH, stored < 0 ? 0.5 : stored);
     }
-}
-
-TEST_F(CaseRecordsTest, WithoutAPcmModelTheSelfHeatingPcmValuesAreLockedAtZero)
-{
-    MessageRecorder messages;
-    FurFea->Case.ModelCode = ModelBody;
-    FurFea->Case.SelfHeating.HeatingLoadWithPCM = 5;
-    RunModal(SelfHeatingFrm, [] { SelfHeatingFrm->ShowModal(); }, [] {
-        SelfHeatingFrm->Default->click();
-        SelfHeatingFrm->OKBtn->click();
-    });
-    const SelfHeatingParameters& h = FurFea->Case.SelfHeating;
-    EXPECT_EQ(QList<double>({h.HeatingLoadWithPCM, h.ControlTemperatureWithPCM, h.ControlTimeCoefficient}),
-              QList<double>({0, 0, 0}));
 }
 
 TEST_F(CaseRecordsTest, EvaluateWritesTheComfortFileThenShowsTheComfortWindow)

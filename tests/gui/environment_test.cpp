@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <tuple>
 
 #include "tests/gui/stagecase.h"
 #include "tests/support/appfixture.h"
@@ -79,8 +80,9 @@ void PickPlace(int row, int item)
 class EnvironmentTest : public AppTest {};
 
 // Each cell spoilt alone in the last row: its column's message, the cursor on it, nothing
-// stored, not even the rows read before it.
-TEST_F(EnvironmentTest, EachEmptyOrWrongCellIsNamedAndNothingIsStored)
+// stored, not even the rows read before it. The smallest schedule with a second entry gives every
+// grid its row, and a sound OK stores it there.
+TEST_F(EnvironmentTest, EachEmptyOrWrongCellIsNamedAndNothingIsStoredUntilEveryRowIsSound)
 {
     struct Case {
         int Column;
@@ -92,42 +94,38 @@ TEST_F(EnvironmentTest, EachEmptyOrWrongCellIsNamedAndNothingIsStored)
         {1, " ", "you need finish the Relative Humidity input!"}, {1, "6O", "you input wrong Relative Humidity!"},
         {2, "", "you need finish the Wind Velocity input!"}, {2, "-", "you input wrong Wind Velocity!"},
     };
-    Schedule(3);
+    const auto fill = [] {
+        SetRow(0, "21.5", "55", "0.25");
+        SetRow(1, "-7.5", "85", "4.5");
+    };
+    Schedule(2);
     FurFea->Case.Environment.Temperature[0] = 99;
     MessageRecorder messages;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Message);
         messages.Expect(c.Message, "Input Error");
-        RunDialogs([&c] {
-            SetRow(0, "20", "50", "0.5");
-            SetRow(1, "-5", "80", "3");
-            SetRow(2, "30", "60", "1");
+        RunDialogs([&] {
+            fill();
             TStringGrid* grid = std::array{EnvironmentFrm->TemperatureTable, EnvironmentFrm->RHTable,
                                            EnvironmentFrm->WindTable}[static_cast<std::size_t>(c.Column)];
-            grid->SetCell(0, 2, c.Text);
+            grid->SetCell(0, 1, c.Text);
             EnvironmentFrm->OkBtn->click();  // a new schedule is read without any key
             EXPECT_TRUE(EnvironmentFrm->isVisible());
-            EXPECT_EQ(grid->Row(), 2);
+            EXPECT_EQ(grid->Row(), 1);
         });
         EXPECT_FALSE(FurFea->Case.EnvironmentDefined);
         EXPECT_EQ(FurFea->Case.Environment.Temperature[0], 99);
     }
-}
-
-// The smallest schedule with a second entry: every grid gets its row, and OK stores it there.
-TEST_F(EnvironmentTest, ATwoEntryScheduleGivesEachGridTwoRows)
-{
-    Schedule(2);
-    RunDialogs([] {
+    RunDialogs([&] {
         for (TStringGrid* grid : {EnvironmentFrm->TemperatureTable, EnvironmentFrm->RHTable, EnvironmentFrm->WindTable})
             EXPECT_EQ(grid->RowCount(), 2);
-        SetRow(0, "21.5", "55", "0.25");
-        SetRow(1, "-7.5", "85", "4.5");
+        fill();
         PickPlace(0, 1);
         PickPlace(1, 0);
         EnvironmentFrm->OkBtn->click();
     });
     const EnvironmentTable& rows = FurFea->Case.Environment;
+    EXPECT_TRUE(FurFea->Case.EnvironmentDefined);
     EXPECT_EQ(rows.Temperature[1], -7.5);
     EXPECT_EQ(rows.RH[1], 85);
     EXPECT_EQ(rows.Wind[1], 4.5);
@@ -222,21 +220,9 @@ TEST_F(EnvironmentTest, ALoadedCaseShowsItsStagesAndSavesAsItWasLoaded)
 
 // ---- rows that follow their schedule entry ------------------------------------------------
 
-// What the case keeps for one schedule entry besides the schedule itself.
-struct StageRow {
-    double Temperature, RH, Wind, Place, HeatRatio, MoistureRatio;
-    bool operator==(const StageRow& o) const
-    {
-        return Temperature == o.Temperature && RH == o.RH && Wind == o.Wind && Place == o.Place &&
-               HeatRatio == o.HeatRatio && MoistureRatio == o.MoistureRatio;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const StageRow& r)
-{
-    return out << r.Temperature << "/" << r.RH << "/" << r.Wind << "/" << r.Place << "/" << r.HeatRatio << "/"
-               << r.MoistureRatio;
-}
+// What the case keeps for one schedule entry besides the schedule itself: temperature, humidity,
+// wind, place, heat ratio, moisture ratio.
+using StageRow = std::tuple<double, double, double, double, double, double>;
 
 std::vector<StageRow> CaseRows()
 {

@@ -20,13 +20,7 @@ namespace {
 // Opens the fluid dialog from the main window's menu and presses OK in it.
 int OpenFluidAndPressOk()
 {
-    ScopedModalHook hook([](TForm& form) {
-        if (&form == Fluid)
-            Fluid->OKBtn->click();
-        return int(mrNone);
-    });
-    FurFea->DefineFluidClick();
-    return Fluid->ModalResult();
+    return RunModal(Fluid, [] { FurFea->DefineFluidClick(); }, [] { Fluid->OKBtn->click(); });
 }
 
 const NamedInput<FluidType> GasInputs[] = {
@@ -118,12 +112,7 @@ TEST_F(PCMTest, EachEditFillsItsOwnFieldAndAFailedOkStoresNothing)
     });
 
     TypeInputs(PCM, PCMInputs);
-    ScopedModalHook hook([](TForm& form) {
-        if (&form == PCM)
-            PCM->OKBtn->click();
-        return int(mrNone);
-    });
-    EXPECT_EQ(PCM->ShowModal(), mrOk);
+    EXPECT_EQ(RunModal(PCM, [] { PCM->ShowModal(); }, [] { PCM->OKBtn->click(); }), mrOk);
     ExpectStored(c.PCM, PCMInputs);
     EXPECT_TRUE(c.PCMDefined);
     EXPECT_TRUE(FabricForm->isVisible());

@@ -27,11 +27,6 @@ int RunPhysiologyDialog(const std::function<void()>& script)
     return RunModal(PhysiologyFrm, [] { PhysiologyFrm->ShowModal(); }, script);
 }
 
-int PressOk()
-{
-    return RunPhysiologyDialog([] { PhysiologyFrm->OKBtn->click(); });
-}
-
 enum class Unit { Plain, Celsius, Percent };
 
 // The body edits in reading order; each message names the edit without "Edit".
@@ -94,13 +89,17 @@ void ExpectStored(bool distinct)
         EXPECT_EQ(FurFea->Case.FiringRate[slot], distinct ? SlotValue(slot) : 0) << slot;
 }
 
-TEST_F(PhysiologyDialogTest, DefaultThenOkStoresWhatTheEditsShowWithTemperaturesInKelvin)
+TEST_F(PhysiologyDialogTest, CancelReadsNothingAndDefaultThenOkStoresWhatTheEditsShowInKelvin)
 {
+    MessageRecorder messages;
+    PhysiologyFrm->T_skEdit->setText("");  // would fail if it were read
+    EXPECT_EQ(RunPhysiologyDialog([] { PhysiologyFrm->btnExit->click(); }), mrCancel);
+    EXPECT_FALSE(PhysiologyFrm->Defined);
+
+    PhysiologyFrm->DefaultClick();
     EXPECT_EQ(PhysiologyFrm->Cswr_maxEdit->text(), "0.266666666666667");
     EXPECT_EQ(PhysiologyFrm->Cswr_regEdit->text(), "4.72222222222222E-6");
-
-    MessageRecorder messages;
-    EXPECT_EQ(PressOk(), mrOk);
+    EXPECT_EQ(RunPhysiologyDialog([] { PhysiologyFrm->OKBtn->click(); }), mrOk);
     EXPECT_TRUE(PhysiologyFrm->Defined);
     const BodyParameters& b = FurFea->Case.Body;
     // What the edits show is what is stored: 15 digits of 4/15 and of 1.7e-2/3600.
@@ -151,14 +150,6 @@ TEST_F(PhysiologyDialogTest, EveryEditIsStoredInItsOwnFieldAndEachRefusalNamesIt
         else
             ExpectStored(false);
     }
-}
-
-TEST_F(PhysiologyDialogTest, CancelReadsNothing)
-{
-    MessageRecorder messages;
-    PhysiologyFrm->T_skEdit->setText("");  // would fail if it were read
-    EXPECT_EQ(RunPhysiologyDialog([] { PhysiologyFrm->btnExit->click(); }), mrCancel);
-    EXPECT_FALSE(PhysiologyFrm->Defined);
 }
 
 // The comfort-parameter dialog edits the same coefficients under the same names. It has one

@@ -4,6 +4,7 @@
 #include "casemodel/firingrate.h"
 #include "casemodel/records.h"
 
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -46,12 +47,10 @@ CaseModel CaseWithOwnRows()
 
 TEST(CaseModel, PerStageRowsFollowTheirEntryAndAddedEntriesStartEmpty)
 {
-    std::vector<int> reversed;
-    for (int k = MaxStages - 1; k >= 0; --k)
-        reversed.push_back(k);
-    std::vector<int> allButTheLast;
-    for (int k = 0; k < MaxStages - 1; ++k)
-        allButTheLast.push_back(k);
+    std::vector<int> allButTheLast(MaxStages - 1);
+    std::iota(allButTheLast.begin(), allButTheLast.end(), 0);
+    std::vector<int> reversed(allButTheLast.rbegin(), allButTheLast.rend());
+    reversed.insert(reversed.begin(), MaxStages - 1);
     struct Case {
         const char* Edit;
         std::vector<int> From;  // the rows the new list takes, -1 an empty one
@@ -94,12 +93,10 @@ TEST(CaseModel, PerStageRowsFollowTheirEntryAndAddedEntriesStartEmpty)
 TEST(CaseModel, CaseDirAlwaysEndsWithOneSeparator)
 {
     CaseModel c;
-    c.SetCaseDir("/tmp/case");
-    EXPECT_EQ(c.CaseDir(), "/tmp/case/");
-    c.SetCaseDir("/tmp/case///");
-    EXPECT_EQ(c.CaseDir(), "/tmp/case/");
-    c.SetCaseDir("/");
-    EXPECT_EQ(c.CaseDir(), "/");
+    for (const auto& [set, kept] : {std::pair{"/tmp/case", "/tmp/case/"}, {"/tmp/case///", "/tmp/case/"}, {"/", "/"}}) {
+        c.SetCaseDir(set);
+        EXPECT_EQ(c.CaseDir(), kept) << set;
+    }
 }
 
 TEST(DynArray, IndexOutsideTheLengthIsARangeError)

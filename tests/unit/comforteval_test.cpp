@@ -12,8 +12,6 @@
 #include "casemodel/textfile.h"
 #include "results/io/comforteval.h"
 #include "results/io/comfortfile.h"
-#include "tests/fuzz/readers.h"
-#include "tests/unit/splicesweep.h"
 #include "tests/unit/tempfolder.h"
 
 namespace fs = std::filesystem;
@@ -222,22 +220,6 @@ TEST(ComfortInput, EveryLineHasTheFirstDataLinesFields)
     EXPECT_EQ(ParseComfortInput("time\tTsk\n1\t30\t36\n").DamagedLine, 2);
 }
 
-TEST(ComfortInput, ASplicedLineIsRefusedOrReadsAsTheWholeFile)
-{
-    const CutFileKind* kind = nullptr;
-    for (const CutFileKind& k : CutFileKinds())
-        if (std::string(k.Name) == ComfortInputName)
-            kind = &k;
-    ASSERT_NE(kind, nullptr);
-    // As the solver writes it (a TAB after every field) and without the TAB after the last one.
-    const std::string tabbed = kind->ValidFile;
-    std::string bare = tabbed;
-    for (std::size_t at; (at = bare.find("\t\n")) != std::string::npos;)
-        bare.erase(at, 1);
-    for (const std::string& valid : {tabbed, bare})
-        EXPECT_EQ(SweepSplices(valid, kind->Read), "") << valid.substr(0, valid.find('\n', valid.find('\n') + 1));
-}
-
 class ComfortFile : public ::testing::Test {
 protected:
     TempFolder Folder;
@@ -272,16 +254,28 @@ TEST_F(ComfortFile, WritesOneLinePerCompleteRecord)
     EXPECT_EQ(Contents(Output()), "");
 }
 
-TEST_F(ComfortFile, TheSolversComfortFileIsTheOneRewritten)
+// The solver's own comfort file (any letter case) is rewritten in place; a linked output has its
+// target replaced, the link kept.
+TEST_F(ComfortFile, TheSolversComfortFileOrALinksTargetIsTheOneRewritten)
 {
     Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
     const fs::path solvers = Folder.Write("Comfort.dat", "old\n");
-    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
     ASSERT_TRUE(result.Ok()) << result.Message;
     EXPECT_EQ(result.Output, solvers);
     EXPECT_EQ(Contents(solvers), Evaluated(DefaultFiringRates(), SteadyRecord()));
     EXPECT_FALSE(fs::exists(Output()));
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
+
+    fs::remove(solvers);
+    fs::create_directory(Folder.Path() / "kept");
+    const fs::path target = Folder.Write("kept/comfort.dat", "old\n");
+    fs::create_symlink("kept/comfort.dat", Output());
+    result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
+    ASSERT_TRUE(result.Ok()) << result.Message;
+    EXPECT_TRUE(fs::is_symlink(Output()));
+    EXPECT_EQ(Contents(target), Evaluated(DefaultFiringRates(), SteadyRecord()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path() / "kept"), fs::directory_iterator()), 1);
 }
 
 TEST_F(ComfortFile, AMissingOrDamagedInputOrAFailedWriteIsReportedAndKeepsTheOldFile)
@@ -316,19 +310,6 @@ TEST_F(ComfortFile, AMissingOrDamagedInputOrAFailedWriteIsReportedAndKeepsTheOld
     EXPECT_EQ(result.Message, "The file comfort.dat cannot be written!");
     EXPECT_EQ(Contents(Output()), "old\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path()), fs::directory_iterator()), 2);
-}
-
-TEST_F(ComfortFile, ALinkedOutputHasItsTargetReplaced)
-{
-    Folder.Write(ComfortInputName, std::string(Header) + RecordText(SteadyRecord()));
-    fs::create_directory(Folder.Path() / "kept");
-    const fs::path target = Folder.Write("kept/comfort.dat", "old\n");
-    fs::create_symlink("kept/comfort.dat", Output());
-    const ComfortEvaluation result = EvaluateComfortFolder(Folder.Path(), DefaultFiringRates());
-    ASSERT_TRUE(result.Ok()) << result.Message;
-    EXPECT_TRUE(fs::is_symlink(Output()));
-    EXPECT_EQ(Contents(target), Evaluated(DefaultFiringRates(), SteadyRecord()));
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder.Path() / "kept"), fs::directory_iterator()), 1);
 }
 
 TEST(ComfortChart, ReadsTheEvaluatedColumnsBack)
