@@ -65,8 +65,8 @@ private:
     bool InCloseEvent = false;
 };
 
-// A control under its documented name (its object name), placed at a fixed rectangle of its
-// parent unless the rectangle is null (a layout places it then).
+// A control under its own name (its object name, which tests find it by), placed at a fixed
+// rectangle of its parent unless the rectangle is null (a layout places it then).
 template <class T>
 T* Named(T* control, const char* name, const QRect& place)
 {
